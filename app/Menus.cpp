@@ -1,0 +1,228 @@
+#include "Menus.h"
+
+#include "MenuIds.h"
+#include "PreferencesRecord.h"
+#include "platform/Transcript.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include <algorithm>
+
+namespace tumbledown {
+
+Menus::Menus(QMenuBar* bar, std::function<void(int)> onCommand)
+    : bar_(bar), onCommand_(std::move(onCommand)) {
+    QMenu* game = bar_->addMenu("&Game");
+    add(game, menu::tenThousand, "10,000");
+    add(game, menu::pokerDice, "Poker Dice");
+    add(game, menu::shutTheBox, "Shut The Box");
+    game->addSeparator();
+    add(game, menu::mainScreen, "Main Screen");
+
+    QMenu* music = bar_->addMenu("&Music");
+    add(music, menu::musicOn, "Music On", true);
+    add(music, menu::musicOff, "Music Off", true);
+    add(music, menu::selectMusic, "Select Music (Midi) file");
+
+    QMenu* scores = bar_->addMenu("&Scores");
+    add(scores, menu::viewTenThouScores, "View 10,000 Top Scores");
+    add(scores, menu::viewPokerDiceScores, "View Poker Dice Top Scores");
+    add(scores, menu::viewShutTheBoxScores, "View Shut The Box Top Scores");
+    scores->addSeparator();
+    add(scores, menu::clearTenThouScores, "Clear 10,000 Top Scores");
+    add(scores, menu::clearPokerDiceScores, "Clear Poker Dice Top Scores");
+    add(scores, menu::clearShutTheBoxScores, "Clear Shut The Box Top Scores");
+
+    QMenu* help = bar_->addMenu("&Help");
+    add(help, menu::about, "About");
+    add(help, menu::help, "Help");
+}
+
+QAction* Menus::add(QMenu* popup, int id, const char* text, bool checkable) {
+    QAction* action = popup->addAction(text);
+    action->setData(id);
+    action->setCheckable(checkable);
+    // The mark is the program's to set, not a toggle of the click.
+    QObject::connect(action, &QAction::triggered, action, [this, action, id] {
+        if (action->isCheckable())
+            action->setChecked(!action->isChecked());
+        onCommand_(id);
+    });
+    return action;
+}
+
+void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
+    removeOptions();
+    const auto levelItem = [](std::uint8_t apprentice, std::uint8_t mage, std::uint8_t wizard,
+                              int first) {
+        return apprentice ? first : mage ? first + 1 : wizard ? first + 2 : first + 3;
+    };
+    switch (game) {
+    case ScreenState::TenThousand:
+        options_ = new QMenu("10,000 Options", bar_);
+        add(options_, menu::tenThouApprentice, "Play Vs Apprentice", true);
+        add(options_, menu::tenThouMage, "Play Vs Mage", true);
+        add(options_, menu::tenThouWizard, "Play Vs Wizard", true);
+        add(options_, menu::tenThouPlayer2, "Play Vs Player 2", true);
+        add(options_, menu::tenThouNames, "Change Player's Name");
+        options_->addSeparator();
+        add(options_, menu::tenThouSoundOn, "Sound Effects On", true);
+        add(options_, menu::tenThouSoundOff, "Sound Effects Off", true);
+        options_->addSeparator();
+        add(options_, menu::tenThouFaster, "Speed Up Animation");
+        add(options_, menu::tenThouSlower, "Slow Down Animation");
+        break;
+    case ScreenState::PokerDice:
+        options_ = new QMenu("Poker Dice Options", bar_);
+        add(options_, menu::pokerApprentice, "Play Vs Apprentice", true);
+        add(options_, menu::pokerMage, "Play Vs Mage", true);
+        add(options_, menu::pokerWizard, "Play Vs Wizard", true);
+        add(options_, menu::pokerPlayer2, "Play vs Player 2", true);
+        add(options_, menu::pokerNames, "Change Player's Name");
+        options_->addSeparator();
+        add(options_, menu::pokerSoundOn, "Sound Effects On", true);
+        add(options_, menu::pokerSoundOff, "Sound Effects Off", true);
+        options_->addSeparator();
+        add(options_, menu::pokerFaster, "Speed Up Animation");
+        add(options_, menu::pokerSlower, "Slow Down Animation");
+        options_->addSeparator();
+        add(options_, menu::acesWildOn, "Aces Wild On", true);
+        add(options_, menu::acesWildOff, "Aces Wild Off", true);
+        options_->addSeparator();
+        add(options_, menu::rollsPerTurn, "Set Number of Rolls");
+        add(options_, menu::resetCoins, "Reset Coins to 5000");
+        break;
+    case ScreenState::ShutTheBox:
+        options_ = new QMenu("Shut The Box Options", bar_);
+        add(options_, menu::boxVsComputer, "Play Vs Computer", true);
+        add(options_, menu::boxVsPlayer2, "Play Vs Player 2", true);
+        add(options_, menu::boxNames, "Change Player's Name");
+        options_->addSeparator();
+        add(options_, menu::boxSoundOn, "Sound Effects On", true);
+        add(options_, menu::boxSoundOff, "Sound Effects Off", true);
+        options_->addSeparator();
+        add(options_, menu::boxFaster, "Speed Up Animation");
+        add(options_, menu::boxSlower, "Slow Down Animation");
+        options_->addSeparator();
+        add(options_, menu::gremlinOn, "Gremlin On", true);
+        add(options_, menu::gremlinOff, "Gremlin Off", true);
+        options_->addSeparator();
+        add(options_, menu::oneDie, "One Die");
+        break;
+    case ScreenState::Main: return;
+    }
+    const QList<QAction*> popups = bar_->actions();
+    bar_->insertMenu(popups.size() > 1 ? popups[1] : nullptr, options_);
+
+    switch (game) {
+    case ScreenState::TenThousand:
+        check(levelItem(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard,
+                        menu::tenThouApprentice),
+              true);
+        checkOneOf({menu::tenThouSoundOn, menu::tenThouSoundOff},
+                   p.soundOn ? menu::tenThouSoundOn : menu::tenThouSoundOff);
+        break;
+    case ScreenState::PokerDice:
+        check(levelItem(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard,
+                        menu::pokerApprentice),
+              true);
+        checkOneOf({menu::pokerSoundOn, menu::pokerSoundOff},
+                   p.soundOn ? menu::pokerSoundOn : menu::pokerSoundOff);
+        checkOneOf({menu::acesWildOn, menu::acesWildOff},
+                   p.acesWild ? menu::acesWildOn : menu::acesWildOff);
+        break;
+    case ScreenState::ShutTheBox:
+        checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2},
+                   p.shutTheBoxVsComputer ? menu::boxVsComputer : menu::boxVsPlayer2);
+        checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
+                   p.soundOn ? menu::boxSoundOn : menu::boxSoundOff);
+        checkOneOf({menu::gremlinOn, menu::gremlinOff},
+                   p.gremlinOn ? menu::gremlinOn : menu::gremlinOff);
+        break;
+    case ScreenState::Main: break;
+    }
+}
+
+void Menus::removeOptions() {
+    if (!options_)
+        return;
+    bar_->removeAction(options_->menuAction());
+    options_->deleteLater();
+    options_ = nullptr;
+}
+
+QAction* Menus::find(int id) const {
+    for (QAction* action : allActions())
+        if (action->data().toInt() == id)
+            return action;
+    return nullptr;
+}
+
+std::vector<QAction*> Menus::allActions() const {
+    std::vector<QAction*> actions;
+    for (QAction* popup : bar_->actions())
+        if (QMenu* menu = popup->menu())
+            for (QAction* item : menu->actions())
+                if (!item->isSeparator())
+                    actions.push_back(item);
+    return actions;
+}
+
+void Menus::check(int id, bool on) {
+    if (QAction* action = find(id))
+        action->setChecked(on);
+}
+
+void Menus::checkOneOf(std::initializer_list<int> group, int chosen) {
+    for (int id : group)
+        check(id, id == chosen);
+}
+
+bool Menus::isChecked(int id) const {
+    const QAction* action = find(id);
+    return action && action->isChecked();
+}
+
+bool Menus::trigger(int id) {
+    QAction* action = find(id);
+    if (!action)
+        return false;
+    action->trigger();
+    return true;
+}
+
+std::vector<std::string> Menus::titles() const {
+    std::vector<std::string> titles;
+    for (QAction* popup : bar_->actions())
+        titles.push_back(popup->text().remove('&').toStdString());
+    return titles;
+}
+
+std::vector<int> Menus::checkedIds() const {
+    std::vector<int> ids;
+    for (QAction* action : allActions())
+        if (action->isChecked())
+            ids.push_back(action->data().toInt());
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void Menus::report() {
+    std::string joinedTitles;
+    for (const std::string& title : titles())
+        joinedTitles += (joinedTitles.empty() ? "" : "|") + title;
+    if (joinedTitles != reportedTitles_) {
+        reportedTitles_ = joinedTitles;
+        transcript().write({"menubar", joinedTitles});
+    }
+    std::string joinedChecks;
+    for (int id : checkedIds())
+        joinedChecks += (joinedChecks.empty() ? "" : ",") + std::to_string(id);
+    if (joinedChecks != reportedChecks_) {
+        reportedChecks_ = joinedChecks;
+        transcript().write({"checked", joinedChecks});
+    }
+}
+
+} // namespace tumbledown

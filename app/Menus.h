@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace tumbledown {
+
+struct PreferencesRecord;
+
+enum class ScreenState { Main, TenThousand, PokerDice, ShutTheBox };
+
+// The menu bar: the fixed popups, the options popup of the game on view at
+// position 1, and the check-mark groups. Every command goes to onCommand.
+class Menus {
+public:
+    Menus(QMenuBar* bar, std::function<void(int)> onCommand);
+
+    void insertOptions(ScreenState game, const PreferencesRecord& record);
+    void removeOptions();
+
+    void check(int id, bool on);
+    // Exactly the chosen item of the group carries the mark.
+    void checkOneOf(std::initializer_list<int> group, int chosen);
+    bool isChecked(int id) const;
+
+    // Runs the command of an item in the bar now; false if there is none.
+    bool trigger(int id);
+
+    std::vector<std::string> titles() const;
+    std::vector<int> checkedIds() const;
+    // Records the bar's titles and check marks when they have changed.
+    void report();
+
+private:
+    QAction* add(QMenu* menu, int id, const char* text, bool checkable = false);
+    QAction* find(int id) const;
+    std::vector<QAction*> allActions() const;
+
+    QMenuBar* bar_;
+    std::function<void(int)> onCommand_;
+    QMenu* options_ = nullptr;
+    std::string reportedTitles_;
+    std::string reportedChecks_;
+};
+
+} // namespace tumbledown

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPolygon>
+
+#include <array>
+
+namespace tumbledown {
+
+// The hit shapes of the 10,000 window panes, in client coordinates, tested in
+// table order. Rebuilt whenever the board origin moves.
+class PaneRegions {
+public:
+    static constexpr int count = 12;
+    void build(int originX, int originY);
+    // The pane code (15..24, 26 ROLL, 27 PASS) of the first pane holding the
+    // point, or 0.
+    int paneAt(int x, int y) const;
+
+private:
+    std::array<QPolygon, count> regions_;
+};
+
+} // namespace tumbledown

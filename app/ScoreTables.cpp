@@ -1,0 +1,51 @@
+#include "ScoreTables.h"
+
+namespace tumbledown {
+
+namespace {
+
+int findName(const ScoreTable& table, const std::string& name) {
+    for (int i = 1; i <= 10; ++i)
+        if (table[i].nameString() == name)
+            return i;
+    return 0;
+}
+
+// Inserts at the first entry whose coins are below; false when none is.
+bool insertAtFirstLower(ScoreTable& table, const std::string& name, std::uint32_t coins) {
+    for (int i = 1; i <= 10; ++i) {
+        if (static_cast<std::uint32_t>(table[i].value) < coins) {
+            for (int j = 10; j > i; --j)
+                table[j] = table[j - 1];
+            table[i] = NameScore{};
+            table[i].setName(name);
+            table[i].value = static_cast<std::int32_t>(coins);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins) {
+    if (const int known = findName(table, name)) {
+        if (coins > static_cast<std::uint32_t>(table[known].value))
+            table[known].value = static_cast<std::int32_t>(coins);
+        return;
+    }
+    if (coins > 0)
+        insertAtFirstLower(table, name, coins);
+}
+
+bool AdmitToBillionaireClub(ScoreTable& club, const std::string& name, std::uint32_t coins) {
+    if (coins < billionaire || findName(club, name))
+        return false;
+    return insertAtFirstLower(club, name, coins);
+}
+
+void CheckClubAdmissionOfPlayer1(PreferencesRecord& record) {
+    AdmitToBillionaireClub(record.billionaireClub, record.player1(), record.player1Coins);
+}
+
+} // namespace tumbledown

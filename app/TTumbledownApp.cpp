@@ -1,0 +1,22 @@
+#include "TTumbledownApp.h"
+
+#include "TTumbledownWindow.h"
+#include "platform/Graphics.h"
+
+namespace tumbledown {
+
+TTumbledownApp::TTumbledownApp(int& argc, char** argv) : app_(argc, argv) {
+    QApplication::setApplicationName("Tumbledown");
+    QApplication::setApplicationVersion(TUMBLEDOWN_VERSION);
+    QApplication::setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
+    installFontSubstitutions();
+}
+
+TTumbledownApp::~TTumbledownApp() = default;
+
+TTumbledownWindow& TTumbledownApp::createMainWindow() {
+    window_ = std::make_unique<TTumbledownWindow>();
+    return *window_;
+}
+
+} // namespace tumbledown

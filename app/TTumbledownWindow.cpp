@@ -1,0 +1,346 @@
+#include "TTumbledownWindow.h"
+
+#include "MenuIds.h"
+#include "Preferences.h"
+#include "ProgramState.h"
+#include "ScoreTables.h"
+#include "dialogs/TPlayersNamesDialog.h"
+#include "dialogs/TViewAndClearTopScoresDialog.h"
+#include "dialogs/TopScoreViews.h"
+#include "games/pokerdice/PokerDiceGame.h"
+#include "games/shutthebox/ShutTheBoxGame.h"
+#include "games/tenthousand/TenThouGame.h"
+#include "media/SoundEffects.h"
+#include "platform/DataFiles.h"
+#include "platform/Screen.h"
+#include "platform/System.h"
+#include "platform/Transcript.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPainter>
+
+#include <filesystem>
+
+namespace tumbledown {
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClientArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(event->rect(), tumbledown::screen().image(), event->rect());
+}
+
+void ClientArea::resizeEvent(QResizeEvent*) {
+    tumbledown::screen().resize(width(), height());
+    eventQueue().post({EventType::Size});
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        eventQueue().post({EventType::LeftDown, p.x(), p.y()});
+    else if (event->button() == Qt::RightButton)
+        eventQueue().post({EventType::RightDown, p.x(), p.y()});
+}
+
+void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        eventQueue().post({EventType::LeftUp, p.x(), p.y()});
+}
+
+void ClientArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    eventQueue().post({EventType::MouseMove, p.x(), p.y()});
+}
+
+void ClientArea::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.isEmpty() || text[0].unicode() > 0xFF) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    InputEvent key{EventType::Char};
+    key.ch = static_cast<char>(text[0].unicode());
+    eventQueue().post(key);
+}
+
+TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
+    setWindowTitle("Tumbledown");
+    setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
+    client_ = new ClientArea(this);
+    setCentralWidget(client_);
+    menus_ = std::make_unique<Menus>(menuBar(), [](int id) {
+        InputEvent command{EventType::Command};
+        command.id = id;
+        eventQueue().post(command);
+    });
+    menus_->report();
+
+    std::error_code ec;
+    startDirectory_ = std::filesystem::current_path(ec).string();
+    PreferencesRecord& p = preferences();
+    LoadPreferences(p, preferencesPath(), [this](PreferencesRecord& r) { AskPlayerNames(r, this); });
+    initialMusicFile_ = p.musicFileName();
+    seedRandom();
+
+    music_ = std::make_unique<MusicPlayer>(p, startDirectory_, initialMusicFile_,
+                                           [this](bool on) { showMusicOn(on); });
+    mainScreen_ = std::make_unique<MainScreen>();
+    p.currentTip = NextTipNumber(p.currentTip, MainScreen::tipCount);
+    router_.setBoard(&mainInput_);
+    eventQueue().setSink(this);
+    setState(ScreenState::Main);
+}
+
+TTumbledownWindow::~TTumbledownWindow() { eventQueue().setSink(nullptr); }
+
+void TTumbledownWindow::invalidate() { eventQueue().post({EventType::Paint}); }
+
+void TTumbledownWindow::setState(ScreenState state) {
+    state_ = state;
+    static const char* const names[] = {"main", "10000", "pokerdice", "shutthebox"};
+    transcript().write({"screen", names[static_cast<int>(state)]});
+}
+
+void TTumbledownWindow::handleEvent(const InputEvent& event) {
+    if (closing_)
+        return;
+    switch (event.type) {
+    case EventType::LeftDown: router_.leftDown(event.x, event.y); break;
+    case EventType::LeftUp: router_.leftUp(event.x, event.y); break;
+    case EventType::RightDown: router_.rightDown(event.x, event.y); break;
+    case EventType::MouseMove: router_.mouseMove(); break;
+    case EventType::Char: router_.character(event.ch); break;
+    case EventType::Command: onCommand(event.id); break;
+    case EventType::Paint: paint(); break;
+    case EventType::Size: onSize(); break;
+    case EventType::MusicNotify: music_->tuneEnded(); break;
+    case EventType::Close: closeDown(); break;
+    }
+    menus_->report();
+}
+
+void TTumbledownWindow::paint() {
+    if (firstPaint_)
+        firstPaint();
+    switch (state_) {
+    case ScreenState::TenThousand: tenThou_->paint(); break;
+    case ScreenState::PokerDice: pokerDice_->paint(); break;
+    case ScreenState::ShutTheBox: shutTheBox_->paint(); break;
+    case ScreenState::Main: mainScreen_->paint(); break;
+    }
+    tumbledown::screen().present();
+}
+
+void TTumbledownWindow::firstPaint() {
+    showMusicOn(preferences().musicOn != 0);
+    clientSize = {client_->width(), client_->height()};
+    boardOrigin = firstPaintOrigin(clientSize.width, clientSize.height);
+    paneRegions_.build(boardOrigin.x, boardOrigin.y);
+    music_->startIfOn();
+    firstPaint_ = false;
+}
+
+void TTumbledownWindow::onSize() {
+    boardOrigin = centredOrigin(client_->width(), client_->height());
+    paneRegions_.build(boardOrigin.x, boardOrigin.y);
+    invalidate();
+}
+
+void TTumbledownWindow::showMusicOn(bool on) {
+    menus_->checkOneOf({menu::musicOn, menu::musicOff}, on ? menu::musicOn : menu::musicOff);
+}
+
+void TTumbledownWindow::switchTo(ScreenState game) {
+    if (state_ == game || game == ScreenState::Main)
+        return;
+    if (state_ != ScreenState::Main)
+        leaveGame();
+    switch (game) {
+    case ScreenState::TenThousand: tenThou_ = std::make_unique<TenThouGame>(); break;
+    case ScreenState::PokerDice: pokerDice_ = std::make_unique<PokerDiceGame>(); break;
+    case ScreenState::ShutTheBox: shutTheBox_ = std::make_unique<ShutTheBoxGame>(); break;
+    case ScreenState::Main: break;
+    }
+    setState(game);
+    gameInput_.emplace(*this, game);
+    router_.setBoard(&*gameInput_);
+    menus_->insertOptions(game, preferences());
+    menus_->report();
+    paint();
+}
+
+void TTumbledownWindow::leaveGame() {
+    setState(ScreenState::Main);
+    router_.setBoard(&mainInput_);
+    gameInput_.reset();
+    menus_->removeOptions();
+    menus_->report();
+    tenThou_.reset();
+    pokerDice_.reset();
+    shutTheBox_.reset();
+}
+
+void TTumbledownWindow::leaveGameToMainScreen() {
+    if (state_ == ScreenState::Main)
+        return;
+    leaveGame();
+    invalidate();
+}
+
+void TTumbledownWindow::openHelp() { openDocument("Tumbledown.html"); }
+
+void TTumbledownWindow::showAbout() { messageBox("About", aboutText); }
+
+void TTumbledownWindow::runTopScoresDialog() {
+    TViewAndClearTopScoresDialog dialog(this);
+    if (!runModal(dialog))
+        return;
+    using D = TViewAndClearTopScoresDialog;
+    const auto chosen = dialog.choices();
+    PreferencesRecord& p = preferences();
+    if (chosen[D::View10000])
+        ShowTenThouTopScores(p);
+    if (chosen[D::ViewPokerDice]) {
+        ShowPokerDiceTopScores(p);
+        CheckClubAdmissionOfPlayer1(p);
+    }
+    if (chosen[D::ViewShutTheBox])
+        ShowShutTheBoxTopScores(p);
+    if (chosen[D::Clear10000])
+        ClearTopScores(p.tenThouTopScores);
+    if (chosen[D::ClearPokerDice])
+        ClearTopScores(p.pokerDiceTopScores);
+    if (chosen[D::ClearShutTheBox])
+        ClearTopScores(p.shutTheBoxTopScores);
+}
+
+void TTumbledownWindow::showNextTip() { mainScreen_->nextTip(); }
+
+void TTumbledownWindow::onCommand(int id) {
+    PreferencesRecord& p = preferences();
+    switch (id) {
+    case menu::tenThousand: switchTo(ScreenState::TenThousand); break;
+    case menu::pokerDice: switchTo(ScreenState::PokerDice); break;
+    case menu::shutTheBox: switchTo(ScreenState::ShutTheBox); break;
+    case menu::mainScreen:
+        if (state_ != ScreenState::Main)
+            leaveGame();
+        invalidate();
+        break;
+    case menu::musicOn: music_->musicOn(); break;
+    case menu::musicOff: music_->musicOff(); break;
+    case menu::selectMusic: music_->selectMusic(); break;
+    case menu::viewTenThouScores: ShowTenThouTopScores(p); break;
+    case menu::viewPokerDiceScores:
+        ShowPokerDiceTopScores(p);
+        CheckClubAdmissionOfPlayer1(p);
+        break;
+    case menu::viewShutTheBoxScores: ShowShutTheBoxTopScores(p); break;
+    case menu::clearTenThouScores: ClearTopScores(p.tenThouTopScores); break;
+    case menu::clearPokerDiceScores: ClearTopScores(p.pokerDiceTopScores); break;
+    case menu::clearShutTheBoxScores: ClearTopScores(p.shutTheBoxTopScores); break;
+    case menu::about: showAbout(); break;
+    case menu::help: openHelp(); break;
+    default: onOptionCommand(id); break;
+    }
+}
+
+void TTumbledownWindow::onOptionCommand(int id) {
+    PreferencesRecord& p = preferences();
+    const auto setLevel = [](std::uint8_t& apprentice, std::uint8_t& mage, std::uint8_t& wizard,
+                             int level) {
+        apprentice = level == 1;
+        mage = level == 2;
+        wizard = level == 3;
+    };
+    const auto setSound = [&](bool on, int onId, int offId) {
+        p.soundOn = on;
+        menus_->checkOneOf({onId, offId}, on ? onId : offId);
+    };
+    const auto pokerLevel = [&](int level) {
+        const int previous = p.pokerDiceApprentice ? 1 : p.pokerDiceMage ? 2 : p.pokerDiceWizard ? 3 : 0;
+        // Player 2's seat is leaving a person or this level: keep that balance.
+        if (level != 0 && (previous == level || previous == 0))
+            StoreCoins(p, p.player2(), 2);
+        setLevel(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard, level);
+        if (level == 0)
+            AdoptCoins(p, p.player2(), 2);
+        menus_->checkOneOf({menu::pokerApprentice, menu::pokerMage, menu::pokerWizard,
+                            menu::pokerPlayer2},
+                           level == 0 ? menu::pokerPlayer2 : menu::pokerApprentice + level - 1);
+    };
+    const auto tenThouLevel = [&](int level) {
+        setLevel(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, level);
+        menus_->checkOneOf({menu::tenThouApprentice, menu::tenThouMage, menu::tenThouWizard,
+                            menu::tenThouPlayer2},
+                           level == 0 ? menu::tenThouPlayer2 : menu::tenThouApprentice + level - 1);
+    };
+    switch (id) {
+    case menu::tenThouApprentice: tenThouLevel(1); break;
+    case menu::tenThouMage: tenThouLevel(2); break;
+    case menu::tenThouWizard: tenThouLevel(3); break;
+    case menu::tenThouPlayer2: tenThouLevel(0); break;
+    case menu::tenThouSoundOn: setSound(true, menu::tenThouSoundOn, menu::tenThouSoundOff); break;
+    case menu::tenThouSoundOff: setSound(false, menu::tenThouSoundOn, menu::tenThouSoundOff); break;
+    case menu::tenThouFaster: speedUp(p.tenThouDelay); break;
+    case menu::tenThouSlower: slowDown(p.tenThouDelay); break;
+    case menu::pokerApprentice: pokerLevel(1); break;
+    case menu::pokerMage: pokerLevel(2); break;
+    case menu::pokerWizard: pokerLevel(3); break;
+    case menu::pokerPlayer2: pokerLevel(0); break;
+    case menu::pokerSoundOn: setSound(true, menu::pokerSoundOn, menu::pokerSoundOff); break;
+    case menu::pokerSoundOff: setSound(false, menu::pokerSoundOn, menu::pokerSoundOff); break;
+    case menu::pokerFaster: speedUp(p.pokerDiceDelay); break;
+    case menu::pokerSlower: slowDown(p.pokerDiceDelay); break;
+    case menu::acesWildOn:
+    case menu::acesWildOff:
+        p.acesWild = id == menu::acesWildOn;
+        menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff}, id);
+        break;
+    case menu::boxVsComputer:
+    case menu::boxVsPlayer2:
+        p.shutTheBoxVsComputer = id == menu::boxVsComputer;
+        menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2}, id);
+        break;
+    case menu::boxSoundOn: setSound(true, menu::boxSoundOn, menu::boxSoundOff); break;
+    case menu::boxSoundOff: setSound(false, menu::boxSoundOn, menu::boxSoundOff); break;
+    case menu::boxFaster: speedUp(p.shutTheBoxDelay); break;
+    case menu::boxSlower: slowDown(p.shutTheBoxDelay); break;
+    case menu::gremlinOn:
+    case menu::gremlinOff:
+        p.gremlinOn = id == menu::gremlinOn;
+        menus_->checkOneOf({menu::gremlinOn, menu::gremlinOff}, id);
+        break;
+    default: break; // the games' own commands
+    }
+}
+
+void TTumbledownWindow::closeEvent(QCloseEvent* event) {
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    // The close path runs like any other event: never inside a running handler.
+    event->ignore();
+    eventQueue().post({EventType::Close});
+}
+
+void TTumbledownWindow::closeDown() {
+    SavePreferences(preferences(), preferencesPath());
+    tenThou_.reset();
+    pokerDice_.reset();
+    shutTheBox_.reset();
+    stopSound();
+    music_->closeMusic();
+    closing_ = true;
+    close();
+}
+
+} // namespace tumbledown

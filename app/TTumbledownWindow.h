@@ -1,0 +1,100 @@
+#pragma once
+
+#include "InputRouting.h"
+#include "MainScreen.h"
+#include "Menus.h"
+#include "PaneRegions.h"
+#include "ScreenInputs.h"
+#include "ShellActions.h"
+#include "media/MusicPlayer.h"
+#include "platform/EventQueue.h"
+
+#include <QMainWindow>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tumbledown {
+
+class TenThouGame;
+class PokerDiceGame;
+class ShutTheBoxGame;
+
+// The client area: shows the off-screen image and turns the mouse and the keys
+// into events of the window's own queue.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The whole program as the user sees it: the menu, the main screen or the game
+// on view, and the receiver of every command, click and key.
+class TTumbledownWindow : public QMainWindow, public EventSink, public ShellActions {
+public:
+    static constexpr const char* aboutText =
+        "Tumbledown 1.0 - three dice games for one or two players";
+
+    // Loads the preferences (asking for names on a first run) and seeds the
+    // random source; the window is not shown yet.
+    TTumbledownWindow();
+    ~TTumbledownWindow() override;
+
+    ClientArea* clientArea() const { return client_; }
+    Menus& menus() { return *menus_; }
+    // Invalidates the whole client area: a paint request joins the queue.
+    void invalidate();
+
+    void handleEvent(const InputEvent& event) override;
+
+    void switchTo(ScreenState game) override;
+    void leaveGameToMainScreen() override;
+    void openHelp() override;
+    void showAbout() override;
+    void runTopScoresDialog() override;
+    void showNextTip() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onCommand(int id);
+    void onOptionCommand(int id);
+    void paint();
+    void firstPaint();
+    void onSize();
+    void leaveGame();
+    void closeDown();
+    void setState(ScreenState state);
+    void showMusicOn(bool on);
+
+    ClientArea* client_;
+    std::unique_ptr<Menus> menus_;
+    std::unique_ptr<MusicPlayer> music_;
+    std::unique_ptr<MainScreen> mainScreen_;
+    MainScreenInput mainInput_;
+    std::optional<GameScreenInput> gameInput_;
+    InputRouter router_;
+    PaneRegions paneRegions_;
+
+    ScreenState state_ = ScreenState::Main;
+    std::unique_ptr<TenThouGame> tenThou_;
+    std::unique_ptr<PokerDiceGame> pokerDice_;
+    std::unique_ptr<ShutTheBoxGame> shutTheBox_;
+
+    std::string startDirectory_;
+    std::string initialMusicFile_;
+    bool firstPaint_ = true;
+    bool closing_ = false;
+};
+
+} // namespace tumbledown

@@ -1,0 +1,33 @@
+#include "NameRules.h"
+
+#include "platform/System.h"
+
+namespace tumbledown {
+
+void UpperCaseName(std::string& name) {
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+}
+
+void CheckNameClash(PreferencesRecord& record, const std::function<void()>& redrawNames) {
+    if (record.player1() != record.player2())
+        return;
+    record.setPlayer2("PLAYERB");
+    if (redrawNames)
+        redrawNames();
+    messageBox("Warning", record.player1() + " may not be your own opponent.\n" +
+                              "Second player's name is reset to\n" +
+                              "'PLAYERB'.  To change this name,\n" +
+                              "click on either player name.\n");
+}
+
+void ApplyEnteredNames(PreferencesRecord& record, std::string first, std::string second) {
+    UpperCaseName(first);
+    UpperCaseName(second);
+    record.setPlayer1(first.empty() ? "PLAYERA" : first);
+    record.setPlayer2(second.empty() ? "PLAYERB" : second);
+    CheckNameClash(record);
+}
+
+} // namespace tumbledown

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/PreferencesRecord.h"
+
+#include <functional>
+#include <string>
+
+namespace tumbledown {
+
+void UpperCaseName(std::string& name);
+
+// The two players may not bear the same name: player 2 becomes "PLAYERB", the
+// board on view (if any) shows the names again, and a warning explains why.
+void CheckNameClash(PreferencesRecord& record, const std::function<void()>& redrawNames = {});
+
+// Player names from what was typed: upper case, defaults for empty entries,
+// then the clash rule.
+void ApplyEnteredNames(PreferencesRecord& record, std::string first, std::string second);
+
+} // namespace tumbledown

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/PreferencesRecord.h"
+
+#include <string>
+
+namespace tumbledown {
+
+std::string TenThouTopScoresText(const PreferencesRecord& record);
+std::string ShutTheBoxTopScoresText(const PreferencesRecord& record);
+std::string PokerDiceTopScoresText(const PreferencesRecord& record);
+
+// Each shows its table in a "Top Scores" box.
+void ShowTenThouTopScores(const PreferencesRecord& record);
+void ShowShutTheBoxTopScores(const PreferencesRecord& record);
+void ShowPokerDiceTopScores(const PreferencesRecord& record);
+
+} // namespace tumbledown

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Graphics.h"
+
+namespace tumbledown {
+
+// A game screen's backdrop: the wall tile repeated over a client area larger
+// than the board, then the board at the origin (its bottom rows cut when the
+// client area is less than 500 high).
+void paintBoardBackground(const Bitmap& tile, const Bitmap& board);
+
+} // namespace tumbledown

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace tumbledown {
+
+// Sounds, music and the help document are named by bare file names. They are
+// looked for in the working directory first (a player's own files win), then in
+// the program's installed data folder.
+void setInstalledDataDir(const std::string& dir);
+const std::string& installedDataDir();
+std::string locateDataFile(const std::string& name);
+
+// Where tumbledown.prf lives.
+void setPreferencesDir(const std::string& dir);
+std::string preferencesPath();
+
+} // namespace tumbledown

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+
+namespace tumbledown {
+
+enum class EventType {
+    LeftDown,
+    LeftUp,
+    RightDown,
+    MouseMove,
+    Char,
+    Command,
+    Paint,
+    Size,
+    MusicNotify,
+    Close,
+};
+
+struct InputEvent {
+    EventType type = EventType::Paint;
+    int x = 0;
+    int y = 0;
+    char ch = 0;
+    int id = 0; // menu command id
+
+    bool isMouse() const;
+    // The transcript name of a mouse event ("click" stands for a left press).
+    std::string mouseName() const;
+};
+
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    virtual void handleEvent(const InputEvent& event) = 0;
+};
+
+// The window's own message queue. Handlers run one at a time and to their end;
+// whatever arrives meanwhile waits here, so a mouse flush can throw mouse input
+// away while keys are kept and handled afterwards, in order.
+class EventQueue {
+public:
+    void setSink(EventSink* sink) { sink_ = sink; }
+    // Called when an event is posted while idle: the owner arranges for
+    // dispatchAll() to run soon from the top of the event loop.
+    void setWakeUp(std::function<void()> wakeUp) { wakeUp_ = std::move(wakeUp); }
+
+    void post(const InputEvent& event);
+    void dispatchAll();
+    bool busy() const { return busy_; }
+    bool empty() const { return events_.empty(); }
+
+    // Removes every queued mouse event and returns them, oldest first.
+    std::deque<InputEvent> takeMouseEvents();
+
+private:
+    EventSink* sink_ = nullptr;
+    std::function<void()> wakeUp_;
+    std::deque<InputEvent> events_;
+    bool busy_ = false;
+    bool wakeUpPending_ = false;
+};
+
+EventQueue& eventQueue();
+
+} // namespace tumbledown

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace tumbledown {
+
+// "Description (*.EXT)|*.EXT|" pairs into a file dialog's name filters, with
+// the patterns matching in any letter case.
+QString toQtFileFilter(const std::string& filter);
+
+} // namespace tumbledown

@@ -1,0 +1,54 @@
+#include "RealHost.h"
+
+#include "FileFilter.h"
+#include "ModalDialog.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace tumbledown {
+
+void RealHost::setWindow(QWidget* window, QWidget* clientArea) {
+    window_ = window;
+    clientArea_ = clientArea;
+}
+
+MessageAnswer RealHost::messageBox(const std::string& caption, const std::string& text,
+                                   MessageButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::NoButton, window_);
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageAnswer::Ok;
+}
+
+bool RealHost::runDialog(ModalDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
+std::optional<std::string> RealHost::chooseFile(const std::string& filter) {
+    const QString path = QFileDialog::getOpenFileName(window_, "Open", QDir::currentPath(),
+                                                      toQtFileFilter(filter));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path.toStdString();
+}
+
+void RealHost::setCursor(CursorShape shape) {
+    if (clientArea_)
+        clientArea_->setCursor(shape == CursorShape::Wait ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void RealHost::openDocument(const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
+}
+
+} // namespace tumbledown

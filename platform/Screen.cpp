@@ -1,0 +1,102 @@
+#include "Screen.h"
+
+#include "Transcript.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace tumbledown {
+
+void Screen::resize(int width, int height) {
+    if (width == image_.width() && height == image_.height())
+        return;
+    QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    resized.fill(Qt::black);
+    if (!image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, image_);
+    }
+    image_ = std::move(resized);
+}
+
+void Screen::fillRect(int left, int top, int right, int bottom, QColor colour) {
+    if (image_.isNull() || right <= left || bottom <= top)
+        return;
+    QPainter painter(&image_);
+    painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
+}
+
+void Screen::fillEllipse(int left, int top, int right, int bottom, QColor colour) {
+    if (image_.isNull() || right <= left || bottom <= top)
+        return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(left, top, right - left, bottom - top));
+}
+
+void Screen::drawBitmap(const Bitmap& bitmap, int x, int y) {
+    drawBitmapPart(bitmap, x, y, bitmap.width(), bitmap.height());
+}
+
+void Screen::drawBitmapPart(const Bitmap& bitmap, int x, int y, int width, int height,
+                            int sourceX, int sourceY) {
+    blit(bitmap, x, y, width, height, sourceX, sourceY, QPainter::CompositionMode_Source,
+         "blit");
+}
+
+void Screen::andBitmap(const Bitmap& bitmap, int x, int y) {
+    blit(bitmap, x, y, bitmap.width(), bitmap.height(), 0, 0,
+         QPainter::RasterOp_SourceAndDestination, "and");
+}
+
+void Screen::orBitmap(const Bitmap& bitmap, int x, int y) {
+    blit(bitmap, x, y, bitmap.width(), bitmap.height(), 0, 0,
+         QPainter::RasterOp_SourceOrDestination, "or");
+}
+
+void Screen::blit(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX,
+                  int sourceY, int compositionMode, const char* operation) {
+    if (bitmap.isNull() || image_.isNull())
+        return;
+    transcript().write({operation, bitmap.name, std::to_string(x), std::to_string(y),
+                        std::to_string(width), std::to_string(height)});
+    QPainter painter(&image_);
+    painter.setCompositionMode(static_cast<QPainter::CompositionMode>(compositionMode));
+    painter.drawImage(QPoint(x, y), bitmap.image, QRect(sourceX, sourceY, width, height));
+}
+
+void Screen::drawText(const Font& font, QColor colour, int x, int y, std::string_view text) {
+    transcript().write({"text", std::to_string(x), std::to_string(y), text});
+    if (image_.isNull() || text.empty())
+        return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font.font);
+    painter.setPen(colour);
+    const QFontMetrics metrics(font.font);
+    painter.drawText(QPoint(x, y + metrics.ascent()),
+                     QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+}
+
+int Screen::textWidth(const Font& font, std::string_view text) {
+    return QFontMetrics(font.font).horizontalAdvance(
+        QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+}
+
+Bitmap Screen::capture(int x, int y, int width, int height) const {
+    return Bitmap{image_.copy(x, y, width, height), "capture"};
+}
+
+void Screen::present() {
+    if (presenter_)
+        presenter_();
+}
+
+Screen& screen() {
+    static Screen instance;
+    return instance;
+}
+
+} // namespace tumbledown

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tumbledown {
+
+// A line-per-event record of everything the program shows, plays, waits for
+// and saves. Written only when a file was opened (replay runs, or on request);
+// otherwise every call is a cheap no-op.
+class Transcript {
+public:
+    bool open(const std::string& path);
+    bool isOpen() const { return out_.is_open(); }
+    void setTimeSource(std::function<std::uint32_t()> now) { now_ = std::move(now); }
+
+    // Writes the current time, then the fields separated by tabs, escaped.
+    void write(std::initializer_list<std::string_view> fields);
+
+    static std::string escape(std::string_view text);
+
+private:
+    std::ofstream out_;
+    std::function<std::uint32_t()> now_;
+};
+
+Transcript& transcript();
+
+} // namespace tumbledown

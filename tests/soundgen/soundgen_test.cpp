@@ -1,0 +1,244 @@
+#include "Effects.h"
+#include "Synth.h"
+#include "WavWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <numbers>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using synth::Buffer;
+using synth::kSampleRate;
+
+std::uint32_t readLE(const std::vector<std::uint8_t>& bytes, std::size_t at, int size) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < size; ++i)
+        value |= static_cast<std::uint32_t>(bytes.at(at + i)) << (8 * i);
+    return value;
+}
+
+std::string readTag(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(at + 4));
+}
+
+Buffer sine(double frequency, double seconds) {
+    Buffer out = synth::silence(seconds);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] =
+            std::sin(2.0 * std::numbers::pi * frequency * static_cast<double>(i) / kSampleRate);
+    return out;
+}
+
+double peakOf(const Buffer& buffer, std::size_t from, std::size_t to) {
+    double peak = 0.0;
+    for (std::size_t i = from; i < std::min(to, buffer.size()); ++i)
+        peak = std::max(peak, std::abs(buffer[i]));
+    return peak;
+}
+
+// Fundamental by autocorrelation; takes the first lag that comes close to the best
+// one, so a strong overtone cannot make it report an octave too low.
+double measurePitch(const Buffer& buffer, double from, double to) {
+    const std::size_t first = synth::samplesFor(from);
+    const std::size_t last = synth::samplesFor(to);
+    const std::size_t minLag = kSampleRate / 1500;
+    const std::size_t maxLag = kSampleRate / 300;
+    std::vector<double> correlation(maxLag + 2, 0.0);
+    for (std::size_t lag = minLag; lag <= maxLag + 1; ++lag)
+        for (std::size_t i = first; i + lag < last; ++i)
+            correlation[lag] += buffer[i] * buffer[i + lag];
+    const double best = *std::max_element(correlation.begin() + minLag, correlation.end() - 1);
+    for (std::size_t lag = minLag + 1; lag <= maxLag; ++lag) {
+        const double c = correlation[lag];
+        if (c >= 0.9 * best && c >= correlation[lag - 1] && c >= correlation[lag + 1]) {
+            // Parabolic interpolation between the neighbouring lags.
+            const double a = correlation[lag - 1];
+            const double b = correlation[lag + 1];
+            const double shift = 0.5 * (a - b) / (a - 2.0 * c + b);
+            return kSampleRate / (static_cast<double>(lag) + shift);
+        }
+    }
+    return 0.0;
+}
+
+// Impacts are heard as sudden jumps in high-frequency energy (the slope of the
+// wave); a whoosh or a swell has none.
+int countOnsets(const Buffer& buffer) {
+    const std::size_t frame = synth::samplesFor(0.003);
+    std::vector<double> energy;
+    for (std::size_t start = 1; start + frame <= buffer.size(); start += frame) {
+        double sum = 0.0;
+        for (std::size_t i = start; i < start + frame; ++i)
+            sum += (buffer[i] - buffer[i - 1]) * (buffer[i] - buffer[i - 1]);
+        energy.push_back(sum);
+    }
+    const double loudest = *std::max_element(energy.begin(), energy.end());
+    int onsets = 0;
+    for (std::size_t i = 1; i < energy.size(); ++i)
+        if (energy[i] > 0.01 * loudest && energy[i] > 4.0 * energy[i - 1])
+            ++onsets;
+    return onsets;
+}
+
+const std::map<std::string, Buffer>& generatedEffects() {
+    static const std::map<std::string, Buffer> effects = [] {
+        std::map<std::string, Buffer> all;
+        for (const synth::Effect& effect : synth::allEffects())
+            all[effect.fileName] = effect.generate();
+        return all;
+    }();
+    return effects;
+}
+
+TEST(WavWriter, HeaderDescribesMono16BitPcm) {
+    const std::vector<std::int16_t> samples = {0, 1, -1, 32767, -32768, 0x1234};
+    const std::vector<std::uint8_t> bytes = synth::encodeWav(samples, 22050);
+
+    ASSERT_EQ(bytes.size(), 44u + 2 * samples.size());
+    EXPECT_EQ(readTag(bytes, 0), "RIFF");
+    EXPECT_EQ(readLE(bytes, 4, 4), bytes.size() - 8);
+    EXPECT_EQ(readTag(bytes, 8), "WAVE");
+    EXPECT_EQ(readTag(bytes, 12), "fmt ");
+    EXPECT_EQ(readLE(bytes, 16, 4), 16u);
+    EXPECT_EQ(readLE(bytes, 20, 2), 1u);     // PCM
+    EXPECT_EQ(readLE(bytes, 22, 2), 1u);     // mono
+    EXPECT_EQ(readLE(bytes, 24, 4), 22050u); // sample rate
+    EXPECT_EQ(readLE(bytes, 28, 4), 44100u); // byte rate
+    EXPECT_EQ(readLE(bytes, 32, 2), 2u);     // block align
+    EXPECT_EQ(readLE(bytes, 34, 2), 16u);    // bits per sample
+    EXPECT_EQ(readTag(bytes, 36), "data");
+    EXPECT_EQ(readLE(bytes, 40, 4), 2 * samples.size());
+    // Little-endian samples.
+    EXPECT_EQ(bytes[44 + 2 * 5], 0x34);
+    EXPECT_EQ(bytes[44 + 2 * 5 + 1], 0x12);
+}
+
+TEST(WavWriter, FileReadsBackSampleForSample) {
+    const Buffer original = {0.0, 0.5, -0.5, 1.0, -1.0, 1.7, -2.0, 0.25};
+    const auto path = std::filesystem::temp_directory_path() / "soundgen_test_roundtrip.wav";
+    ASSERT_TRUE(synth::writeWav(path, original));
+
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+    std::filesystem::remove(path);
+    ASSERT_EQ(bytes.size(), 44u + 2 * original.size());
+    EXPECT_EQ(readLE(bytes, 24, 4), static_cast<std::uint32_t>(kSampleRate));
+
+    const std::vector<std::int16_t> expected = {0,      16384, -16384, 32767,
+                                                -32767, 32767, -32767, 8192};
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(static_cast<std::int16_t>(readLE(bytes, 44 + 2 * i, 2)), expected[i]) << i;
+}
+
+TEST(Synth, BandpassKeepsItsCentreAndRejectsFarFrequencies) {
+    auto gainAt = [](double frequency) {
+        synth::Biquad filter;
+        filter.setBandpass(1000.0, 2.0);
+        Buffer tone = sine(frequency, 0.3);
+        for (double& sample : tone)
+            sample = filter.process(sample);
+        // Skip the settling at the start.
+        return peakOf(tone, tone.size() / 2, tone.size());
+    };
+    EXPECT_NEAR(gainAt(1000.0), 1.0, 0.05);
+    EXPECT_LT(gainAt(100.0), 0.1);
+    EXPECT_LT(gainAt(8000.0), 0.15);
+}
+
+TEST(Synth, NoiseRepeatsForTheSameSeedOnly) {
+    synth::Noise a(7), b(7), c(8);
+    double sum = 0.0;
+    bool differs = false;
+    for (int i = 0; i < 1000; ++i) {
+        const double x = a.white();
+        ASSERT_EQ(x, b.white());
+        differs = differs || x != c.white();
+        ASSERT_GE(x, -1.0);
+        ASSERT_LT(x, 1.0);
+        sum += x;
+    }
+    EXPECT_TRUE(differs);
+    EXPECT_NEAR(sum / 1000.0, 0.0, 0.1);
+}
+
+TEST(Effects, EveryFileTheGamesLoadIsProduced) {
+    std::set<std::string> expected = {"Dice1.wav",    "Dice3.wav", "Dice4.wav",   "shh.wav",
+                                      "closing2.wav", "creak.wav", "laugh.wav",   "ohno.wav",
+                                      "magic.wav",    "click.wav", "loseall.wav", "cheering.wav",
+                                      "money.wav"};
+    for (int i = 1; i <= 8; ++i)
+        expected.insert("note" + std::to_string(i) + ".wav");
+
+    std::set<std::string> produced;
+    for (const synth::Effect& effect : synth::allEffects())
+        EXPECT_TRUE(produced.insert(effect.fileName).second) << "twice: " << effect.fileName;
+    EXPECT_EQ(produced, expected);
+}
+
+TEST(Effects, LoudButUnclippedShortAndSilentAtBothEnds) {
+    for (const auto& [name, sound] : generatedEffects()) {
+        SCOPED_TRACE(name);
+        const bool long_ = name == "laugh.wav" || name == "cheering.wav";
+        const double limit = long_ ? 3.0 : 2.0;
+        EXPECT_LT(static_cast<double>(sound.size()) / kSampleRate, limit);
+        ASSERT_GT(sound.size(), synth::samplesFor(0.05));
+
+        // Normalised near -1 dBFS: audible, yet nothing reaches full scale.
+        const double peak = peakOf(sound, 0, sound.size());
+        EXPECT_LT(peak, 0.95);
+        EXPECT_GT(peak, 0.8);
+
+        double energy = 0.0;
+        for (double sample : sound)
+            energy += sample * sample;
+        EXPECT_GT(std::sqrt(energy / static_cast<double>(sound.size())), 0.02);
+
+        // No click when playback starts or stops.
+        EXPECT_EQ(synth::toPcm16({sound.front()})[0], 0);
+        EXPECT_EQ(synth::toPcm16({sound.back()})[0], 0);
+        EXPECT_LT(peakOf(sound, 0, 8), 0.05);
+        EXPECT_LT(peakOf(sound, sound.size() - 8, sound.size()), 0.05);
+    }
+}
+
+TEST(Effects, GenerationIsRepeatable) {
+    for (const synth::Effect& effect : synth::allEffects())
+        EXPECT_EQ(effect.generate(), generatedEffects().at(effect.fileName)) << effect.fileName;
+}
+
+TEST(Effects, DiceAreManyDistinctImpactsAndTheWhooshIsSmooth) {
+    for (const char* name : {"Dice1.wav", "Dice3.wav", "Dice4.wav"})
+        EXPECT_GE(countOnsets(generatedEffects().at(name)), 6) << name;
+    EXPECT_LE(countOnsets(generatedEffects().at("shh.wav")), 1);
+}
+
+TEST(Effects, NotesClimbTheMajorScaleFromC5) {
+    const double majorScale[] = {0, 2, 4, 5, 7, 9, 11, 12};
+    double tonic = 0.0;
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = "note" + std::to_string(i + 1) + ".wav";
+        SCOPED_TRACE(name);
+        const double pitch = measurePitch(generatedEffects().at(name), 0.05, 0.25);
+        ASSERT_GT(pitch, 0.0);
+        if (i == 0) {
+            tonic = pitch;
+            // Within a fifth of a semitone of C5.
+            EXPECT_NEAR(12.0 * std::log2(pitch / 523.25), 0.0, 0.2);
+        }
+        EXPECT_NEAR(12.0 * std::log2(pitch / tonic), majorScale[i], 0.2);
+    }
+}
+
+} // namespace

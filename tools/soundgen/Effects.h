@@ -1,0 +1,19 @@
+// Every sound effect the games play, each generated from scratch.
+#pragma once
+
+#include "Synth.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace synth {
+
+struct Effect {
+    std::string fileName;
+    std::function<Buffer()> generate; // finished: normalised and faded at both ends
+};
+
+const std::vector<Effect>& allEffects();
+
+} // namespace synth

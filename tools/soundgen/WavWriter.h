@@ -1,0 +1,20 @@
+// Writes mono 16-bit PCM RIFF/WAVE files, the format the game's sound player loads.
+#pragma once
+
+#include "Synth.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace synth {
+
+// Scales [-1, 1] to 16-bit, rounding and clamping anything outside the range.
+std::vector<std::int16_t> toPcm16(const Buffer& buffer);
+
+// The complete file image: 44-byte header followed by little-endian samples.
+std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& samples, int sampleRate);
+
+bool writeWav(const std::filesystem::path& path, const Buffer& buffer);
+
+} // namespace synth
