@@ -30,7 +30,9 @@ void InputRouter::rightDown(int x, int y) {
         board_->rightDown(x, y);
 }
 
-void InputRouter::mouseMove() { setCursor(CursorShape::Arrow); }
+void InputRouter::mouseMove() {
+    setCursor(CursorShape::Arrow);
+}
 
 void InputRouter::character(char c) {
     if (board_)

@@ -110,16 +110,18 @@ void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
         options_->addSeparator();
         add(options_, menu::oneDie, "One Die");
         break;
-    case ScreenState::Main: return;
+    case ScreenState::Main:
+        return;
     }
     const QList<QAction*> popups = bar_->actions();
     bar_->insertMenu(popups.size() > 1 ? popups[1] : nullptr, options_);
+    report();
 
     switch (game) {
     case ScreenState::TenThousand:
-        check(levelItem(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard,
-                        menu::tenThouApprentice),
-              true);
+        check(
+            levelItem(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, menu::tenThouApprentice),
+            true);
         checkOneOf({menu::tenThouSoundOn, menu::tenThouSoundOff},
                    p.soundOn ? menu::tenThouSoundOn : menu::tenThouSoundOff);
         break;
@@ -140,7 +142,8 @@ void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
         checkOneOf({menu::gremlinOn, menu::gremlinOff},
                    p.gremlinOn ? menu::gremlinOn : menu::gremlinOff);
         break;
-    case ScreenState::Main: break;
+    case ScreenState::Main:
+        break;
     }
 }
 
@@ -150,6 +153,7 @@ void Menus::removeOptions() {
     bar_->removeAction(options_->menuAction());
     options_->deleteLater();
     options_ = nullptr;
+    report();
 }
 
 QAction* Menus::find(int id) const {
@@ -172,11 +176,14 @@ std::vector<QAction*> Menus::allActions() const {
 void Menus::check(int id, bool on) {
     if (QAction* action = find(id))
         action->setChecked(on);
+    report();
 }
 
 void Menus::checkOneOf(std::initializer_list<int> group, int chosen) {
     for (int id : group)
-        check(id, id == chosen);
+        if (QAction* action = find(id))
+            action->setChecked(id == chosen);
+    report();
 }
 
 bool Menus::isChecked(int id) const {

@@ -89,8 +89,8 @@ bool SavePreferences(const PreferencesRecord& record, const std::string& path) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
         transcript().write({"save", path, "fail"});
-        messageBox("Warning", "Could not save names, options and scores to\n" + path + "\n(" +
-                                  failure + ").");
+        messageBox("Warning",
+                   "Could not save names, options and scores to\n" + path + "\n(" + failure + ").");
         return false;
     }
     transcript().write({"save", path, "ok"});
@@ -123,8 +123,8 @@ void AdoptCoins(PreferencesRecord& record, const std::string& name, int player) 
 void StoreCoins(PreferencesRecord& record, const std::string& name, int player) {
     for (int i = 1; i <= 10; ++i) {
         if (record.coinTally[i].nameString() == name) {
-            record.coinTally[i].value = static_cast<std::int32_t>(
-                player == 1 ? record.player1Coins : record.player2Coins);
+            record.coinTally[i].value =
+                static_cast<std::int32_t>(player == 1 ? record.player1Coins : record.player2Coins);
             return;
         }
     }

@@ -15,8 +15,7 @@ void SetDefaults(PreferencesRecord& record, const NameAsker& askNames);
 
 // Fills the record from the file at path. A missing file gives the defaults; a
 // short, unreadable or reset-flagged one gives the defaults after telling why.
-void LoadPreferences(PreferencesRecord& record, const std::string& path,
-                     const NameAsker& askNames);
+void LoadPreferences(PreferencesRecord& record, const std::string& path, const NameAsker& askNames);
 
 // Writes the record through a temporary file renamed over the old one, so a
 // failed save leaves the previous file whole. A failure is shown in a box.

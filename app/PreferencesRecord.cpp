@@ -5,15 +5,31 @@
 
 namespace tumbledown {
 
-std::string NameScore::nameString() const { return textOf(name); }
-void NameScore::setName(const std::string& text) { copyText(name, text); }
+std::string NameScore::nameString() const {
+    return textOf(name);
+}
+void NameScore::setName(const std::string& text) {
+    copyText(name, text);
+}
 
-std::string PreferencesRecord::player1() const { return textOf(player1Name); }
-std::string PreferencesRecord::player2() const { return textOf(player2Name); }
-void PreferencesRecord::setPlayer1(const std::string& name) { copyText(player1Name, name); }
-void PreferencesRecord::setPlayer2(const std::string& name) { copyText(player2Name, name); }
-std::string PreferencesRecord::musicFileName() const { return textOf(musicFile); }
-void PreferencesRecord::setMusicFile(const std::string& path) { copyText(musicFile, path); }
+std::string PreferencesRecord::player1() const {
+    return textOf(player1Name);
+}
+std::string PreferencesRecord::player2() const {
+    return textOf(player2Name);
+}
+void PreferencesRecord::setPlayer1(const std::string& name) {
+    copyText(player1Name, name);
+}
+void PreferencesRecord::setPlayer2(const std::string& name) {
+    copyText(player2Name, name);
+}
+std::string PreferencesRecord::musicFileName() const {
+    return textOf(musicFile);
+}
+void PreferencesRecord::setMusicFile(const std::string& path) {
+    copyText(musicFile, path);
+}
 
 namespace {
 
@@ -90,7 +106,9 @@ private:
     const Bytes& bytes_;
 };
 
-template <std::size_t N> void terminate(std::array<char, N>& chars) { chars[N - 1] = '\0'; }
+template <std::size_t N> void terminate(std::array<char, N>& chars) {
+    chars[N - 1] = '\0';
+}
 
 void terminateNames(ScoreTable& table) {
     for (NameScore& entry : table)
@@ -188,8 +206,8 @@ void PreferencesRecord::sanitize() {
     terminate(player1Name);
     terminate(player2Name);
     terminate(musicFile);
-    for (ScoreTable* table : {&shutTheBoxTopScores, &tenThouTopScores, &coinTally,
-                              &billionaireClub, &pokerDiceTopScores})
+    for (ScoreTable* table : {&shutTheBoxTopScores, &tenThouTopScores, &coinTally, &billionaireClub,
+                              &pokerDiceTopScores})
         terminateNames(*table);
     for (std::int32_t* delay : {&shutTheBoxDelay, &tenThouDelay, &pokerDiceDelay})
         *delay = std::clamp(*delay, 0, maxDelay);

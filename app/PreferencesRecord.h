@@ -120,7 +120,8 @@ static_assert(musicFile == musicOn + 1 && soundOn == musicFile + 256);
 static_assert(currentTip == soundOn + 1 && shutTheBoxWelcome == currentTip + 4);
 static_assert(shutTheBoxDelay == shutTheBoxVsComputer + 1 && gremlinOn == shutTheBoxDelay + 4);
 static_assert(tenThouWelcome == shutTheBoxTopScores + tableSize);
-static_assert(tenThouTopScores == tenThouDelay + 4 && pokerDiceWelcome == tenThouTopScores + tableSize);
+static_assert(tenThouTopScores == tenThouDelay + 4 &&
+              pokerDiceWelcome == tenThouTopScores + tableSize);
 static_assert(billionaireClub == coinTally + tableSize && acesWild == billionaireClub + tableSize);
 static_assert(rollsPerTurn == pokerDiceDelay + 4 && bet == rollsPerTurn + 4);
 static_assert(player2Coins == player1Coins + 4 && pokerDiceTopScores == player2Coins + 4);

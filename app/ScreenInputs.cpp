@@ -26,10 +26,14 @@ void MainScreenInput::leftDown(int x, int y) {
 namespace {
 Spot backSpot(ScreenState game) {
     switch (game) {
-    case ScreenState::TenThousand: return {8, 35, 156, 175};
-    case ScreenState::PokerDice: return {222, 249, 156, 176};
-    case ScreenState::ShutTheBox: return {52, 79, 361, 381};
-    case ScreenState::Main: break;
+    case ScreenState::TenThousand:
+        return {8, 35, 156, 175};
+    case ScreenState::PokerDice:
+        return {222, 249, 156, 176};
+    case ScreenState::ShutTheBox:
+        return {52, 79, 361, 381};
+    case ScreenState::Main:
+        break;
     }
     return {1, 0, 1, 0}; // hits nothing
 }
@@ -46,31 +50,49 @@ void GameScreenInput::leftDown(int x, int y) {
 void GameScreenInput::character(char c) {
     switch (c) {
     case 's':
-    case 'S': showTopScores(); break;
+    case 'S':
+        showTopScores();
+        break;
     case '+':
-    case '=': speedUp(delay()); break;
+    case '=':
+        speedUp(delay());
+        break;
     case '-':
-    case '_': slowDown(delay()); break;
-    default: break;
+    case '_':
+        slowDown(delay());
+        break;
+    default:
+        break;
     }
 }
 
-bool GameScreenInput::flushesAfterRelease() const { return game_ != ScreenState::PokerDice; }
+bool GameScreenInput::flushesAfterRelease() const {
+    return game_ != ScreenState::PokerDice;
+}
 
 std::int32_t& GameScreenInput::delay() const {
     PreferencesRecord& p = preferences();
     switch (game_) {
-    case ScreenState::TenThousand: return p.tenThouDelay;
-    case ScreenState::PokerDice: return p.pokerDiceDelay;
-    default: return p.shutTheBoxDelay;
+    case ScreenState::TenThousand:
+        return p.tenThouDelay;
+    case ScreenState::PokerDice:
+        return p.pokerDiceDelay;
+    default:
+        return p.shutTheBoxDelay;
     }
 }
 
 void GameScreenInput::showTopScores() const {
     switch (game_) {
-    case ScreenState::TenThousand: ShowTenThouTopScores(preferences()); break;
-    case ScreenState::PokerDice: ShowPokerDiceTopScores(preferences()); break;
-    default: ShowShutTheBoxTopScores(preferences()); break;
+    case ScreenState::TenThousand:
+        ShowTenThouTopScores(preferences());
+        break;
+    case ScreenState::PokerDice:
+        ShowPokerDiceTopScores(preferences());
+        break;
+    default:
+        ShowShutTheBoxTopScores(preferences());
+        break;
     }
 }
 

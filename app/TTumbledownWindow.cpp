@@ -85,7 +85,8 @@ TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
     std::error_code ec;
     startDirectory_ = std::filesystem::current_path(ec).string();
     PreferencesRecord& p = preferences();
-    LoadPreferences(p, preferencesPath(), [this](PreferencesRecord& r) { AskPlayerNames(r, this); });
+    LoadPreferences(p, preferencesPath(),
+                    [this](PreferencesRecord& r) { AskPlayerNames(r, this); });
     initialMusicFile_ = p.musicFileName();
     seedRandom();
 
@@ -98,9 +99,13 @@ TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
     setState(ScreenState::Main);
 }
 
-TTumbledownWindow::~TTumbledownWindow() { eventQueue().setSink(nullptr); }
+TTumbledownWindow::~TTumbledownWindow() {
+    eventQueue().setSink(nullptr);
+}
 
-void TTumbledownWindow::invalidate() { eventQueue().post({EventType::Paint}); }
+void TTumbledownWindow::invalidate() {
+    eventQueue().post({EventType::Paint});
+}
 
 void TTumbledownWindow::setState(ScreenState state) {
     state_ = state;
@@ -112,28 +117,55 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
     if (closing_)
         return;
     switch (event.type) {
-    case EventType::LeftDown: router_.leftDown(event.x, event.y); break;
-    case EventType::LeftUp: router_.leftUp(event.x, event.y); break;
-    case EventType::RightDown: router_.rightDown(event.x, event.y); break;
-    case EventType::MouseMove: router_.mouseMove(); break;
-    case EventType::Char: router_.character(event.ch); break;
-    case EventType::Command: onCommand(event.id); break;
-    case EventType::Paint: paint(); break;
-    case EventType::Size: onSize(); break;
-    case EventType::MusicNotify: music_->tuneEnded(); break;
-    case EventType::Close: closeDown(); break;
+    case EventType::LeftDown:
+        router_.leftDown(event.x, event.y);
+        break;
+    case EventType::LeftUp:
+        router_.leftUp(event.x, event.y);
+        break;
+    case EventType::RightDown:
+        router_.rightDown(event.x, event.y);
+        break;
+    case EventType::MouseMove:
+        router_.mouseMove();
+        break;
+    case EventType::Char:
+        router_.character(event.ch);
+        break;
+    case EventType::Command:
+        onCommand(event.id);
+        break;
+    case EventType::Paint:
+        paint();
+        break;
+    case EventType::Size:
+        onSize();
+        break;
+    case EventType::MusicNotify:
+        music_->tuneEnded();
+        break;
+    case EventType::Close:
+        closeDown();
+        break;
     }
-    menus_->report();
 }
 
 void TTumbledownWindow::paint() {
     if (firstPaint_)
         firstPaint();
     switch (state_) {
-    case ScreenState::TenThousand: tenThou_->paint(); break;
-    case ScreenState::PokerDice: pokerDice_->paint(); break;
-    case ScreenState::ShutTheBox: shutTheBox_->paint(); break;
-    case ScreenState::Main: mainScreen_->paint(); break;
+    case ScreenState::TenThousand:
+        tenThou_->paint();
+        break;
+    case ScreenState::PokerDice:
+        pokerDice_->paint();
+        break;
+    case ScreenState::ShutTheBox:
+        shutTheBox_->paint();
+        break;
+    case ScreenState::Main:
+        mainScreen_->paint();
+        break;
     }
     tumbledown::screen().present();
 }
@@ -163,16 +195,22 @@ void TTumbledownWindow::switchTo(ScreenState game) {
     if (state_ != ScreenState::Main)
         leaveGame();
     switch (game) {
-    case ScreenState::TenThousand: tenThou_ = std::make_unique<TenThouGame>(); break;
-    case ScreenState::PokerDice: pokerDice_ = std::make_unique<PokerDiceGame>(); break;
-    case ScreenState::ShutTheBox: shutTheBox_ = std::make_unique<ShutTheBoxGame>(); break;
-    case ScreenState::Main: break;
+    case ScreenState::TenThousand:
+        tenThou_ = std::make_unique<TenThouGame>();
+        break;
+    case ScreenState::PokerDice:
+        pokerDice_ = std::make_unique<PokerDiceGame>();
+        break;
+    case ScreenState::ShutTheBox:
+        shutTheBox_ = std::make_unique<ShutTheBoxGame>();
+        break;
+    case ScreenState::Main:
+        break;
     }
     setState(game);
     gameInput_.emplace(*this, game);
     router_.setBoard(&*gameInput_);
     menus_->insertOptions(game, preferences());
-    menus_->report();
     paint();
 }
 
@@ -181,7 +219,6 @@ void TTumbledownWindow::leaveGame() {
     router_.setBoard(&mainInput_);
     gameInput_.reset();
     menus_->removeOptions();
-    menus_->report();
     tenThou_.reset();
     pokerDice_.reset();
     shutTheBox_.reset();
@@ -194,9 +231,13 @@ void TTumbledownWindow::leaveGameToMainScreen() {
     invalidate();
 }
 
-void TTumbledownWindow::openHelp() { openDocument("Tumbledown.html"); }
+void TTumbledownWindow::openHelp() {
+    openDocument("Tumbledown.html");
+}
 
-void TTumbledownWindow::showAbout() { messageBox("About", aboutText); }
+void TTumbledownWindow::showAbout() {
+    messageBox("About", aboutText);
+}
 
 void TTumbledownWindow::runTopScoresDialog() {
     TViewAndClearTopScoresDialog dialog(this);
@@ -221,34 +262,64 @@ void TTumbledownWindow::runTopScoresDialog() {
         ClearTopScores(p.shutTheBoxTopScores);
 }
 
-void TTumbledownWindow::showNextTip() { mainScreen_->nextTip(); }
+void TTumbledownWindow::showNextTip() {
+    mainScreen_->nextTip();
+}
 
 void TTumbledownWindow::onCommand(int id) {
     PreferencesRecord& p = preferences();
     switch (id) {
-    case menu::tenThousand: switchTo(ScreenState::TenThousand); break;
-    case menu::pokerDice: switchTo(ScreenState::PokerDice); break;
-    case menu::shutTheBox: switchTo(ScreenState::ShutTheBox); break;
+    case menu::tenThousand:
+        switchTo(ScreenState::TenThousand);
+        break;
+    case menu::pokerDice:
+        switchTo(ScreenState::PokerDice);
+        break;
+    case menu::shutTheBox:
+        switchTo(ScreenState::ShutTheBox);
+        break;
     case menu::mainScreen:
         if (state_ != ScreenState::Main)
             leaveGame();
         invalidate();
         break;
-    case menu::musicOn: music_->musicOn(); break;
-    case menu::musicOff: music_->musicOff(); break;
-    case menu::selectMusic: music_->selectMusic(); break;
-    case menu::viewTenThouScores: ShowTenThouTopScores(p); break;
+    case menu::musicOn:
+        music_->musicOn();
+        break;
+    case menu::musicOff:
+        music_->musicOff();
+        break;
+    case menu::selectMusic:
+        music_->selectMusic();
+        break;
+    case menu::viewTenThouScores:
+        ShowTenThouTopScores(p);
+        break;
     case menu::viewPokerDiceScores:
         ShowPokerDiceTopScores(p);
         CheckClubAdmissionOfPlayer1(p);
         break;
-    case menu::viewShutTheBoxScores: ShowShutTheBoxTopScores(p); break;
-    case menu::clearTenThouScores: ClearTopScores(p.tenThouTopScores); break;
-    case menu::clearPokerDiceScores: ClearTopScores(p.pokerDiceTopScores); break;
-    case menu::clearShutTheBoxScores: ClearTopScores(p.shutTheBoxTopScores); break;
-    case menu::about: showAbout(); break;
-    case menu::help: openHelp(); break;
-    default: onOptionCommand(id); break;
+    case menu::viewShutTheBoxScores:
+        ShowShutTheBoxTopScores(p);
+        break;
+    case menu::clearTenThouScores:
+        ClearTopScores(p.tenThouTopScores);
+        break;
+    case menu::clearPokerDiceScores:
+        ClearTopScores(p.pokerDiceTopScores);
+        break;
+    case menu::clearShutTheBoxScores:
+        ClearTopScores(p.shutTheBoxTopScores);
+        break;
+    case menu::about:
+        showAbout();
+        break;
+    case menu::help:
+        openHelp();
+        break;
+    default:
+        onOptionCommand(id);
+        break;
     }
 }
 
@@ -265,40 +336,75 @@ void TTumbledownWindow::onOptionCommand(int id) {
         menus_->checkOneOf({onId, offId}, on ? onId : offId);
     };
     const auto pokerLevel = [&](int level) {
-        const int previous = p.pokerDiceApprentice ? 1 : p.pokerDiceMage ? 2 : p.pokerDiceWizard ? 3 : 0;
+        const int previous = p.pokerDiceApprentice ? 1
+                             : p.pokerDiceMage     ? 2
+                             : p.pokerDiceWizard   ? 3
+                                                   : 0;
         // Player 2's seat is leaving a person or this level: keep that balance.
         if (level != 0 && (previous == level || previous == 0))
             StoreCoins(p, p.player2(), 2);
         setLevel(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard, level);
         if (level == 0)
             AdoptCoins(p, p.player2(), 2);
-        menus_->checkOneOf({menu::pokerApprentice, menu::pokerMage, menu::pokerWizard,
-                            menu::pokerPlayer2},
-                           level == 0 ? menu::pokerPlayer2 : menu::pokerApprentice + level - 1);
+        menus_->checkOneOf(
+            {menu::pokerApprentice, menu::pokerMage, menu::pokerWizard, menu::pokerPlayer2},
+            level == 0 ? menu::pokerPlayer2 : menu::pokerApprentice + level - 1);
     };
     const auto tenThouLevel = [&](int level) {
         setLevel(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, level);
-        menus_->checkOneOf({menu::tenThouApprentice, menu::tenThouMage, menu::tenThouWizard,
-                            menu::tenThouPlayer2},
-                           level == 0 ? menu::tenThouPlayer2 : menu::tenThouApprentice + level - 1);
+        menus_->checkOneOf(
+            {menu::tenThouApprentice, menu::tenThouMage, menu::tenThouWizard, menu::tenThouPlayer2},
+            level == 0 ? menu::tenThouPlayer2 : menu::tenThouApprentice + level - 1);
     };
     switch (id) {
-    case menu::tenThouApprentice: tenThouLevel(1); break;
-    case menu::tenThouMage: tenThouLevel(2); break;
-    case menu::tenThouWizard: tenThouLevel(3); break;
-    case menu::tenThouPlayer2: tenThouLevel(0); break;
-    case menu::tenThouSoundOn: setSound(true, menu::tenThouSoundOn, menu::tenThouSoundOff); break;
-    case menu::tenThouSoundOff: setSound(false, menu::tenThouSoundOn, menu::tenThouSoundOff); break;
-    case menu::tenThouFaster: speedUp(p.tenThouDelay); break;
-    case menu::tenThouSlower: slowDown(p.tenThouDelay); break;
-    case menu::pokerApprentice: pokerLevel(1); break;
-    case menu::pokerMage: pokerLevel(2); break;
-    case menu::pokerWizard: pokerLevel(3); break;
-    case menu::pokerPlayer2: pokerLevel(0); break;
-    case menu::pokerSoundOn: setSound(true, menu::pokerSoundOn, menu::pokerSoundOff); break;
-    case menu::pokerSoundOff: setSound(false, menu::pokerSoundOn, menu::pokerSoundOff); break;
-    case menu::pokerFaster: speedUp(p.pokerDiceDelay); break;
-    case menu::pokerSlower: slowDown(p.pokerDiceDelay); break;
+    case menu::tenThouApprentice:
+        tenThouLevel(1);
+        break;
+    case menu::tenThouMage:
+        tenThouLevel(2);
+        break;
+    case menu::tenThouWizard:
+        tenThouLevel(3);
+        break;
+    case menu::tenThouPlayer2:
+        tenThouLevel(0);
+        break;
+    case menu::tenThouSoundOn:
+        setSound(true, menu::tenThouSoundOn, menu::tenThouSoundOff);
+        break;
+    case menu::tenThouSoundOff:
+        setSound(false, menu::tenThouSoundOn, menu::tenThouSoundOff);
+        break;
+    case menu::tenThouFaster:
+        speedUp(p.tenThouDelay);
+        break;
+    case menu::tenThouSlower:
+        slowDown(p.tenThouDelay);
+        break;
+    case menu::pokerApprentice:
+        pokerLevel(1);
+        break;
+    case menu::pokerMage:
+        pokerLevel(2);
+        break;
+    case menu::pokerWizard:
+        pokerLevel(3);
+        break;
+    case menu::pokerPlayer2:
+        pokerLevel(0);
+        break;
+    case menu::pokerSoundOn:
+        setSound(true, menu::pokerSoundOn, menu::pokerSoundOff);
+        break;
+    case menu::pokerSoundOff:
+        setSound(false, menu::pokerSoundOn, menu::pokerSoundOff);
+        break;
+    case menu::pokerFaster:
+        speedUp(p.pokerDiceDelay);
+        break;
+    case menu::pokerSlower:
+        slowDown(p.pokerDiceDelay);
+        break;
     case menu::acesWildOn:
     case menu::acesWildOff:
         p.acesWild = id == menu::acesWildOn;
@@ -309,16 +415,25 @@ void TTumbledownWindow::onOptionCommand(int id) {
         p.shutTheBoxVsComputer = id == menu::boxVsComputer;
         menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2}, id);
         break;
-    case menu::boxSoundOn: setSound(true, menu::boxSoundOn, menu::boxSoundOff); break;
-    case menu::boxSoundOff: setSound(false, menu::boxSoundOn, menu::boxSoundOff); break;
-    case menu::boxFaster: speedUp(p.shutTheBoxDelay); break;
-    case menu::boxSlower: slowDown(p.shutTheBoxDelay); break;
+    case menu::boxSoundOn:
+        setSound(true, menu::boxSoundOn, menu::boxSoundOff);
+        break;
+    case menu::boxSoundOff:
+        setSound(false, menu::boxSoundOn, menu::boxSoundOff);
+        break;
+    case menu::boxFaster:
+        speedUp(p.shutTheBoxDelay);
+        break;
+    case menu::boxSlower:
+        slowDown(p.shutTheBoxDelay);
+        break;
     case menu::gremlinOn:
     case menu::gremlinOff:
         p.gremlinOn = id == menu::gremlinOn;
         menus_->checkOneOf({menu::gremlinOn, menu::gremlinOff}, id);
         break;
-    default: break; // the games' own commands
+    default:
+        break; // the games' own commands
     }
 }
 

@@ -14,8 +14,8 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QScreen>
 #include <QEvent>
+#include <QScreen>
 #include <QStandardPaths>
 
 #include <fstream>
@@ -53,7 +53,8 @@ protected:
             auto* widget = qobject_cast<QWidget*>(target);
             return widget && widget->window() == window_ && widget->inherits("QMenuBar");
         }
-        default: return false;
+        default:
+            return false;
         }
     }
 
@@ -145,7 +146,8 @@ int runInteractive(TTumbledownApp& app) {
     };
     services().pullPendingInput = [] { QCoreApplication::processEvents(); };
     eventQueue().setWakeUp([qtApp] {
-        QMetaObject::invokeMethod(qtApp, [] { eventQueue().dispatchAll(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qtApp, [] { eventQueue().dispatchAll(); }, Qt::QueuedConnection);
     });
     transcript().setTimeSource([&clock] { return clock.now(); });
 
@@ -200,10 +202,13 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription("Tumbledown: three dice games for one or two players.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({"replay", "Run the script FILE against the real program, then exit.", "FILE"});
-    parser.addOption({"transcript", "With --replay: write a transcript of the run to FILE.", "FILE"});
+    parser.addOption(
+        {"replay", "Run the script FILE against the real program, then exit.", "FILE"});
+    parser.addOption(
+        {"transcript", "With --replay: write a transcript of the run to FILE.", "FILE"});
     parser.addOption({"data-dir", "Where tumbledown.prf is read and written.", "DIR"});
-    parser.addOption({"epoch", "With --replay: local time in seconds at virtual time 0.", "SECONDS"});
+    parser.addOption(
+        {"epoch", "With --replay: local time in seconds at virtual time 0.", "SECONDS"});
     parser.addOption({"real-clock", "With --replay: wait in real time, not virtual time."});
     parser.process(app.qt());
 

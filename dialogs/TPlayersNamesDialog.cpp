@@ -20,8 +20,12 @@ TPlayersNamesDialog::TPlayersNamesDialog(QWidget* parent) : ModalDialog(resource
     first_->setFocus();
 }
 
-std::string TPlayersNamesDialog::firstName() const { return first_->text().toStdString(); }
-std::string TPlayersNamesDialog::secondName() const { return second_->text().toStdString(); }
+std::string TPlayersNamesDialog::firstName() const {
+    return first_->text().toStdString();
+}
+std::string TPlayersNamesDialog::secondName() const {
+    return second_->text().toStdString();
+}
 
 void AskPlayerNames(PreferencesRecord& record, QWidget* parent) {
     TPlayersNamesDialog dialog(parent);

@@ -10,8 +10,15 @@ namespace tumbledown {
 class TViewAndClearTopScoresDialog : public ModalDialog {
 public:
     static constexpr int resource = 205;
-    enum Choice { View10000, ViewPokerDice, ViewShutTheBox, Clear10000, ClearPokerDice,
-                  ClearShutTheBox, ChoiceCount };
+    enum Choice {
+        View10000,
+        ViewPokerDice,
+        ViewShutTheBox,
+        Clear10000,
+        ClearPokerDice,
+        ClearShutTheBox,
+        ChoiceCount
+    };
 
     explicit TViewAndClearTopScoresDialog(QWidget* parent);
     std::array<bool, ChoiceCount> choices() const;

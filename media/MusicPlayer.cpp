@@ -23,10 +23,9 @@ bool MusicPlayer::openMusic(std::string& name) {
     musicPlaying_ = false;
     std::error_code ec;
     if (!std::filesystem::exists(locateDataFile(name), ec)) {
-        const MessageAnswer search =
-            messageBox("File does not exist",
-                       "Music file " + name + " does not exist, search for a new one?",
-                       MessageButtons::YesNo);
+        const MessageAnswer search = messageBox(
+            "File does not exist", "Music file " + name + " does not exist, search for a new one?",
+            MessageButtons::YesNo);
         if (search != MessageAnswer::Yes) {
             turnOffAfterFailure();
             return false;

@@ -13,8 +13,8 @@ struct PreferencesRecord;
 class MusicPlayer {
 public:
     // showMusicOn puts the menu's check mark on "Music On" (true) or "Music Off".
-    MusicPlayer(PreferencesRecord& record, std::string startDirectory,
-                std::string initialMusicFile, std::function<void(bool)> showMusicOn);
+    MusicPlayer(PreferencesRecord& record, std::string startDirectory, std::string initialMusicFile,
+                std::function<void(bool)> showMusicOn);
 
     bool openMusic(std::string& name);
     bool playMusic();

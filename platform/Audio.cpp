@@ -10,7 +10,9 @@ bool looksLikeMidi(const std::string& path) {
     return in.read(header, 4) && std::string(header, 4) == "MThd";
 }
 
-bool SilentMusicDevice::open(const std::string& path) { return looksLikeMidi(path); }
+bool SilentMusicDevice::open(const std::string& path) {
+    return looksLikeMidi(path);
+}
 
 bool SilentMusicDevice::play(std::function<void()> onEnd) {
     onEnd_ = std::move(onEnd);

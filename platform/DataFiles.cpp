@@ -15,20 +15,25 @@ std::string& prefsDir() {
 }
 } // namespace
 
-void setInstalledDataDir(const std::string& dir) { dataDir() = dir; }
-const std::string& installedDataDir() { return dataDir(); }
+void setInstalledDataDir(const std::string& dir) {
+    dataDir() = dir;
+}
+const std::string& installedDataDir() {
+    return dataDir();
+}
 
 std::string locateDataFile(const std::string& name) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    if (name.empty() || fs::exists(name, ec) || dataDir().empty() ||
-        fs::path(name).is_absolute())
+    if (name.empty() || fs::exists(name, ec) || dataDir().empty() || fs::path(name).is_absolute())
         return name;
     const fs::path installed = fs::path(dataDir()) / name;
     return fs::exists(installed, ec) ? installed.string() : name;
 }
 
-void setPreferencesDir(const std::string& dir) { prefsDir() = dir; }
+void setPreferencesDir(const std::string& dir) {
+    prefsDir() = dir;
+}
 
 std::string preferencesPath() {
     return (std::filesystem::path(prefsDir()) / "tumbledown.prf").string();

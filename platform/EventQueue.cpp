@@ -11,11 +11,16 @@ bool InputEvent::isMouse() const {
 
 std::string InputEvent::mouseName() const {
     switch (type) {
-    case EventType::LeftDown: return "press";
-    case EventType::LeftUp: return "release";
-    case EventType::RightDown: return "rclick";
-    case EventType::MouseMove: return "move";
-    default: return "";
+    case EventType::LeftDown:
+        return "press";
+    case EventType::LeftUp:
+        return "release";
+    case EventType::RightDown:
+        return "rclick";
+    case EventType::MouseMove:
+        return "move";
+    default:
+        return "";
     }
 }
 

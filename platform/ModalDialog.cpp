@@ -93,8 +93,7 @@ void ModalDialog::registerControl(int id, QWidget* widget) {
 
 void makeNameField(QLineEdit* edit) {
     edit->setMaxLength(8);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[A-Za-z]{0,8}"), edit));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[A-Za-z]{0,8}"), edit));
 }
 
 } // namespace tumbledown

@@ -6,9 +6,13 @@
 
 namespace tumbledown {
 
-RealClock::RealClock() { timer_.start(); }
+RealClock::RealClock() {
+    timer_.start();
+}
 
-std::uint32_t RealClock::now() const { return static_cast<std::uint32_t>(timer_.elapsed()); }
+std::uint32_t RealClock::now() const {
+    return static_cast<std::uint32_t>(timer_.elapsed());
+}
 
 void RealClock::sleepFor(std::uint32_t ms) {
     const qint64 deadline = timer_.nsecsElapsed() + qint64{ms} * 1000000;

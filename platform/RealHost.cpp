@@ -32,11 +32,13 @@ MessageAnswer RealHost::messageBox(const std::string& caption, const std::string
     return MessageAnswer::Ok;
 }
 
-bool RealHost::runDialog(ModalDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+bool RealHost::runDialog(ModalDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted;
+}
 
 std::optional<std::string> RealHost::chooseFile(const std::string& filter) {
-    const QString path = QFileDialog::getOpenFileName(window_, "Open", QDir::currentPath(),
-                                                      toQtFileFilter(filter));
+    const QString path =
+        QFileDialog::getOpenFileName(window_, "Open", QDir::currentPath(), toQtFileFilter(filter));
     if (path.isEmpty())
         return std::nullopt;
     return path.toStdString();
@@ -48,7 +50,8 @@ void RealHost::setCursor(CursorShape shape) {
 }
 
 void RealHost::openDocument(const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
 }
 
 } // namespace tumbledown

@@ -57,7 +57,7 @@ std::string lineFault(const ScriptLine& line) {
         return a.size() == 2 && numbers(0, 2) ? "" : v + " takes X Y";
     if (v == "key")
         return a.size() == 1 && (a[0].size() == 1 || a[0] == "space") ? ""
-                                                                       : "key takes one character";
+                                                                      : "key takes one character";
     if (v == "menu" || v == "wait")
         return a.size() == 1 && numbers(0, 1) ? "" : v + " takes a number";
     if (v == "close" || v == "music-end")
@@ -125,8 +125,7 @@ std::optional<std::vector<ScriptLine>> parseScript(const std::string& text, std:
     return lines;
 }
 
-ReplayDriver::ReplayDriver(std::vector<ScriptLine> script, Clock& clock,
-                           VirtualClock* virtualClock)
+ReplayDriver::ReplayDriver(std::vector<ScriptLine> script, Clock& clock, VirtualClock* virtualClock)
     : script_(std::move(script)), clock_(clock), virtualClock_(virtualClock) {
     clock_.setOnAdvance([this] { injectDueEvents(); });
 }
@@ -151,7 +150,7 @@ void ReplayDriver::takeAnswer(const ScriptLine& line) {
         dialogAnswers_.push_back(line);
     } else if (line.verb == "file") {
         fileAnswers_.push_back(line.args[0] == "cancel" ? std::nullopt
-                                                         : std::optional(line.args[0]));
+                                                        : std::optional(line.args[0]));
     } else if (line.verb == "rand") {
         std::vector<std::int32_t> values;
         for (const std::string& v : line.args)
@@ -196,6 +195,15 @@ void ReplayDriver::enqueue(const ScriptLine& line) {
         eventQueue().post({EventType::Close});
         closed_ = true;
     }
+}
+
+void ReplayDriver::pressThenRelease(const ScriptLine& line) {
+    const int x = std::stoi(line.args[0]);
+    const int y = std::stoi(line.args[1]);
+    eventQueue().post({EventType::LeftDown, x, y});
+    eventQueue().dispatchAll();
+    eventQueue().post({EventType::LeftUp, x, y});
+    dispatchTimedRest();
 }
 
 void ReplayDriver::injectDueEvents() {
@@ -243,8 +251,14 @@ int ReplayDriver::run() {
             if (line.at)
                 idleUntil(*line.at);
             next = gatherFollowers(next);
-            enqueue(line);
-            dispatchTimedRest();
+            if (line.verb == "click" && !line.at) {
+                // The release follows the press once its handler is done, as a
+                // person's quick click would.
+                pressThenRelease(line);
+            } else {
+                enqueue(line);
+                dispatchTimedRest();
+            }
         } else if (isAnswer(line.verb)) {
             takeAnswer(line);
         } else if (line.verb == "wait") {
@@ -276,9 +290,10 @@ MessageAnswer ReplayDriver::messageBox(const std::string&, const std::string&,
     boxAnswers_.pop_front();
     if (given.thinkingTime > 0)
         idleUntil(clock_.now() + given.thinkingTime);
-    const bool fits = buttons == MessageButtons::YesNo
-                          ? given.answer == MessageAnswer::Yes || given.answer == MessageAnswer::No
-                          : given.answer == MessageAnswer::Ok || given.answer == MessageAnswer::Cancel;
+    const bool fits =
+        buttons == MessageButtons::YesNo
+            ? given.answer == MessageAnswer::Yes || given.answer == MessageAnswer::No
+            : given.answer == MessageAnswer::Ok || given.answer == MessageAnswer::Cancel;
     if (!fits) {
         transcript().write({"error", "answer " + toString(given.answer) + " does not fit the box"});
         return fallback;

@@ -64,6 +64,7 @@ private:
     // Takes the answers and timed events that follow an event line.
     std::size_t gatherFollowers(std::size_t next);
     void enqueue(const ScriptLine& line);
+    void pressThenRelease(const ScriptLine& line);
     void injectDueEvents();
     void dispatchTimedRest();
     void idleUntil(std::uint32_t time);

@@ -40,10 +40,20 @@ void Screen::drawBitmap(const Bitmap& bitmap, int x, int y) {
     drawBitmapPart(bitmap, x, y, bitmap.width(), bitmap.height());
 }
 
-void Screen::drawBitmapPart(const Bitmap& bitmap, int x, int y, int width, int height,
-                            int sourceX, int sourceY) {
-    blit(bitmap, x, y, width, height, sourceX, sourceY, QPainter::CompositionMode_Source,
-         "blit");
+void Screen::drawBitmapPart(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX,
+                            int sourceY) {
+    blit(bitmap, x, y, width, height, sourceX, sourceY, QPainter::CompositionMode_Source, "blit");
+}
+
+void Screen::tileBitmap(const Bitmap& tile) {
+    if (tile.isNull() || image_.isNull())
+        return;
+    transcript().write({"tile", tile.name, std::to_string(width()), std::to_string(height())});
+    for (int y = 0; y < height(); y += tile.height())
+        for (int x = 0; x < width(); x += tile.width())
+            paintImage(tile, x, y, std::min(tile.width(), width() - x),
+                       std::min(tile.height(), height() - y), 0, 0,
+                       QPainter::CompositionMode_Source);
 }
 
 void Screen::andBitmap(const Bitmap& bitmap, int x, int y) {
@@ -62,6 +72,11 @@ void Screen::blit(const Bitmap& bitmap, int x, int y, int width, int height, int
         return;
     transcript().write({operation, bitmap.name, std::to_string(x), std::to_string(y),
                         std::to_string(width), std::to_string(height)});
+    paintImage(bitmap, x, y, width, height, sourceX, sourceY, compositionMode);
+}
+
+void Screen::paintImage(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX,
+                        int sourceY, int compositionMode) {
     QPainter painter(&image_);
     painter.setCompositionMode(static_cast<QPainter::CompositionMode>(compositionMode));
     painter.drawImage(QPoint(x, y), bitmap.image, QRect(sourceX, sourceY, width, height));

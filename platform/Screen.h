@@ -25,8 +25,11 @@ public:
 
     void drawBitmap(const Bitmap& bitmap, int x, int y);
     // The part of the bitmap from (sourceX, sourceY) of the given size.
-    void drawBitmapPart(const Bitmap& bitmap, int x, int y, int width, int height,
-                        int sourceX = 0, int sourceY = 0);
+    void drawBitmapPart(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX = 0,
+                        int sourceY = 0);
+    // Repeats the bitmap from the top-left corner over the whole client area,
+    // the last column and row cut to fit.
+    void tileBitmap(const Bitmap& tile);
     // Mask blits: AND then OR leave the bitmap's shape over the background.
     void andBitmap(const Bitmap& bitmap, int x, int y);
     void orBitmap(const Bitmap& bitmap, int x, int y);
@@ -43,6 +46,8 @@ public:
 private:
     void blit(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX, int sourceY,
               int compositionMode, const char* operation);
+    void paintImage(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX,
+                    int sourceY, int compositionMode);
 
     QImage image_;
     std::function<void()> presenter_;

@@ -51,13 +51,16 @@ void useInstalledSoundFont() {
     }
 }
 
-SdlSoundPlayer::~SdlSoundPlayer() { stop(); }
+SdlSoundPlayer::~SdlSoundPlayer() {
+    stop();
+}
 
 void SdlSoundPlayer::play(const SoundImage& image, PlayMode mode) {
     stop();
     if (image.bytes.empty())
         return;
-    SDL_RWops* source = SDL_RWFromConstMem(image.bytes.data(), static_cast<int>(image.bytes.size()));
+    SDL_RWops* source =
+        SDL_RWFromConstMem(image.bytes.data(), static_cast<int>(image.bytes.size()));
     chunk_ = Mix_LoadWAV_RW(source, 1);
     if (!chunk_ || Mix_PlayChannel(effectsChannel, chunk_, 0) < 0)
         return;
@@ -74,7 +77,9 @@ void SdlSoundPlayer::stop() {
     }
 }
 
-SdlMusicDevice::~SdlMusicDevice() { close(); }
+SdlMusicDevice::~SdlMusicDevice() {
+    close();
+}
 
 bool SdlMusicDevice::open(const std::string& path) {
     close();

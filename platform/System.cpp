@@ -11,10 +11,14 @@ namespace tumbledown {
 
 std::string toString(MessageAnswer answer) {
     switch (answer) {
-    case MessageAnswer::Ok: return "OK";
-    case MessageAnswer::Yes: return "Yes";
-    case MessageAnswer::No: return "No";
-    case MessageAnswer::Cancel: return "Cancel";
+    case MessageAnswer::Ok:
+        return "OK";
+    case MessageAnswer::Yes:
+        return "Yes";
+    case MessageAnswer::No:
+        return "No";
+    case MessageAnswer::Cancel:
+        return "Cancel";
     }
     return "";
 }
@@ -24,7 +28,9 @@ Services& services() {
     return instance;
 }
 
-std::uint32_t timeGetTime() { return services().clock->now(); }
+std::uint32_t timeGetTime() {
+    return services().clock->now();
+}
 
 void delay(std::int32_t ms) {
     if (ms <= 0)
@@ -34,7 +40,9 @@ void delay(std::int32_t ms) {
     services().clock->sleepFor(static_cast<std::uint32_t>(ms));
 }
 
-std::int32_t rand() { return services().random.draw(); }
+std::int32_t rand() {
+    return services().random.draw();
+}
 
 void seedRandom() {
     // The state takes the 32-bit seconds value; the upper half stays zero.
@@ -47,15 +55,15 @@ void flushMouseQueue() {
     if (services().pullPendingInput)
         services().pullPendingInput();
     for (const InputEvent& event : eventQueue().takeMouseEvents())
-        transcript().write({"dropped", event.mouseName(), std::to_string(event.x),
-                            std::to_string(event.y)});
+        transcript().write(
+            {"dropped", event.mouseName(), std::to_string(event.x), std::to_string(event.y)});
 }
 
 MessageAnswer messageBox(const std::string& caption, const std::string& text,
                          MessageButtons buttons) {
     const MessageAnswer answer = services().host->messageBox(caption, text, buttons);
-    transcript().write({"box", caption, text, buttons == MessageButtons::Ok ? "OK" : "YesNo",
-                        toString(answer)});
+    transcript().write(
+        {"box", caption, text, buttons == MessageButtons::Ok ? "OK" : "YesNo", toString(answer)});
     return answer;
 }
 

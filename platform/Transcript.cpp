@@ -22,10 +22,17 @@ std::string Transcript::escape(std::string_view text) {
     escaped.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '\\': escaped += "\\\\"; break;
-        case '\t': escaped += "\\t"; break;
-        case '\n': escaped += "\\n"; break;
-        default: escaped += c;
+        case '\\':
+            escaped += "\\\\";
+            break;
+        case '\t':
+            escaped += "\\t";
+            break;
+        case '\n':
+            escaped += "\\n";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;

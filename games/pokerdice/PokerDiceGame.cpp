@@ -5,7 +5,8 @@
 
 namespace tumbledown {
 
-PokerDiceGame::PokerDiceGame() : tile_(loadBitmap("BITMAP_147")), board_(loadBitmap("BITMAP_146")) {}
+PokerDiceGame::PokerDiceGame()
+    : tile_(loadBitmap("BITMAP_147")), board_(loadBitmap("BITMAP_146")) {}
 
 void PokerDiceGame::paint() {
     paintBoardBackground(tile_, board_);

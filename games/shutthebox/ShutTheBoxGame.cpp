@@ -5,7 +5,8 @@
 
 namespace tumbledown {
 
-ShutTheBoxGame::ShutTheBoxGame() : tile_(loadBitmap("BITMAP_140")), board_(loadBitmap("BITMAP_1")) {}
+ShutTheBoxGame::ShutTheBoxGame()
+    : tile_(loadBitmap("BITMAP_140")), board_(loadBitmap("BITMAP_1")) {}
 
 void ShutTheBoxGame::paint() {
     paintBoardBackground(tile_, board_);

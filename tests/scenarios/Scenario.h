@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/PreferencesRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tumbledown::test {
+
+// One transcript line split into its tab-separated fields (time first).
+struct Line {
+    std::uint32_t time = 0;
+    std::vector<std::string> fields;
+    std::string text() const; // the fields after the time, joined by tabs
+};
+
+// Runs the real program on a script in its own data folder and keeps what it
+// wrote: the transcript and the preferences record.
+class Scenario {
+public:
+    Scenario();
+    ~Scenario();
+
+    const std::filesystem::path& dataDir() const { return dir_; }
+    std::string prfPath() const { return (dir_ / "tumbledown.prf").string(); }
+
+    // Puts a record in place before the run.
+    void writeRecord(const PreferencesRecord& record) const;
+    PreferencesRecord record() const;
+
+    // Runs the script; returns the exit code. Extra arguments go after it.
+    int run(const std::string& script, const std::vector<std::string>& extra = {});
+
+    const std::vector<Line>& lines() const { return lines_; }
+    // Lines whose text starts with the prefix.
+    std::vector<Line> linesStarting(const std::string& prefix) const;
+    // True when each expected text appears as a whole line, in this order.
+    ::testing::AssertionResult hasInOrder(const std::vector<std::string>& expected) const;
+    bool has(const std::string& text) const;
+    std::string dump() const;
+
+private:
+    std::filesystem::path dir_;
+    std::vector<Line> lines_;
+};
+
+// A first-run record as the program makes it, with the given names.
+PreferencesRecord namedRecord(const std::string& first, const std::string& second);
+
+} // namespace tumbledown::test

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Host.h"
+#include "platform/System.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tumbledown::test {
+
+// Records every box and answers from a list; installed for one test's lifetime.
+class FakeHost : public Host {
+public:
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+
+    FakeHost() : clock_(1000000000) {
+        services().host = this;
+        services().clock = &clock_;
+    }
+    ~FakeHost() override {
+        services().host = nullptr;
+        services().clock = nullptr;
+    }
+
+    MessageAnswer messageBox(const std::string& caption, const std::string& text,
+                             MessageButtons buttons) override {
+        boxes.push_back({caption, text});
+        if (!answers.empty()) {
+            const MessageAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+    bool runDialog(ModalDialog&) override { return false; }
+    std::optional<std::string> chooseFile(const std::string&) override { return std::nullopt; }
+    void setCursor(CursorShape) override {}
+    void openDocument(const std::string&) override {}
+
+    std::vector<Box> boxes;
+    std::deque<MessageAnswer> answers;
+
+private:
+    VirtualClock clock_;
+};
+
+} // namespace tumbledown::test

@@ -1,0 +1,62 @@
+#include "dialogs/NameRules.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace tumbledown;
+using tumbledown::test::FakeHost;
+
+namespace {
+const char* const clashText = " may not be your own opponent.\n"
+                              "Second player's name is reset to\n"
+                              "'PLAYERB'.  To change this name,\n"
+                              "click on either player name.\n";
+}
+
+TEST(NameRules, EmptyEntriesTakeTheDefaultNames) {
+    FakeHost host;
+    PreferencesRecord r;
+    ApplyEnteredNames(r, "", "");
+    EXPECT_EQ(r.player1(), "PLAYERA");
+    EXPECT_EQ(r.player2(), "PLAYERB");
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST(NameRules, NamesAreStoredInCapitals) {
+    FakeHost host;
+    PreferencesRecord r;
+    ApplyEnteredNames(r, "bob", "aLiCe");
+    EXPECT_EQ(r.player1(), "BOB");
+    EXPECT_EQ(r.player2(), "ALICE");
+    std::string mixed = "zZaA";
+    UpperCaseName(mixed);
+    EXPECT_EQ(mixed, "ZZAA");
+}
+
+TEST(NameRules, TheSameNameTwiceIsRefused) {
+    FakeHost host;
+    PreferencesRecord r;
+    int redrawn = 0;
+    ApplyEnteredNames(r, "Bob", "bOB");
+    EXPECT_EQ(r.player1(), "BOB");
+    EXPECT_EQ(r.player2(), "PLAYERB");
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].caption, "Warning");
+    EXPECT_EQ(host.boxes[0].text, std::string("BOB") + clashText);
+
+    r.setPlayer2("BOB");
+    CheckNameClash(r, [&] { ++redrawn; });
+    EXPECT_EQ(redrawn, 1);
+    CheckNameClash(r, [&] { ++redrawn; }); // no clash now
+    EXPECT_EQ(redrawn, 1);
+}
+
+TEST(NameRules, PlayerBAsFirstNameLeavesBothPlayerB) {
+    FakeHost host;
+    PreferencesRecord r;
+    ApplyEnteredNames(r, "playerb", "");
+    EXPECT_EQ(r.player1(), "PLAYERB");
+    EXPECT_EQ(r.player2(), "PLAYERB");
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].text, std::string("PLAYERB") + clashText);
+}

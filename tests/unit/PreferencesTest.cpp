@@ -1,0 +1,277 @@
+#include "app/Preferences.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+using namespace tumbledown;
+using tumbledown::test::FakeHost;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PreferencesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("td-prefs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        path_ = (dir_ / "tumbledown.prf").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void writeFile(const std::vector<std::uint8_t>& bytes) {
+        std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    std::vector<std::uint8_t> readFile() const {
+        std::ifstream in(path_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // Loads, counting how often the names are asked for.
+    PreferencesRecord load(int& asked) {
+        PreferencesRecord record;
+        asked = 0;
+        LoadPreferences(record, path_, [&](PreferencesRecord& r) {
+            ++asked;
+            r.setPlayer1("ANN");
+            r.setPlayer2("BEN");
+        });
+        return record;
+    }
+
+    FakeHost host_;
+    fs::path dir_;
+    std::string path_;
+};
+
+} // namespace
+
+TEST_F(PreferencesTest, FirstRunWritesTheDefaultsByteByByte) {
+    int asked = 0;
+    const PreferencesRecord record = load(asked);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(host_.boxes.empty()); // a missing file is no news
+    ASSERT_TRUE(SavePreferences(record, path_));
+    const auto b = readFile();
+    ASSERT_EQ(b.size(), 1036u);
+
+    std::vector<std::uint8_t> expected(1036, 0);
+    const auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            expected[at + i] = std::uint8_t(v >> (8 * i));
+    };
+    const auto putText = [&](std::size_t at, const std::string& s) {
+        std::copy(s.begin(), s.end(), expected.begin() + std::ptrdiff_t(at));
+    };
+    putText(1, "ANN");
+    putText(10, "BEN");
+    expected[19] = 1;
+    putText(20, "fugue.mid");
+    expected[276] = 1;
+    put32(277, 1);
+    expected[281] = 1;
+    expected[282] = 1;
+    put32(283, 130);
+    expected[431] = 1;
+    expected[432] = 1;
+    put32(435, 100);
+    expected[582] = 1;
+    expected[583] = 1;
+    // Coin tally: player 2 adopted last, so first.
+    putText(586 + 13, "BEN");
+    put32(586 + 13 + 9, 5000);
+    putText(586 + 26, "ANN");
+    put32(586 + 26 + 9, 5000);
+    put32(873, 100);
+    put32(877, 3);
+    put32(881, 100);
+    put32(885, 5000);
+    put32(889, 5000);
+    EXPECT_EQ(b, expected);
+}
+
+TEST_F(PreferencesTest, RoundTripIsByteExact) {
+    std::mt19937 random(7);
+    std::vector<std::uint8_t> bytes(1036);
+    for (auto& byte : bytes)
+        byte = std::uint8_t(random());
+    // Make it a record nothing needs mending in.
+    bytes[0] = 0;
+    for (std::size_t end : {9u, 18u, 275u})
+        bytes[end] = 0;
+    for (std::size_t table : {288u, 439u, 586u, 729u, 893u})
+        for (int i = 0; i < 11; ++i)
+            bytes[table + 13 * i + 8] = 0;
+    for (std::size_t delay : {283u, 435u, 873u}) {
+        bytes[delay] = 70;
+        bytes[delay + 1] = bytes[delay + 2] = bytes[delay + 3] = 0;
+    }
+    bytes[877] = 2;
+    bytes[878] = bytes[879] = bytes[880] = 0;
+    bytes[432] = 0, bytes[433] = 1, bytes[434] = 0;
+    bytes[583] = 0, bytes[584] = 0, bytes[585] = 9;
+    writeFile(bytes);
+
+    int asked = 0;
+    const PreferencesRecord record = load(asked);
+    EXPECT_EQ(asked, 0);
+    ASSERT_TRUE(SavePreferences(record, path_));
+    EXPECT_EQ(readFile(), bytes);
+}
+
+TEST_F(PreferencesTest, ShortFileAndResetFlagGiveDefaults) {
+    PreferencesRecord valid;
+    SetDefaults(valid, [](PreferencesRecord& r) { r.setPlayer1("ZED"); });
+    auto bytes = valid.toBytes();
+
+    writeFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1)); // 1035 bytes
+    int asked = 0;
+    PreferencesRecord record = load(asked);
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].caption, "");
+    EXPECT_EQ(host_.boxes[0].text, "Out-of-date preference file found - re-setting defaults");
+    EXPECT_EQ(record.player1(), "ANN");
+
+    host_.boxes.clear();
+    bytes[0] = 1;
+    writeFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    record = load(asked);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(host_.boxes.empty());
+    EXPECT_EQ(record.resetFlag, 0);
+    EXPECT_EQ(record.player1(), "ANN");
+}
+
+TEST_F(PreferencesTest, LongerFileIsReadAndShortenedOnSave) {
+    PreferencesRecord valid;
+    SetDefaults(valid, [](PreferencesRecord& r) { r.setPlayer1("ZED"); });
+    const auto bytes = valid.toBytes();
+    std::vector<std::uint8_t> longer(bytes.begin(), bytes.end());
+    longer.resize(2000, 0xAB);
+    writeFile(longer);
+    int asked = 0;
+    const PreferencesRecord record = load(asked);
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(host_.boxes.empty());
+    EXPECT_EQ(record.player1(), "ZED");
+    ASSERT_TRUE(SavePreferences(record, path_));
+    EXPECT_EQ(readFile(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+TEST_F(PreferencesTest, UnreadableFileIsSaidAndDefaulted) {
+    fs::create_directory(path_); // exists, but is no file
+    int asked = 0;
+    const PreferencesRecord record = load(asked);
+    EXPECT_EQ(asked, 1);
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_NE(host_.boxes[0].text.find(path_), std::string::npos);
+    EXPECT_EQ(record.musicOn, 1);
+}
+
+TEST_F(PreferencesTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
+    writeFile({1, 2, 3});
+    fs::create_directory(path_ + ".tmp"); // the temporary cannot be created
+    PreferencesRecord record;
+    EXPECT_FALSE(SavePreferences(record, path_));
+    EXPECT_EQ(readFile(), (std::vector<std::uint8_t>{1, 2, 3}));
+    ASSERT_EQ(host_.boxes.size(), 1u);
+    EXPECT_EQ(host_.boxes[0].caption, "Warning");
+    EXPECT_NE(host_.boxes[0].text.find(path_), std::string::npos);
+
+    host_.boxes.clear();
+    EXPECT_FALSE(SavePreferences(record, (dir_ / "missing" / "tumbledown.prf").string()));
+    EXPECT_EQ(host_.boxes.size(), 1u);
+}
+
+TEST_F(PreferencesTest, DamagedFilesOfEveryLengthNeverHarm) {
+    std::mt19937 random(2024);
+    for (std::size_t length = 0; length <= 1100; ++length) {
+        std::vector<std::uint8_t> bytes(length);
+        for (auto& byte : bytes)
+            byte = std::uint8_t(random());
+        writeFile(bytes);
+        int asked = 0;
+        const PreferencesRecord r = load(asked);
+        EXPECT_EQ(asked, length < 1036 || bytes[0] != 0 ? 1 : 0) << length;
+        // Whatever came in, the record is safe to use.
+        EXPECT_EQ(r.player1Name[8], '\0');
+        EXPECT_EQ(r.player2Name[8], '\0');
+        EXPECT_EQ(r.musicFile[255], '\0');
+        for (const ScoreTable* t : {&r.shutTheBoxTopScores, &r.tenThouTopScores, &r.coinTally,
+                                    &r.billionaireClub, &r.pokerDiceTopScores})
+            for (const NameScore& e : *t)
+                ASSERT_EQ(e.name[8], '\0');
+        for (std::int32_t delay : {r.shutTheBoxDelay, r.tenThouDelay, r.pokerDiceDelay}) {
+            ASSERT_GE(delay, 0);
+            ASSERT_LE(delay, 200);
+        }
+        ASSERT_TRUE(r.rollsPerTurn == 2 || r.rollsPerTurn == 3);
+        ASSERT_LE((r.tenThouApprentice != 0) + (r.tenThouMage != 0) + (r.tenThouWizard != 0), 1);
+        ASSERT_LE((r.pokerDiceApprentice != 0) + (r.pokerDiceMage != 0) + (r.pokerDiceWizard != 0),
+                  1);
+        host_.boxes.clear();
+    }
+}
+
+TEST(PreferencesRecordMending, KeepsTheFirstLevelAndClampsDelays) {
+    PreferencesRecord r;
+    r.tenThouMage = r.tenThouWizard = 1;
+    r.pokerDiceApprentice = r.pokerDiceWizard = 1;
+    r.tenThouDelay = -5;
+    r.pokerDiceDelay = 1000000;
+    r.rollsPerTurn = 4;
+    std::fill(r.player1Name.begin(), r.player1Name.end(), 'X');
+    const PreferencesRecord m = PreferencesRecord::fromBytes(r.toBytes());
+    EXPECT_EQ(m.tenThouMage, 1);
+    EXPECT_EQ(m.tenThouWizard, 0);
+    EXPECT_EQ(m.pokerDiceApprentice, 1);
+    EXPECT_EQ(m.pokerDiceWizard, 0);
+    EXPECT_EQ(m.tenThouDelay, 0);
+    EXPECT_EQ(m.pokerDiceDelay, 200);
+    EXPECT_EQ(m.rollsPerTurn, 3);
+    EXPECT_EQ(m.player1(), "XXXXXXXX");
+}
+
+TEST(CoinTally, AdoptingAnUnknownNameDropsTheOldest) {
+    FakeHost host;
+    PreferencesRecord r;
+    for (int i = 1; i <= 10; ++i) {
+        r.coinTally[i].setName("P" + std::to_string(i));
+        r.coinTally[i].value = 100 * i;
+    }
+    r.player2Coins = 77;
+    AdoptCoins(r, "NEWBIE", 2);
+    EXPECT_EQ(r.coinTally[1].nameString(), "NEWBIE");
+    EXPECT_EQ(r.coinTally[1].value, 5000);
+    EXPECT_EQ(r.coinTally[2].nameString(), "P1");
+    EXPECT_EQ(r.coinTally[10].nameString(), "P9"); // P10 is gone
+    EXPECT_EQ(r.player2Coins, 77u);                // the callers set the coins
+
+    AdoptCoins(r, "P5", 1);
+    EXPECT_EQ(r.player1(), "P5");
+    EXPECT_EQ(r.player1Coins, 500u);
+
+    r.player1Coins = 4242;
+    StoreCoins(r, "P5", 1);
+    EXPECT_EQ(r.coinTally[6].value, 4242);
+    StoreCoins(r, "NOBODY", 1); // unknown: nothing
+    EXPECT_EQ(r.coinTally[1].value, 5000);
+}
+
+TEST(Tips, NextTipWrapsAndMendsNonsense) {
+    EXPECT_EQ(NextTipNumber(1, 11), 2);
+    EXPECT_EQ(NextTipNumber(10, 11), 11);
+    EXPECT_EQ(NextTipNumber(11, 11), 1);
+    EXPECT_EQ(NextTipNumber(0, 11), 1);
+    EXPECT_EQ(NextTipNumber(-40, 11), 1);
+    EXPECT_EQ(NextTipNumber(5000, 11), 1);
+    EXPECT_EQ(NextTipNumber(2147483647, 11), 1);
+}

@@ -1,0 +1,51 @@
+#include "app/ProgramState.h"
+#include "app/PaneRegions.h"
+
+#include <gtest/gtest.h>
+
+using namespace tumbledown;
+
+TEST(BoardOrigin, CentresTheBoardAndKeepsSmallClientsAtTheCorner) {
+    const BoardPoint exact = firstPaintOrigin(632, 428);
+    EXPECT_EQ(exact.x, 0);
+    EXPECT_EQ(exact.y, 0);
+    const BoardPoint large = firstPaintOrigin(1024, 701);
+    EXPECT_EQ(large.x, 196);
+    EXPECT_EQ(large.y, 136); // 273 / 2 rounds toward zero
+    const BoardPoint tallOnly = firstPaintOrigin(600, 429);
+    EXPECT_EQ(tallOnly.x, -16);
+    EXPECT_EQ(tallOnly.y, 0);
+    const BoardPoint small = firstPaintOrigin(600, 400);
+    EXPECT_EQ(small.x, 0);
+    EXPECT_EQ(small.y, 0);
+    // Later size changes centre without the clamp.
+    const BoardPoint resized = centredOrigin(600, 401);
+    EXPECT_EQ(resized.x, -16);
+    EXPECT_EQ(resized.y, -13);
+}
+
+TEST(AnimationDelay, StepsByTenWithinZeroToTwoHundred) {
+    std::int32_t delay = 15;
+    speedUp(delay);
+    EXPECT_EQ(delay, 5);
+    speedUp(delay);
+    EXPECT_EQ(delay, 0);
+    speedUp(delay);
+    EXPECT_EQ(delay, 0);
+    delay = 195;
+    slowDown(delay);
+    EXPECT_EQ(delay, 200);
+    slowDown(delay);
+    EXPECT_EQ(delay, 200);
+}
+
+TEST(PaneRegions, FindsPanesInTableOrderAtTheOrigin) {
+    PaneRegions panes;
+    panes.build(100, 50);
+    EXPECT_EQ(panes.paneAt(100 + 200, 50 + 60), 15);
+    EXPECT_EQ(panes.paneAt(100 + 350, 50 + 150), 26); // ROLL
+    EXPECT_EQ(panes.paneAt(100 + 450, 50 + 150), 27); // PASS
+    EXPECT_EQ(panes.paneAt(100 + 180, 50 + 160), 23);
+    EXPECT_EQ(panes.paneAt(100 + 10, 50 + 10), 0);
+    EXPECT_EQ(panes.paneAt(200, 60), 0); // board position without the origin
+}

@@ -1,0 +1,80 @@
+#include "app/ScoreTables.h"
+#include "dialogs/TopScoreViews.h"
+
+#include <gtest/gtest.h>
+
+using namespace tumbledown;
+
+namespace {
+void put(ScoreTable& t, int i, const std::string& name, std::uint32_t value) {
+    t[i].setName(name);
+    t[i].value = static_cast<std::int32_t>(value);
+}
+} // namespace
+
+TEST(TopScoreViews, EmptyTablesShowOnlyTheirHeadings) {
+    const PreferencesRecord r;
+    EXPECT_EQ(TenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n");
+    EXPECT_EQ(ShutTheBoxTopScoresText(r),
+              "Top Scores for Shut The Box\n___________________________\n\n\n");
+    EXPECT_EQ(PokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
+                                         "\n\nBillionaire Club\n________________\n\n"
+                                         "There are no billionaires yet.");
+}
+
+TEST(TopScoreViews, EntriesAreListedInOrderSkippingEmptyOnes) {
+    PreferencesRecord r;
+    put(r.tenThouTopScores, 1, "ANN", 12050);
+    put(r.tenThouTopScores, 3, "BEN", 10000); // entry 2 is empty
+    EXPECT_EQ(TenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n"
+                                       "12050  \tANN\n10000  \tBEN\n");
+    put(r.pokerDiceTopScores, 1, "RICH", 3000000000u); // shown as unsigned coins
+    put(r.billionaireClub, 1, "RICH", 3000000000u);
+    put(r.billionaireClub, 2, "ALSO", 1000000000u);
+    EXPECT_EQ(PokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
+                                         "3000000000  \tRICH\n"
+                                         "\n\nBillionaire Club\n________________\n\n"
+                                         "3000000000  \tRICH\n1000000000  \tALSO\n");
+}
+
+TEST(CoinTopScores, NewcomersTakeTheFirstLowerPlaceAndKnownNamesRise) {
+    ScoreTable t{};
+    EnterCoinTopScore(t, "ANN", 0); // nothing to enter
+    EXPECT_EQ(t[1].value, 0);
+    EnterCoinTopScore(t, "ANN", 6000);
+    EnterCoinTopScore(t, "BEN", 9000);
+    EXPECT_EQ(t[1].nameString(), "BEN");
+    EXPECT_EQ(t[2].nameString(), "ANN");
+    EnterCoinTopScore(t, "ANN", 5000); // lower than her entry: unchanged
+    EXPECT_EQ(t[2].value, 6000);
+    EnterCoinTopScore(t, "ANN", 3000000000u); // above INT32_MAX, compared unsigned
+    EXPECT_EQ(static_cast<std::uint32_t>(t[2].value), 3000000000u);
+    EXPECT_EQ(t[1].nameString(), "BEN"); // a known entry is raised in place
+
+    for (int i = 1; i <= 10; ++i)
+        put(t, i, "P" + std::to_string(i), 1000u * (11 - i));
+    EnterCoinTopScore(t, "LOW", 500); // below all ten
+    EXPECT_EQ(t[10].nameString(), "P10");
+    EnterCoinTopScore(t, "MID", 5500);
+    EXPECT_EQ(t[6].nameString(), "MID");
+    EXPECT_EQ(t[10].nameString(), "P9"); // P10 dropped
+}
+
+TEST(BillionaireClub, AdmitsNewBillionairesOnce) {
+    ScoreTable club{};
+    EXPECT_FALSE(AdmitToBillionaireClub(club, "ANN", 999999999u));
+    EXPECT_TRUE(AdmitToBillionaireClub(club, "ANN", 1000000000u));
+    EXPECT_FALSE(AdmitToBillionaireClub(club, "ANN", 4000000000u)); // already a member
+    EXPECT_TRUE(AdmitToBillionaireClub(club, "BEN", 4000000000u));
+    EXPECT_EQ(club[1].nameString(), "BEN");
+    EXPECT_EQ(club[2].nameString(), "ANN");
+
+    PreferencesRecord r;
+    r.setPlayer1("CAT");
+    r.player1Coins = 2000000000u;
+    r.setPlayer2("DOG");
+    r.player2Coins = 3000000000u;
+    CheckClubAdmissionOfPlayer1(r);
+    EXPECT_EQ(r.billionaireClub[1].nameString(), "CAT");
+    EXPECT_EQ(r.billionaireClub[2].value, 0); // player 2 is not checked here
+}
