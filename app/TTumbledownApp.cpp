@@ -8,7 +8,6 @@ namespace tumbledown {
 TTumbledownApp::TTumbledownApp(int& argc, char** argv) : app_(argc, argv) {
     QApplication::setApplicationName("Tumbledown");
     QApplication::setApplicationVersion(TUMBLEDOWN_VERSION);
-    QApplication::setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
     installFontSubstitutions();
 }
 

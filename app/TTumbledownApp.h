@@ -17,6 +17,7 @@ public:
     QApplication& qt() { return app_; }
     TTumbledownWindow& createMainWindow();
     TTumbledownWindow* mainWindow() const { return window_.get(); }
+    void closeMainWindow() { window_.reset(); }
 
 private:
     QApplication app_;

@@ -21,6 +21,7 @@
 #include <QPainter>
 
 #include <filesystem>
+#include <utility>
 
 namespace tumbledown {
 
@@ -144,6 +145,10 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
     case EventType::MusicNotify:
         music_->tuneEnded();
         break;
+    case EventType::AudioReady:
+        if (std::exchange(musicWaitsForAudio_, false))
+            music_->startIfOn();
+        break;
     case EventType::Close:
         closeDown();
         break;
@@ -151,7 +156,8 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
 }
 
 void TTumbledownWindow::paint() {
-    if (firstPaint_)
+    const bool first = firstPaint_;
+    if (first)
         firstPaint();
     switch (state_) {
     case ScreenState::TenThousand:
@@ -168,6 +174,14 @@ void TTumbledownWindow::paint() {
         break;
     }
     tumbledown::screen().present();
+    // The music starts once the window shows something, and once the audio
+    // device is open: neither should keep the first picture waiting.
+    if (first) {
+        if (!services().audioReady || services().audioReady())
+            music_->startIfOn();
+        else
+            musicWaitsForAudio_ = true;
+    }
 }
 
 void TTumbledownWindow::firstPaint() {
@@ -175,7 +189,6 @@ void TTumbledownWindow::firstPaint() {
     clientSize = {client_->width(), client_->height()};
     boardOrigin = firstPaintOrigin(clientSize.width, clientSize.height);
     paneRegions_.build(boardOrigin.x, boardOrigin.y);
-    music_->startIfOn();
     firstPaint_ = false;
 }
 

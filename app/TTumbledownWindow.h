@@ -94,6 +94,7 @@ private:
     std::string startDirectory_;
     std::string initialMusicFile_;
     bool firstPaint_ = true;
+    bool musicWaitsForAudio_ = false;
     bool closing_ = false;
 };
 

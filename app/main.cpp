@@ -2,13 +2,13 @@
 #include "TTumbledownApp.h"
 #include "TTumbledownWindow.h"
 #include "platform/Audio.h"
+#include "platform/AudioOutput.h"
 #include "platform/DataFiles.h"
 #include "platform/EventQueue.h"
 #include "platform/RealClock.h"
 #include "platform/RealHost.h"
 #include "platform/ReplayDriver.h"
 #include "platform/Screen.h"
-#include "platform/SdlAudio.h"
 #include "platform/System.h"
 #include "platform/Transcript.h"
 
@@ -18,8 +18,10 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include <chrono>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 using namespace tumbledown;
@@ -32,6 +34,7 @@ struct Options {
     QString dataDir;
     qint64 epoch = 1000000000;
     bool realClock = false;
+    bool reportFirstPaint = false;
 };
 
 // While a handler runs, the menu bar takes no clicks: commands wait their turn
@@ -60,6 +63,30 @@ protected:
 
 private:
     QWidget* window_;
+};
+
+// For the start-up benchmark: prints the wall-clock time (ns since 1970) at
+// which the main screen reached the window, then quits.
+class FirstPaintReport : public QObject {
+public:
+    explicit FirstPaintReport(const bool& drawn) : drawn_(drawn) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && drawn_ && !reported_) {
+            reported_ = true;
+            const auto now = std::chrono::system_clock::now().time_since_epoch();
+            std::cout << "first-paint "
+                      << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
+                      << std::endl;
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    const bool& drawn_;
+    bool reported_ = false;
 };
 
 class Replay : public ReplayTarget {
@@ -125,20 +152,14 @@ int runReplay(TTumbledownApp& app, const Options& options) {
     return driver.run();
 }
 
-int runInteractive(TTumbledownApp& app) {
+int runInteractive(TTumbledownApp& app, const Options& options) {
     RealClock clock;
     RealHost host;
     services().clock = &clock;
     services().host = &host;
-    const bool audio = openSdlAudio();
-    if (audio)
-        useInstalledSoundFont();
-    SdlSoundPlayer sdlSound(clock);
-    SdlMusicDevice sdlMusic;
-    SilentSoundPlayer silentSound;
-    SilentMusicDevice silentMusic;
-    services().sound = audio ? static_cast<SoundPlayer*>(&sdlSound) : &silentSound;
-    services().music = audio ? static_cast<MusicDevice*>(&sdlMusic) : &silentMusic;
+    AudioOutput audio(clock);
+    services().sound = &audio.sound();
+    services().music = &audio.music();
     QCoreApplication* qtApp = &app.qt();
     services().musicEnded = [qtApp] {
         QMetaObject::invokeMethod(
@@ -153,18 +174,34 @@ int runInteractive(TTumbledownApp& app) {
 
     TTumbledownWindow& window = app.createMainWindow();
     host.setWindow(&window, window.clientArea());
-    screen().setPresenter([&window] { window.clientArea()->update(); });
+    bool drawn = false;
+    // The audio device opens once the window shows something, off the window's
+    // thread; the music waits for it.
+    services().audioReady = [&audio] { return audio.ready(); };
+    screen().setPresenter([&window, &drawn, &audio, qtApp] {
+        drawn = true;
+        window.clientArea()->repaint();
+        audio.startOpening([qtApp] {
+            QMetaObject::invokeMethod(
+                qtApp, [] { eventQueue().post({EventType::AudioReady}); }, Qt::QueuedConnection);
+        });
+    });
     BusyInputFilter filter(&window);
     app.qt().installEventFilter(&filter);
+    FirstPaintReport quitter(drawn);
+    if (options.reportFirstPaint)
+        window.clientArea()->installEventFilter(&quitter);
     if (const QScreen* desktop = window.screen())
         window.resize(desktop->availableGeometry().size());
-    window.showMaximized();
+    // The first paint is asked for before the window shows, so that its first
+    // exposure already finds the main screen drawn.
     window.invalidate();
+    window.showMaximized();
     const int code = app.qt().exec();
-    sdlSound.stop();
-    sdlMusic.close();
-    if (audio)
-        closeSdlAudio();
+    app.closeMainWindow();
+    services().sound = nullptr;
+    services().music = nullptr;
+    services().audioReady = nullptr;
     return code;
 }
 
@@ -210,6 +247,9 @@ int main(int argc, char** argv) {
     parser.addOption(
         {"epoch", "With --replay: local time in seconds at virtual time 0.", "SECONDS"});
     parser.addOption({"real-clock", "With --replay: wait in real time, not virtual time."});
+    parser.addOption(
+        {"report-first-paint",
+         "Print the time the main screen is first shown, then quit (start-up benchmark)."});
     parser.process(app.qt());
 
     Options options;
@@ -217,6 +257,7 @@ int main(int argc, char** argv) {
     options.transcript = parser.value("transcript");
     options.dataDir = parser.value("data-dir");
     options.realClock = parser.isSet("real-clock");
+    options.reportFirstPaint = parser.isSet("report-first-paint");
     if (parser.isSet("epoch")) {
         bool ok = false;
         options.epoch = parser.value("epoch").toLongLong(&ok);
@@ -235,5 +276,5 @@ int main(int argc, char** argv) {
         std::cerr << "tumbledown: cannot write " << options.transcript.toStdString() << "\n";
         return 2;
     }
-    return replayMode ? runReplay(app, options) : runInteractive(app);
+    return replayMode ? runReplay(app, options) : runInteractive(app, options);
 }

@@ -16,6 +16,7 @@ enum class EventType {
     Paint,
     Size,
     MusicNotify,
+    AudioReady,
     Close,
 };
 

@@ -9,7 +9,7 @@ namespace tumbledown {
 Bitmap loadBitmap(const std::string& resourceName) {
     Bitmap bitmap;
     bitmap.name = resourceName;
-    bitmap.image = QImage(QString(":/bitmaps/%1.png").arg(QString::fromStdString(resourceName)));
+    bitmap.image = QImage(QString(":/bitmaps/%1.bmp").arg(QString::fromStdString(resourceName)));
     if (!bitmap.image.isNull())
         bitmap.image = bitmap.image.convertToFormat(QImage::Format_RGB32);
     return bitmap;
@@ -28,18 +28,13 @@ Font createFont(const FontSpec& spec) {
     font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
     font.setItalic(spec.italic);
     if (spec.height > 0) {
-        // Pixel size sets the em; pick the one whose cell matches the height.
+        // Pixel size sets the em; the cell grows in proportion, so one
+        // measurement tells the size whose cell matches the height.
         font.setPixelSize(spec.height);
-        for (int attempt = 0; attempt < 3; ++attempt) {
-            const int cell = cellHeight(font);
-            if (cell == spec.height || cell <= 0)
-                break;
-            const int next = std::max(
-                1, static_cast<int>(std::lround(font.pixelSize() * double(spec.height) / cell)));
-            if (next == font.pixelSize())
-                break;
-            font.setPixelSize(next);
-        }
+        const int cell = cellHeight(font);
+        if (cell > 0 && cell != spec.height)
+            font.setPixelSize(std::max(
+                1, static_cast<int>(std::lround(double(spec.height) * spec.height / cell))));
     }
     if (spec.width > 0) {
         const int natural = QFontMetrics(font).averageCharWidth();

@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <dlfcn.h>
+
 #include <filesystem>
 #include <mutex>
 
@@ -13,6 +15,61 @@ namespace tumbledown {
 namespace {
 constexpr int effectsChannel = 0;
 
+// The mixer and everything it pulls in (synthesiser, codecs, sound servers'
+// clients) is loaded when the audio device opens, on the worker thread, not
+// when the program starts.
+#define TUMBLEDOWN_MIXER_FUNCTIONS(X)                                                              \
+    X(SDL_SetHint)                                                                                 \
+    X(SDL_InitSubSystem)                                                                           \
+    X(SDL_QuitSubSystem)                                                                           \
+    X(SDL_getenv)                                                                                  \
+    X(SDL_RWFromConstMem)                                                                          \
+    X(Mix_OpenAudio)                                                                               \
+    X(Mix_Init)                                                                                    \
+    X(Mix_Quit)                                                                                    \
+    X(Mix_AllocateChannels)                                                                        \
+    X(Mix_CloseAudio)                                                                              \
+    X(Mix_SetSoundFonts)                                                                           \
+    X(Mix_LoadWAV_RW)                                                                              \
+    X(Mix_PlayChannelTimed)                                                                        \
+    X(Mix_Playing)                                                                                 \
+    X(Mix_HaltChannel)                                                                             \
+    X(Mix_FreeChunk)                                                                               \
+    X(Mix_LoadMUS)                                                                                 \
+    X(Mix_HookMusicFinished)                                                                       \
+    X(Mix_PlayMusic)                                                                               \
+    X(Mix_HaltMusic)                                                                               \
+    X(Mix_FreeMusic)
+
+struct Mixer {
+#define TUMBLEDOWN_DECLARE(name) decltype(&::name) name = nullptr;
+    TUMBLEDOWN_MIXER_FUNCTIONS(TUMBLEDOWN_DECLARE)
+#undef TUMBLEDOWN_DECLARE
+};
+
+// Null when the library or one of its functions is missing.
+const Mixer* loadMixer() {
+    static const Mixer* loaded = []() -> const Mixer* {
+        void* library = dlopen("libSDL2_mixer-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        static Mixer mixer;
+        bool complete = true;
+#define TUMBLEDOWN_LOAD(name)                                                                      \
+    mixer.name = reinterpret_cast<decltype(mixer.name)>(dlsym(library, #name));                    \
+    complete = complete && mixer.name;
+        TUMBLEDOWN_MIXER_FUNCTIONS(TUMBLEDOWN_LOAD)
+#undef TUMBLEDOWN_LOAD
+        return complete ? &mixer : nullptr;
+    }();
+    return loaded;
+}
+
+// Only called once the device is open, so the library is there.
+const Mixer& mix() {
+    return *loadMixer();
+}
+
 // The tune's end is reported on the audio thread; the hook hands it on.
 std::mutex endHookMutex;
 std::function<void()> endHook;
@@ -20,32 +77,38 @@ std::atomic<bool> halting{false};
 } // namespace
 
 bool openSdlAudio() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    const Mixer* m = loadMixer();
+    if (!m)
         return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // SDL would otherwise turn SIGINT and SIGTERM into events nobody reads.
+    m->SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (m->SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    if (m->Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+        m->SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_Init(MIX_INIT_MID);
-    Mix_AllocateChannels(1);
+    m->Mix_Init(MIX_INIT_MID);
+    m->Mix_AllocateChannels(1);
     return true;
 }
 
 void closeSdlAudio() {
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    mix().Mix_CloseAudio();
+    mix().Mix_Quit();
+    mix().SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 void useInstalledSoundFont() {
-    if (SDL_getenv("SDL_SOUNDFONTS"))
+    if (mix().SDL_getenv("SDL_SOUNDFONTS"))
         return; // the user's own choice wins
     for (const char* candidate :
-         {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/TimGM6mb.sf2",
+         // The small font loads in a blink; the larger ones are fuller but slow to load.
+         {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
           "/usr/share/sounds/sf2/FluidR3_GM.sf2", "/usr/share/soundfonts/default.sf2"}) {
         std::error_code ec;
         if (std::filesystem::exists(candidate, ec)) {
-            Mix_SetSoundFonts(candidate);
+            mix().Mix_SetSoundFonts(candidate);
             return;
         }
     }
@@ -60,19 +123,19 @@ void SdlSoundPlayer::play(const SoundImage& image, PlayMode mode) {
     if (image.bytes.empty())
         return;
     SDL_RWops* source =
-        SDL_RWFromConstMem(image.bytes.data(), static_cast<int>(image.bytes.size()));
-    chunk_ = Mix_LoadWAV_RW(source, 1);
-    if (!chunk_ || Mix_PlayChannel(effectsChannel, chunk_, 0) < 0)
+        mix().SDL_RWFromConstMem(image.bytes.data(), static_cast<int>(image.bytes.size()));
+    chunk_ = mix().Mix_LoadWAV_RW(source, 1);
+    if (!chunk_ || mix().Mix_PlayChannelTimed(effectsChannel, chunk_, 0, -1) < 0)
         return;
     if (mode == PlayMode::Sync)
-        while (Mix_Playing(effectsChannel))
+        while (mix().Mix_Playing(effectsChannel))
             clock_.sleepFor(5);
 }
 
 void SdlSoundPlayer::stop() {
-    Mix_HaltChannel(effectsChannel);
+    mix().Mix_HaltChannel(effectsChannel);
     if (chunk_) {
-        Mix_FreeChunk(chunk_);
+        mix().Mix_FreeChunk(chunk_);
         chunk_ = nullptr;
     }
 }
@@ -85,7 +148,7 @@ bool SdlMusicDevice::open(const std::string& path) {
     close();
     if (!looksLikeMidi(path))
         return false;
-    music_ = Mix_LoadMUS(path.c_str());
+    music_ = mix().Mix_LoadMUS(path.c_str());
     return music_ != nullptr;
 }
 
@@ -96,8 +159,8 @@ bool SdlMusicDevice::play(std::function<void()> onEnd) {
         std::lock_guard lock(endHookMutex);
         endHook = std::move(onEnd);
     }
-    Mix_HookMusicFinished(&SdlMusicDevice::finished);
-    return Mix_PlayMusic(music_, 0) == 0;
+    mix().Mix_HookMusicFinished(&SdlMusicDevice::finished);
+    return mix().Mix_PlayMusic(music_, 0) == 0;
 }
 
 void SdlMusicDevice::finished() {
@@ -110,7 +173,7 @@ void SdlMusicDevice::finished() {
 
 void SdlMusicDevice::stop() {
     halting = true;
-    Mix_HaltMusic();
+    mix().Mix_HaltMusic();
     halting = false;
 }
 
@@ -118,7 +181,7 @@ void SdlMusicDevice::close() {
     if (!music_)
         return;
     stop();
-    Mix_FreeMusic(music_);
+    mix().Mix_FreeMusic(music_);
     music_ = nullptr;
 }
 

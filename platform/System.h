@@ -25,6 +25,8 @@ struct Services {
     std::function<void()> pullPendingInput;
     // Hands the end of the tune (reported on the audio thread) to the window.
     std::function<void()> musicEnded;
+    // Whether the audio device has finished opening (unset: always ready).
+    std::function<bool()> audioReady;
 };
 
 Services& services();

@@ -65,7 +65,7 @@ TEST(Artwork, PaintingIsRepeatable) {
 }
 
 TEST(MainScreen, TipSlateIsPureBlack) {
-    const QImage img = artwork("BITMAP_216.png").paint();
+    const QImage img = artwork("BITMAP_216.bmp").paint();
     const QRect slate(200, 290, 369, 111);
     int stray = 0;
     for (int y = slate.top(); y <= slate.bottom(); ++y)
@@ -79,7 +79,7 @@ TEST(MainScreen, TipSlateIsPureBlack) {
 }
 
 TEST(MainScreen, EveryClickSpotShowsSomething) {
-    const QImage img = artwork("BITMAP_216.png").paint();
+    const QImage img = artwork("BITMAP_216.bmp").paint();
     const QRect spots[] = {{18, 27, 102, 98},  {18, 133, 102, 128}, {18, 275, 102, 145},
                            {248, 108, 77, 38}, {292, 157, 108, 29}, {336, 195, 100, 31},
                            {470, 401, 90, 20}};
@@ -95,7 +95,7 @@ TEST(Icon, HasTransparentCornersAndOpaqueMiddle) {
 }
 
 TEST(Tiles, OppositeEdgesJoinLikeNeighbouringLines) {
-    for (const char* name : {"BITMAP_140.png", "BITMAP_141.png", "BITMAP_147.png"}) {
+    for (const char* name : {"BITMAP_140.bmp", "BITMAP_141.bmp", "BITMAP_147.bmp"}) {
         const QImage tile = artwork(name).paint();
         const int w = tile.width();
         const int h = tile.height();

@@ -24,7 +24,10 @@ int main(int argc, char** argv) {
     for (const art::Artwork& a : art::allArtwork()) {
         const QImage img = a.paint();
         const QString path = out.filePath(a.fileName);
-        if (img.size() != a.size || !img.save(path, "PNG")) {
+        // The format follows the name: the pictures are BMP, which the program
+        // decodes at start-up far faster than PNG (the resource compiler
+        // compresses them anyway); the icon keeps its transparency in a PNG.
+        if (img.size() != a.size || !img.save(path)) {
             std::fprintf(stderr, "artgen: failed to write %s\n", qPrintable(path));
             return 1;
         }
