@@ -4,6 +4,7 @@
 #include "PreferencesRecord.h"
 #include "platform/Transcript.h"
 
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -21,8 +22,9 @@ Menus::Menus(QMenuBar* bar, std::function<void(int)> onCommand)
     add(game, menu::mainScreen, "Main Screen");
 
     QMenu* music = bar_->addMenu("&Music");
-    add(music, menu::musicOn, "Music On", true);
-    add(music, menu::musicOff, "Music Off", true);
+    QActionGroup* onOff = group(music);
+    add(music, menu::musicOn, "Music On", onOff);
+    add(music, menu::musicOff, "Music Off", onOff);
     add(music, menu::selectMusic, "Select Music (Midi) file");
 
     QMenu* scores = bar_->addMenu("&Scores");
@@ -39,17 +41,22 @@ Menus::Menus(QMenuBar* bar, std::function<void(int)> onCommand)
     add(help, menu::help, "Help");
 }
 
-QAction* Menus::add(QMenu* popup, int id, const char* text, bool checkable) {
+QAction* Menus::add(QMenu* popup, int id, const char* text, QActionGroup* group) {
     QAction* action = popup->addAction(text);
     action->setData(id);
-    action->setCheckable(checkable);
-    // The mark is the program's to set, not a toggle of the click.
-    QObject::connect(action, &QAction::triggered, action, [this, action, id] {
-        if (action->isCheckable())
-            action->setChecked(!action->isChecked());
-        onCommand_(id);
-    });
+    if (group) {
+        // Shown as a choice of one; the command sets the marks for good.
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    QObject::connect(action, &QAction::triggered, action, [this, id] { onCommand_(id); });
     return action;
+}
+
+QActionGroup* Menus::group(QObject* owner) {
+    auto* choice = new QActionGroup(owner);
+    choice->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    return choice;
 }
 
 void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
@@ -59,57 +66,68 @@ void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
         return apprentice ? first : mage ? first + 1 : wizard ? first + 2 : first + 3;
     };
     switch (game) {
-    case ScreenState::TenThousand:
+    case ScreenState::TenThousand: {
         options_ = new QMenu("10,000 Options", bar_);
-        add(options_, menu::tenThouApprentice, "Play Vs Apprentice", true);
-        add(options_, menu::tenThouMage, "Play Vs Mage", true);
-        add(options_, menu::tenThouWizard, "Play Vs Wizard", true);
-        add(options_, menu::tenThouPlayer2, "Play Vs Player 2", true);
+        QActionGroup* level = group(options_);
+        add(options_, menu::tenThouApprentice, "Play Vs Apprentice", level);
+        add(options_, menu::tenThouMage, "Play Vs Mage", level);
+        add(options_, menu::tenThouWizard, "Play Vs Wizard", level);
+        add(options_, menu::tenThouPlayer2, "Play Vs Player 2", level);
         add(options_, menu::tenThouNames, "Change Player's Name");
         options_->addSeparator();
-        add(options_, menu::tenThouSoundOn, "Sound Effects On", true);
-        add(options_, menu::tenThouSoundOff, "Sound Effects Off", true);
+        QActionGroup* sound = group(options_);
+        add(options_, menu::tenThouSoundOn, "Sound Effects On", sound);
+        add(options_, menu::tenThouSoundOff, "Sound Effects Off", sound);
         options_->addSeparator();
         add(options_, menu::tenThouFaster, "Speed Up Animation");
         add(options_, menu::tenThouSlower, "Slow Down Animation");
         break;
-    case ScreenState::PokerDice:
+    }
+    case ScreenState::PokerDice: {
         options_ = new QMenu("Poker Dice Options", bar_);
-        add(options_, menu::pokerApprentice, "Play Vs Apprentice", true);
-        add(options_, menu::pokerMage, "Play Vs Mage", true);
-        add(options_, menu::pokerWizard, "Play Vs Wizard", true);
-        add(options_, menu::pokerPlayer2, "Play vs Player 2", true);
+        QActionGroup* level = group(options_);
+        add(options_, menu::pokerApprentice, "Play Vs Apprentice", level);
+        add(options_, menu::pokerMage, "Play Vs Mage", level);
+        add(options_, menu::pokerWizard, "Play Vs Wizard", level);
+        add(options_, menu::pokerPlayer2, "Play vs Player 2", level);
         add(options_, menu::pokerNames, "Change Player's Name");
         options_->addSeparator();
-        add(options_, menu::pokerSoundOn, "Sound Effects On", true);
-        add(options_, menu::pokerSoundOff, "Sound Effects Off", true);
+        QActionGroup* sound = group(options_);
+        add(options_, menu::pokerSoundOn, "Sound Effects On", sound);
+        add(options_, menu::pokerSoundOff, "Sound Effects Off", sound);
         options_->addSeparator();
         add(options_, menu::pokerFaster, "Speed Up Animation");
         add(options_, menu::pokerSlower, "Slow Down Animation");
         options_->addSeparator();
-        add(options_, menu::acesWildOn, "Aces Wild On", true);
-        add(options_, menu::acesWildOff, "Aces Wild Off", true);
+        QActionGroup* acesWild = group(options_);
+        add(options_, menu::acesWildOn, "Aces Wild On", acesWild);
+        add(options_, menu::acesWildOff, "Aces Wild Off", acesWild);
         options_->addSeparator();
         add(options_, menu::rollsPerTurn, "Set Number of Rolls");
         add(options_, menu::resetCoins, "Reset Coins to 5000");
         break;
-    case ScreenState::ShutTheBox:
+    }
+    case ScreenState::ShutTheBox: {
         options_ = new QMenu("Shut The Box Options", bar_);
-        add(options_, menu::boxVsComputer, "Play Vs Computer", true);
-        add(options_, menu::boxVsPlayer2, "Play Vs Player 2", true);
+        QActionGroup* opponent = group(options_);
+        add(options_, menu::boxVsComputer, "Play Vs Computer", opponent);
+        add(options_, menu::boxVsPlayer2, "Play Vs Player 2", opponent);
         add(options_, menu::boxNames, "Change Player's Name");
         options_->addSeparator();
-        add(options_, menu::boxSoundOn, "Sound Effects On", true);
-        add(options_, menu::boxSoundOff, "Sound Effects Off", true);
+        QActionGroup* sound = group(options_);
+        add(options_, menu::boxSoundOn, "Sound Effects On", sound);
+        add(options_, menu::boxSoundOff, "Sound Effects Off", sound);
         options_->addSeparator();
         add(options_, menu::boxFaster, "Speed Up Animation");
         add(options_, menu::boxSlower, "Slow Down Animation");
         options_->addSeparator();
-        add(options_, menu::gremlinOn, "Gremlin On", true);
-        add(options_, menu::gremlinOff, "Gremlin Off", true);
+        QActionGroup* gremlin = group(options_);
+        add(options_, menu::gremlinOn, "Gremlin On", gremlin);
+        add(options_, menu::gremlinOff, "Gremlin Off", gremlin);
         options_->addSeparator();
         add(options_, menu::oneDie, "One Die");
         break;
+    }
     case ScreenState::Main:
         return;
     }

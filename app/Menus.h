@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAction;
+class QActionGroup;
 class QMenu;
 class QMenuBar;
 
@@ -40,7 +41,8 @@ public:
     void report();
 
 private:
-    QAction* add(QMenu* menu, int id, const char* text, bool checkable = false);
+    QAction* add(QMenu* menu, int id, const char* text, QActionGroup* group = nullptr);
+    static QActionGroup* group(QObject* owner);
     QAction* find(int id) const;
     std::vector<QAction*> allActions() const;
 

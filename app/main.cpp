@@ -16,13 +16,17 @@
 #include <QDir>
 #include <QEvent>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
+
+#include <unistd.h>
 
 using namespace tumbledown;
 
@@ -87,6 +91,40 @@ protected:
 private:
     const bool& drawn_;
     bool reported_ = false;
+};
+
+// A termination signal (logging out, Ctrl+C in a terminal) closes the window
+// through its close path, so that names and scores are saved. The handler only
+// writes to a pipe; the window's thread reads it.
+class TerminationWatch {
+public:
+    TerminationWatch() {
+        if (::pipe(fds_) != 0)
+            return;
+        writeEnd() = fds_[1];
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const char byte = 1;
+            [[maybe_unused]] const auto written = ::write(writeEnd(), &byte, 1);
+        };
+        sigemptyset(&action.sa_mask);
+        for (int signal : {SIGTERM, SIGINT, SIGHUP})
+            sigaction(signal, &action, nullptr);
+        notifier_ = std::make_unique<QSocketNotifier>(fds_[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
+            char byte = 0;
+            [[maybe_unused]] const auto got = ::read(fds_[0], &byte, 1);
+            eventQueue().post({EventType::Close});
+        });
+    }
+
+private:
+    static int& writeEnd() {
+        static int fd = -1;
+        return fd;
+    }
+    int fds_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 class Replay : public ReplayTarget {
@@ -186,6 +224,7 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
                 qtApp, [] { eventQueue().post({EventType::AudioReady}); }, Qt::QueuedConnection);
         });
     });
+    TerminationWatch terminationWatch;
     BusyInputFilter filter(&window);
     app.qt().installEventFilter(&filter);
     FirstPaintReport quitter(drawn);

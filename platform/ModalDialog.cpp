@@ -14,6 +14,7 @@ namespace tumbledown {
 
 ModalDialog::ModalDialog(int resourceId, QWidget* parent)
     : QDialog(parent), resourceId_(resourceId) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
     QFont dialogFont("MS Sans Serif");
     dialogFont.setPointSize(8);

@@ -2,7 +2,13 @@
 
 #include "Scenario.h"
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tumbledown;
 using tumbledown::test::Scenario;
@@ -108,4 +114,27 @@ TEST(Startup, ScriptErrorsExitWithTwo) {
     EXPECT_EQ(s.run("click 1\n"), 2);
     EXPECT_EQ(s.run("menu 999\n"), 0); // a missing item is reported, not fatal
     EXPECT_TRUE(s.has("error\tno menu item 999 in the menu bar"));
+}
+
+TEST(Startup, TerminationSignalClosesAndSaves) {
+    Scenario s;
+    PreferencesRecord record = test::namedRecord("ANN", "BEN");
+    record.currentTip = 4;
+    s.writeRecord(record);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        const std::string dir = s.dataDir().string();
+        execl(TUMBLEDOWN_BINARY, TUMBLEDOWN_BINARY, "--data-dir", dir.c_str(),
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(child, SIGTERM);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal, not through its close path";
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(s.record().currentTip, 5); // the advanced tip reached the file
 }
