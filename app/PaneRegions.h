@@ -10,7 +10,7 @@ namespace tumbledown {
 // table order. Rebuilt whenever the board origin moves.
 class PaneRegions {
 public:
-    static constexpr int count = 12;
+    static constexpr int count = 12; // one per pane shape
     void build(int originX, int originY);
     // The pane code (15..24, 26 ROLL, 27 PASS) of the first pane holding the
     // point, or 0.

@@ -12,163 +12,35 @@
 #include <QRadialGradient>
 #include <array>
 
+#include "app/PaneShapes.h"
+
 namespace art {
 
 namespace {
 
 constexpr QSize kSize(632, 428);
 
-struct Pane {
-    std::vector<QPointF> corners;
+// The lettering of each pane, in the order of the game's pane shapes.
+struct PaneLettering {
     QRect label;
     const char* text;
     QColor glass;
 };
 
-// Pane outlines and the places of their lettering, matching the game's hit shapes.
-const std::array<Pane, 12>& panes() {
-    static const std::array<Pane, 12> list{{
-        {{{151, 38},
-          {245, 38},
-          {245, 46},
-          {244, 56},
-          {242, 62},
-          {240, 66},
-          {238, 71},
-          {231, 78},
-          {226, 81},
-          {219, 82},
-          {210, 83},
-          {165, 83},
-          {153, 82},
-          {152, 76}},
-         QRect(154, 44, 81, 26),
-         "1-6",
-         QColor(46, 84, 180)},
-        {{{253, 38},
-          {345, 38},
-          {345, 43},
-          {344, 50},
-          {342, 57},
-          {339, 64},
-          {336, 70},
-          {332, 75},
-          {329, 77},
-          {304, 77},
-          {282, 75},
-          {266, 74},
-          {258, 76},
-          {249, 80},
-          {240, 82},
-          {246, 74},
-          {249, 67},
-          {251, 51},
-          {253, 50}},
-         QRect(258, 47, 72, 19),
-         "3 PAIRS",
-         QColor(150, 40, 150)},
-        {{{353, 38},
-          {423, 38},
-          {424, 62},
-          {425, 74},
-          {414, 71},
-          {394, 68},
-          {374, 68},
-          {339, 77},
-          {343, 70},
-          {348, 58},
-          {351, 48}},
-         QRect(374, 46, 24, 16),
-         "111",
-         QColor(190, 36, 40)},
-        {{{431, 38}, {494, 38}, {492, 82}, {476, 81}, {462, 80}, {451, 79}, {439, 78}, {433, 76}},
-         QRect(444, 52, 37, 16),
-         "666",
-         QColor(40, 140, 90)},
-        {{{153, 89},  {161, 90},  {171, 91},  {188, 92},  {201, 91},  {210, 90},
-          {224, 89},  {228, 90},  {229, 94},  {230, 102}, {230, 125}, {229, 127},
-          {224, 127}, {215, 126}, {208, 125}, {197, 124}, {186, 125}, {181, 126},
-          {172, 129}, {164, 132}, {154, 138}, {153, 119}},
-         QRect(177, 100, 31, 17),
-         "555",
-         QColor(220, 150, 30)},
-        {{{237, 90},
-          {244, 90},
-          {260, 82},
-          {274, 82},
-          {283, 83},
-          {291, 84},
-          {296, 85},
-          {312, 86},
-          {316, 99},
-          {316, 109},
-          {309, 119},
-          {297, 122},
-          {282, 124},
-          {269, 125},
-          {245, 126},
-          {238, 126}},
-         QRect(256, 95, 40, 16),
-         "444",
-         QColor(60, 110, 200)},
-        {{{320, 85},
-          {334, 84},
-          {378, 75},
-          {389, 75},
-          {396, 76},
-          {400, 113},
-          {391, 118},
-          {371, 118},
-          {358, 115},
-          {322, 112},
-          {320, 100}},
-         QRect(351, 91, 28, 17),
-         "333",
-         QColor(170, 50, 60)},
-        {{{402, 77},
-          {427, 80},
-          {432, 84},
-          {439, 86},
-          {450, 87},
-          {460, 88},
-          {492, 89},
-          {491, 126},
-          {451, 114},
-          {408, 115},
-          {407, 103},
-          {404, 87}},
-         QRect(431, 93, 33, 16),
-         "222",
-         QColor(110, 60, 170)},
-        {{{155, 144}, {185, 132}, {206, 132}, {211, 133}, {211, 155}, {206, 175}, {155, 175}},
-         QRect(179, 149, 7, 15),
-         "1",
-         QColor(40, 130, 130)},
-        {{{218, 134}, {280, 130}, {285, 150}, {280, 175}, {211, 175}, {217, 153}},
-         QRect(245, 147, 11, 17),
-         "5",
-         QColor(200, 120, 40)},
-        {{{287, 129},
-          {304, 126},
-          {316, 123},
-          {319, 122},
-          {320, 120},
-          {338, 120},
-          {372, 125},
-          {389, 126},
-          {402, 122},
-          {407, 122},
-          {402, 150},
-          {406, 175},
-          {286, 175},
-          {290, 150}},
-         QRect(327, 140, 42, 22),
-         "ROLL",
-         QColor(30, 120, 60)},
-        {{{412, 121}, {450, 120}, {490, 132}, {489, 175}, {412, 176}, {409, 160}, {409, 141}},
-         QRect(424, 144, 50, 19),
-         "PASS",
-         QColor(150, 30, 36)},
+const std::array<PaneLettering, tumbledown::paneCount>& paneLettering() {
+    static const std::array<PaneLettering, tumbledown::paneCount> list{{
+        {QRect(154, 44, 81, 26), "1-6", QColor(46, 84, 180)},
+        {QRect(258, 47, 72, 19), "3 PAIRS", QColor(150, 40, 150)},
+        {QRect(374, 46, 24, 16), "111", QColor(190, 36, 40)},
+        {QRect(444, 52, 37, 16), "666", QColor(40, 140, 90)},
+        {QRect(177, 100, 31, 17), "555", QColor(220, 150, 30)},
+        {QRect(256, 95, 40, 16), "444", QColor(60, 110, 200)},
+        {QRect(351, 91, 28, 17), "333", QColor(170, 50, 60)},
+        {QRect(431, 93, 33, 16), "222", QColor(110, 60, 170)},
+        {QRect(179, 149, 7, 15), "1", QColor(40, 130, 130)},
+        {QRect(245, 147, 11, 17), "5", QColor(200, 120, 40)},
+        {QRect(327, 140, 42, 22), "ROLL", QColor(30, 120, 60)},
+        {QRect(424, 144, 50, 19), "PASS", QColor(150, 30, 36)},
     }};
     return list;
 }
@@ -206,9 +78,12 @@ void paintWall(QImage& img) {
     vignette(p, QRectF(img.rect()), 0.6);
 }
 
-QPainterPath paneOutline(const Pane& pane) {
+QPainterPath paneOutline(const tumbledown::PaneShape& pane) {
+    QPolygonF outline;
+    for (const tumbledown::PaneVertex& vertex : pane.vertices)
+        outline << QPointF(vertex.x, vertex.y);
     QPainterPath path;
-    path.addPolygon(QPolygonF(QList<QPointF>(pane.corners.begin(), pane.corners.end())));
+    path.addPolygon(outline);
     path.closeSubpath();
     return path;
 }
@@ -225,8 +100,9 @@ void drawWindow(QPainter& p) {
     // Lead fills the gaps; each pane glows with light from outside.
     const QRectF leaded = frame.adjusted(7, 7, -7, -7);
     p.fillRect(leaded, QColor(34, 32, 36));
-    for (const Pane& pane : panes()) {
-        const QPainterPath outline = paneOutline(pane);
+    for (std::size_t i = 0; i < paneLettering().size(); ++i) {
+        const PaneLettering& pane = paneLettering()[i];
+        const QPainterPath outline = paneOutline(tumbledown::paneShapes()[i]);
         const QRectF b = outline.boundingRect();
         QRadialGradient glow(b.center() + QPointF(-b.width() * 0.15, -b.height() * 0.2),
                              std::max(b.width(), b.height()) * 0.8);
