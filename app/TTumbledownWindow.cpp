@@ -62,7 +62,9 @@ void ClientArea::mouseMoveEvent(QMouseEvent* event) {
 
 void ClientArea::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
-    if (text.isEmpty() || text[0].unicode() > 0xFF) {
+    // Alt and Ctrl combinations belong to the menus, not to the board.
+    const bool command = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    if (command || text.isEmpty() || text[0].unicode() > 0xFF) {
         QWidget::keyPressEvent(event);
         return;
     }

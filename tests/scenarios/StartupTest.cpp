@@ -130,7 +130,7 @@ TEST(Startup, TerminationSignalClosesAndSaves) {
               static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000)); // well past start-up
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);
