@@ -101,3 +101,30 @@ TEST(AudioOutput, AnEffectAndTheMusicProduceSound) {
     });
     EXPECT_LT(rms(silence), 1e-4); // a missing file plays nothing
 }
+
+TEST(AudioOutput, DamagedTunesNeverCrashOrHang) {
+    setInstalledDataDir(TUMBLEDOWN_DATA_DIR);
+    std::ifstream in(locateDataFile("fugue.mid"), std::ios::binary);
+    const std::string tune{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_GT(tune.size(), 1000u);
+    std::vector<std::string> damaged;
+    for (std::size_t length : {4u, 14u, 22u, 60u, 400u})
+        damaged.push_back(tune.substr(0, length)); // cut short
+    std::string scrambled = tune;
+    for (std::size_t i = 14; i < scrambled.size(); i += 7)
+        scrambled[i] = static_cast<char>(scrambled[i] * 31 + 17); // lengths and events garbled
+    damaged.push_back(scrambled);
+
+    WallClock clock;
+    const fs::path file = fs::temp_directory_path() / "td-damaged.mid";
+    capture("damaged", [&] {
+        for (const std::string& bytes : damaged) {
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+            SdlMusicDevice device;
+            if (device.open(file.string()) && device.play([] {}))
+                clock.sleepFor(200);
+            device.close();
+        }
+    });
+    fs::remove(file);
+}
