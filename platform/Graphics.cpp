@@ -22,26 +22,26 @@ int cellHeight(const QFont& font) {
 }
 } // namespace
 
-Font createFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.face));
+Font createFont(const FontDescription& description) {
+    QFont font(QString::fromStdString(description.face));
     font.setStyleStrategy(QFont::PreferAntialias);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 100, 900)));
-    font.setItalic(spec.italic);
-    if (spec.height > 0) {
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(description.weight, 100, 900)));
+    font.setItalic(description.italic);
+    if (description.height > 0) {
         // Pixel size sets the em; the cell grows in proportion, so one
         // measurement tells the size whose cell matches the height.
-        font.setPixelSize(spec.height);
+        font.setPixelSize(description.height);
         const int cell = cellHeight(font);
-        if (cell > 0 && cell != spec.height)
+        if (cell > 0 && cell != description.height)
             font.setPixelSize(std::max(
-                1, static_cast<int>(std::lround(double(spec.height) * spec.height / cell))));
+                1, static_cast<int>(std::lround(double(description.height) * description.height / cell))));
     }
-    if (spec.width > 0) {
+    if (description.width > 0) {
         const int natural = QFontMetrics(font).averageCharWidth();
         if (natural > 0)
-            font.setStretch(std::clamp(spec.width * 100 / natural, 50, 200));
+            font.setStretch(std::clamp(description.width * 100 / natural, 50, 200));
     }
-    return Font{font, spec};
+    return Font{font, description};
 }
 
 void installFontSubstitutions() {

@@ -24,7 +24,7 @@ Bitmap loadBitmap(const std::string& resourceName);
 
 // A font from a description. The height is the character cell (ascent plus
 // descent) in pixels; width 0 means the face's natural width.
-struct FontSpec {
+struct FontDescription {
     std::string face;
     int height = 0;
     int width = 0;
@@ -34,10 +34,10 @@ struct FontSpec {
 
 struct Font {
     QFont font;
-    FontSpec spec;
+    FontDescription description;
 };
 
-Font createFont(const FontSpec& spec);
+Font createFont(const FontDescription& description);
 
 // Faces the program asks for that a Linux desktop may not have.
 void installFontSubstitutions();

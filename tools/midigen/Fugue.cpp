@@ -369,7 +369,7 @@ int jitter(int tick, int pitch) {
     return static_cast<int>((mixed >> 13) % 7) - 3;
 }
 
-int velocityFor(const VoiceSpec& spec, const Note& note) {
+int velocityFor(const VoiceSpec& setup, const Note& note) {
     const int inBar = note.start % kTicksPerBar;
     int accent = -3;
     if (inBar == 0) {
@@ -379,7 +379,7 @@ int velocityFor(const VoiceSpec& spec, const Note& note) {
     } else if (inBar % kTicksPerQuarter == 0) {
         accent = 1;
     }
-    return std::clamp(spec.velocity + accent + jitter(note.start, note.pitch), 1, 127);
+    return std::clamp(setup.velocity + accent + jitter(note.start, note.pitch), 1, 127);
 }
 
 } // namespace
@@ -410,8 +410,8 @@ int voiceLength(std::string_view text) {
 
 Score buildScore() {
     Score score;
-    for (const VoiceSpec& spec : kVoices) {
-        score.voices.push_back({spec.name, spec.channel, spec.lowest, spec.highest, {}});
+    for (const VoiceSpec& setup : kVoices) {
+        score.voices.push_back({setup.name, setup.channel, setup.lowest, setup.highest, {}});
     }
     int now = 0;
     for (const Section& section : kSections) {
@@ -479,13 +479,13 @@ midi::File toMidi(const Score& score) {
 
     for (std::size_t v = 0; v < score.voices.size(); ++v) {
         const Voice& voice = score.voices[v];
-        const VoiceSpec& spec = kVoices[v];
+        const VoiceSpec& setup = kVoices[v];
         const auto channel = static_cast<std::uint8_t>(voice.channel);
         midi::Track& track = file.addTrack();
         track.name(voice.name);
         track.programChange(0, channel, kHarpsichord);
         track.controlChange(0, channel, 7, 100);                                  // volume
-        track.controlChange(0, channel, 10, static_cast<std::uint8_t>(spec.pan)); // pan
+        track.controlChange(0, channel, 10, static_cast<std::uint8_t>(setup.pan)); // pan
         track.controlChange(0, channel, 91, 40);                                  // reverb
         for (const Note& note : voice.notes) {
             // A slight release before the next note keeps the lines distinct;
@@ -494,7 +494,7 @@ midi::File toMidi(const Score& score) {
             const int gap = last ? 0 : std::min(note.length / 8, 40);
             const auto key = static_cast<std::uint8_t>(note.pitch);
             track.noteOn(static_cast<std::uint32_t>(note.start), channel, key,
-                         static_cast<std::uint8_t>(velocityFor(spec, note)));
+                         static_cast<std::uint8_t>(velocityFor(setup, note)));
             track.noteOff(static_cast<std::uint32_t>(note.start + note.length - gap), channel, key);
         }
     }
