@@ -33,8 +33,9 @@ Font createFont(const FontDescription& description) {
         font.setPixelSize(description.height);
         const int cell = cellHeight(font);
         if (cell > 0 && cell != description.height)
-            font.setPixelSize(std::max(
-                1, static_cast<int>(std::lround(double(description.height) * description.height / cell))));
+            font.setPixelSize(
+                std::max(1, static_cast<int>(std::lround(double(description.height) *
+                                                         description.height / cell))));
     }
     if (description.width > 0) {
         const int natural = QFontMetrics(font).averageCharWidth();

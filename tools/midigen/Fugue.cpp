@@ -484,9 +484,9 @@ midi::File toMidi(const Score& score) {
         midi::Track& track = file.addTrack();
         track.name(voice.name);
         track.programChange(0, channel, kHarpsichord);
-        track.controlChange(0, channel, 7, 100);                                  // volume
+        track.controlChange(0, channel, 7, 100);                                   // volume
         track.controlChange(0, channel, 10, static_cast<std::uint8_t>(setup.pan)); // pan
-        track.controlChange(0, channel, 91, 40);                                  // reverb
+        track.controlChange(0, channel, 91, 40);                                   // reverb
         for (const Note& note : voice.notes) {
             // A slight release before the next note keeps the lines distinct;
             // the final chord rings to the very end so the loop joins cleanly.
