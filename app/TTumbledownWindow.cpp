@@ -240,9 +240,8 @@ void TTumbledownWindow::leaveGame() {
 }
 
 void TTumbledownWindow::leaveGameToMainScreen() {
-    if (state_ == ScreenState::Main)
-        return;
-    leaveGame();
+    if (state_ != ScreenState::Main)
+        leaveGame();
     invalidate();
 }
 
@@ -294,9 +293,7 @@ void TTumbledownWindow::onCommand(int id) {
         switchTo(ScreenState::ShutTheBox);
         break;
     case menu::mainScreen:
-        if (state_ != ScreenState::Main)
-            leaveGame();
-        invalidate();
+        leaveGameToMainScreen();
         break;
     case menu::musicOn:
         music_->musicOn();

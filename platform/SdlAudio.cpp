@@ -7,6 +7,8 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <filesystem>
 #include <mutex>
 
@@ -22,7 +24,6 @@ constexpr int effectsChannel = 0;
     X(SDL_SetHint)                                                                                 \
     X(SDL_InitSubSystem)                                                                           \
     X(SDL_QuitSubSystem)                                                                           \
-    X(SDL_getenv)                                                                                  \
     X(SDL_RWFromConstMem)                                                                          \
     X(Mix_OpenAudio)                                                                               \
     X(Mix_Init)                                                                                    \
@@ -100,7 +101,7 @@ void closeSdlAudio() {
 }
 
 void useInstalledSoundFont() {
-    if (mix().SDL_getenv("SDL_SOUNDFONTS"))
+    if (std::getenv("SDL_SOUNDFONTS"))
         return; // the user's own choice wins
     for (const char* candidate :
          // The small font loads in a blink; the larger ones are fuller but slow to load.

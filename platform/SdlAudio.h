@@ -2,9 +2,6 @@
 
 #include "Audio.h"
 
-#include <atomic>
-#include <memory>
-
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 

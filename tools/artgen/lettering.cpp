@@ -32,6 +32,18 @@ Lettering engraved(const QColor& fill) {
     return l;
 }
 
+Lettering gildedTitle(int shadowAlpha) {
+    Lettering l;
+    l.fillTop = QColor(255, 232, 150);
+    l.fillBottom = QColor(186, 128, 36);
+    l.outline = QColor(40, 22, 6);
+    l.outlineWidth = 2.5;
+    l.shadow = QColor(0, 0, 0, shadowAlpha);
+    l.shadowOffset = {2, 3};
+    l.shadowBlur = 5;
+    return l;
+}
+
 QPainterPath centredText(const QRectF& box, const QString& text, const QFont& font) {
     QPainterPath path;
     path.addText(0, 0, font, text);

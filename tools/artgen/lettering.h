@@ -33,6 +33,8 @@ struct Lettering {
 Lettering plain(const QColor& c);
 // Light text cut into a surface: dark edge above, light edge below.
 Lettering engraved(const QColor& fill);
+// Gold lettering with a dark outline and a soft drop shadow, for board titles.
+Lettering gildedTitle(int shadowAlpha);
 
 // Text path with its ink centred on box (horizontally by ink, vertically by cap height).
 QPainterPath centredText(const QRectF& box, const QString& text, const QFont& font);

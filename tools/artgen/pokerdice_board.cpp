@@ -205,14 +205,7 @@ void drawSockets(QPainter& p) {
 }
 
 void drawTitle(QPainter& p) {
-    Lettering gold;
-    gold.fillTop = QColor(255, 232, 150);
-    gold.fillBottom = QColor(186, 128, 36);
-    gold.outline = QColor(40, 22, 6);
-    gold.outlineWidth = 2.5;
-    gold.shadow = QColor(0, 0, 0, 220);
-    gold.shadowOffset = {2, 3};
-    gold.shadowBlur = 5;
+    const Lettering gold = gildedTitle(220);
     letterCentred(p, QRectF(412, 40, 210, 60), QStringLiteral("Poker Dice"),
                   makeFont(kDisplaySerif, 34, QFont::Bold, true), gold);
     for (int i = 0; i < 4; ++i)

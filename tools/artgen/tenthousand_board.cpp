@@ -206,14 +206,7 @@ void drawScorePlate(QPainter& p, const ScorePlate& s) {
 }
 
 void drawTitle(QPainter& p) {
-    Lettering gold;
-    gold.fillTop = QColor(255, 232, 150);
-    gold.fillBottom = QColor(186, 128, 36);
-    gold.outline = QColor(40, 22, 6);
-    gold.outlineWidth = 2.5;
-    gold.shadow = QColor(0, 0, 0, 200);
-    gold.shadowOffset = {2, 3};
-    gold.shadowBlur = 5;
+    const Lettering gold = gildedTitle(200);
     letterCentred(p, QRectF(510, 60, 118, 50), QStringLiteral("10,000"),
                   makeFont(kDisplaySerif, 30, QFont::Bold), gold);
     drawDie3D(p, QPointF(568, 150), 34, {-28, 32, 14}, ivoryDie());
