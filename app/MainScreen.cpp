@@ -1,7 +1,7 @@
 #include "MainScreen.h"
 
-#include "Preferences.h"
-#include "ProgramState.h"
+#include "core/Preferences.h"
+#include "core/ProgramState.h"
 #include "platform/Screen.h"
 
 namespace tumbledown {

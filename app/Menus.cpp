@@ -1,7 +1,7 @@
 #include "Menus.h"
 
 #include "MenuIds.h"
-#include "PreferencesRecord.h"
+#include "core/PreferencesRecord.h"
 #include "platform/Transcript.h"
 
 #include <QActionGroup>

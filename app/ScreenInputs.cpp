@@ -1,6 +1,6 @@
 #include "ScreenInputs.h"
 
-#include "ProgramState.h"
+#include "core/ProgramState.h"
 #include "ShellActions.h"
 #include "dialogs/TopScoreViews.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InputRouting.h"
+#include "core/InputRouting.h"
 #include "Menus.h"
-#include "PreferencesRecord.h"
+#include "core/PreferencesRecord.h"
 
 #include <cstdint>
 

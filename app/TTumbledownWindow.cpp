@@ -1,9 +1,9 @@
 #include "TTumbledownWindow.h"
 
 #include "MenuIds.h"
-#include "Preferences.h"
-#include "ProgramState.h"
-#include "ScoreTables.h"
+#include "core/Preferences.h"
+#include "core/ProgramState.h"
+#include "core/ScoreTables.h"
 #include "dialogs/TPlayersNamesDialog.h"
 #include "dialogs/TViewAndClearTopScoresDialog.h"
 #include "dialogs/TopScoreViews.h"

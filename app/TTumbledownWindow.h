@@ -1,9 +1,9 @@
 #pragma once
 
-#include "InputRouting.h"
+#include "core/InputRouting.h"
 #include "MainScreen.h"
 #include "Menus.h"
-#include "PaneRegions.h"
+#include "games/tenthousand/PaneRegions.h"
 #include "ScreenInputs.h"
 #include "ShellActions.h"
 #include "media/MusicPlayer.h"

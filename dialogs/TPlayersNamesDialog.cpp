@@ -1,6 +1,6 @@
 #include "TPlayersNamesDialog.h"
 
-#include "NameRules.h"
+#include "core/NameRules.h"
 #include "platform/System.h"
 
 #include <QLineEdit>

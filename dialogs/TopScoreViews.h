@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PreferencesRecord.h"
+#include "core/PreferencesRecord.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "BoardBackground.h"
 
-#include "app/ProgramState.h"
+#include "core/ProgramState.h"
 #include "platform/Screen.h"
 
 #include <algorithm>

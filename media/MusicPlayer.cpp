@@ -1,6 +1,6 @@
 #include "MusicPlayer.h"
 
-#include "app/PreferencesRecord.h"
+#include "core/PreferencesRecord.h"
 #include "platform/DataFiles.h"
 #include "platform/System.h"
 #include "platform/Transcript.h"

@@ -2,7 +2,7 @@
 
 #include "Scenario.h"
 
-#include "app/Preferences.h"
+#include "core/Preferences.h"
 
 #include <cstdlib>
 #include <fstream>

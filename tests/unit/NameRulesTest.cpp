@@ -1,4 +1,4 @@
-#include "dialogs/NameRules.h"
+#include "core/NameRules.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>

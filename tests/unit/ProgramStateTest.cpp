@@ -1,5 +1,5 @@
-#include "app/ProgramState.h"
-#include "app/PaneRegions.h"
+#include "core/ProgramState.h"
+#include "games/tenthousand/PaneRegions.h"
 
 #include <gtest/gtest.h>
 

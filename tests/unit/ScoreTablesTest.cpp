@@ -1,4 +1,4 @@
-#include "app/ScoreTables.h"
+#include "core/ScoreTables.h"
 #include "dialogs/TopScoreViews.h"
 
 #include <gtest/gtest.h>

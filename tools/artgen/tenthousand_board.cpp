@@ -12,7 +12,7 @@
 #include <QRadialGradient>
 #include <array>
 
-#include "app/PaneShapes.h"
+#include "games/tenthousand/PaneShapes.h"
 
 namespace art {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PreferencesRecord.h"
+#include "PreferencesRecord.h"
 
 #include <functional>
 #include <string>
