@@ -10,6 +10,7 @@
 #include "games/pokerdice/PokerDiceGame.h"
 #include "games/shutthebox/ShutTheBoxGame.h"
 #include "games/tenthousand/TenThouGame.h"
+#include "games/tenthousand/TenThouInput.h"
 #include "media/SoundEffects.h"
 #include "platform/DataFiles.h"
 #include "platform/Screen.h"
@@ -155,6 +156,7 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
         closeDown();
         break;
     }
+    retired_.clear();
 }
 
 void TTumbledownWindow::paint() {
@@ -208,10 +210,11 @@ void TTumbledownWindow::switchTo(ScreenState game) {
     if (state_ == game || game == ScreenState::Main)
         return;
     if (state_ != ScreenState::Main)
-        leaveGame();
+        retireGame();
     switch (game) {
     case ScreenState::TenThousand:
-        tenThou_ = std::make_unique<TenThouGame>();
+        tenThou_ = std::make_unique<TenThouGame>(*this);
+        tenThouInput_ = std::make_unique<tenthousand::TenThouInput>(*tenThou_, paneRegions_, *this);
         break;
     case ScreenState::PokerDice:
         pokerDice_ = std::make_unique<PokerDiceGame>();
@@ -223,26 +226,83 @@ void TTumbledownWindow::switchTo(ScreenState game) {
         break;
     }
     setState(game);
-    gameInput_.emplace(*this, game);
-    router_.setBoard(&*gameInput_);
+    if (game == ScreenState::TenThousand) {
+        router_.setBoard(tenThouInput_.get());
+    } else {
+        gameInput_.emplace(*this, game);
+        router_.setBoard(&*gameInput_);
+    }
     menus_->insertOptions(game, preferences());
     paint();
 }
 
-void TTumbledownWindow::leaveGame() {
+void TTumbledownWindow::retireGame() {
+    if (state_ == ScreenState::TenThousand)
+        skipScoresOnce = true;
     setState(ScreenState::Main);
     router_.setBoard(&mainInput_);
     gameInput_.reset();
     menus_->removeOptions();
-    tenThou_.reset();
-    pokerDice_.reset();
-    shutTheBox_.reset();
+    retired_.emplace_back(std::move(tenThouInput_));
+    retired_.emplace_back(std::move(tenThou_));
+    retired_.emplace_back(std::move(pokerDice_));
+    retired_.emplace_back(std::move(shutTheBox_));
 }
 
 void TTumbledownWindow::leaveGameToMainScreen() {
     if (state_ != ScreenState::Main)
-        leaveGame();
+        retireGame();
     invalidate();
+}
+
+void TTumbledownWindow::leaveGame() {
+    leaveGameToMainScreen();
+}
+
+void TTumbledownWindow::captureMouse() {
+    router_.captureMouse();
+}
+
+void TTumbledownWindow::toggleMusic() {
+    if (preferences().musicOn)
+        music_->musicOff();
+    else
+        music_->musicOn();
+}
+
+void TTumbledownWindow::selectMusic() {
+    music_->selectMusic();
+}
+
+void TTumbledownWindow::soundSwitched() {
+    const bool on = preferences().soundOn != 0;
+    switch (state_) {
+    case ScreenState::TenThousand:
+        menus_->checkOneOf({menu::tenThouSoundOn, menu::tenThouSoundOff},
+                           on ? menu::tenThouSoundOn : menu::tenThouSoundOff);
+        break;
+    case ScreenState::PokerDice:
+        menus_->checkOneOf({menu::pokerSoundOn, menu::pokerSoundOff},
+                           on ? menu::pokerSoundOn : menu::pokerSoundOff);
+        break;
+    case ScreenState::ShutTheBox:
+        menus_->checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
+                           on ? menu::boxSoundOn : menu::boxSoundOff);
+        break;
+    case ScreenState::Main:
+        break;
+    }
+}
+
+bool TTumbledownWindow::runOptionsDialog() {
+    if (state_ == ScreenState::TenThousand)
+        return runTenThouOptions();
+    return false;
+}
+
+void TTumbledownWindow::showMusicButton() {
+    if (tenThou_)
+        tenThou_->buttons().showMusic();
 }
 
 void TTumbledownWindow::openHelp() {
@@ -297,12 +357,15 @@ void TTumbledownWindow::onCommand(int id) {
         break;
     case menu::musicOn:
         music_->musicOn();
+        showMusicButton();
         break;
     case menu::musicOff:
         music_->musicOff();
+        showMusicButton();
         break;
     case menu::selectMusic:
         music_->selectMusic();
+        showMusicButton();
         break;
     case menu::viewTenThouScores:
         ShowTenThouTopScores(p);
@@ -343,9 +406,11 @@ void TTumbledownWindow::onOptionCommand(int id) {
         mage = level == 2;
         wizard = level == 3;
     };
-    const auto setSound = [&](bool on, int onId, int offId) {
+    const auto setSound = [&](bool on) {
         p.soundOn = on;
-        menus_->checkOneOf({onId, offId}, on ? onId : offId);
+        soundSwitched();
+        if (tenThou_)
+            tenThou_->buttons().showSound();
     };
     const auto pokerLevel = [&](int level) {
         const int previous = p.pokerDiceApprentice ? 1
@@ -364,9 +429,11 @@ void TTumbledownWindow::onOptionCommand(int id) {
     };
     const auto tenThouLevel = [&](int level) {
         setLevel(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, level);
-        menus_->checkOneOf(
-            {menu::tenThouApprentice, menu::tenThouMage, menu::tenThouWizard, menu::tenThouPlayer2},
-            level == 0 ? menu::tenThouPlayer2 : menu::tenThouApprentice + level - 1);
+        showTenThouLevel();
+        if (tenThou_) {
+            tenThou_->newFirstPlayer();
+            tenThou_->newGame();
+        }
     };
     switch (id) {
     case menu::tenThouApprentice:
@@ -381,11 +448,14 @@ void TTumbledownWindow::onOptionCommand(int id) {
     case menu::tenThouPlayer2:
         tenThouLevel(0);
         break;
+    case menu::tenThouNames:
+        runTenThouOptions();
+        break;
     case menu::tenThouSoundOn:
-        setSound(true, menu::tenThouSoundOn, menu::tenThouSoundOff);
+        setSound(true);
         break;
     case menu::tenThouSoundOff:
-        setSound(false, menu::tenThouSoundOn, menu::tenThouSoundOff);
+        setSound(false);
         break;
     case menu::tenThouFaster:
         speedUp(p.tenThouDelay);
@@ -406,10 +476,10 @@ void TTumbledownWindow::onOptionCommand(int id) {
         pokerLevel(0);
         break;
     case menu::pokerSoundOn:
-        setSound(true, menu::pokerSoundOn, menu::pokerSoundOff);
+        setSound(true);
         break;
     case menu::pokerSoundOff:
-        setSound(false, menu::pokerSoundOn, menu::pokerSoundOff);
+        setSound(false);
         break;
     case menu::pokerFaster:
         speedUp(p.pokerDiceDelay);
@@ -428,10 +498,10 @@ void TTumbledownWindow::onOptionCommand(int id) {
         menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2}, id);
         break;
     case menu::boxSoundOn:
-        setSound(true, menu::boxSoundOn, menu::boxSoundOff);
+        setSound(true);
         break;
     case menu::boxSoundOff:
-        setSound(false, menu::boxSoundOn, menu::boxSoundOff);
+        setSound(false);
         break;
     case menu::boxFaster:
         speedUp(p.shutTheBoxDelay);
@@ -449,6 +519,21 @@ void TTumbledownWindow::onOptionCommand(int id) {
     }
 }
 
+void TTumbledownWindow::showTenThouLevel() {
+    const PreferencesRecord& p = preferences();
+    const int level = p.tenThouApprentice ? menu::tenThouApprentice
+                      : p.tenThouMage     ? menu::tenThouMage
+                      : p.tenThouWizard   ? menu::tenThouWizard
+                                          : menu::tenThouPlayer2;
+    menus_->checkOneOf(
+        {menu::tenThouApprentice, menu::tenThouMage, menu::tenThouWizard, menu::tenThouPlayer2},
+        level);
+}
+
+bool TTumbledownWindow::runTenThouOptions() {
+    return false;
+}
+
 void TTumbledownWindow::closeEvent(QCloseEvent* event) {
     if (closing_) {
         event->accept();
@@ -461,6 +546,7 @@ void TTumbledownWindow::closeEvent(QCloseEvent* event) {
 
 void TTumbledownWindow::closeDown() {
     SavePreferences(preferences(), preferencesPath());
+    tenThouInput_.reset();
     tenThou_.reset();
     pokerDice_.reset();
     shutTheBox_.reset();

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "core/InputRouting.h"
 #include "MainScreen.h"
 #include "Menus.h"
-#include "games/tenthousand/PaneRegions.h"
 #include "ScreenInputs.h"
 #include "ShellActions.h"
+#include "core/InputRouting.h"
+#include "games/board/GameShell.h"
+#include "games/tenthousand/PaneRegions.h"
 #include "media/MusicPlayer.h"
 #include "platform/EventQueue.h"
 
@@ -15,10 +16,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tumbledown {
 
+namespace tenthousand {
 class TenThouGame;
+class TenThouInput;
+} // namespace tenthousand
 class PokerDiceGame;
 class ShutTheBoxGame;
 
@@ -39,7 +44,10 @@ protected:
 
 // The whole program as the user sees it: the menu, the main screen or the game
 // on view, and the receiver of every command, click and key.
-class TTumbledownWindow : public QMainWindow, public EventSink, public ShellActions {
+class TTumbledownWindow : public QMainWindow,
+                          public EventSink,
+                          public ShellActions,
+                          public GameShell {
 public:
     static constexpr const char* aboutText =
         "Tumbledown 1.0 - three dice games for one or two players";
@@ -63,6 +71,14 @@ public:
     void runTopScoresDialog() override;
     void showNextTip() override;
 
+    // What the game boards ask of the window.
+    void leaveGame() override;
+    void captureMouse() override;
+    void toggleMusic() override;
+    void selectMusic() override;
+    void soundSwitched() override;
+    bool runOptionsDialog() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -72,8 +88,11 @@ private:
     void paint();
     void firstPaint();
     void onSize();
-    void leaveGame();
+    void retireGame();
     void closeDown();
+    bool runTenThouOptions();
+    void showTenThouLevel();
+    void showMusicButton();
     void setState(ScreenState state);
     void showMusicOn(bool on);
 
@@ -87,9 +106,13 @@ private:
     PaneRegions paneRegions_;
 
     ScreenState state_ = ScreenState::Main;
-    std::unique_ptr<TenThouGame> tenThou_;
+    std::unique_ptr<tenthousand::TenThouGame> tenThou_;
+    std::unique_ptr<tenthousand::TenThouInput> tenThouInput_;
     std::unique_ptr<PokerDiceGame> pokerDice_;
     std::unique_ptr<ShutTheBoxGame> shutTheBox_;
+    // A game left during an event is destroyed once the event has been handled:
+    // the left game's own code may still be on the stack.
+    std::vector<std::shared_ptr<void>> retired_;
 
     std::string startDirectory_;
     std::string initialMusicFile_;

@@ -28,6 +28,20 @@ bool insertAtFirstLower(ScoreTable& table, const std::string& name, std::uint32_
 
 } // namespace
 
+bool EnterTopScore(ScoreTable& table, const std::string& name, std::int32_t score) {
+    for (int i = 1; i <= 10; ++i) {
+        if (table[i].value < score) {
+            for (int j = 10; j > i; --j)
+                table[j] = table[j - 1];
+            table[i] = NameScore{};
+            table[i].setName(name);
+            table[i].value = score;
+            return true;
+        }
+    }
+    return false;
+}
+
 void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins) {
     if (const int known = findName(table, name)) {
         if (coins > static_cast<std::uint32_t>(table[known].value))

@@ -9,6 +9,11 @@ namespace tumbledown {
 
 inline constexpr std::uint32_t billionaire = 1000000000u;
 
+// Points tables (10,000, Shut The Box): the score takes the first place whose
+// score is lower, below any equal score; entry 10 drops out. False when the
+// score is not above any entry.
+bool EnterTopScore(ScoreTable& table, const std::string& name, std::int32_t score);
+
 // Coin tables compare coins as unsigned. A person already listed has their
 // entry raised; a newcomer takes the first place whose coins are lower.
 void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins);

@@ -1,6 +1,6 @@
 #include "PokerDiceGame.h"
 
-#include "games/BoardBackground.h"
+#include "games/board/BoardBackground.h"
 #include "platform/Screen.h"
 
 namespace tumbledown {

@@ -1,6 +1,6 @@
 #include "ShutTheBoxGame.h"
 
-#include "games/BoardBackground.h"
+#include "games/board/BoardBackground.h"
 #include "platform/Screen.h"
 
 namespace tumbledown {

@@ -20,4 +20,13 @@ int PaneRegions::paneAt(int x, int y) const {
     return 0;
 }
 
+int PaneRegions::scoringPaneAt(int x, int y) const {
+    for (std::size_t i = 0; i < regions_.size(); ++i) {
+        const int code = paneShapes()[i].code;
+        if (code <= 24 && regions_[i].containsPoint(QPoint(x, y), Qt::WindingFill))
+            return code;
+    }
+    return 0;
+}
+
 } // namespace tumbledown

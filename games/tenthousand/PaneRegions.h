@@ -13,8 +13,9 @@ public:
     static constexpr int count = 12; // one per pane shape
     void build(int originX, int originY);
     // The pane code (15..24, 26 ROLL, 27 PASS) of the first pane holding the
-    // point, or 0.
+    // point, or 0. Scoring panes only: ROLL and PASS are not tested.
     int paneAt(int x, int y) const;
+    int scoringPaneAt(int x, int y) const;
 
 private:
     std::array<QPolygon, count> regions_;

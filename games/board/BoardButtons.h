@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/InputRouting.h"
+#include "platform/Graphics.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tumbledown {
+
+class GameShell;
+
+// The buttons every board has.
+enum class BoardButton { SpeedUp, SlowDown, Music, MusicFile, Sound, Help };
+inline constexpr int boardButtonCount = 6;
+
+struct ButtonPlace {
+    int x, y;       // where its pictures are drawn, board-relative
+    const char* up; // bitmap names
+    const char* down;
+    Spot hit;
+};
+
+// Where a board has its buttons, in the order of BoardButton.
+using ButtonLayout = std::array<ButtonPlace, boardButtonCount>;
+
+// The speed, music, sound and help buttons of a board: their pictures, their
+// actions, and the pressed look of the held ones until the mouse is released.
+class BoardButtons {
+public:
+    BoardButtons(const ButtonLayout& layout, std::int32_t& delay, GameShell& shell);
+
+    void draw(BoardButton button, bool down) const;
+    // The switches drawn down while their flag is on (the board shows them up).
+    void drawSwitchesOn() const;
+    // The music and sound buttons as the record has them.
+    void showMusic() const;
+    void showSound() const;
+
+    // A left press: runs the action of the button hit; false when none was.
+    bool press(int x, int y);
+    // A left release on a held button gives it back its raised look.
+    void release(int x, int y) const;
+
+private:
+    const ButtonPlace& place(BoardButton button) const;
+
+    ButtonLayout layout_;
+    std::array<Bitmap, boardButtonCount> up_;
+    std::array<Bitmap, boardButtonCount> down_;
+    std::int32_t& delay_;
+    GameShell& shell_;
+};
+
+} // namespace tumbledown

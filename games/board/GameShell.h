@@ -1,0 +1,23 @@
+#pragma once
+
+namespace tumbledown {
+
+// What a game board asks of the main window that shows it.
+class GameShell {
+public:
+    virtual ~GameShell() = default;
+
+    // Back to the main screen. The game object is destroyed once the event
+    // being handled has ended, so the caller may finish its work.
+    virtual void leaveGame() = 0;
+    // Keeps the mouse until the next left release, wherever it happens.
+    virtual void captureMouse() = 0;
+    virtual void toggleMusic() = 0;
+    virtual void selectMusic() = 0;
+    // The sound flag of the record changed on the board: the menu follows.
+    virtual void soundSwitched() = 0;
+    // The game's options dialog; true when the opponent or a name changed.
+    virtual bool runOptionsDialog() = 0;
+};
+
+} // namespace tumbledown

@@ -1,0 +1,58 @@
+#include "MessagePanel.h"
+
+#include "core/ProgramState.h"
+#include "platform/Screen.h"
+#include "platform/Transcript.h"
+
+#include <QColor>
+
+namespace tumbledown {
+
+MessagePanel::MessagePanel(const PanelLayout& layout)
+    : layout_(layout), picture_(loadBitmap(layout.bitmap)), font_(createFont(layout.font)),
+      under_(layout.x, layout.y, layout.width, layout.height) {}
+
+void MessagePanel::saveBoard() {
+    under_.capture();
+}
+
+void MessagePanel::show(std::vector<std::string> lines) {
+    if (lines.size() > maxLines)
+        lines.resize(maxLines);
+    std::string joined;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > maxLineLength)
+            lines[i].resize(maxLineLength);
+        joined += (i ? "|" : "") + lines[i];
+    }
+    lines_ = std::move(lines);
+    showing_ = true;
+    transcript().write({"panel", layout_.game, joined});
+    draw();
+}
+
+void MessagePanel::redraw() const {
+    if (showing_)
+        draw();
+}
+
+void MessagePanel::hide() {
+    showing_ = false;
+    transcript().write({"panel-hide", layout_.game});
+    under_.restore();
+}
+
+void MessagePanel::draw() const {
+    Screen& s = screen();
+    s.drawBitmap(picture_, boardOrigin.x + layout_.x, boardOrigin.y + layout_.y);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const int width = Screen::textWidth(font_, lines_[i]);
+        const int left = layout_.textLeft + (layout_.textWidth - width) / 2;
+        s.drawText(font_, QColor(0, 0, 0), boardOrigin.x + left,
+                   boardOrigin.y + layout_.firstLineTop + layout_.lineStep * static_cast<int>(i),
+                   lines_[i]);
+    }
+    s.present();
+}
+
+} // namespace tumbledown

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SavedArea.h"
+#include "platform/Graphics.h"
+
+#include <string>
+#include <vector>
+
+namespace tumbledown {
+
+// Where a board's message panel stands and how its lines are written.
+struct PanelLayout {
+    const char* game; // the board's name in the transcript
+    const char* bitmap;
+    int x, y, width, height;
+    int textLeft, textWidth; // each line is centred in this column
+    int firstLineTop, lineStep;
+    FontDescription font;
+};
+
+// The panel through which a board talks to the players: drawn over the board
+// with its lines centred, and taken down by putting the board back.
+class MessagePanel {
+public:
+    static constexpr int maxLines = 6;
+    static constexpr int maxLineLength = 49;
+
+    explicit MessagePanel(const PanelLayout& layout);
+
+    // Keeps the board under the panel; called at the first paint.
+    void saveBoard();
+    // Up to six lines of at most 49 characters each.
+    void show(std::vector<std::string> lines);
+    // Draws the panel that is up again (after a repaint).
+    void redraw() const;
+    void hide();
+
+    bool showing() const { return showing_; }
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    void draw() const;
+
+    PanelLayout layout_;
+    Bitmap picture_;
+    Font font_;
+    SavedArea under_;
+    std::vector<std::string> lines_;
+    bool showing_ = false;
+};
+
+} // namespace tumbledown

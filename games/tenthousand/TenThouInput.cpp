@@ -1,0 +1,94 @@
+#include "TenThouInput.h"
+
+#include "PaneRegions.h"
+#include "TenThouGame.h"
+#include "core/ProgramState.h"
+#include "games/board/GameShell.h"
+
+namespace tumbledown::tenthousand {
+
+namespace {
+constexpr Spot back{8, 35, 156, 175};
+constexpr Spot playerOneName{299, 396, 321, 354};
+constexpr Spot playerTwoName{447, 550, 373, 409};
+constexpr Spot playOption{196, 248, 131, 141};
+constexpr Spot resetOption{261, 385, 131, 141};
+constexpr Spot quitOption{398, 447, 131, 144};
+} // namespace
+
+TenThouInput::TenThouInput(TenThouGame& game, const PaneRegions& panes, GameShell& shell)
+    : game_(game), panes_(panes), shell_(shell) {}
+
+void TenThouInput::leftDown(int x, int y) {
+    if (!game_.messageShowing())
+        leftDownOnBoard(x, y);
+    else if (game_.optionPrompt() == OptionPrompt::None)
+        game_.dismiss(DismissBy::LeftClick);
+    else
+        leftDownOnPrompt(x, y);
+}
+
+void TenThouInput::leftDownOnBoard(int x, int y) {
+    if (const int pane = panes_.paneAt(x, y)) {
+        game_.clickPane(static_cast<Pane>(pane));
+    } else if (back.contains(x, y)) {
+        shell_.leaveGame();
+    } else if (game_.buttons().press(x, y)) {
+        // the button has done its work
+    } else if (playerOneName.contains(x, y) || playerTwoName.contains(x, y)) {
+        shell_.runOptionsDialog();
+    }
+}
+
+void TenThouInput::leftDownOnPrompt(int x, int y) {
+    if (playOption.contains(x, y))
+        game_.play();
+    else if (resetOption.contains(x, y))
+        game_.resetPlayers();
+    else if (quitOption.contains(x, y))
+        game_.quit();
+}
+
+void TenThouInput::leftUp(int x, int y) {
+    game_.buttons().release(x, y);
+}
+
+void TenThouInput::rightDown(int x, int y) {
+    if (game_.messageShowing()) {
+        game_.dismiss(DismissBy::RightClick);
+    } else if (const int pane = panes_.scoringPaneAt(x, y)) {
+        game_.undoPane(static_cast<Pane>(pane));
+    }
+}
+
+void TenThouInput::character(char c) {
+    if (game_.messageShowing()) {
+        game_.dismiss(DismissBy::Key);
+        return;
+    }
+    switch (c) {
+    case ' ':
+        game_.roll();
+        break;
+    case 'p':
+    case 'P':
+        game_.pass();
+        break;
+    case '+':
+    case '=':
+        speedUp(preferences().tenThouDelay);
+        break;
+    case '-':
+    case '_':
+        slowDown(preferences().tenThouDelay);
+        break;
+    case 's':
+    case 'S':
+        game_.topScoresBox();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tumbledown::tenthousand
