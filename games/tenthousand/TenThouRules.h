@@ -30,8 +30,8 @@ enum class Pane : int {
 
 // The scoring panes in the order they are tested and looked at.
 inline constexpr std::array<Pane, 10> scoringPanes{
-    Pane::Straight,   Pane::ThreePairs, Pane::ThreeOnes, Pane::ThreeSixes,  Pane::ThreeFives,
-    Pane::ThreeFours, Pane::ThreeThrees, Pane::ThreeTwos, Pane::SingleOne, Pane::SingleFive};
+    Pane::Straight,   Pane::ThreePairs,  Pane::ThreeOnes, Pane::ThreeSixes, Pane::ThreeFives,
+    Pane::ThreeFours, Pane::ThreeThrees, Pane::ThreeTwos, Pane::SingleOne,  Pane::SingleFive};
 
 inline constexpr int goal = 10000;
 
@@ -40,7 +40,9 @@ using DiceSet = std::bitset<7>;
 
 // Player one is index 0, player two index 1.
 enum class Seat : int { One = 0, Two = 1 };
-inline Seat other(Seat s) { return s == Seat::One ? Seat::Two : Seat::One; }
+inline Seat other(Seat s) {
+    return s == Seat::One ? Seat::Two : Seat::One;
+}
 
 struct ScoreResult {
     bool scored = false;
@@ -146,7 +148,15 @@ public:
 private:
     static int index(Seat s) { return static_cast<int>(s); }
     TurnEnd endTurn();
-    // ...
+    // A die counts for a combination when it is in play and on the board.
+    bool counts(int die) const;
+    int countingShowing(int face) const;
+    bool allSixCount() const;
+    bool isDisaster() const;
+    void clearRecord();
+    void addToRecord(Pane pane);
+    bool removeFromRecord(Pane pane);
+
     std::array<int, 7> dieValue_{};
     std::array<bool, 7> inPlay_{};
     std::array<bool, 7> shown_{};

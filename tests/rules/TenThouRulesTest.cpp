@@ -1,0 +1,482 @@
+#include "games/tenthousand/TenThouRules.h"
+#include "platform/RandomSource.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+using namespace tumbledown;
+using namespace tumbledown::tenthousand;
+
+namespace {
+
+constexpr std::int32_t sentinel = 1234567;
+
+DiceSet dice(std::initializer_list<int> numbers) {
+    DiceSet set;
+    for (int d : numbers) {
+        set.set(d);
+    }
+    return set;
+}
+
+const DiceSet allSix = dice({1, 2, 3, 4, 5, 6});
+
+// Rolls so that the dice in play show `faces` in die order. The draws are far
+// above 6 so that only their remainder can give the face.
+RollResult throwDice(TenThouRules& rules, const std::vector<int>& faces) {
+    RandomSource random;
+    for (int face : faces) {
+        random.queueValues({6 * 12345 + face - 1});
+    }
+    random.queueValues({sentinel});
+    const RollResult result = rules.roll(random);
+    EXPECT_EQ(random.draw(), sentinel) << "one draw per die in play, none for a refused roll";
+    return result;
+}
+
+// Leaves the sixth die alone in play after scoring 1100.
+void leaveOneDie(TenThouRules& rules) {
+    throwDice(rules, {1, 1, 1, 5, 5, 3});
+    rules.score(Pane::ThreeOnes);
+    rules.score(Pane::SingleFive);
+    rules.score(Pane::SingleFive);
+}
+
+PassResult bankHundred(TenThouRules& rules) {
+    throwDice(rules, {1, 3, 3, 4, 4, 6});
+    rules.score(Pane::SingleOne);
+    return rules.pass();
+}
+
+std::vector<Pane> holding(const TenThouRules& rules) {
+    std::vector<Pane> panes;
+    for (Pane p : scoringPanes) {
+        if (rules.test(p)) {
+            panes.push_back(p);
+        }
+    }
+    return panes;
+}
+
+} // namespace
+
+TEST(TenThouScoring, NothingScoresOrPassesBeforeTheFirstRoll) {
+    TenThouRules rules;
+    EXPECT_TRUE(holding(rules).empty());
+    EXPECT_FALSE(rules.score(Pane::SingleOne).scored);
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::Refused);
+    EXPECT_EQ(rules.current(), Seat::One);
+}
+
+TEST(TenThouScoring, StraightAgainstSingles) {
+    TenThouRules rules;
+    throwDice(rules, {3, 1, 4, 6, 5, 2});
+    EXPECT_EQ(holding(rules),
+              (std::vector<Pane>{Pane::Straight, Pane::SingleOne, Pane::SingleFive}));
+
+    TenThouRules straight = rules;
+    EXPECT_EQ(straight.score(Pane::Straight).sunk, allSix);
+    EXPECT_EQ(straight.turnScore(Seat::One), 3000);
+    EXPECT_EQ(straight.pass().outcome, PassOutcome::MustRollAgain);
+    const RollResult again = throwDice(straight, {2, 3, 4, 6, 6, 3});
+    EXPECT_EQ(again.risen, allSix);
+    EXPECT_FALSE(straight.mustRollAgain());
+
+    // Taking the 1 first breaks the straight.
+    EXPECT_EQ(rules.score(Pane::SingleOne).sunk, dice({2}));
+    EXPECT_FALSE(rules.score(Pane::Straight).scored);
+    EXPECT_EQ(rules.turnScore(Seat::One), 100);
+    EXPECT_FALSE(rules.mustRollAgain());
+
+    // Die 2 keeps showing 1 out of play: five dice showing 2..6 are no straight.
+    throwDice(rules, {2, 3, 4, 5, 6});
+    EXPECT_EQ(holding(rules), std::vector<Pane>{Pane::SingleFive});
+}
+
+TEST(TenThouScoring, ThreePairsMeanEveryFaceAnEvenNumberOfTimes) {
+    const std::pair<std::array<int, 7>, bool> cases[] = {{{0, 2, 2, 2, 2, 3, 3}, true},
+                                                         {{0, 5, 5, 5, 5, 5, 5}, true},
+                                                         {{0, 1, 6, 3, 6, 1, 3}, true},
+                                                         {{0, 1, 1, 1, 6, 6, 6}, false},
+                                                         {{0, 4, 4, 4, 4, 4, 3}, false}};
+    for (const auto& [values, pairs] : cases) {
+        TenThouRules rules;
+        rules.setDiceForTest(values, allSix, allSix);
+        EXPECT_EQ(rules.test(Pane::ThreePairs), pairs) << values[1] << values[4] << values[6];
+        // A die off the board or out of play spoils it.
+        rules.setDiceForTest(values, allSix, dice({1, 2, 3, 4, 5}));
+        EXPECT_FALSE(rules.test(Pane::ThreePairs));
+        rules.setDiceForTest(values, dice({2, 3, 4, 5, 6}), allSix);
+        EXPECT_FALSE(rules.test(Pane::ThreePairs));
+    }
+
+    TenThouRules rules;
+    throwDice(rules, {4, 3, 4, 4, 3, 4});
+    EXPECT_EQ(rules.score(Pane::ThreePairs).sunk, allSix);
+    EXPECT_EQ(rules.turnScore(Seat::One), 1500);
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::MustRollAgain);
+}
+
+TEST(TenThouScoring, FourOnesAndTwoFives) {
+    TenThouRules rules;
+    throwDice(rules, {1, 1, 1, 1, 5, 5});
+    EXPECT_EQ(holding(rules), (std::vector<Pane>{Pane::ThreePairs, Pane::ThreeOnes, Pane::SingleOne,
+                                                 Pane::SingleFive}));
+    EXPECT_EQ(rules.score(Pane::ThreeOnes).sunk, dice({1, 2, 3}));
+    EXPECT_EQ(rules.score(Pane::SingleOne).sunk, dice({4}));
+    EXPECT_EQ(rules.score(Pane::SingleFive).sunk, dice({5}));
+    EXPECT_EQ(rules.score(Pane::SingleFive).sunk, dice({6}));
+    EXPECT_EQ(rules.turnScore(Seat::One), 1200);
+    EXPECT_TRUE(rules.scoredThisRoll(Seat::One));
+    EXPECT_FALSE(rules.scoredThisRoll(Seat::Two));
+}
+
+TEST(TenThouScoring, ThreeOfAKindTakesTheFirstThreeForItsPoints) {
+    const std::tuple<Pane, std::vector<int>, int> cases[] = {
+        {Pane::ThreeOnes, {3, 1, 4, 1, 1, 1}, 1000},  {Pane::ThreeSixes, {3, 6, 4, 6, 6, 6}, 600},
+        {Pane::ThreeFives, {3, 5, 4, 5, 5, 5}, 500},  {Pane::ThreeFours, {3, 4, 6, 4, 4, 4}, 400},
+        {Pane::ThreeThrees, {4, 3, 6, 3, 3, 3}, 300}, {Pane::ThreeTwos, {3, 2, 4, 2, 2, 6}, 200}};
+    for (const auto& [pane, faces, points] : cases) {
+        TenThouRules rules;
+        throwDice(rules, faces);
+        EXPECT_EQ(rules.score(pane).sunk, dice({2, 4, 5})) << points;
+        EXPECT_EQ(rules.turnScore(Seat::One), points);
+        EXPECT_TRUE(rules.recordHolds(pane));
+    }
+}
+
+TEST(TenThouScoring, FourTwosOnTheRolledDiceAreADisaster) {
+    TenThouRules rules;
+    rules.setScoresForTest(Seat::One, 700, 4200);
+    ASSERT_TRUE(throwDice(rules, {2, 2, 6, 2, 2, 1}).disaster);
+    rules.loseAll();
+    EXPECT_EQ(rules.total(Seat::One), 0);
+    const PassResult p = rules.pass();
+    EXPECT_EQ(p.outcome, PassOutcome::Banked);
+    EXPECT_EQ(p.turnEnd.sunk, allSix);
+    EXPECT_EQ(rules.total(Seat::One), 0);
+    EXPECT_EQ(rules.current(), Seat::Two);
+    EXPECT_EQ(rules.dieValue(1), 1) << "the 2's are cleared so that the test cannot fire again";
+    EXPECT_FALSE(throwDice(rules, {1, 3, 3, 4, 4, 6}).disaster);
+    EXPECT_FALSE(rules.disasterRolled());
+
+    // Three 2's score; 2's taken earlier in the turn are not part of a roll.
+    TenThouRules three;
+    EXPECT_FALSE(throwDice(three, {2, 6, 2, 4, 2, 3}).disaster);
+    EXPECT_TRUE(three.score(Pane::ThreeTwos).scored);
+    EXPECT_EQ(three.turnScore(Seat::One), 200);
+    EXPECT_FALSE(throwDice(three, {2, 2, 1}).disaster);
+}
+
+TEST(TenThouScoring, PassBeforeTheFirstRollIgnoresTwosLeftFromTheLastTurn) {
+    TenThouRules rules;
+    throwDice(rules, {2, 2, 2, 3, 4, 6});
+    rules.score(Pane::ThreeTwos);
+    throwDice(rules, {2, 5, 3});
+    rules.score(Pane::SingleFive);
+    ASSERT_EQ(rules.pass().outcome, PassOutcome::Banked);
+    ASSERT_EQ(rules.dieValue(4), 2); // four dice in play now show 2, none on the board
+
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::Refused);
+    EXPECT_EQ(rules.current(), Seat::Two);
+    EXPECT_TRUE(throwDice(rules, {1, 3, 3, 4, 4, 6}).allowed);
+}
+
+TEST(TenThouUndo, ThreeOnesComeBackWalkingDownFromDieSix) {
+    TenThouRules rules;
+    throwDice(rules, {1, 1, 3, 1, 4, 1});
+    EXPECT_EQ(rules.score(Pane::ThreeOnes).sunk, dice({1, 2, 4}));
+    const UndoResult u = rules.undo(Pane::ThreeOnes);
+    EXPECT_TRUE(u.undone);
+    EXPECT_EQ(u.risen, dice({1, 2, 4})); // die 6 is still in play and is skipped
+    EXPECT_TRUE(rules.shown(4));
+    EXPECT_EQ(rules.turnScore(Seat::One), 0);
+    EXPECT_TRUE(rules.recordEmpty());
+    EXPECT_FALSE(rules.scoredThisRoll(Seat::One));
+    EXPECT_FALSE(rules.undo(Pane::ThreeOnes).undone);
+    EXPECT_FALSE(throwDice(rules, {}).allowed);
+}
+
+TEST(TenThouUndo, MayBringBackADieOfAnEarlierRoll) {
+    TenThouRules rules;
+    throwDice(rules, {2, 3, 4, 6, 3, 1});
+    rules.score(Pane::SingleOne); // die 6
+    throwDice(rules, {1, 3, 4, 6, 2});
+    EXPECT_EQ(rules.score(Pane::SingleOne).sunk, dice({1}));
+    EXPECT_EQ(rules.undo(Pane::SingleOne).risen, dice({6}));
+    EXPECT_FALSE(rules.inPlay(1));
+    EXPECT_EQ(rules.turnScore(Seat::One), 100);
+    EXPECT_TRUE(rules.test(Pane::SingleOne));
+}
+
+TEST(TenThouUndo, OnlyPanesOfThisRollAndOneOccurrence) {
+    TenThouRules rules;
+    throwDice(rules, {5, 3, 3, 4, 4, 6});
+    rules.score(Pane::SingleFive);
+    EXPECT_FALSE(rules.undo(Pane::SingleOne).undone);
+    throwDice(rules, {1, 5, 5, 2, 6});
+    EXPECT_FALSE(rules.undo(Pane::SingleFive).undone); // scored in the last roll
+    EXPECT_EQ(rules.turnScore(Seat::One), 50);
+
+    rules.score(Pane::SingleFive);
+    rules.score(Pane::SingleFive);
+    EXPECT_EQ(rules.undo(Pane::SingleFive).risen, dice({4}));
+    EXPECT_TRUE(rules.recordHolds(Pane::SingleFive));
+    EXPECT_TRUE(rules.scoredThisRoll(Seat::One));
+    EXPECT_EQ(rules.turnScore(Seat::One), 100);
+}
+
+TEST(TenThouUndo, StraightGivesBackAllSixAndTheObligation) {
+    TenThouRules rules;
+    throwDice(rules, {6, 5, 4, 3, 2, 1});
+    rules.score(Pane::Straight);
+    EXPECT_EQ(rules.undo(Pane::Straight).risen, allSix);
+    EXPECT_FALSE(rules.mustRollAgain());
+    EXPECT_EQ(rules.turnScore(Seat::One), 0);
+    EXPECT_TRUE(rules.test(Pane::Straight));
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::Refused);
+}
+
+TEST(TenThouUndo, RecordKeepsSixCodesAndDropsASeventh) {
+    TenThouRules rules;
+    throwDice(rules, {1, 1, 1, 1, 1, 1});
+    for (int i = 0; i < 6; ++i) {
+        rules.score(Pane::SingleOne);
+    }
+    // A die back on the board within the roll: it scores, its code finds no slot.
+    rules.setDiceForTest({0, 5, 1, 1, 1, 1, 1}, dice({1}), dice({1}));
+    EXPECT_TRUE(rules.score(Pane::SingleFive).scored);
+    EXPECT_EQ(rules.turnScore(Seat::One), 650);
+    // Each undo shifts the slots below up; nothing may surface from below slot 2.
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_FALSE(rules.recordHolds(Pane::SingleFive));
+        EXPECT_TRUE(rules.undo(Pane::SingleOne).undone) << i;
+    }
+    EXPECT_TRUE(rules.recordEmpty());
+    EXPECT_FALSE(rules.undo(Pane::SingleFive).undone);
+}
+
+TEST(TenThouBonus, RisesBy500AndUndoOfASingleTakesTheLatestBack) {
+    TenThouRules rules;
+    rules.setChancesForTest(true, false);
+    rules.setDiceForTest({0, 1, 3, 3, 3, 3, 3}, dice({1}), dice({1}));
+    rules.score(Pane::SingleOne);
+    EXPECT_EQ(rules.turnScore(Seat::One), 600);
+
+    rules.setChancesForTest(false, true);
+    rules.setDiceForTest({0, 1, 5, 3, 3, 3, 3}, dice({2}), dice({2}));
+    rules.score(Pane::SingleFive);
+    EXPECT_EQ(rules.turnScore(Seat::One), 600 + 1050);
+
+    rules.setDiceForTest({0, 1, 5, 1, 3, 3, 3}, dice({3}), dice({3}));
+    rules.score(Pane::SingleOne);
+    EXPECT_EQ(rules.turnScore(Seat::One), 600 + 1050 + 1600);
+    EXPECT_EQ(rules.bonusLevel(), 2000);
+
+    EXPECT_EQ(rules.undo(Pane::SingleOne).risen, dice({3}));
+    EXPECT_EQ(rules.turnScore(Seat::One), 600 + 1050);
+    rules.score(Pane::SingleOne);
+    EXPECT_EQ(rules.turnScore(Seat::One), 600 + 1050 + 600);
+}
+
+TEST(TenThouBonus, GivenBackByAnyUndoOfASingleButNotOfATriple) {
+    TenThouRules rules;
+    rules.setChancesForTest(true, false);
+    rules.setDiceForTest({0, 1, 3, 3, 3, 3, 3}, dice({1}), dice({1}));
+    rules.score(Pane::SingleOne);
+    rules.setChancesForTest(false, false);
+    rules.setDiceForTest({0, 1, 3, 3, 3, 5, 6}, dice({2, 3, 4, 5, 6}), dice({2, 3, 4, 5, 6}));
+    rules.score(Pane::ThreeThrees);
+    rules.undo(Pane::ThreeThrees);
+    EXPECT_EQ(rules.turnScore(Seat::One), 600);
+    EXPECT_EQ(rules.bonusLevel(), 1000);
+
+    rules.score(Pane::SingleFive); // no chance open: no bonus
+    EXPECT_EQ(rules.turnScore(Seat::One), 650);
+    rules.undo(Pane::SingleFive);
+    EXPECT_EQ(rules.turnScore(Seat::One), 100);
+    EXPECT_EQ(rules.bonusLevel(), 500);
+}
+
+TEST(TenThouTurn, LoneDieMissesTwiceAndBusts) {
+    TenThouRules rules;
+    leaveOneDie(rules);
+    const RollResult first = throwDice(rules, {4});
+    EXPECT_EQ(first.sunk, dice({6}));
+    EXPECT_EQ(first.risen, dice({6}));
+    EXPECT_TRUE(rules.firstChance());
+    EXPECT_FALSE(rules.secondChance());
+
+    EXPECT_TRUE(throwDice(rules, {3}).allowed);
+    EXPECT_FALSE(rules.firstChance());
+    EXPECT_TRUE(rules.secondChance());
+
+    EXPECT_FALSE(throwDice(rules, {}).allowed);
+    const PassResult p = rules.pass();
+    EXPECT_EQ(p.outcome, PassOutcome::Bust);
+    EXPECT_EQ(p.turnEnd.sunk, dice({6}));
+    EXPECT_EQ(rules.total(Seat::One), 0);
+    EXPECT_EQ(rules.turnScore(Seat::One), 0);
+    EXPECT_FALSE(rules.secondChance());
+}
+
+TEST(TenThouTurn, LoneDieHitEarnsTheBonusThenAllSixGoAgain) {
+    TenThouRules rules;
+    leaveOneDie(rules);
+    throwDice(rules, {4});
+    throwDice(rules, {5});
+    rules.score(Pane::SingleFive);
+    EXPECT_EQ(rules.turnScore(Seat::One), 1100 + 550);
+
+    EXPECT_EQ(throwDice(rules, {2, 3, 4, 6, 6, 1}).risen, allSix);
+    EXPECT_FALSE(rules.secondChance());
+    rules.score(Pane::SingleOne);
+    EXPECT_EQ(rules.turnScore(Seat::One), 1750);
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::Banked);
+    EXPECT_EQ(rules.total(Seat::One), 1750);
+    EXPECT_EQ(rules.bonusLevel(), 500);
+}
+
+TEST(TenThouTurn, RollNeedsAScoreSinceTheLastRoll) {
+    TenThouRules rules;
+    throwDice(rules, {1, 1, 1, 2, 3, 4});
+    EXPECT_FALSE(throwDice(rules, {}).allowed);
+    rules.score(Pane::ThreeOnes);
+    const RollResult r = throwDice(rules, {6, 6, 5});
+    EXPECT_EQ(r.sunk, dice({4, 5, 6})); // the dice left lying
+    EXPECT_EQ(r.risen, dice({4, 5, 6}));
+    EXPECT_EQ(rules.dieValue(4), 6);
+    EXPECT_EQ(rules.dieValue(6), 5);
+    EXPECT_EQ(rules.dieValue(1), 1);
+    EXPECT_FALSE(rules.shown(1));
+    EXPECT_TRUE(rules.recordEmpty());
+    EXPECT_FALSE(rules.scoredThisRoll(Seat::One));
+}
+
+TEST(TenThouTurn, AllSixScoredRollAllSixOrBank) {
+    TenThouRules rules;
+    throwDice(rules, {1, 5, 1, 5, 5, 1});
+    rules.score(Pane::ThreeOnes);
+    rules.score(Pane::ThreeFives);
+    TenThouRules banker = rules;
+    EXPECT_EQ(banker.pass().outcome, PassOutcome::Banked);
+    EXPECT_EQ(banker.total(Seat::One), 1500);
+
+    const RollResult r = throwDice(rules, {2, 3, 4, 6, 6, 5});
+    EXPECT_EQ(r.risen, allSix);
+    EXPECT_TRUE(r.sunk.none());
+}
+
+TEST(TenThouTurn, PassBanksRefusesOrBusts) {
+    TenThouRules rules;
+    rules.setScoresForTest(Seat::One, 350, 2000);
+    throwDice(rules, {1, 3, 3, 4, 4, 6});
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::Refused); // the 1 is still open
+    rules.score(Pane::SingleOne);
+    const PassResult p = rules.pass();
+    EXPECT_EQ(p.outcome, PassOutcome::Banked);
+    EXPECT_EQ(p.turnEnd.finished, Seat::One);
+    EXPECT_EQ(p.turnEnd.sunk, dice({2, 3, 4, 5, 6}));
+    EXPECT_EQ(rules.total(Seat::One), 2450);
+    EXPECT_EQ(rules.turnScore(Seat::One), 0);
+    EXPECT_EQ(rules.current(), Seat::Two);
+    EXPECT_TRUE(rules.firstRollOfTurn());
+    EXPECT_EQ(rules.diceInPlay(), 6);
+    EXPECT_FALSE(rules.shown(1));
+
+    rules.setScoresForTest(Seat::Two, 800, 1200);
+    throwDice(rules, {2, 3, 4, 6, 6, 3});
+    EXPECT_EQ(rules.pass().outcome, PassOutcome::Bust);
+    EXPECT_EQ(rules.total(Seat::Two), 1200);
+    EXPECT_EQ(rules.turnScore(Seat::Two), 0);
+    EXPECT_EQ(rules.current(), Seat::One);
+}
+
+TEST(TenThouGame, EndsOnlyWhenTheTurnReturnsToTheStarter) {
+    TenThouRules rules;
+    rules.setScoresForTest(Seat::One, 0, 9950);
+    rules.setScoresForTest(Seat::Two, 0, 9000);
+    EXPECT_FALSE(bankHundred(rules).turnEnd.gameOver); // player two still has a turn
+    rules.setScoresForTest(Seat::Two, 1100, 9000);
+    EXPECT_TRUE(bankHundred(rules).turnEnd.gameOver);
+    const GameResult r = rules.result();
+    EXPECT_FALSE(r.tie);
+    EXPECT_EQ(r.winner, Seat::Two);
+    EXPECT_EQ(r.winnerTotal, 10200);
+    EXPECT_EQ(r.nextStarter, Seat::Two);
+
+    // The non-starter reaching the goal ends the game at the end of that turn.
+    TenThouRules second;
+    second.setCurrentForTest(Seat::Two, Seat::One);
+    second.setScoresForTest(Seat::One, 0, 5000);
+    second.setScoresForTest(Seat::Two, 0, 9850);
+    EXPECT_FALSE(bankHundred(second).turnEnd.gameOver);
+    EXPECT_FALSE(bankHundred(second).turnEnd.gameOver);
+    const PassResult last = bankHundred(second);
+    EXPECT_TRUE(last.turnEnd.gameOver);
+    EXPECT_EQ(last.turnEnd.finished, Seat::Two);
+    EXPECT_EQ(second.result().winner, Seat::Two);
+    EXPECT_EQ(second.result().winnerTotal, 10050);
+}
+
+TEST(TenThouGame, EqualTotalsTie) {
+    TenThouRules rules;
+    rules.setCurrentForTest(Seat::One, Seat::Two);
+    rules.setScoresForTest(Seat::One, 0, 10100);
+    rules.setScoresForTest(Seat::Two, 0, 10200);
+    EXPECT_TRUE(bankHundred(rules).turnEnd.gameOver);
+    EXPECT_TRUE(rules.result().tie);
+    EXPECT_EQ(rules.result().nextStarter, Seat::One);
+}
+
+TEST(TenThouGame, FirstPlayerComesFromTheThirdDraw) {
+    // k = r mod 20 + 1; 1..10 is player one. The first two draws would choose the other.
+    const std::pair<std::int32_t, Seat> cases[] = {
+        {20, Seat::One}, {9, Seat::One}, {10, Seat::Two}, {39, Seat::Two}};
+    for (const auto& [third, seat] : cases) {
+        TenThouRules rules;
+        rules.setCurrentForTest(other(seat), other(seat));
+        RandomSource random;
+        const std::int32_t decoy = seat == Seat::One ? 15 : 3;
+        random.queueValues({decoy, decoy, third, sentinel});
+        EXPECT_EQ(rules.chooseFirstPlayer(random), seat) << third;
+        EXPECT_EQ(rules.starter(), seat);
+        EXPECT_EQ(rules.current(), seat);
+        EXPECT_EQ(random.draw(), sentinel);
+    }
+}
+
+TEST(TenThouGame, NewGameAlternatesTheStarterAndNewFirstPlayerLeadsIt) {
+    TenThouRules rules;
+    rules.setCurrentForTest(Seat::Two, Seat::One);
+    rules.setScoresForTest(Seat::One, 300, 10400);
+    throwDice(rules, {1, 2, 3, 4, 5, 6});
+    rules.score(Pane::Straight);
+    rules.newGame();
+    EXPECT_EQ(rules.starter(), Seat::Two);
+    EXPECT_EQ(rules.current(), Seat::Two);
+    EXPECT_FALSE(rules.mustRollAgain());
+    EXPECT_TRUE(rules.recordEmpty());
+    EXPECT_EQ(rules.total(Seat::One), 0);
+    EXPECT_EQ(rules.turnScore(Seat::One), 0);
+    EXPECT_EQ(rules.diceInPlay(), 6);
+    rules.newGame();
+    EXPECT_EQ(rules.starter(), Seat::One);
+
+    for (const auto& [third, chosen] : {std::pair{4, Seat::One}, std::pair{14, Seat::Two}}) {
+        for (Seat before : {Seat::One, Seat::Two}) {
+            TenThouRules game;
+            game.setCurrentForTest(before, before);
+            throwDice(game, {1, 3, 3, 4, 4, 6});
+            RandomSource random;
+            random.queueValues({0, 0, third});
+            EXPECT_EQ(game.newFirstPlayer(random), chosen);
+            EXPECT_FALSE(game.shown(1));
+            game.newGame();
+            EXPECT_EQ(game.starter(), chosen);
+            EXPECT_EQ(game.current(), chosen);
+        }
+    }
+}
