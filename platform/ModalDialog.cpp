@@ -1,12 +1,16 @@
 #include "ModalDialog.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 
 #include <cmath>
 
@@ -39,7 +43,7 @@ std::string ModalDialog::fieldSummary() const {
         if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
             value = edit->text().toStdString();
         else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-            value = button->isChecked() ? "1" : "0";
+            value = button->isChecked() ? '1' : '0';
         else
             continue;
         if (!summary.empty())
@@ -80,6 +84,28 @@ void ModalDialog::addCheckBox(int id, const QString& text, int x, int y, int wid
     registerControl(id, box);
 }
 
+void ModalDialog::addRadioButton(int id, const QString& text, int x, int y, int width, int height,
+                                 bool startsGroup) {
+    if (startsGroup || !radioGroup_)
+        radioGroup_ = new QButtonGroup(this);
+    auto* radio = new QRadioButton(text, this);
+    place(radio, x, y, width, height);
+    radioGroup_->addButton(radio, id);
+    registerControl(id, radio);
+}
+
+void ModalDialog::addFrame(int id, int x, int y, int width, int height) {
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    if (id > 0)
+        frame->setObjectName(QString::number(id));
+    place(frame, x, y, width, height);
+    // Frames are drawn around controls made before them: keep them beneath and
+    // let the clicks through to the buttons they enclose.
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->lower();
+}
+
 void ModalDialog::addOkButton(int x, int y, int width, int height) {
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
@@ -90,6 +116,50 @@ void ModalDialog::addOkButton(int x, int y, int width, int height) {
 void ModalDialog::registerControl(int id, QWidget* widget) {
     widget->setObjectName(QString::number(id));
     controls_[id] = widget;
+}
+
+void centreIfOwnerHidden(QDialog& dialog) {
+    const QWidget* owner = dialog.parentWidget();
+    if (owner && owner->isVisible())
+        return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    dialog.ensurePolished();
+    dialog.adjustSize();
+    QRect placed(QPoint(0, 0), dialog.size());
+    placed.moveCenter(screen->availableGeometry().center());
+    dialog.move(placed.topLeft());
+}
+
+void setButtonChecked(QAbstractButton& button, bool checked) {
+    if (button.isChecked() == checked)
+        return;
+    QButtonGroup* group = button.group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button.autoExclusive();
+    // An exclusive group refuses to clear its checked button; lift that briefly.
+    if (!checked) {
+        if (groupExclusive)
+            group->setExclusive(false);
+        button.setAutoExclusive(false);
+    }
+    button.setChecked(checked);
+    if (!checked) {
+        button.setAutoExclusive(autoExclusive);
+        if (groupExclusive)
+            group->setExclusive(true);
+    }
+}
+
+bool ModalDialog::isChecked(int id) const {
+    const auto* button = qobject_cast<const QAbstractButton*>(control(id));
+    return button && button->isChecked();
+}
+
+void ModalDialog::setChecked(int id, bool checked) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control(id)))
+        setButtonChecked(*button, checked);
 }
 
 void makeNameField(QLineEdit* edit) {

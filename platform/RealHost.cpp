@@ -7,9 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QUrl>
 
 namespace tumbledown {
@@ -21,8 +19,11 @@ void RealHost::setWindow(QWidget* window, QWidget* clientArea) {
 
 MessageAnswer RealHost::messageBox(const std::string& caption, const std::string& text,
                                    MessageButtons buttons) {
+    // Without a window on screen the box has no owner, so it is centred on the
+    // screen rather than on a window that is not there yet.
+    QWidget* owner = window_ && window_->isVisible() ? window_ : nullptr;
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
-                    QString::fromStdString(text), QMessageBox::NoButton, window_);
+                    QString::fromStdString(text), QMessageBox::NoButton, owner);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -35,6 +36,7 @@ MessageAnswer RealHost::messageBox(const std::string& caption, const std::string
 }
 
 bool RealHost::runDialog(ModalDialog& dialog) {
+    centreIfOwnerHidden(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

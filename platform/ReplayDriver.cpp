@@ -328,7 +328,7 @@ bool ReplayDriver::runDialog(ModalDialog& dialog) {
                 QCoreApplication::sendEvent(edit, &press);
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-            button->setChecked(value == "1");
+            setButtonChecked(*button, value == "1");
         } else {
             transcript().write({"error", "dialog " + line.args[0] + " has no control " + field});
         }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "GameOptions.h"
+#include "platform/ModalDialog.h"
+
+#include <optional>
+
+class QLineEdit;
+
+namespace tumbledown {
+
+// 10,000's options: the opponent (a computer level or player 2) and a new name
+// for either player.
+class TNumPlayersDialog2 : public ModalDialog {
+public:
+    static constexpr int resource = 203;
+    TNumPlayersDialog2(QWidget* parent, const TenThouOptionsRecord& record);
+
+    // What the controls hold now.
+    TenThouOptionsRecord record() const;
+
+private:
+    QLineEdit* name_;
+};
+
+// Runs the dialog filled from the preferences; what was chosen when closed with
+// OK, nothing when cancelled.
+std::optional<TenThouOptionsRecord> AskTenThouOptions(const PreferencesRecord& preferences,
+                                                      QWidget* parent);
+
+} // namespace tumbledown
