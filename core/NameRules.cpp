@@ -13,13 +13,14 @@ void UpperCaseName(std::string& name) {
 void CheckNameClash(PreferencesRecord& record, const std::function<void()>& redrawNames) {
     if (record.player1() != record.player2())
         return;
-    record.setPlayer2("PLAYERB");
+    // The usual reset name would clash again with a first player named PLAYERB.
+    const std::string reset = record.player1() == "PLAYERB" ? "PLAYERA" : "PLAYERB";
+    record.setPlayer2(reset);
     if (redrawNames)
         redrawNames();
     messageBox("Warning", record.player1() + " may not be your own opponent.\n" +
-                              "Second player's name is reset to\n" +
-                              "'PLAYERB'.  To change this name,\n" +
-                              "click on either player name.\n");
+                              "Second player's name is reset to\n" + "'" + reset +
+                              "'.  To change this name,\n" + "click on either player name.\n");
 }
 
 void ApplyEnteredNames(PreferencesRecord& record, std::string first, std::string second) {

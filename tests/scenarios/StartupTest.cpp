@@ -63,9 +63,12 @@ TEST(Startup, TheSameNameTwiceGivesTheWarning) {
 
     Scenario t;
     ASSERT_EQ(t.run("dialog 202 101=PLAYERB ok\n"), 0);
-    EXPECT_TRUE(t.has("box\tWarning\tPLAYERB" + clash + "\tOK\tOK")) << t.dump();
+    EXPECT_TRUE(t.has("box\tWarning\tPLAYERB may not be your own opponent.\\n"
+                      "Second player's name is reset to\\n'PLAYERA'.  To change this name,\\n"
+                      "click on either player name.\\n\tOK\tOK"))
+        << t.dump();
     EXPECT_EQ(t.record().player1(), "PLAYERB");
-    EXPECT_EQ(t.record().player2(), "PLAYERB");
+    EXPECT_EQ(t.record().player2(), "PLAYERA");
 }
 
 TEST(Startup, ASecondRunReadsTheRecordAndShowsTheNextTip) {

@@ -51,12 +51,15 @@ TEST(NameRules, TheSameNameTwiceIsRefused) {
     EXPECT_EQ(redrawn, 1);
 }
 
-TEST(NameRules, PlayerBAsFirstNameLeavesBothPlayerB) {
+TEST(NameRules, PlayerBAsFirstNameMakesTheSecondPlayerA) {
     FakeHost host;
     PreferencesRecord r;
     ApplyEnteredNames(r, "playerb", "");
     EXPECT_EQ(r.player1(), "PLAYERB");
-    EXPECT_EQ(r.player2(), "PLAYERB");
+    EXPECT_EQ(r.player2(), "PLAYERA"); // never two players of one name
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, std::string("PLAYERB") + clashText);
+    EXPECT_EQ(host.boxes[0].text, "PLAYERB may not be your own opponent.\n"
+                                  "Second player's name is reset to\n"
+                                  "'PLAYERA'.  To change this name,\n"
+                                  "click on either player name.\n");
 }
