@@ -1,5 +1,7 @@
 #include "ScoreTables.h"
 
+#include <utility>
+
 namespace tumbledown {
 
 namespace {
@@ -43,9 +45,13 @@ bool EnterTopScore(ScoreTable& table, const std::string& name, std::int32_t scor
 }
 
 void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins) {
-    if (const int known = findName(table, name)) {
-        if (coins > static_cast<std::uint32_t>(table[known].value))
-            table[known].value = static_cast<std::int32_t>(coins);
+    if (int known = findName(table, name)) {
+        if (coins <= static_cast<std::uint32_t>(table[known].value))
+            return;
+        table[known].value = static_cast<std::int32_t>(coins);
+        // A raised entry moves up past every lower one, so the table stays best first.
+        for (; known > 1 && static_cast<std::uint32_t>(table[known - 1].value) < coins; --known)
+            std::swap(table[known], table[known - 1]);
         return;
     }
     if (coins > 0)

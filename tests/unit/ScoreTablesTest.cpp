@@ -48,8 +48,12 @@ TEST(CoinTopScores, NewcomersTakeTheFirstLowerPlaceAndKnownNamesRise) {
     EnterCoinTopScore(t, "ANN", 5000); // lower than her entry: unchanged
     EXPECT_EQ(t[2].value, 6000);
     EnterCoinTopScore(t, "ANN", 3000000000u); // above INT32_MAX, compared unsigned
-    EXPECT_EQ(static_cast<std::uint32_t>(t[2].value), 3000000000u);
-    EXPECT_EQ(t[1].nameString(), "BEN"); // a known entry is raised in place
+    // A raised entry moves up past the lower ones, so the table stays best first.
+    EXPECT_EQ(t[1].nameString(), "ANN");
+    EXPECT_EQ(static_cast<std::uint32_t>(t[1].value), 3000000000u);
+    EXPECT_EQ(t[2].nameString(), "BEN");
+    EXPECT_EQ(t[2].value, 9000);
+    EXPECT_EQ(t[3].value, 0);
 
     for (int i = 1; i <= 10; ++i)
         put(t, i, "P" + std::to_string(i), 1000u * (11 - i));
@@ -58,6 +62,13 @@ TEST(CoinTopScores, NewcomersTakeTheFirstLowerPlaceAndKnownNamesRise) {
     EnterCoinTopScore(t, "MID", 5500);
     EXPECT_EQ(t[6].nameString(), "MID");
     EXPECT_EQ(t[10].nameString(), "P9"); // P10 dropped
+    EnterCoinTopScore(t, "P9", 8500);    // up past every lower entry
+    EXPECT_EQ(t[3].nameString(), "P9");
+    EXPECT_EQ(t[4].nameString(), "P3");
+    EXPECT_EQ(t[10].nameString(), "P8");
+    EnterCoinTopScore(t, "P5", 8000); // equal to P3's 8000: stays below it
+    EXPECT_EQ(t[5].nameString(), "P5");
+    EXPECT_EQ(t[4].nameString(), "P3");
 }
 
 TEST(BillionaireClub, AdmitsNewBillionairesOnce) {
