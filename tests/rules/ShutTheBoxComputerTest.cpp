@@ -1,0 +1,216 @@
+#include "ShutTheBoxTestSupport.h"
+
+#include "games/shutthebox/ShutTheBoxComputer.h"
+
+#include <array>
+#include <vector>
+
+using namespace tumbledown;
+using namespace tumbledown::shutthebox;
+using namespace tumbledown::shutthebox::testing;
+
+namespace {
+
+using Boxes = std::vector<int>;
+
+Boxes choiceFor(const BoxSet& closed, int die1, int die2) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setBoardForTest(closed);
+    throwDice(rules, random, die1, die2);
+    return computerBoxes(rules);
+}
+
+// Player two's turn as the board runs it, with the Gremlin's chance after
+// every completed throw. Returns the boxes the Gremlin flipped.
+Boxes playComputerTurn(ShutTheBoxRules& rules, RandomSource& random, bool gremlinOn) {
+    Boxes flipped;
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
+    for (int throws = 0; !rules.noMoveLeft(random); ++throws) {
+        if (throws == 20) {
+            ADD_FAILURE() << "the turn does not end";
+            break;
+        }
+        const Boxes choice = computerBoxes(rules);
+        EXPECT_FALSE(choice.empty());
+        for (int n : choice) {
+            if (rules.clickBox(n) != BoxOutcome::ThrowComplete)
+                continue;
+            const GremlinChance chance = gremlinChance(rules, gremlinOn, random);
+            if (chance.strikes) {
+                rules.gremlinFlip(chance.box);
+                flipped.push_back(chance.box);
+            }
+            rules.completeThrow(random);
+        }
+        if (computerWantsOneDie(rules))
+            rules.useOneDie();
+        if (computerRollsAgain(rules)) {
+            EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
+        }
+    }
+    rules.rollOrEndTurn(random);
+    return flipped;
+}
+
+ShutTheBoxRules computersTurnNext(RandomSource& random) {
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setToMoveForTest(Seat::Two);
+    return rules;
+}
+
+} // namespace
+
+TEST(ShutTheBoxComputer, ShutsAsFewBoxesAsPossibleTakingTheHighest) {
+    EXPECT_EQ(choiceFor({}, 3, 4), (Boxes{7}));
+    EXPECT_EQ(choiceFor(boxes({7}), 3, 4), (Boxes{6, 1}));
+    EXPECT_EQ(choiceFor(boxes({6, 7}), 3, 4), (Boxes{5, 2}));
+    EXPECT_EQ(choiceFor({}, 4, 6), (Boxes{9, 1}));
+    EXPECT_EQ(choiceFor(boxes({9}), 4, 5), (Boxes{8, 1})); // shut boxes are not counted
+    // Three boxes: with the same largest box, the higher second box wins
+    // (5 + 4 + 1 before 5 + 3 + 2).
+    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 4, 5}), 4, 6), (Boxes{5, 4, 1}));
+    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 6}), 6, 6), (Boxes{6, 3, 2, 1}));
+    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 4}), 4, 6), (Boxes{4, 3, 2, 1}));
+    EXPECT_EQ(choiceFor(allShutBut({9}), 1, 1), Boxes{});
+}
+
+namespace {
+
+// The computer's preference found another way: every fitting set, the
+// smallest, and of those the highest when compared largest box first.
+Boxes bestSetByEnumeration(const BoxSet& closed, int throwTotal) {
+    Boxes best;
+    for (int subset = 1; subset < 512; ++subset) {
+        Boxes set;
+        int sum = 0;
+        for (int n = 9; n >= 1; --n)
+            if ((subset >> (n - 1)) & 1) {
+                set.push_back(n);
+                sum += n;
+            }
+        bool open = true;
+        for (int n : set)
+            open = open && !closed[n];
+        if (!open || sum != throwTotal)
+            continue;
+        if (best.empty() || set.size() < best.size() || (set.size() == best.size() && set > best))
+            best = set;
+    }
+    return best;
+}
+
+} // namespace
+
+TEST(ShutTheBoxComputer, EveryChoiceIsTheBestSetAndAcceptedByTheRules) {
+    // Over many boards and throws the choice matches an exhaustive search and
+    // completes the throw box by box.
+    for (int mask = 0; mask < 512; mask += 3) {
+        BoxSet closed(static_cast<unsigned long>(mask) << 1);
+        for (int t = 2; t <= 12; ++t) {
+            RandomSource random;
+            ShutTheBoxRules rules = freshGame(random);
+            rules.setBoardForTest(closed);
+            const int die1 = t > 6 ? 6 : t - 1;
+            throwDice(rules, random, die1, t - die1);
+            const Boxes choice = computerBoxes(rules);
+            ASSERT_EQ(choice, bestSetByEnumeration(closed, t)) << mask << " " << t;
+            ASSERT_EQ(choice.empty(), !rules.canCompleteThrow()) << mask << " " << t;
+            for (std::size_t i = 0; i < choice.size(); ++i) {
+                ASSERT_EQ(rules.clickBox(choice[i]),
+                          i + 1 < choice.size() ? BoxOutcome::Shut : BoxOutcome::ThrowComplete)
+                    << mask << " " << t;
+            }
+        }
+    }
+}
+
+TEST(ShutTheBoxComputer, OneDieBelowSevenAndNoRollWithEveryBoxShut) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setBoardForTest(allShutBut({1, 2, 3}));
+    EXPECT_TRUE(computerWantsOneDie(rules));
+    EXPECT_TRUE(computerRollsAgain(rules));
+    rules.setBoardForTest(allShutBut({7}));
+    EXPECT_FALSE(computerWantsOneDie(rules));
+    rules.setBoardForTest(allShutBut({1, 5}));
+    EXPECT_TRUE(computerWantsOneDie(rules));
+    rules.setBoardForTest(allShutBut({}));
+    EXPECT_FALSE(computerRollsAgain(rules));
+}
+
+TEST(ShutTheBoxComputer, AWholeTurnThatShutsAllNineBoxes) {
+    RandomSource random;
+    ShutTheBoxRules rules = computersTurnNext(random);
+    rules.setScoresForTest(Seat::One, 12, 30);
+    rules.setScoresForTest(Seat::Two, 45, 40);
+    // Each two-dice throw is followed by the cup's two faces; one die keeps
+    // its face. The computer's throws: 9, 8, 7, 6, 5, 4 with two dice, then
+    // its open boxes 1, 2, 3 add up to 6 and it throws one die: 3, 2, 1.
+    std::vector<std::int32_t> draws;
+    for (const auto& [a, b] :
+         std::vector<std::array<int, 2>>{{4, 5}, {3, 5}, {3, 4}, {1, 5}, {2, 3}, {1, 3}}) {
+        draws.insert(draws.end(), {a - 1, b - 1, 0, 0});
+    }
+    draws.insert(draws.end(), {2, 1, 0});
+    draws.insert(draws.end(), {3, 2, 0, 0}); // no move: odds twice, then the cup's faces
+    random.queueValues(draws);
+    const Boxes flipped = playComputerTurn(rules, random, false);
+    expectAllDrawsTaken(random);
+    EXPECT_TRUE(flipped.empty());
+    EXPECT_EQ(rules.gremlinOdds(), 2 % 5 + 6); // the second of the two draws
+    EXPECT_EQ(rules.total(Seat::Two), 40);     // a round score of 0
+    EXPECT_EQ(rules.total(Seat::One), 42);
+    EXPECT_EQ(rules.toMove(), Seat::One);
+    EXPECT_TRUE(rules.twoDice());
+}
+
+TEST(ShutTheBoxComputer, AWholeTurnWithAGremlinFlipOfAnEarlierBox) {
+    RandomSource random;
+    ShutTheBoxRules rules = computersTurnNext(random); // odds 6
+    std::vector<std::int32_t> draws{
+        2, 3,       // throw 7: box 7
+        5,          // Gremlin: 5 % 6 + 1 = 6, no strike
+        0, 0,       // cup faces
+        3, 4,       // throw 9: box 9
+        6, 6,       // Gremlin: 6 % 6 + 1 = 1, strikes; box 6 % 9 + 1 = 7, shut before: reopens
+        0, 0,       // cup faces
+        0, 0,       // throw 2: box 2
+        1,          // no strike
+        0, 0,       // cup faces
+        0, 0,       // throw 2: nothing fits
+        0, 4, 0, 0, // odds twice (the second 4 % 5 + 6 = 10), cup faces
+    };
+    random.queueValues(draws);
+    const Boxes flipped = playComputerTurn(rules, random, true);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(flipped, (Boxes{7}));
+    EXPECT_EQ(rules.gremlinOdds(), 10);
+    EXPECT_EQ(rules.total(Seat::Two), 45 - 9 - 2);
+}
+
+TEST(ShutTheBoxComputer, TheGremlinOnlyStrikesWhenOnAndThenPicksItsBox) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random); // odds 6
+    EXPECT_FALSE(gremlinChance(rules, false, random).strikes);
+    expectAllDrawsTaken(random); // off: nothing drawn
+
+    random.queueValues({7}); // 7 % 6 + 1 = 2: no strike, and no second draw
+    EXPECT_FALSE(gremlinChance(rules, true, random).strikes);
+    expectAllDrawsTaken(random);
+
+    random.queueValues({12, 17}); // 12 % 6 + 1 = 1: strikes; 17 % 9 + 1 = 9
+    const GremlinChance chance = gremlinChance(rules, true, random);
+    expectAllDrawsTaken(random);
+    EXPECT_TRUE(chance.strikes);
+    EXPECT_EQ(chance.box, 9);
+
+    // The odds follow the last draw of noMoveLeft: 1 in 10 now.
+    rules.setBoardForTest(allShutBut({9}));
+    throwDice(rules, random, 1, 1);
+    random.queueValues({4});
+    ASSERT_TRUE(rules.noMoveLeft(random));
+    random.queueValues({6});                                  // 6 % 10 + 1 = 7
+    EXPECT_FALSE(gremlinChance(rules, true, random).strikes); // with odds 6 it would
+    expectAllDrawsTaken(random);
+}

@@ -1,0 +1,464 @@
+#include "ShutTheBoxTestSupport.h"
+
+#include "games/shutthebox/ShutTheBoxComputer.h"
+
+#include <map>
+#include <vector>
+
+using namespace tumbledown;
+using namespace tumbledown::shutthebox;
+using namespace tumbledown::shutthebox::testing;
+
+namespace {
+
+// Player two's turn ends with these boxes open after a throw that fits none of
+// them, so the round is scored from the given scores and totals.
+CupResult endRound(RandomSource& random, int round1, int total1, std::initializer_list<int> open2,
+                   int total2) {
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setScoresForTest(Seat::One, round1, total1);
+    rules.setScoresForTest(Seat::Two, 0, total2);
+    rules.setToMoveForTest(Seat::Two);
+    rules.setBoardForTest(allShutBut(open2));
+    throwDice(rules, random, 6, 6); // 12 fits no set of the boards used below
+    random.queueValues({0, 0, 0});  // the odds, then the cup's two faces
+    const CupResult result = rules.rollOrEndTurn(random);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(rules.total(Seat::One), total1 + round1);
+    return result;
+}
+
+} // namespace
+
+TEST(ShutTheBoxRules, CreationDiscardsTwoDrawsAndStartsBothRoundsAt45) {
+    RandomSource random;
+    random.queueValues({5, 7, 13});
+    const ShutTheBoxRules rules(random);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(rules.gremlinOdds(), 13 % 5 + 6);
+    EXPECT_EQ(rules.roundScore(Seat::One), 45);
+    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+    EXPECT_EQ(rules.total(Seat::One), 0);
+    EXPECT_EQ(rules.total(Seat::Two), 0);
+    EXPECT_EQ(rules.toMove(), Seat::One);
+    EXPECT_FALSE(rules.diceOut());
+    EXPECT_TRUE(rules.twoDice());
+    EXPECT_TRUE(rules.closedBoxes().none());
+}
+
+TEST(ShutTheBoxRules, EveryThrowFrom2To12CanBePlayedOnAnOpenBoard) {
+    // The boxes a first click may shut, worked out by hand: a box is allowed
+    // when the rest of the throw can be made of other open boxes.
+    const std::map<int, BoxSet> firstClicks{{2, boxes({2})},
+                                            {3, boxes({1, 2, 3})},
+                                            {4, boxes({1, 3, 4})},
+                                            {6, boxes({1, 2, 3, 4, 5, 6})},
+                                            {9, boxes({1, 2, 3, 4, 5, 6, 7, 8, 9})},
+                                            {12, boxes({1, 2, 3, 4, 5, 6, 7, 8, 9})}};
+    const std::map<int, std::vector<int>> plays{{2, {2}},     {3, {3}},     {4, {4}},    {5, {5}},
+                                                {6, {6}},     {7, {7}},     {8, {8}},    {9, {9}},
+                                                {10, {9, 1}}, {11, {9, 2}}, {12, {9, 3}}};
+    for (int t = 2; t <= 12; ++t) {
+        SCOPED_TRACE(t);
+        RandomSource random;
+        ShutTheBoxRules rules = freshGame(random);
+        const int die1 = t > 6 ? 6 : t - 1;
+        throwDice(rules, random, die1, t - die1);
+        ASSERT_EQ(rules.throwTotal(), t);
+        EXPECT_TRUE(rules.canCompleteThrow());
+        EXPECT_FALSE(rules.noMoveLeft(random));
+        expectAllDrawsTaken(random); // a move is left: no new odds drawn
+
+        if (const auto it = firstClicks.find(t); it != firstClicks.end()) {
+            for (int n = 1; n <= 9; ++n)
+                EXPECT_EQ(rules.canShut(n), it->second[n]) << "box " << n;
+        }
+
+        const std::vector<int>& play = plays.at(t);
+        for (std::size_t i = 0; i < play.size(); ++i)
+            EXPECT_EQ(rules.clickBox(play[i]),
+                      i + 1 < play.size() ? BoxOutcome::Shut : BoxOutcome::ThrowComplete);
+        EXPECT_EQ(rules.pendingSum(), t);
+    }
+}
+
+TEST(ShutTheBoxRules, TwelveIsPlayedWithTheFourBoxes1236) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setBoardForTest(allShutBut({1, 2, 3, 6}));
+    throwDice(rules, random, 6, 6);
+    EXPECT_FALSE(rules.noMoveLeft(random));
+    EXPECT_EQ(rules.clickBox(6), BoxOutcome::Shut);
+    // The open 1, 2 and 3 cannot make 12, but the pending 6 keeps the throw alive.
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::MustPlay);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(rules.clickBox(3), BoxOutcome::Shut);
+    EXPECT_EQ(rules.clickBox(2), BoxOutcome::Shut);
+    EXPECT_EQ(rules.clickBox(1), BoxOutcome::ThrowComplete);
+    EXPECT_EQ(rules.pendingBoxes(), boxes({1, 2, 3, 6}));
+
+    // With 5 in place of 6 the four add up to 11: no move, and new odds.
+    ShutTheBoxRules stuck = freshGame(random);
+    stuck.setBoardForTest(allShutBut({1, 2, 3, 5}));
+    throwDice(stuck, random, 6, 6);
+    EXPECT_FALSE(stuck.canCompleteThrow());
+    random.queueValues({4});
+    EXPECT_TRUE(stuck.noMoveLeft(random));
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(stuck.gremlinOdds(), 10);
+    for (int n : {1, 2, 3, 5})
+        EXPECT_EQ(stuck.clickBox(n), BoxOutcome::Refused);
+}
+
+TEST(ShutTheBoxRules, ABoxIsShutOnlyWhenTheRestOfTheThrowCanStillBeMade) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    throwDice(rules, random, 3, 5);
+    EXPECT_EQ(rules.clickBox(9), BoxOutcome::Refused); // larger than the throw
+    EXPECT_FALSE(rules.closed(9));
+
+    ShutTheBoxRules pair = freshGame(random);
+    pair.setBoardForTest(allShutBut({3, 5}));
+    throwDice(pair, random, 3, 5);
+    EXPECT_EQ(pair.clickBox(5), BoxOutcome::Shut); // the remainder 3 is open
+    EXPECT_EQ(pair.clickBox(3), BoxOutcome::ThrowComplete);
+
+    ShutTheBoxRules gap = freshGame(random);
+    gap.setBoardForTest(allShutBut({2, 5}));
+    throwDice(gap, random, 3, 5);
+    EXPECT_EQ(gap.clickBox(5), BoxOutcome::Refused); // 3 cannot be made of box 2
+    EXPECT_EQ(gap.clickBox(2), BoxOutcome::Refused);
+
+    // A pending box is no longer available to make up the rest: after 3 of a
+    // 7, box 1 would leave 3, which 2 alone cannot make.
+    ShutTheBoxRules seven = freshGame(random);
+    throwDice(seven, random, 3, 4);
+    EXPECT_EQ(seven.clickBox(3), BoxOutcome::Shut);
+    EXPECT_EQ(seven.clickBox(1), BoxOutcome::Refused); // leaves 3: 2 alone cannot make it
+    EXPECT_EQ(seven.clickBox(2), BoxOutcome::Refused); // leaves 2: 1 alone cannot make it
+    EXPECT_EQ(seven.pendingSum(), 3);
+    EXPECT_EQ(seven.clickBox(4), BoxOutcome::ThrowComplete);
+}
+
+TEST(ShutTheBoxRules, BoxesReopenWithinTheirThrowButNotAfterIt) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    EXPECT_EQ(rules.clickBox(4), BoxOutcome::Refused); // the dice are in the cup
+    throwDice(rules, random, 4, 5);
+    EXPECT_EQ(rules.clickBox(4), BoxOutcome::Shut);
+    EXPECT_EQ(rules.roundScore(Seat::One), 41);
+    EXPECT_EQ(rules.clickBox(4), BoxOutcome::Reopened);
+    EXPECT_FALSE(rules.closed(4));
+    EXPECT_FALSE(rules.pending(4));
+    EXPECT_EQ(rules.roundScore(Seat::One), 45);
+
+    EXPECT_EQ(rules.clickBox(4), BoxOutcome::Shut);
+    EXPECT_EQ(rules.clickBox(5), BoxOutcome::ThrowComplete);
+    // Until the throw is completed nothing else is taken.
+    EXPECT_EQ(rules.clickBox(5), BoxOutcome::Refused);
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::MustPlay);
+    expectAllDrawsTaken(random);
+
+    random.queueValues({0, 1});
+    const DiceReturn back = rules.completeThrow(random);
+    expectAllDrawsTaken(random);
+    EXPECT_TRUE(back.newFaces);
+    EXPECT_FALSE(back.diceStayOut);
+    EXPECT_EQ(rules.die(1), 1);
+    EXPECT_EQ(rules.die(2), 2);
+    EXPECT_FALSE(rules.diceOut());
+    EXPECT_TRUE(rules.pendingBoxes().none());
+
+    throwDice(rules, random, 1, 3);
+    EXPECT_EQ(rules.clickBox(4), BoxOutcome::Refused); // final now
+    EXPECT_TRUE(rules.closed(4));
+    EXPECT_EQ(rules.clickBox(0), BoxOutcome::Refused);
+    EXPECT_EQ(rules.clickBox(10), BoxOutcome::Refused);
+}
+
+TEST(ShutTheBoxRules, OneDieOnlyWithSevenEightNineShutAndTheDiceInTheCup) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setBoardForTest(boxes({7, 8}));
+    EXPECT_FALSE(rules.useOneDie());
+    rules.setBoardForTest(boxes({8, 9}));
+    EXPECT_FALSE(rules.useOneDie());
+    rules.setBoardForTest(boxes({7, 8, 9}));
+    throwDice(rules, random, 1, 2);
+    EXPECT_FALSE(rules.useOneDie()); // the dice lie on the board
+    EXPECT_TRUE(rules.twoDice());
+    rules.clickBox(3);
+    random.queueValues({4, 4});
+    rules.completeThrow(random);
+
+    ASSERT_TRUE(rules.useOneDie());
+    EXPECT_EQ(rules.die(1), 5);
+    random.queueValues({1}); // one die: one draw
+    ASSERT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(rules.throwTotal(), 2);
+
+    // The single die keeps its face in the cup, and a reopened 9 changes nothing.
+    EXPECT_EQ(rules.clickBox(2), BoxOutcome::ThrowComplete);
+    rules.gremlinFlip(9);
+    const DiceReturn back = rules.completeThrow(random);
+    expectAllDrawsTaken(random);
+    EXPECT_FALSE(back.newFaces);
+    EXPECT_EQ(rules.die(1), 2);
+    EXPECT_FALSE(rules.twoDice());
+
+    // The end of the turn goes back to two dice.
+    rules.setBoardForTest(allShutBut({4, 9}));
+    throwDice(rules, random, 6);
+    random.queueValues({0, 0, 0});
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::TurnPassed);
+    expectAllDrawsTaken(random);
+    EXPECT_TRUE(rules.twoDice());
+    EXPECT_EQ(rules.roundScore(Seat::One), 13);
+}
+
+TEST(ShutTheBoxRules, TheTurnEndsOnlyWhenNoMoveIsLeft) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    throwDice(rules, random, 1, 1);
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::MustPlay);
+    expectAllDrawsTaken(random);
+    rules.clickBox(2);
+    rules.completeThrow(random);
+    throwDice(rules, random, 1, 1); // 2 is shut, 1 alone cannot make it
+    EXPECT_EQ(rules.roundScore(Seat::One), 43);
+
+    random.queueValues({3, 2, 5}); // the odds, then the cup's faces
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::TurnPassed);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(rules.gremlinOdds(), 9);
+    EXPECT_EQ(rules.toMove(), Seat::Two);
+    EXPECT_TRUE(rules.closedBoxes().none());
+    EXPECT_FALSE(rules.diceOut());
+    EXPECT_EQ(rules.die(1), 3);
+    EXPECT_EQ(rules.die(2), 6);
+    EXPECT_EQ(rules.roundScore(Seat::One), 43); // kept until the round is scored
+    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+
+    throwDice(rules, random, 2, 2);
+    rules.clickBox(3);
+    rules.clickBox(1);
+    rules.completeThrow(random);
+    throwDice(rules, random, 1, 2); // 1 and 3 are shut: no move
+    EXPECT_EQ(rules.roundScore(Seat::Two), 41);
+    random.queueValues({0, 0, 0});
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::RoundScored);
+    EXPECT_EQ(rules.total(Seat::One), 43);
+    EXPECT_EQ(rules.total(Seat::Two), 41);
+    EXPECT_EQ(rules.roundScore(Seat::One), 45);
+    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+    EXPECT_EQ(rules.toMove(), Seat::One);
+    EXPECT_FALSE(rules.diceOut());
+    EXPECT_FALSE(rules.gameOver());
+}
+
+TEST(ShutTheBoxRules, TheGameEndsAtTheEndOfARoundWithATotalOf100) {
+    RandomSource random;
+    // 99 against 98: the game goes on.
+    EXPECT_EQ(endRound(random, 39, 60, {9}, 89).outcome, CupOutcome::RoundScored);
+
+    // 99 against 100: the lower total wins by 1.
+    CupResult r = endRound(random, 39, 60, {9}, 91);
+    EXPECT_EQ(r.outcome, CupOutcome::GameEnded);
+    EXPECT_FALSE(r.game.tie);
+    EXPECT_EQ(r.game.winner, Seat::One);
+    EXPECT_EQ(r.game.margin, 1);
+
+    // Both over 100 in the same round: still the lower total.
+    r = endRound(random, 45, 60, {4, 9}, 97); // 105 against 110
+    EXPECT_EQ(r.game.winner, Seat::One);
+    EXPECT_EQ(r.game.margin, 5);
+    r = endRound(random, 45, 75, {1, 2, 3, 4}, 91); // 120 against 101
+    EXPECT_EQ(r.outcome, CupOutcome::GameEnded);
+    EXPECT_EQ(r.game.winner, Seat::Two);
+    EXPECT_EQ(r.game.margin, 19);
+
+    // Equal totals: a tie with no margin.
+    r = endRound(random, 40, 60, {9}, 91);
+    EXPECT_EQ(r.outcome, CupOutcome::GameEnded);
+    EXPECT_TRUE(r.game.tie);
+    EXPECT_EQ(r.game.margin, 0);
+}
+
+TEST(ShutTheBoxRules, OnlyAPersonsWinGoesToTheTopScores) {
+    const GameResult one{false, Seat::One, 7}, two{false, Seat::Two, 7}, tie{true, Seat::One, 0};
+    EXPECT_TRUE(winnerEntersTopScores(one, true));
+    EXPECT_FALSE(winnerEntersTopScores(two, true)); // the computer
+    EXPECT_TRUE(winnerEntersTopScores(two, false));
+    EXPECT_FALSE(winnerEntersTopScores(tie, false));
+}
+
+TEST(ShutTheBoxRules, AfterTheGameTheNextClickOnTheCupStartsANewOne) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setScoresForTest(Seat::One, 30, 80);
+    rules.setToMoveForTest(Seat::Two);
+    rules.setScoresForTest(Seat::Two, 0, 70);
+    rules.setBoardForTest(allShutBut({1, 2})); // player two ends on 3
+    throwDice(rules, random, 5, 5);
+    random.queueValues({0, 0, 0});
+    ASSERT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::GameEnded);
+    EXPECT_TRUE(rules.gameOver());
+    EXPECT_TRUE(rules.diceOut());
+    EXPECT_TRUE(rules.closedBoxes().none());
+    EXPECT_EQ(rules.toMove(), Seat::One);
+
+    // The faces in the cup would count as a throw: box clicks are ignored.
+    EXPECT_FALSE(rules.canShut(rules.throwTotal()));
+    EXPECT_EQ(rules.clickBox(rules.throwTotal()), BoxOutcome::Refused);
+    EXPECT_FALSE(rules.useOneDie());
+    EXPECT_TRUE(rules.closedBoxes().none());
+
+    random.queueValues({0, 0}); // the cup's faces only: no odds drawn
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::NewGameStarted);
+    expectAllDrawsTaken(random);
+    EXPECT_FALSE(rules.gameOver());
+    EXPECT_FALSE(rules.diceOut());
+    EXPECT_EQ(rules.total(Seat::One), 0);
+    EXPECT_EQ(rules.total(Seat::Two), 0);
+    EXPECT_EQ(rules.roundScore(Seat::One), 45);
+    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+    EXPECT_EQ(rules.toMove(), Seat::One);
+}
+
+TEST(ShutTheBoxRules, NewGameAbandonsATurnInProgress) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setScoresForTest(Seat::Two, 20, 50);
+    rules.setToMoveForTest(Seat::Two);
+    rules.setBoardForTest(boxes({7, 8, 9}));
+    rules.useOneDie();
+    throwDice(rules, random, 3);
+    rules.clickBox(2); // pending
+    random.queueValues({5, 5});
+    rules.newGame(random);
+    expectAllDrawsTaken(random); // two faces even though one die was in play
+    EXPECT_TRUE(rules.twoDice());
+    EXPECT_FALSE(rules.diceOut());
+    EXPECT_TRUE(rules.closedBoxes().none());
+    EXPECT_TRUE(rules.pendingBoxes().none());
+    EXPECT_EQ(rules.toMove(), Seat::One);
+    EXPECT_EQ(rules.total(Seat::Two), 0);
+    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+}
+
+TEST(ShutTheBoxRules, TheGremlinsFlipCanReopenABoxOfAnEarlierThrow) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    throwDice(rules, random, 4, 5);
+    rules.clickBox(9);
+    rules.completeThrow(random);
+    throwDice(rules, random, 1, 2);
+    ASSERT_EQ(rules.clickBox(3), BoxOutcome::ThrowComplete);
+    EXPECT_EQ(rules.roundScore(Seat::One), 33);
+
+    const FlipResult flip = rules.gremlinFlip(9);
+    EXPECT_EQ(flip.box, 9);
+    EXPECT_FALSE(flip.shut);
+    EXPECT_FALSE(rules.closed(9));
+    EXPECT_EQ(rules.roundScore(Seat::One), 42);
+    rules.completeThrow(random);
+    EXPECT_EQ(rules.closedBoxes(), boxes({3}));
+    throwDice(rules, random, 4, 5);
+    EXPECT_EQ(rules.clickBox(9), BoxOutcome::ThrowComplete);
+}
+
+TEST(ShutTheBoxRules, TheGremlinsFlipOfAPendingBoxLeavesItOpenAndNotPending) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    throwDice(rules, random, 2, 3);
+    rules.clickBox(4);
+    ASSERT_EQ(rules.clickBox(1), BoxOutcome::ThrowComplete);
+    rules.gremlinFlip(4);
+    EXPECT_FALSE(rules.closed(4));
+    EXPECT_FALSE(rules.pending(4)); // a pending box is always shut
+    EXPECT_EQ(rules.pendingBoxes(), boxes({1}));
+    rules.completeThrow(random);
+    EXPECT_EQ(rules.closedBoxes(), boxes({1}));
+}
+
+TEST(ShutTheBoxRules, ABoxTheGremlinShutsIsFinal) {
+    RandomSource random;
+    ShutTheBoxRules rules = freshGame(random);
+    rules.setBoardForTest(allShutBut({2, 6}));
+    throwDice(rules, random, 1, 1);
+    ASSERT_EQ(rules.clickBox(2), BoxOutcome::ThrowComplete);
+    const FlipResult flip = rules.gremlinFlip(6); // the last open box
+    EXPECT_TRUE(flip.shut);
+    EXPECT_FALSE(rules.pending(6));
+    EXPECT_EQ(rules.roundScore(Seat::One), 0);
+    random.queueValues({0, 0});
+    EXPECT_TRUE(rules.completeThrow(random).diceStayOut);
+    EXPECT_TRUE(rules.diceOut()); // the next click on the cup ends the turn
+    EXPECT_EQ(rules.clickBox(6), BoxOutcome::Refused);
+    EXPECT_FALSE(rules.useOneDie());
+    random.queueValues({0, 0, 0});
+    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::TurnPassed);
+    expectAllDrawsTaken(random);
+    EXPECT_EQ(rules.roundScore(Seat::One), 0);
+    EXPECT_FALSE(rules.diceOut()); // player two starts with the dice in the cup
+}
+
+// Random clicks, rolls, one-die requests, Gremlin flips and new games: the box
+// invariants hold after every step, and games keep ending.
+TEST(ShutTheBoxRules, BoxInvariantsHoldThroughRandomPlay) {
+    RandomSource random;
+    random.seed(20240611u);
+    RandomSource monkey; // the player's choices, apart from the game's draws
+    monkey.seed(77u);
+    ShutTheBoxRules rules(random);
+    int gamesEnded = 0;
+    int flips = 0;
+    for (int step = 0; step < 200000; ++step) {
+        const int action = monkey.draw() % 20;
+        if (action < 12) {
+            // Random boxes (0 and 10 included), or a box of a set that fits.
+            int box = monkey.draw() % 11;
+            if (action >= 8) {
+                const std::vector<int> fit = computerBoxes(rules);
+                if (!fit.empty())
+                    box = fit[monkey.draw() % fit.size()];
+            }
+            if (rules.clickBox(box) == BoxOutcome::ThrowComplete) {
+                const GremlinChance chance = gremlinChance(rules, true, random);
+                if (chance.strikes) {
+                    rules.gremlinFlip(chance.box);
+                    ++flips;
+                }
+                rules.completeThrow(random);
+            }
+        } else if (action < 18) {
+            if (rules.rollOrEndTurn(random).outcome == CupOutcome::GameEnded)
+                ++gamesEnded;
+        } else if (action < 19) {
+            rules.useOneDie();
+        } else if (monkey.draw() % 500 == 0) {
+            rules.newGame(random);
+        } else {
+            rules.newCupFaces(random);
+        }
+
+        const BoxSet& pending = rules.pendingBoxes();
+        ASSERT_TRUE((pending & ~rules.closedBoxes()).none()) << "step " << step;
+        ASSERT_LE(rules.pendingSum(), rules.throwTotal()) << "step " << step;
+        if (!rules.diceOut()) {
+            ASSERT_TRUE(pending.none()) << "step " << step;
+        }
+        ASSERT_FALSE(rules.throwAwaitingCompletion());
+        ASSERT_FALSE(rules.closedBoxes()[0]);
+        ASSERT_EQ(rules.roundScore(rules.toMove()), rules.openSum()) << "step " << step;
+        ASSERT_GE(rules.gremlinOdds(), 6);
+        ASSERT_LE(rules.gremlinOdds(), 10);
+        ASSERT_TRUE(rules.die(1) >= 1 && rules.die(1) <= 6);
+        ASSERT_TRUE(rules.die(2) >= 1 && rules.die(2) <= 6);
+        const bool reached = rules.total(Seat::One) >= goal || rules.total(Seat::Two) >= goal;
+        ASSERT_EQ(reached, rules.gameOver()) << "step " << step;
+    }
+    EXPECT_GT(gamesEnded, 10);
+    EXPECT_GT(flips, 10);
+}
