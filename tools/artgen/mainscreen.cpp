@@ -9,6 +9,7 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <algorithm>
 #include <array>
 
 namespace art {
@@ -339,16 +340,34 @@ void drawTableDice(QPainter& p) {
 }
 
 void drawTipSlate(QPainter& p) {
-    // A pale maple frame so that the black slate, and the dark text on it, stand out.
-    const QRectF frame(kTipSlate.left() - 11, kTipSlate.top() - 12, kTipSlate.width() + 11,
+    // A pale maple frame so that the black slate, and the dark text on it, stand
+    // out. The program writes the tips on past the picture's right edge, so the
+    // slate has no right side: the frame runs off into the dark beyond it.
+    const QRectF frame(kTipSlate.left() - 11, kTipSlate.top() - 12, kTipSlate.width() + 40,
                        kTipSlate.height() + 23);
-    const QPainterPath framePath = roundedRect(frame.adjusted(0, 0, 10, 0), 6);
+    const QPainterPath framePath = roundedRect(frame, 6);
     softShadow(p, framePath, 3, 4, 7, 200);
     static const QImage maple =
         woodTexture(kSize, QColor(196, 156, 98), QColor(246, 222, 176), 41, 0.06);
     fillPathWithImage(p, framePath, maple);
     bevel(p, framePath, 3, 150, 150);
-    p.fillRect(kTipSlate.adjusted(-2, -2, 0, 2), QColor(70, 44, 20));
+    p.fillRect(QRectF(kTipSlate).adjusted(-2, -2, 40, 2), QColor(70, 44, 20));
+    // The table darkens toward the picture's edge beside the slate, so the
+    // frame's rails and the felt melt into the black surround.
+    const int fadeFrom = kNextTipTab.left() - 10;
+    QImage dusk(kSize, QImage::Format_ARGB32_Premultiplied);
+    dusk.fill(Qt::transparent);
+    for (int y = kTipSlate.top() - 40; y < kSize.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(dusk.scanLine(y));
+        const double vy = std::clamp((y - (kTipSlate.top() - 40)) / 32.0, 0.0, 1.0);
+        for (int x = fadeFrom; x < kSize.width(); ++x) {
+            const double t =
+                std::clamp((x - fadeFrom) / double(kSize.width() - 4 - fadeFrom), 0.0, 1.0);
+            const double a = t * t * (3 - 2 * t) * vy * vy * (3 - 2 * vy);
+            line[x] = qRgba(0, 0, 0, qRound(255 * a));
+        }
+    }
+    p.drawImage(0, 0, dusk);
 
     const QRectF label(318, 264, 134, 24);
     const QPainterPath plate = roundedRect(label, 5);

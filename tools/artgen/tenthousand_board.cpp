@@ -1,86 +1,702 @@
-// 10,000: a stone hall with a leaded stained-glass window. Each scoring
-// combination is a pane of the window, lettered with the dice it needs; the
-// dice rise from a well at the lower left, and each player has a score plate.
+// 10,000: a candle-lit stone chapel. The scoring combinations are the panes of
+// a leaded stained-glass window, the dice float up out of a glowing pool at
+// the lower left, and each player keeps score on a brass plaque.
 
 #include "artwork.h"
 #include "lettering.h"
 #include "paintkit.h"
 #include "props.h"
+#include "tenthousand_art.h"
 
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
-#include <array>
+#include <QTransform>
+#include <algorithm>
+#include <cmath>
 
 #include "games/tenthousand/PaneShapes.h"
 
-namespace art {
+namespace art::tenthousand {
 
 namespace {
 
-constexpr QSize kSize(632, 428);
+constexpr QRectF kSurround(133, 21, 379, 169);
+constexpr QRectF kSill(124, 180, 397, 14);
+constexpr QRect kStrip(3, 148, 38, 258);
+constexpr QPointF kPoolCentre(166, 314);
+constexpr double kRimRadiusX = 116;
+constexpr double kRimRadiusY = 104;
+constexpr double kWaterRadiusX = 103;
+constexpr double kWaterRadiusY = 91;
+constexpr QPointF kSconceFlame(86, 56);
+constexpr QPointF kStandFlame(597, 262);
+constexpr QRectF kBanner(522, 12, 92, 186);
+constexpr std::array<QRectF, 2> kPlaques{QRectF(286, 224, 120, 139), QRectF(431, 277, 129, 140)};
 
-// The lettering of each pane, in the order of the game's pane shapes.
-struct PaneLettering {
-    QRect label;
-    const char* text;
-    QColor glass;
-};
+const QColor kLead(32, 31, 36);
+const QColor kBrassInk(58, 36, 12);
 
-const std::array<PaneLettering, tumbledown::paneCount>& paneLettering() {
-    static const std::array<PaneLettering, tumbledown::paneCount> list{{
-        {QRect(154, 44, 81, 26), "1-6", QColor(46, 84, 180)},
-        {QRect(258, 47, 72, 19), "3 PAIRS", QColor(150, 40, 150)},
-        {QRect(374, 46, 24, 16), "111", QColor(190, 36, 40)},
-        {QRect(444, 52, 37, 16), "666", QColor(40, 140, 90)},
-        {QRect(177, 100, 31, 17), "555", QColor(220, 150, 30)},
-        {QRect(256, 95, 40, 16), "444", QColor(60, 110, 200)},
-        {QRect(351, 91, 28, 17), "333", QColor(170, 50, 60)},
-        {QRect(431, 93, 33, 16), "222", QColor(110, 60, 170)},
-        {QRect(179, 149, 7, 15), "1", QColor(40, 130, 130)},
-        {QRect(245, 147, 11, 17), "5", QColor(200, 120, 40)},
-        {QRect(327, 140, 42, 22), "ROLL", QColor(30, 120, 60)},
-        {QRect(424, 144, 50, 19), "PASS", QColor(150, 30, 36)},
+double smoothstep(double a, double b, double x) {
+    const double t = std::clamp((x - a) / (b - a), 0.0, 1.0);
+    return t * t * (3 - 2 * t);
+}
+
+QRgb mix(QRgb a, QRgb b, double t) {
+    auto m = [t](int u, int v) { return static_cast<int>(std::lround(u + (v - u) * t)); };
+    return qRgb(m(qRed(a), qRed(b)), m(qGreen(a), qGreen(b)), m(qBlue(a), qBlue(b)));
+}
+
+QRgb scaled(const QColor& c, double f) {
+    auto s = [f](int v) { return std::clamp(static_cast<int>(std::lround(v * f)), 0, 255); };
+    return qRgb(s(c.red()), s(c.green()), s(c.blue()));
+}
+
+// Coverage of path over the pixels of box, as alpha.
+QImage coverage(const QPainterPath& path, const QRect& box) {
+    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter p(&mask);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(-box.topLeft());
+    p.fillPath(path, Qt::white);
+    return mask;
+}
+
+// A soft light: a radial glow added over whatever lies beneath.
+void lightPool(QPainter& p, const QPointF& centre, double radius, const QColor& colour) {
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
+    QRadialGradient g(centre, radius);
+    g.setColorAt(0.0, colour);
+    QColor mid = colour;
+    mid.setAlphaF(colour.alphaF() * 0.35);
+    g.setColorAt(0.35, mid);
+    g.setColorAt(1.0, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(centre.x() - radius, centre.y() - radius, radius * 2, radius * 2), g);
+    p.restore();
+}
+
+void paintWall(QImage& img) {
+    StoneStyle stone{QColor(112, 102, 92), QColor(58, 52, 48), 11, 14, 2, 0.32, 66};
+    paintStoneBlocks(img, img.rect(), stone);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Cool daylight through the window, warm candlelight at the sides.
+    lightPool(p, QPointF(322, 110), 330, QColor(150, 140, 120, 70));
+    lightPool(p, kSconceFlame, 150, QColor(255, 170, 70, 110));
+    lightPool(p, kStandFlame, 150, QColor(255, 170, 70, 100));
+    vignette(p, QRectF(img.rect()), 0.7);
+}
+
+// ---------------------------------------------------------------- the window
+
+// The glass of one pane, painted pixel by pixel: antique glass is streaky and
+// seeded, thinner and brighter in the middle, and darker where the lead holds it.
+void paintGlass(QImage& img, int pane) {
+    const QPainterPath outline = paneOutline(pane);
+    const QRect box = outline.boundingRect().toAlignedRect().adjusted(-3, -3, 3, 3);
+    const QImage mask = coverage(outline, box);
+    const QImage depth = blurred(mask, 2);
+    const QColor glass = paneArt()[pane].glass;
+    const auto seed = static_cast<std::uint32_t>(500 + pane * 17);
+    const ValueNoise streaks(seed, 16, 16);
+    const ValueNoise seeds(seed + 5, 64, 64);
+    const double angle = 0.35 * std::sin(pane * 1.7);
+    const double ca = std::cos(angle), sa = std::sin(angle);
+    const QPointF hot = QRectF(box).center() + QPointF(-box.width() * 0.12, -box.height() * 0.2);
+    const double reach = std::hypot(box.width(), box.height()) * 0.62;
+    for (int y = 0; y < box.height(); ++y) {
+        const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        const auto* d = reinterpret_cast<const QRgb*>(depth.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(img.scanLine(box.top() + y));
+        for (int x = 0; x < box.width(); ++x) {
+            const double a = qAlpha(m[x]) / 255.0;
+            if (a <= 0.0)
+                continue;
+            const double bx = box.left() + x, by = box.top() + y;
+            const double u = bx * ca + by * sa, v = -bx * sa + by * ca;
+            const double streak = streaks.fbm(u / 26.0, v / 4.0, 3) - 0.5;
+            const double seedDot = seeds.at(bx / 1.3, by / 1.3);
+            const double glow =
+                1.0 - std::clamp(std::hypot(bx - hot.x(), by - hot.y()) / reach, 0.0, 1.0);
+            // Daylight is strongest through the middle of the window.
+            const double sun =
+                1.0 - 0.3 * std::clamp(std::hypot(bx - 330, (by - 70) * 1.6) / 260, 0.0, 1.0);
+            double f = (0.78 + 0.55 * glow + 0.38 * streak) * sun;
+            if (seedDot > 0.965)
+                f += 0.14;
+            const double inner = qAlpha(d[x]) / 255.0;
+            f *= 0.45 + 0.55 * smoothstep(0.45, 0.95, inner);
+            // A painted trace line follows the lead a little inside the pane.
+            if (std::abs(inner - 0.86) < 0.035)
+                f *= 0.74;
+            QRgb c = scaled(glass, f);
+            // Where the light is strongest the glass burns paler.
+            c = mix(c, qRgb(255, 248, 226), std::clamp(glow * glow * sun - 0.25, 0.0, 0.45));
+            out[box.left() + x] = mix(out[box.left() + x], c, a);
+        }
+    }
+}
+
+Lettering paneLettering() {
+    Lettering l;
+    l.fillTop = QColor(255, 250, 232);
+    l.fillBottom = QColor(238, 220, 170);
+    l.outline = QColor(26, 18, 16);
+    l.outlineWidth = 2.2;
+    return l;
+}
+
+Lettering pointsLettering() {
+    Lettering l;
+    l.fillTop = QColor(255, 230, 120);
+    l.fillBottom = QColor(232, 168, 48);
+    l.outline = QColor(30, 18, 10);
+    l.outlineWidth = 1.8;
+    return l;
+}
+
+void drawLeadedGlass(QPainter& p, QImage& img) {
+    const QRectF leaded(kMessagePanel);
+    p.fillRect(leaded, kLead);
+    // The came's rounded lip catches the room's light along its top.
+    for (int i = 0; i < 12; ++i) {
+        const QPainterPath outline = paneOutline(i);
+        const QRectF b = outline.boundingRect();
+        QLinearGradient sheen(b.topLeft(), b.bottomLeft());
+        sheen.setColorAt(0.0, QColor(128, 124, 130));
+        sheen.setColorAt(1.0, QColor(58, 56, 62));
+        p.strokePath(outline, QPen(QBrush(sheen), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    }
+    p.end();
+    for (int i = 0; i < 12; ++i)
+        paintGlass(img, i);
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 12; ++i) {
+        const QPainterPath outline = paneOutline(i);
+        p.strokePath(outline, QPen(QColor(20, 18, 22, 200), 1.2));
+        Lettering letters = paneLettering();
+        if (kPaneRects[i].width() < 15)
+            letters.outlineWidth = 1.5; // a heavy outline would swallow a lone digit
+        drawLettering(p, paneLetters(i), letters);
+        const PaneArt& art = paneArt()[i];
+        if (!art.points.isEmpty()) {
+            const QFont f = fittedFont(kSerif, QFont::Bold, false, art.points,
+                                       art.pointsBox.size() - QSizeF(1.5, 1.5), 11);
+            drawLettering(p, centredText(art.pointsBox, art.points, f), pointsLettering());
+        }
+    }
+    // Painted stars flank the two buttons of the window.
+    for (const QPointF& c :
+         {QPointF(307, 151), QPointF(389, 151), QPointF(417, 154), QPointF(482, 154)}) {
+        QPainterPath star;
+        for (int k = 0; k < 8; ++k) {
+            const double r = k % 2 == 0 ? 5.0 : 1.6;
+            const double a = k * M_PI / 4 - M_PI / 2;
+            const QPointF pt = c + QPointF(std::cos(a) * r, std::sin(a) * r);
+            if (k == 0)
+                star.moveTo(pt);
+            else
+                star.lineTo(pt);
+        }
+        star.closeSubpath();
+        drawLettering(p, star, pointsLettering());
+    }
+}
+
+// The glass of every pane on its own, for the glow the window sheds on the wall.
+QImage glassOnly() {
+    QImage layer(kBoardSize, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::black);
+    for (int i = 0; i < 12; ++i)
+        paintGlass(layer, i);
+    return layer;
+}
+
+void drawWindowSurround(QPainter& p) {
+    // The window's coloured light blooms onto the stone around it.
+    {
+        const QImage bloom = blurred(glassOnly(), 12);
+        p.save();
+        p.setCompositionMode(QPainter::CompositionMode_Screen);
+        p.setOpacity(0.85);
+        p.drawImage(0, 0, bloom);
+        p.restore();
+    }
+    const QPainterPath surround = roundedRect(kSurround, 6);
+    softShadow(p, surround, 3, 5, 9, 210);
+    static const QImage limestone = [] {
+        QImage t = canvas(kBoardSize);
+        paintMarble(t, t.rect(), QColor(150, 138, 118), QColor(214, 204, 184), 0.25, 77);
+        return t;
+    }();
+    fillPathWithImage(p, surround, limestone);
+    bevel(p, surround, 3, 170, 170);
+    // The moulding: a groove running round the opening.
+    p.setPen(QPen(QColor(90, 80, 66, 160), 1.4));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(kSurround.adjusted(5.5, 5.5, -5.5, -5.5), 4, 4);
+    p.setPen(QPen(QColor(255, 248, 230, 90), 1.0));
+    p.drawRoundedRect(kSurround.adjusted(6.7, 6.7, -6.7, -6.7), 4, 4);
+    // The sill juts out below, lit from above.
+    const QPainterPath sill = roundedRect(kSill, 3);
+    softShadow(p, sill, 2, 5, 6, 200);
+    fillPathWithImage(p, sill, limestone);
+    QLinearGradient face(kSill.topLeft(), kSill.bottomLeft());
+    face.setColorAt(0.0, QColor(255, 250, 235, 110));
+    face.setColorAt(0.35, QColor(255, 250, 235, 0));
+    face.setColorAt(0.45, QColor(0, 0, 0, 60));
+    face.setColorAt(1.0, QColor(0, 0, 0, 120));
+    p.fillPath(sill, face);
+    bevel(p, sill, 1.5, 120, 150);
+    // The reveal: the opening's inner faces fall into shade.
+    const QRectF opening = QRectF(kMessagePanel).adjusted(-3, -3, 3, 3);
+    p.fillRect(opening, QColor(40, 36, 34));
+}
+
+// ------------------------------------------------------------------ the pool
+
+QPainterPath ellipsePath(const QPointF& c, double rx, double ry) {
+    QPainterPath path;
+    path.addEllipse(c, rx, ry);
+    return path;
+}
+
+void paintWater(QImage& img, const QPainterPath& water) {
+    const QRect box = water.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QImage mask = coverage(water, box);
+    const ValueNoise ripples(901, 16, 16);
+    const ValueNoise drift(902, 8, 8);
+    const QColor deep(8, 34, 52);
+    const QColor shallow(40, 134, 148);
+    for (int y = 0; y < box.height(); ++y) {
+        const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(img.scanLine(box.top() + y));
+        for (int x = 0; x < box.width(); ++x) {
+            const double a = qAlpha(m[x]) / 255.0;
+            if (a <= 0.0)
+                continue;
+            const double bx = box.left() + x, by = box.top() + y;
+            const double dx = (bx - kPoolCentre.x() + 18) / kWaterRadiusX;
+            const double dy = (by - kPoolCentre.y() + 10) / kWaterRadiusY;
+            const double centre = 1.0 - std::clamp(std::hypot(dx, dy), 0.0, 1.0);
+            // Caustic threads: bright where the warped noise crosses its bands.
+            const double n =
+                ripples.fbm(bx / 40.0, by / 16.0, 3) + 0.3 * drift.at(bx / 50, by / 50);
+            const double band = n * 5.0 - std::floor(n * 5.0);
+            const double thread = std::pow(1.0 - std::abs(band * 2 - 1), 12.0);
+            const double t = std::clamp(0.1 + 0.8 * centre + 0.12 * thread, 0.0, 1.0);
+            QRgb c = mix(qRgb(deep.red(), deep.green(), deep.blue()),
+                         qRgb(shallow.red(), shallow.green(), shallow.blue()), t);
+            c = mix(c, qRgb(170, 235, 225), 0.25 * thread * (0.3 + centre));
+            out[box.left() + x] = mix(out[box.left() + x], c, a);
+        }
+    }
+}
+
+void drawPool(QPainter& p, QImage& img) {
+    const QPainterPath rim = ellipsePath(kPoolCentre, kRimRadiusX, kRimRadiusY);
+    softShadow(p, rim, 4, 7, 10, 220);
+    static const QImage stone = [] {
+        QImage t = canvas(kBoardSize);
+        paintMarble(t, t.rect(), QColor(120, 110, 96), QColor(200, 190, 170), 0.3, 78);
+        return t;
+    }();
+    fillPathWithImage(p, rim, stone);
+    // The rim is rounded: lit along its far edge, shaded toward us.
+    QLinearGradient round(QPointF(0, kPoolCentre.y() - kRimRadiusY),
+                          QPointF(0, kPoolCentre.y() + kRimRadiusY));
+    round.setColorAt(0.0, QColor(255, 246, 225, 70));
+    round.setColorAt(0.5, QColor(0, 0, 0, 0));
+    round.setColorAt(1.0, QColor(0, 0, 0, 90));
+    p.fillPath(rim, round);
+    bevel(p, rim, 2.5, 150, 170);
+    const QPainterPath opening = ellipsePath(kPoolCentre, kWaterRadiusX, kWaterRadiusY);
+    p.strokePath(opening, QPen(QColor(50, 44, 38), 2.5));
+    // The far inner wall shows above the water.
+    QLinearGradient wall(QPointF(0, kPoolCentre.y() - kWaterRadiusY),
+                         QPointF(0, kPoolCentre.y() - kWaterRadiusY + 14));
+    wall.setColorAt(0.0, QColor(96, 86, 74));
+    wall.setColorAt(1.0, QColor(44, 40, 36));
+    p.fillPath(opening, wall);
+    const QPainterPath water = opening.intersected(
+        ellipsePath(kPoolCentre + QPointF(0, 7), kWaterRadiusX - 1, kWaterRadiusY - 3));
+    p.end();
+    paintWater(img, water);
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The waterline against the stone, and the window's colours mirrored in it.
+    p.strokePath(water, QPen(QColor(180, 230, 225, 90), 1.2));
+    p.save();
+    p.setClipPath(water);
+    p.setCompositionMode(QPainter::CompositionMode_Screen);
+    const std::array<QColor, 4> tints{QColor(60, 90, 200, 60), QColor(190, 40, 60, 55),
+                                      QColor(220, 160, 40, 55), QColor(40, 150, 90, 50)};
+    for (int i = 0; i < 4; ++i) {
+        QRadialGradient g(QPointF(110 + i * 34, 244 + (i % 2) * 5), 22);
+        g.setColorAt(0.0, tints[i]);
+        g.setColorAt(1.0, QColor(0, 0, 0, 0));
+        p.setTransform(QTransform()
+                           .translate(110 + i * 34, 244 + (i % 2) * 5)
+                           .scale(1.0, 0.45)
+                           .translate(-(110 + i * 34), -(244 + (i % 2) * 5)));
+        p.fillRect(QRectF(60, 200, 220, 90), g);
+    }
+    p.resetTransform();
+    // Glints where the candlelight catches the ripples.
+    Rng rng(903);
+    for (int i = 0; i < 26; ++i) {
+        const double angle = rng.range(0, 2 * M_PI);
+        const double reach = std::sqrt(rng.uniform()) * 0.9;
+        const QPointF at(kPoolCentre.x() + std::cos(angle) * reach * kWaterRadiusX,
+                         kPoolCentre.y() + 7 + std::sin(angle) * reach * (kWaterRadiusY - 6));
+        const double size = rng.range(0.8, 2.2);
+        QRadialGradient glint(at, size * 2.2);
+        glint.setColorAt(0.0, QColor(255, 250, 230, 200));
+        glint.setColorAt(1.0, QColor(255, 250, 230, 0));
+        p.fillRect(QRectF(at.x() - size * 2.5, at.y() - size * 2.5, size * 5, size * 5), glint);
+        p.fillRect(QRectF(at.x() - size * 2.2, at.y() - 0.25, size * 4.4, 0.5),
+                   QColor(255, 250, 235, 110));
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------- the plaques
+
+QImage brassTexture() {
+    QImage t = canvas(kBoardSize);
+    const ValueNoise brush(303, 8, 64);
+    for (int y = 0; y < t.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(t.scanLine(y));
+        for (int x = 0; x < t.width(); ++x) {
+            // Brushed metal: fine streaks along x, a broad sheen across.
+            const double n = brush.fbm(x / 80.0, y / 1.2, 2) - 0.5;
+            const double sheen = 0.5 + 0.5 * std::sin((x * 0.6 + y) * 0.02);
+            const double f = 0.82 + 0.3 * sheen + 0.07 * n;
+            line[x] = scaled(QColor(222, 182, 92), f);
+        }
+    }
+    return t;
+}
+
+const QImage& brass() {
+    static const QImage t = brassTexture();
+    return t;
+}
+
+void drawRivet(QPainter& p, const QPointF& c) {
+    QRadialGradient g(c + QPointF(-0.8, -0.8), 3);
+    g.setColorAt(0.0, QColor(255, 246, 200));
+    g.setColorAt(0.6, QColor(186, 140, 60));
+    g.setColorAt(1.0, QColor(90, 60, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, 2.3, 2.3);
+}
+
+void insetField(QPainter& p, const QRect& field, const QColor& fill) {
+    const QRectF r(field);
+    // The enamel sits in a sunken bed cut into the brass.
+    p.fillRect(r.adjusted(-2, -2, 2, 2), QColor(92, 62, 22));
+    p.fillRect(r.adjusted(-1, -1, 2, 2), QColor(246, 220, 150));
+    p.fillRect(r.adjusted(-1, -1, 1, 1), QColor(70, 46, 16));
+    p.fillRect(r, fill);
+}
+
+void drawPlaque(QPainter& p, int player) {
+    const QRectF box = kPlaques[player];
+    const PlayerPlaces& places = kPlayers[player];
+    QPainterPath plate;
+    // A brass plaque with an arched top.
+    plate.moveTo(box.left(), box.bottom() - 6);
+    plate.lineTo(box.left(), box.top() + 16);
+    plate.quadTo(box.left(), box.top() + 4, box.left() + 14, box.top() + 3);
+    plate.quadTo(box.center().x(), box.top() - 6, box.right() - 14, box.top() + 3);
+    plate.quadTo(box.right(), box.top() + 4, box.right(), box.top() + 16);
+    plate.lineTo(box.right(), box.bottom() - 6);
+    plate.quadTo(box.right(), box.bottom(), box.right() - 6, box.bottom());
+    plate.lineTo(box.left() + 6, box.bottom());
+    plate.quadTo(box.left(), box.bottom(), box.left(), box.bottom() - 6);
+    softShadow(p, plate, 3, 5, 7, 210);
+    fillPathWithImage(p, plate, brass());
+    bevel(p, plate, 2.5, 190, 190);
+    p.strokePath(plate, QPen(QColor(80, 52, 14), 1.2));
+    const QRectF inner = box.adjusted(5, 9, -5, -5);
+    p.setPen(QPen(QColor(120, 84, 30, 170), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(inner, 3, 3);
+    drawRivet(p, QPointF(box.left() + 6, box.bottom() - 6));
+    drawRivet(p, QPointF(box.right() - 6, box.bottom() - 6));
+    drawRivet(p, QPointF(box.left() + 7, box.top() + 12));
+    drawRivet(p, QPointF(box.right() - 7, box.top() + 12));
+    const Lettering cut = engraved(kBrassInk);
+    const QFont caption = makeFont(kSerif, 11, QFont::Bold);
+    auto label = [&](const QRect& field, const QString& text) {
+        letterCentred(p, QRectF(field.left(), field.top() - 13, field.width(), 11), text, caption,
+                      cut);
+    };
+    label(places.turn, QStringLiteral("TURN"));
+    label(places.total, QStringLiteral("TOTAL"));
+    label(places.name, player == 0 ? QStringLiteral("PLAYER ONE") : QStringLiteral("PLAYER TWO"));
+    insetField(p, places.turn, kFieldColour);
+    insetField(p, places.total, kFieldColour);
+    insetField(p, places.name, kFieldColour);
+    drawMarkerSocket(p, kMarkerSpots[player]);
+}
+
+// ----------------------------------------------------------------- the strip
+
+QImage oakTexture() {
+    QImage t = canvas(kBoardSize);
+    paintWood(t, t.rect(), {QColor(52, 28, 12), QColor(112, 68, 34), 0.11, 6.0, 67}, true);
+    return t;
+}
+
+void drawStrip(QPainter& p) {
+    const QPainterPath strip = roundedRect(QRectF(kStrip), 5);
+    softShadow(p, strip, 3, 4, 6, 200);
+    static const QImage oak = oakTexture();
+    fillPathWithImage(p, strip, oak);
+    bevel(p, strip, 2, 110, 160);
+    // Iron bands across the oak, between the buttons.
+    for (int y : {187, 242, 285, 326, 366, 400}) {
+        const QRectF band(kStrip.left() + 1, y, kStrip.width() - 2, 2);
+        p.fillRect(band, QColor(30, 26, 24));
+        p.fillRect(QRectF(band.left(), y, band.width(), 0.7), QColor(120, 110, 100));
+    }
+    // The way back to the main screen belongs to the board itself.
+    const QRectF back(kBackButton);
+    const QPainterPath button = roundedRect(back.adjusted(0.5, 0.5, -0.5, -0.5), 4);
+    softShadow(p, button, 1, 2, 3, 180);
+    fillPathWithImage(p, button, brass());
+    bevel(p, button, 1.5, 210, 170);
+    p.strokePath(button, QPen(QColor(70, 44, 12), 1));
+    QPainterPath arrow;
+    arrow.moveTo(back.left() + 4, back.center().y());
+    arrow.lineTo(back.left() + 13, back.top() + 3.5);
+    arrow.lineTo(back.left() + 13, back.top() + 7.5);
+    arrow.lineTo(back.right() - 4, back.top() + 7.5);
+    arrow.lineTo(back.right() - 4, back.bottom() - 7.5);
+    arrow.lineTo(back.left() + 13, back.bottom() - 7.5);
+    arrow.lineTo(back.left() + 13, back.bottom() - 3.5);
+    arrow.closeSubpath();
+    p.fillPath(arrow.translated(0, 0.8), QColor(255, 240, 190, 120));
+    p.fillPath(arrow, kBrassInk);
+}
+
+// ------------------------------------------------------------- the candles
+
+void drawFlame(QPainter& p, const QPointF& base, double height) {
+    lightPool(p, base + QPointF(0, -height * 0.4), height * 3.2, QColor(255, 190, 90, 150));
+    QPainterPath flame;
+    const double w = height * 0.32;
+    flame.moveTo(base);
+    flame.cubicTo(base + QPointF(-w * 1.4, -height * 0.25), base + QPointF(-w * 0.4, -height * 0.7),
+                  base + QPointF(0, -height));
+    flame.cubicTo(base + QPointF(w * 0.4, -height * 0.7), base + QPointF(w * 1.4, -height * 0.25),
+                  base);
+    QRadialGradient g(base + QPointF(0, -height * 0.3), height * 0.75);
+    g.setColorAt(0.0, QColor(255, 255, 240));
+    g.setColorAt(0.35, QColor(255, 226, 120));
+    g.setColorAt(0.8, QColor(255, 140, 30));
+    g.setColorAt(1.0, QColor(200, 60, 10, 120));
+    p.fillPath(flame, g);
+    p.fillRect(QRectF(base.x() - 0.5, base.y() - 2.5, 1, 3), QColor(40, 24, 14));
+}
+
+void drawCandle(QPainter& p, const QRectF& body) {
+    QLinearGradient wax(body.topLeft(), body.topRight());
+    wax.setColorAt(0.0, QColor(255, 236, 196));
+    wax.setColorAt(0.45, QColor(246, 226, 186));
+    wax.setColorAt(1.0, QColor(170, 140, 100));
+    QPainterPath candle = roundedRect(body, 1.5);
+    // A drip of wax down the side.
+    candle.addRoundedRect(QRectF(body.left() + 1.5, body.top(), 2.6, body.height() * 0.45), 1.3,
+                          1.3);
+    p.fillPath(candle, wax);
+    p.fillPath(ellipsePath(QPointF(body.center().x(), body.top()), body.width() / 2, 1.6),
+               QColor(255, 246, 220));
+}
+
+void drawSconce(QPainter& p) {
+    const QPointF flame = kSconceFlame;
+    // An iron backplate on the wall, a drip dish on its arm and a fat candle.
+    const double x = flame.x();
+    QPainterPath plate;
+    plate.moveTo(x - 9, flame.y() + 40);
+    plate.quadTo(x - 9, flame.y() + 28, x, flame.y() + 24);
+    plate.quadTo(x + 9, flame.y() + 28, x + 9, flame.y() + 40);
+    plate.lineTo(x + 9, flame.y() + 74);
+    plate.quadTo(x + 6, flame.y() + 80, x, flame.y() + 88);
+    plate.quadTo(x - 6, flame.y() + 80, x - 9, flame.y() + 74);
+    plate.closeSubpath();
+    softShadow(p, plate, 3, 4, 5, 190);
+    QLinearGradient iron(QPointF(x - 9, 0), QPointF(x + 9, 0));
+    iron.setColorAt(0.0, QColor(92, 80, 68));
+    iron.setColorAt(0.5, QColor(52, 46, 40));
+    iron.setColorAt(1.0, QColor(22, 20, 18));
+    p.fillPath(plate, iron);
+    bevel(p, plate, 1.2, 110, 140);
+    drawRivet(p, QPointF(x, flame.y() + 33));
+    drawRivet(p, QPointF(x, flame.y() + 76));
+    const QRectF candle(x - 7, flame.y() + 8, 14, 42);
+    softShadow(p, roundedRect(candle, 2), 4, 3, 5, 140);
+    drawCandle(p, candle);
+    QPainterPath arm;
+    arm.moveTo(x, flame.y() + 56);
+    arm.cubicTo(x, flame.y() + 64, x - 4, flame.y() + 66, x - 1, flame.y() + 70);
+    p.strokePath(arm, QPen(QColor(26, 22, 20), 3, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath dish;
+    dish.moveTo(x - 16, flame.y() + 50);
+    dish.lineTo(x + 16, flame.y() + 50);
+    dish.quadTo(x + 12, flame.y() + 58, x, flame.y() + 58);
+    dish.quadTo(x - 12, flame.y() + 58, x - 16, flame.y() + 50);
+    QLinearGradient metal(QPointF(0, flame.y() + 50), QPointF(0, flame.y() + 58));
+    metal.setColorAt(0.0, QColor(130, 112, 92));
+    metal.setColorAt(1.0, QColor(24, 20, 18));
+    p.fillPath(dish, metal);
+    drawFlame(p, QPointF(x, flame.y() + 7), 17);
+}
+
+void drawStand(QPainter& p) {
+    const QPointF flame = kStandFlame;
+    // A tall iron candle stand on three feet.
+    const double x = flame.x();
+    QLinearGradient iron(QPointF(x - 3, 0), QPointF(x + 3, 0));
+    iron.setColorAt(0.0, QColor(100, 88, 76));
+    iron.setColorAt(1.0, QColor(20, 18, 16));
+    softShadow(p, roundedRect(QRectF(x - 2, flame.y() + 44, 4, 130), 2), 5, 2, 4, 150);
+    p.fillRect(QRectF(x - 2, flame.y() + 44, 4, 122), iron);
+    for (double y : {flame.y() + 80, flame.y() + 120})
+        p.fillPath(ellipsePath(QPointF(x, y), 4.5, 2.6), QColor(40, 34, 30));
+    QPainterPath feet;
+    feet.moveTo(x - 20, 426);
+    feet.quadTo(x - 6, 412, x, flame.y() + 160);
+    feet.quadTo(x + 6, 412, x + 20, 426);
+    p.strokePath(feet, QPen(QColor(30, 26, 22), 3, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath pan;
+    pan.moveTo(x - 15, flame.y() + 40);
+    pan.lineTo(x + 15, flame.y() + 40);
+    pan.quadTo(x + 10, flame.y() + 48, x, flame.y() + 48);
+    pan.quadTo(x - 10, flame.y() + 48, x - 15, flame.y() + 40);
+    const QRectF candle(x - 6, flame.y() + 8, 12, 32);
+    softShadow(p, roundedRect(candle, 2), 4, 3, 5, 140);
+    drawCandle(p, candle);
+    QLinearGradient dish(QPointF(0, flame.y() + 40), QPointF(0, flame.y() + 48));
+    dish.setColorAt(0.0, QColor(120, 104, 86));
+    dish.setColorAt(1.0, QColor(24, 20, 18));
+    p.fillPath(pan, dish);
+    drawFlame(p, QPointF(x, flame.y() + 7), 15);
+}
+
+// ---------------------------------------------------------------- the banner
+
+void drawBanner(QPainter& p) {
+    const QRectF b = kBanner;
+    QPainterPath cloth;
+    cloth.moveTo(b.topLeft());
+    cloth.lineTo(b.topRight());
+    cloth.lineTo(b.bottomRight());
+    cloth.lineTo(b.center().x(), b.bottom() - 20);
+    cloth.lineTo(b.bottomLeft());
+    cloth.closeSubpath();
+    softShadow(p, cloth, 4, 5, 8, 210);
+    // Velvet hanging in soft folds.
+    QLinearGradient folds(b.topLeft(), b.topRight());
+    for (int i = 0; i <= 12; ++i) {
+        const double t = i / 12.0;
+        const double f = 0.72 + 0.28 * std::sin(t * M_PI * 4.2 + 0.6);
+        folds.setColorAt(t, scaled(QColor(150, 24, 38), f));
+    }
+    p.fillPath(cloth, folds);
+    QLinearGradient shade(b.topLeft(), b.bottomLeft());
+    shade.setColorAt(0.0, QColor(0, 0, 0, 90));
+    shade.setColorAt(0.2, QColor(0, 0, 0, 0));
+    shade.setColorAt(1.0, QColor(0, 0, 0, 70));
+    p.fillPath(cloth, shade);
+    // Gold braid inset from the edge.
+    QPainterPath trim;
+    trim.moveTo(b.left() + 5, b.top() + 12);
+    trim.lineTo(b.right() - 5, b.top() + 12);
+    trim.lineTo(b.right() - 5, b.bottom() - 8);
+    trim.lineTo(b.center().x(), b.bottom() - 26);
+    trim.lineTo(b.left() + 5, b.bottom() - 8);
+    trim.closeSubpath();
+    p.strokePath(trim, QPen(QColor(110, 70, 16), 3.2));
+    p.strokePath(trim, QPen(QColor(236, 190, 90), 1.6));
+    // The title.
+    const Lettering gold = gildedTitle(170);
+    letterCentred(p, QRectF(b.left() + 6, b.top() + 24, b.width() - 12, 30),
+                  QStringLiteral("10,000"), makeFont(kDisplaySerif, 23, QFont::Bold), gold);
+    Lettering small = gold;
+    small.outlineWidth = 1.4;
+    small.shadowBlur = 2;
+    small.shadowOffset = {1, 1.5};
+    letterCentred(p, QRectF(b.left() + 6, b.top() + 58, b.width() - 12, 12),
+                  QStringLiteral("TEN THOUSAND"), makeFont(kSerif, 10.5, QFont::Bold), small);
+    // A pair of dice as the house's arms.
+    drawDie3D(p, QPointF(b.center().x() - 13, b.top() + 110), 27, {-24, 30, 12}, ivoryDie());
+    drawDie3D(p, QPointF(b.center().x() + 15, b.top() + 124), 24, {-30, -34, -16}, ivoryDie());
+    // The rod it hangs from.
+    const QRectF rod(b.left() - 10, b.top() - 4, b.width() + 20, 5);
+    softShadow(p, roundedRect(rod, 2.5), 2, 3, 3, 190);
+    QLinearGradient iron(rod.topLeft(), rod.bottomLeft());
+    iron.setColorAt(0.0, QColor(140, 124, 104));
+    iron.setColorAt(1.0, QColor(28, 24, 20));
+    p.fillPath(roundedRect(rod, 2.5), iron);
+    for (double x : {rod.left(), rod.right()}) {
+        QRadialGradient knob(QPointF(x - 1, rod.center().y() - 1.5), 5);
+        knob.setColorAt(0.0, QColor(170, 150, 126));
+        knob.setColorAt(1.0, QColor(26, 22, 18));
+        p.setPen(Qt::NoPen);
+        p.setBrush(knob);
+        p.drawEllipse(QPointF(x, rod.center().y()), 4.2, 4.2);
+    }
+}
+
+QImage paintBase() {
+    QImage img = canvas(kBoardSize);
+    paintWall(img);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    drawWindowSurround(p);
+    drawLeadedGlass(p, img);
+    drawPool(p, img);
+    drawPlaque(p, 0);
+    drawPlaque(p, 1);
+    drawStrip(p);
+    drawSconce(p);
+    drawStand(p);
+    drawBanner(p);
+    p.end();
+    return opaque(img);
+}
+
+} // namespace
+
+const std::array<PaneArt, 12>& paneArt() {
+    static const std::array<PaneArt, 12> list{{
+        {"1-2-3-4-5-6", "3000", QRectF(170, 71, 52, 10), QColor(44, 84, 200)},
+        {"3 PAIRS", "1500", QRectF(280, 66, 33, 8), QColor(186, 30, 50)},
+        {"111", "1000", QRectF(399, 50, 23, 11), QColor(226, 160, 36)},
+        {"666", "600", QRectF(447, 69, 31, 9), QColor(34, 144, 84)},
+        {"555", "500", QRectF(155, 102, 21, 12), QColor(30, 136, 144)},
+        {"444", "400", QRectF(258, 112, 36, 10), QColor(226, 120, 34)},
+        {"333", "300", QRectF(322, 94, 27, 12), QColor(48, 96, 206)},
+        {"222", "200", QRectF(465, 96, 25, 11), QColor(132, 56, 178)},
+        {"1", "100", QRectF(189, 151, 19, 11), QColor(196, 46, 96)},
+        {"5", "50", QRectF(259, 151, 19, 11), QColor(56, 110, 210)},
+        {"ROLL", "", QRectF(), QColor(32, 146, 68)},
+        {"PASS", "", QRectF(), QColor(196, 32, 42)},
     }};
     return list;
 }
 
-constexpr QRect kWindow(140, 27, 365, 160);
-constexpr QPointF kWellCentre(160, 314);
-constexpr double kWellRadiusX = 104;
-constexpr double kWellRadiusY = 94;
-constexpr QRect kStrip(3, 150, 38, 254);
-constexpr QRect kBackButton(8, 156, 28, 20);
-constexpr std::array<QRect, 6> kStripSockets{QRect(8, 193, 19, 19), QRect(8, 229, 19, 5),
-                                             QRect(8, 251, 16, 23), QRect(8, 293, 23, 23),
-                                             QRect(8, 333, 23, 23), QRect(8, 373, 13, 23)};
-
-struct ScorePlate {
-    QRect plate;
-    QRect turn;
-    QRect total;
-    QRect name;
-    const char* title;
-};
-constexpr ScorePlate kPlayerOne{QRect(286, 226, 120, 136), QRect(302, 244, 92, 20),
-                                QRect(302, 280, 92, 20), QRect(299, 321, 97, 33), "PLAYER ONE"};
-constexpr ScorePlate kPlayerTwo{QRect(431, 278, 130, 136), QRect(447, 295, 97, 23),
-                                QRect(447, 334, 97, 23), QRect(447, 373, 103, 36), "PLAYER TWO"};
-
-void paintWall(QImage& img) {
-    StoneStyle stone{QColor(118, 110, 100), QColor(70, 64, 58), 11, 14, 2, 0.3, 66};
-    paintStoneBlocks(img, img.rect(), stone);
-    QPainter p(&img);
-    QRadialGradient light(QPointF(320, 110), 420);
-    light.setColorAt(0.0, QColor(255, 230, 170, 50));
-    light.setColorAt(1.0, QColor(0, 0, 0, 0));
-    p.fillRect(img.rect(), light);
-    vignette(p, QRectF(img.rect()), 0.6);
-}
-
-QPainterPath paneOutline(const tumbledown::PaneShape& pane) {
+QPainterPath paneOutline(int pane) {
     QPolygonF outline;
-    for (const tumbledown::PaneVertex& vertex : pane.vertices)
+    for (const tumbledown::PaneVertex& vertex : tumbledown::paneShapes()[pane].vertices)
         outline << QPointF(vertex.x, vertex.y);
     QPainterPath path;
     path.addPolygon(outline);
@@ -88,151 +704,54 @@ QPainterPath paneOutline(const tumbledown::PaneShape& pane) {
     return path;
 }
 
-void drawWindow(QPainter& p) {
-    const QRectF frame(kWindow);
-    const QPainterPath framePath = roundedRect(frame, 10);
-    softShadow(p, framePath, 4, 5, 8, 200);
-    QLinearGradient stone(frame.topLeft(), frame.bottomRight());
-    stone.setColorAt(0.0, QColor(206, 196, 176));
-    stone.setColorAt(1.0, QColor(130, 120, 104));
-    p.fillPath(framePath, stone);
-    bevel(p, framePath, 3, 160, 160);
-    // Lead fills the gaps; each pane glows with light from outside.
-    const QRectF leaded = frame.adjusted(7, 7, -7, -7);
-    p.fillRect(leaded, QColor(34, 32, 36));
-    for (std::size_t i = 0; i < paneLettering().size(); ++i) {
-        const PaneLettering& pane = paneLettering()[i];
-        const QPainterPath outline = paneOutline(tumbledown::paneShapes()[i]);
-        const QRectF b = outline.boundingRect();
-        QRadialGradient glow(b.center() + QPointF(-b.width() * 0.15, -b.height() * 0.2),
-                             std::max(b.width(), b.height()) * 0.8);
-        glow.setColorAt(0.0, shade(pane.glass, 1.7));
-        glow.setColorAt(0.6, pane.glass);
-        glow.setColorAt(1.0, shade(pane.glass, 0.6));
-        p.fillPath(outline, glow);
-        p.strokePath(outline,
-                     QPen(QColor(30, 28, 30), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const QString text = QString::fromLatin1(pane.text);
-        const QFont font = fittedFont(kSerif, QFont::Bold, false, text,
-                                      QSizeF(pane.label.size()) + QSizeF(0, 2), 30);
-        Lettering label = plain(QColor(255, 250, 230));
-        label.outline = QColor(20, 16, 20);
-        label.outlineWidth = 2.2;
-        letterCentred(p, QRectF(pane.label), text, font, label);
+QPainterPath paneLetters(int pane) {
+    const QRectF box(kPaneRects[pane]);
+    const QString& text = paneArt()[pane].combination;
+    // Inset so that the outline stays inside the picture rectangle.
+    const QRectF room = box.adjusted(1.2, 1.2, -1.2, -1.2);
+    // Fitted to the height; a word too wide for its pane is narrowed to fit.
+    const QFont font =
+        fittedFont(kSerif, QFont::Bold, false, text, QSizeF(room.width() * 1.5, room.height()), 24);
+    QPainterPath path = centredText(room, text, font);
+    const QRectF ink = path.boundingRect();
+    if (ink.width() > room.width()) {
+        const double sx = room.width() / ink.width();
+        path = QTransform()
+                   .translate(room.center().x(), 0)
+                   .scale(sx, 1)
+                   .translate(-room.center().x(), 0)
+                   .map(path);
     }
+    return path;
 }
 
-void drawDiceWell(QPainter& p) {
-    QPainterPath rim;
-    rim.addEllipse(kWellCentre, kWellRadiusX, kWellRadiusY);
-    softShadow(p, rim, 3, 5, 8, 200);
-    QRadialGradient stone(kWellCentre + QPointF(-30, -40), kWellRadiusX * 1.4);
-    stone.setColorAt(0.0, QColor(200, 190, 170));
-    stone.setColorAt(1.0, QColor(110, 100, 88));
-    p.setPen(QPen(QColor(50, 44, 38), 1.5));
-    p.setBrush(stone);
-    p.drawPath(rim);
-    // Dark velvet inside, lit from the top left so the ivory dice stand out.
-    QRadialGradient velvet(kWellCentre + QPointF(-20, -20), kWellRadiusX);
-    velvet.setColorAt(0.0, QColor(44, 40, 90));
-    velvet.setColorAt(0.8, QColor(22, 20, 50));
-    velvet.setColorAt(1.0, QColor(8, 8, 20));
-    p.setBrush(velvet);
-    p.setPen(QPen(QColor(30, 26, 22), 2));
-    p.drawEllipse(kWellCentre, kWellRadiusX - 10, kWellRadiusY - 10);
+const QImage& boardWithoutButtons() {
+    static const QImage img = paintBase();
+    return img;
 }
 
-void drawStrip(QPainter& p) {
-    const QPainterPath strip = roundedRect(QRectF(kStrip), 6);
-    softShadow(p, strip, 3, 3, 5, 180);
-    static const QImage oak = [] {
-        QImage t = canvas(kSize);
-        paintWood(t, t.rect(), {QColor(60, 34, 16), QColor(120, 76, 40), 0.1, 6.0, 67}, true);
-        return t;
+const QImage& board() {
+    static const QImage img = [] {
+        QImage b = boardWithoutButtons();
+        QPainter p(&b);
+        for (int i = 0; i < 6; ++i)
+            drawStripButton(p, i, false);
+        return b;
     }();
-    fillPathWithImage(p, strip, oak);
-    bevel(p, strip, 2, 110, 150);
-    for (const QRect& socket : kStripSockets) {
-        const QPainterPath s = roundedRect(QRectF(socket).adjusted(-2, -2, 2, 2), 3);
-        p.fillPath(s, QColor(24, 14, 6));
-    }
-    // The way back to the main screen belongs to the board itself.
-    const QRectF back(kBackButton);
-    const QPainterPath button = roundedRect(back, 4);
-    QLinearGradient brass(back.topLeft(), back.bottomLeft());
-    brass.setColorAt(0.0, QColor(250, 220, 140));
-    brass.setColorAt(1.0, QColor(160, 110, 36));
-    p.fillPath(button, brass);
-    bevel(p, button, 1.5, 200, 150);
-    QPainterPath arrow;
-    arrow.moveTo(back.left() + 4, back.center().y());
-    arrow.lineTo(back.left() + 13, back.top() + 3);
-    arrow.lineTo(back.left() + 13, back.top() + 7);
-    arrow.lineTo(back.right() - 4, back.top() + 7);
-    arrow.lineTo(back.right() - 4, back.bottom() - 7);
-    arrow.lineTo(back.left() + 13, back.bottom() - 7);
-    arrow.lineTo(back.left() + 13, back.bottom() - 3);
-    arrow.closeSubpath();
-    p.fillPath(arrow, QColor(60, 30, 10));
+    return img;
 }
 
-void drawScorePlate(QPainter& p, const ScorePlate& s) {
-    const QPainterPath plate = roundedRect(QRectF(s.plate), 8);
-    softShadow(p, plate, 3, 4, 6, 190);
-    QImage paper = canvas(kSize);
-    paintParchment(paper, s.plate, QColor(240, 226, 190), s.plate.left());
-    fillPathWithImage(p, plate, paper);
-    p.setPen(QPen(QColor(120, 84, 36), 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(plate);
-    const QFont small = makeFont(kSerif, 11, QFont::Bold);
-    const Lettering ink = plain(QColor(90, 60, 30));
-    auto caption = [&](const QRect& field, const QString& text) {
-        letterCentred(p, QRectF(field.left(), field.top() - 13, field.width(), 12), text, small,
-                      ink);
-    };
-    caption(s.turn, QStringLiteral("TURN"));
-    caption(s.total, QStringLiteral("TOTAL"));
-    caption(s.name, QString::fromLatin1(s.title));
-    for (const QRect& field : {s.turn, s.total}) {
-        const QPainterPath box = roundedRect(QRectF(field), 3);
-        p.fillPath(box, QColor(252, 246, 226));
-        bevel(p, box, 1.5, 0, 0);
-        p.strokePath(box, QPen(QColor(150, 116, 70), 1));
-    }
-    const QPainterPath nameBox = roundedRect(QRectF(s.name), 4);
-    p.fillPath(nameBox, QColor(250, 242, 218));
-    p.strokePath(nameBox, QPen(QColor(150, 116, 70), 1));
-}
+} // namespace art::tenthousand
 
-void drawTitle(QPainter& p) {
-    const Lettering gold = gildedTitle(200);
-    letterCentred(p, QRectF(510, 60, 118, 50), QStringLiteral("10,000"),
-                  makeFont(kDisplaySerif, 30, QFont::Bold), gold);
-    drawDie3D(p, QPointF(568, 150), 34, {-28, 32, 14}, ivoryDie());
-    drawDie3D(p, QPointF(80, 90), 40, {-30, -30, -18}, ivoryDie());
-}
-
-} // namespace
+namespace art {
 
 QImage paintTenThousandBoard() {
-    QImage img = canvas(kSize);
-    paintWall(img);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    drawWindow(p);
-    drawDiceWell(p);
-    drawStrip(p);
-    drawScorePlate(p, kPlayerOne);
-    drawScorePlate(p, kPlayerTwo);
-    drawTitle(p);
-    p.end();
-    return opaque(img);
+    return tenthousand::board();
 }
 
 QImage paintTenThousandTile() {
     QImage img = canvas({115, 90});
-    StoneStyle stone{QColor(92, 86, 78), QColor(52, 48, 44), 2, 2, 2, 0.3, 141};
+    StoneStyle stone{QColor(58, 53, 48), QColor(30, 28, 25), 2, 2, 2, 0.3, 141};
     paintStoneBlocks(img, img.rect(), stone);
     return opaque(img);
 }
