@@ -1,7 +1,7 @@
 #include "ScreenInputs.h"
 
-#include "core/ProgramState.h"
 #include "ShellActions.h"
+#include "core/ProgramState.h"
 #include "dialogs/TopScoreViews.h"
 
 namespace tumbledown {
@@ -26,12 +26,11 @@ void MainScreenInput::leftDown(int x, int y) {
 namespace {
 Spot backSpot(ScreenState game) {
     switch (game) {
-    case ScreenState::TenThousand:
-        return {8, 35, 156, 175};
     case ScreenState::PokerDice:
         return {222, 249, 156, 176};
     case ScreenState::ShutTheBox:
         return {52, 79, 361, 381};
+    case ScreenState::TenThousand: // 10,000 has its own input
     case ScreenState::Main:
         break;
     }
@@ -73,8 +72,6 @@ bool GameScreenInput::flushesAfterRelease() const {
 std::int32_t& GameScreenInput::delay() const {
     PreferencesRecord& p = preferences();
     switch (game_) {
-    case ScreenState::TenThousand:
-        return p.tenThouDelay;
     case ScreenState::PokerDice:
         return p.pokerDiceDelay;
     default:
@@ -84,9 +81,6 @@ std::int32_t& GameScreenInput::delay() const {
 
 void GameScreenInput::showTopScores() const {
     switch (game_) {
-    case ScreenState::TenThousand:
-        ShowTenThouTopScores(preferences());
-        break;
     case ScreenState::PokerDice:
         ShowPokerDiceTopScores(preferences());
         break;

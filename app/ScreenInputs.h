@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/InputRouting.h"
 #include "Menus.h"
+#include "core/InputRouting.h"
 #include "core/PreferencesRecord.h"
 
 #include <cstdint>
@@ -21,8 +21,9 @@ private:
     ShellActions& shell_;
 };
 
-// What every game board shares with the shell: its way back to the main
-// screen, its top scores on "s" and its animation speed on "+" and "-".
+// What the Poker Dice and Shut The Box boards share with the shell until they
+// have their own input: the way back to the main screen, the top scores on
+// "s" and the animation speed on "+" and "-".
 class GameScreenInput : public BoardInput {
 public:
     GameScreenInput(ShellActions& shell, ScreenState game);

@@ -1,14 +1,18 @@
 #include "TTumbledownWindow.h"
 
 #include "MenuIds.h"
+#include "core/NameRules.h"
 #include "core/Preferences.h"
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
+#include "dialogs/TNumPlayersDialog.h"
+#include "dialogs/TNumPlayersDialog2.h"
 #include "dialogs/TPlayersNamesDialog.h"
 #include "dialogs/TViewAndClearTopScoresDialog.h"
 #include "dialogs/TopScoreViews.h"
 #include "games/pokerdice/PokerDiceGame.h"
 #include "games/shutthebox/ShutTheBoxGame.h"
+#include "games/shutthebox/ShutTheBoxInput.h"
 #include "games/tenthousand/TenThouGame.h"
 #include "games/tenthousand/TenThouInput.h"
 #include "media/SoundEffects.h"
@@ -220,7 +224,8 @@ void TTumbledownWindow::switchTo(ScreenState game) {
         pokerDice_ = std::make_unique<PokerDiceGame>();
         break;
     case ScreenState::ShutTheBox:
-        shutTheBox_ = std::make_unique<ShutTheBoxGame>();
+        shutTheBox_ = std::make_unique<ShutTheBoxGame>(*this);
+        shutTheBoxInput_ = std::make_unique<shutthebox::ShutTheBoxInput>(*shutTheBox_, *this);
         break;
     case ScreenState::Main:
         break;
@@ -228,6 +233,8 @@ void TTumbledownWindow::switchTo(ScreenState game) {
     setState(game);
     if (game == ScreenState::TenThousand) {
         router_.setBoard(tenThouInput_.get());
+    } else if (game == ScreenState::ShutTheBox) {
+        router_.setBoard(shutTheBoxInput_.get());
     } else {
         gameInput_.emplace(*this, game);
         router_.setBoard(&*gameInput_);
@@ -246,6 +253,7 @@ void TTumbledownWindow::retireGame() {
     retired_.emplace_back(std::move(tenThouInput_));
     retired_.emplace_back(std::move(tenThou_));
     retired_.emplace_back(std::move(pokerDice_));
+    retired_.emplace_back(std::move(shutTheBoxInput_));
     retired_.emplace_back(std::move(shutTheBox_));
 }
 
@@ -274,7 +282,7 @@ void TTumbledownWindow::selectMusic() {
     music_->selectMusic();
 }
 
-void TTumbledownWindow::soundSwitched() {
+void TTumbledownWindow::refreshMenuMarks() {
     const bool on = preferences().soundOn != 0;
     switch (state_) {
     case ScreenState::TenThousand:
@@ -288,6 +296,8 @@ void TTumbledownWindow::soundSwitched() {
     case ScreenState::ShutTheBox:
         menus_->checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
                            on ? menu::boxSoundOn : menu::boxSoundOff);
+        menus_->checkOneOf({menu::gremlinOn, menu::gremlinOff},
+                           preferences().gremlinOn ? menu::gremlinOn : menu::gremlinOff);
         break;
     case ScreenState::Main:
         break;
@@ -297,12 +307,22 @@ void TTumbledownWindow::soundSwitched() {
 bool TTumbledownWindow::runOptionsDialog() {
     if (state_ == ScreenState::TenThousand)
         return runTenThouOptions();
+    if (state_ == ScreenState::ShutTheBox)
+        return runShutTheBoxOptions();
     return false;
 }
 
-void TTumbledownWindow::showMusicButton() {
+BoardButtons* TTumbledownWindow::boardButtons() {
     if (tenThou_)
-        tenThou_->buttons().showMusic();
+        return &tenThou_->buttons();
+    if (shutTheBox_)
+        return &shutTheBox_->buttons();
+    return nullptr;
+}
+
+void TTumbledownWindow::showMusicButton() {
+    if (BoardButtons* buttons = boardButtons())
+        buttons->showMusic();
 }
 
 void TTumbledownWindow::openHelp() {
@@ -408,9 +428,9 @@ void TTumbledownWindow::onOptionCommand(int id) {
     };
     const auto setSound = [&](bool on) {
         p.soundOn = on;
-        soundSwitched();
-        if (tenThou_)
-            tenThou_->buttons().showSound();
+        refreshMenuMarks();
+        if (BoardButtons* buttons = boardButtons())
+            buttons->showSound();
     };
     const auto pokerLevel = [&](int level) {
         const int previous = p.pokerDiceApprentice ? 1
@@ -496,6 +516,15 @@ void TTumbledownWindow::onOptionCommand(int id) {
     case menu::boxVsPlayer2:
         p.shutTheBoxVsComputer = id == menu::boxVsComputer;
         menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2}, id);
+        if (shutTheBox_)
+            shutTheBox_->newGame();
+        break;
+    case menu::boxNames:
+        runShutTheBoxOptions();
+        break;
+    case menu::oneDie:
+        if (shutTheBox_)
+            shutTheBox_->useOneDie();
         break;
     case menu::boxSoundOn:
         setSound(true);
@@ -513,6 +542,10 @@ void TTumbledownWindow::onOptionCommand(int id) {
     case menu::gremlinOff:
         p.gremlinOn = id == menu::gremlinOn;
         menus_->checkOneOf({menu::gremlinOn, menu::gremlinOff}, id);
+        if (shutTheBox_) {
+            shutTheBox_->showGremlinButton();
+            shutTheBox_->newGame();
+        }
         break;
     default:
         break; // the games' own commands
@@ -531,7 +564,61 @@ void TTumbledownWindow::showTenThouLevel() {
 }
 
 bool TTumbledownWindow::runTenThouOptions() {
-    return false;
+    const std::optional<TenThouOptionsRecord> chosen = AskTenThouOptions(preferences(), this);
+    if (!chosen)
+        return false;
+    PreferencesRecord& p = preferences();
+    // Each change draws who goes first anew and starts a game of its own.
+    const auto restart = [this] {
+        if (tenThou_) {
+            tenThou_->newFirstPlayer();
+            tenThou_->newGame();
+        }
+    };
+    bool changed = false;
+    if (ApplyTenThouOpponent(*chosen, p)) {
+        showTenThouLevel();
+        restart();
+        changed = true;
+    }
+    if (ApplyTenThouName(*chosen, p)) {
+        restart();
+        changed = true;
+    }
+    CheckNameClash(p, [this] {
+        if (tenThou_)
+            tenThou_->drawNames();
+    });
+    return changed;
+}
+
+bool TTumbledownWindow::runShutTheBoxOptions() {
+    const std::optional<ShutTheBoxOptionsRecord> chosen = AskShutTheBoxOptions(preferences(), this);
+    if (!chosen)
+        return false;
+    PreferencesRecord& p = preferences();
+    bool changed = false;
+    if (const std::optional<bool> vsComputer = ApplyShutTheBoxOpponent(*chosen, p)) {
+        menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2},
+                           *vsComputer ? menu::boxVsComputer : menu::boxVsPlayer2);
+        if (shutTheBox_)
+            shutTheBox_->newGame();
+        changed = true;
+    }
+    const bool renamed = ApplyShutTheBoxName(*chosen, p);
+    if (renamed) {
+        if (shutTheBox_)
+            shutTheBox_->newGame();
+        changed = true;
+    }
+    const auto redrawNames = [this] {
+        if (shutTheBox_)
+            shutTheBox_->drawNames();
+    };
+    CheckNameClash(p, redrawNames);
+    if (renamed)
+        redrawNames();
+    return changed;
 }
 
 void TTumbledownWindow::closeEvent(QCloseEvent* event) {
@@ -549,6 +636,7 @@ void TTumbledownWindow::closeDown() {
     tenThouInput_.reset();
     tenThou_.reset();
     pokerDice_.reset();
+    shutTheBoxInput_.reset();
     shutTheBox_.reset();
     stopSound();
     music_->closeMusic();

@@ -25,7 +25,11 @@ class TenThouGame;
 class TenThouInput;
 } // namespace tenthousand
 class PokerDiceGame;
+namespace shutthebox {
 class ShutTheBoxGame;
+class ShutTheBoxInput;
+} // namespace shutthebox
+class BoardButtons;
 
 // The client area: shows the off-screen image and turns the mouse and the keys
 // into events of the window's own queue.
@@ -76,7 +80,7 @@ public:
     void captureMouse() override;
     void toggleMusic() override;
     void selectMusic() override;
-    void soundSwitched() override;
+    void refreshMenuMarks() override;
     bool runOptionsDialog() override;
 
 protected:
@@ -92,6 +96,8 @@ private:
     void closeDown();
     bool runTenThouOptions();
     void showTenThouLevel();
+    bool runShutTheBoxOptions();
+    BoardButtons* boardButtons();
     void showMusicButton();
     void setState(ScreenState state);
     void showMusicOn(bool on);
@@ -109,7 +115,8 @@ private:
     std::unique_ptr<tenthousand::TenThouGame> tenThou_;
     std::unique_ptr<tenthousand::TenThouInput> tenThouInput_;
     std::unique_ptr<PokerDiceGame> pokerDice_;
-    std::unique_ptr<ShutTheBoxGame> shutTheBox_;
+    std::unique_ptr<shutthebox::ShutTheBoxGame> shutTheBox_;
+    std::unique_ptr<shutthebox::ShutTheBoxInput> shutTheBoxInput_;
     // A game left during an event is destroyed once the event has been handled:
     // the left game's own code may still be on the stack.
     std::vector<std::shared_ptr<void>> retired_;

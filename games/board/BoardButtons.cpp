@@ -64,7 +64,7 @@ bool BoardButtons::press(int x, int y) {
     } else if (hit(BoardButton::Sound)) {
         preferences().soundOn = !preferences().soundOn;
         showSound();
-        shell_.soundSwitched();
+        shell_.refreshMenuMarks();
     } else if (hit(BoardButton::Help)) {
         openDocument("Tumbledown.html");
     } else {

@@ -14,8 +14,8 @@ public:
     virtual void captureMouse() = 0;
     virtual void toggleMusic() = 0;
     virtual void selectMusic() = 0;
-    // The sound flag of the record changed on the board: the menu follows.
-    virtual void soundSwitched() = 0;
+    // A setting of the record changed on the board: the menu's marks follow.
+    virtual void refreshMenuMarks() = 0;
     // The game's options dialog; true when the opponent or a name changed.
     virtual bool runOptionsDialog() = 0;
 };

@@ -1,16 +1,344 @@
 #include "ShutTheBoxGame.h"
 
-#include "games/board/BoardBackground.h"
+#include "ShutTheBoxComputer.h"
+#include "core/ProgramState.h"
+#include "core/ScoreTables.h"
+#include "dialogs/TopScoreViews.h"
+#include "games/board/GameShell.h"
 #include "platform/Screen.h"
+#include "platform/System.h"
+#include "platform/Transcript.h"
 
-namespace tumbledown {
+namespace tumbledown::shutthebox {
 
-ShutTheBoxGame::ShutTheBoxGame()
-    : tile_(loadBitmap("BITMAP_140")), board_(loadBitmap("BITMAP_1")) {}
+namespace {
 
-void ShutTheBoxGame::paint() {
-    paintBoardBackground(tile_, board_);
+const ButtonLayout buttonLayout{{
+    {95, 362, "BITMAP_10", "BITMAP_11", {95, 114, 362, 381}},
+    {133, 369, "BITMAP_12", "BITMAP_13", {133, 152, 369, 374}},
+    {172, 363, "BITMAP_14", "BITMAP_15", {172, 188, 363, 386}},
+    {207, 360, "BITMAP_16", "BITMAP_17", {207, 230, 360, 383}},
+    {245, 360, "BITMAP_18", "BITMAP_19", {245, 268, 360, 383}},
+    {285, 360, "BITMAP_20", "BITMAP_21", {285, 298, 360, 383}},
+}};
+
+// The game object seeds the generator as it is made, before its rules draw.
+RandomSource& freshlySeeded() {
+    seedRandom();
+    return services().random;
+}
+
+std::string boxString(const BoxSet& boxes) {
+    std::string s;
+    for (int box = 1; box <= boxCount; ++box)
+        s += boxes[box] ? '1' : '0';
+    return s;
+}
+
+const char* seatNumber(Seat seat) {
+    return seat == Seat::One ? "1" : "2";
+}
+
+const char* const welcomeText = "The Object of Shut The Box is to try to close all\n"
+                                "nine boxes to score the lowest number of points\n"
+                                "possible.  One, two, three or four boxes may be\n"
+                                "closed with each throw of the dice.  The total\n"
+                                "number on the boxes closed must equal the total\n"
+                                "number of pips on the dice.\n\n"
+                                "To roll the dice click on the dice \"cup\" or press\n"
+                                "the spacebar.  To close a box click on the box or\n"
+                                "press the box number on the keyboard.\n\n"
+                                "To undo closing a box, click on that box again.\n\n"
+                                "Click on the \"!\" if you desire mischief!\n\n"
+                                "For more help, click on the question mark.\n";
+
+} // namespace
+
+ShutTheBoxGame::ShutTheBoxGame(GameShell& shell)
+    : shell_(shell), rules_(freshlySeeded()),
+      buttons_(buttonLayout, preferences().shutTheBoxDelay, shell),
+      sounds_({"Dice1.wav", "Dice3.wav", "Dice4.wav", "closing2.wav", "creak.wav", "note1.wav",
+               "note2.wav", "note3.wav", "note4.wav", "note5.wav", "note6.wav", "note7.wav",
+               "note8.wav", "laugh.wav"}),
+      gremlinOff_(loadBitmap("BITMAP_64")), gremlinOn_(loadBitmap("BITMAP_65")) {}
+
+int ShutTheBoxGame::animationDelay() const {
+    return preferences().shutTheBoxDelay;
+}
+
+bool ShutTheBoxGame::versusComputer() const {
+    return preferences().shutTheBoxVsComputer != 0;
+}
+
+std::string ShutTheBoxGame::playerTwoName() const {
+    return versusComputer() ? "COMPUTER" : preferences().player2();
+}
+
+void ShutTheBoxGame::reportBoxes() const {
+    transcript().write(
+        {"boxes", "shutthebox", boxString(rules_.closedBoxes()), boxString(rules_.pendingBoxes())});
+}
+
+void ShutTheBoxGame::reportDice() const {
+    std::string faces = std::to_string(rules_.die(1));
+    if (rules_.twoDice())
+        faces += "," + std::to_string(rules_.die(2));
+    transcript().write({"dice", "shutthebox", faces});
+}
+
+void ShutTheBoxGame::reportTurn() const {
+    transcript().write({"turn", "shutthebox", seatNumber(rules_.toMove())});
+}
+
+void ShutTheBoxGame::drawScoreLine(Seat seat) const {
+    board_.drawScoreLine(seat, rules_.roundScore(seat), rules_.total(seat));
+    transcript().write({"scores", "shutthebox", std::to_string(rules_.roundScore(Seat::One)),
+                        std::to_string(rules_.total(Seat::One)),
+                        std::to_string(rules_.roundScore(Seat::Two)),
+                        std::to_string(rules_.total(Seat::Two))});
+}
+
+void ShutTheBoxGame::drawBothScoreLines() const {
+    drawScoreLine(Seat::One);
+    drawScoreLine(Seat::Two);
+}
+
+void ShutTheBoxGame::drawNames() const {
+    board_.drawNames(preferences().player1(), playerTwoName());
+}
+
+void ShutTheBoxGame::drawDiceInCup() const {
+    board_.drawDiceInCup(rules_.twoDice(), rules_.die(1), rules_.die(2));
+}
+
+void ShutTheBoxGame::showGremlinButton() const {
+    screen().drawBitmap(preferences().gremlinOn ? gremlinOn_ : gremlinOff_, boardOrigin.x + 359,
+                        boardOrigin.y + 360);
     screen().present();
 }
 
-} // namespace tumbledown
+void ShutTheBoxGame::paint() {
+    board_.paintBackground();
+    buttons_.drawSwitchesOn();
+    if (preferences().gremlinOn)
+        showGremlinButton();
+    if (firstPaint_) {
+        firstPaint_ = false;
+        board_.saveBackgrounds();
+    }
+    board_.drawArrow(rules_.toMove());
+    drawNames();
+    drawBothScoreLines();
+    for (int box = 1; box <= boxCount; ++box)
+        board_.drawBoxOpen(box);
+    for (int box = 1; box <= boxCount; ++box)
+        if (rules_.closed(box))
+            board_.drawBoxShut(box);
+    if (rules_.diceOut()) {
+        board_.drawDiceOnBoard(rules_.twoDice(), rules_.die(1), rules_.die(2));
+    } else {
+        rules_.newCupFaces(services().random);
+        drawDiceInCup();
+    }
+    screen().present();
+    PreferencesRecord& p = preferences();
+    if (p.shutTheBoxWelcome) {
+        p.shutTheBoxWelcome = 0;
+        messageBox("Welcome to Shut The Box", welcomeText);
+    }
+}
+
+void ShutTheBoxGame::rollOrEndTurn() {
+    playCup();
+}
+
+void ShutTheBoxGame::playCup() {
+    const bool afterGame = rules_.gameOver();
+    const CupResult result = rules_.rollOrEndTurn(services().random);
+    switch (result.outcome) {
+    case CupOutcome::MustPlay:
+        return;
+    case CupOutcome::Rolled:
+        board_.throwDice(rules_.twoDice(), rules_.die(1), rules_.die(2), animationDelay(), sounds_);
+        reportDice();
+        return;
+    default:
+        break;
+    }
+    board_.clearCup();
+    if (!afterGame) {
+        board_.drawArrow(rules_.toMove());
+        board_.eraseArrow(other(rules_.toMove()));
+        reportTurn();
+    }
+    board_.returnDiceToCup(true, rules_.die(1), rules_.die(2));
+    board_.reopenAllBoxes(animationDelay() + 5, sounds_);
+    reportBoxes();
+    if (result.outcome == CupOutcome::NewGameStarted)
+        drawNames();
+    if (result.outcome != CupOutcome::TurnPassed)
+        drawBothScoreLines();
+    if (result.outcome == CupOutcome::GameEnded)
+        announceWinner(result.game);
+    if (result.outcome == CupOutcome::TurnPassed && versusComputer())
+        computerTurn();
+}
+
+void ShutTheBoxGame::clickBox(int box) {
+    const BoxOutcome outcome = rules_.clickBox(box);
+    if (outcome == BoxOutcome::Refused)
+        return;
+    const int d = animationDelay();
+    sounds_.play("closing2.wav");
+    if (outcome == BoxOutcome::Reopened)
+        board_.openBox(box, d + 5);
+    else
+        board_.shutBox(box, d);
+    reportBoxes();
+    if (outcome == BoxOutcome::ThrowComplete) {
+        const GremlinChance gremlin =
+            gremlinChance(rules_, preferences().gremlinOn != 0, services().random);
+        if (gremlin.strikes)
+            gremlinAct(gremlin.box);
+        const bool twoDice = rules_.twoDice();
+        rules_.completeThrow(services().random);
+        board_.returnDiceToCup(twoDice, rules_.die(1), rules_.die(2));
+        reportBoxes();
+    }
+    drawScoreLine(rules_.toMove());
+    sounds_.stop();
+}
+
+void ShutTheBoxGame::gremlinAct(int box) {
+    constexpr int step = 100;
+    board_.drawGremlin(5);
+    delay(step);
+    // The eyes roll left, across to the right, and back to the chosen box.
+    std::vector<int> looks{5, 4, 3, 2, 1};
+    for (int k = 2; k <= 9; ++k)
+        looks.push_back(k);
+    for (int k = 9; k >= box; --k)
+        looks.push_back(k);
+    for (int eyes : looks) {
+        board_.drawGremlinEyes(eyes);
+        delay(step);
+    }
+    sounds_.play("laugh.wav", PlayMode::Sync);
+    sounds_.play("creak.wav");
+    const FlipResult flip = rules_.gremlinFlip(box);
+    transcript().write({"gremlin", std::to_string(box)});
+    const int d = animationDelay();
+    if (flip.shut) {
+        board_.shutBox(box, 3 * d);
+    } else {
+        board_.openBox(box, 3 * (d + 5));
+        drawScoreLine(rules_.toMove());
+    }
+    reportBoxes();
+    drawScoreLine(rules_.toMove());
+    sounds_.stop();
+    board_.eraseGremlin();
+}
+
+void ShutTheBoxGame::announceWinner(const GameResult& result) {
+    board_.clearScorePanel();
+    const PreferencesRecord& p = preferences();
+    std::string text = "TIE";
+    if (!result.tie)
+        text = result.winner == Seat::One ? p.player1() : playerTwoName();
+    transcript().write({"banner", text, std::to_string(result.margin)});
+    if (winnerEntersTopScores(result, versusComputer()))
+        EnterTopScore(preferences().shutTheBoxTopScores, text, result.margin);
+
+    // Eight rising notes, the last with the last letter.
+    const int length = static_cast<int>(text.size());
+    const auto note = [&](int n) {
+        if (n >= 1 && n <= 8)
+            sounds_.play("note" + std::to_string(n) + ".wav");
+    };
+    if (GameSounds::on())
+        for (int n = 1; n <= 8 - length; ++n) {
+            note(n);
+            delay(100);
+        }
+    int x = board_.glyphTextLeft(text);
+    for (int k = 0; k < length; ++k) {
+        if (GameSounds::on())
+            note(9 - length + k);
+        delay(100);
+        x += board_.drawGlyph(text[k], x, 250);
+        screen().present();
+    }
+
+    const std::string margin = std::to_string(result.margin);
+    for (int showing = 1; showing <= 4; ++showing) {
+        int left = board_.glyphTextLeft(margin);
+        for (char digit : margin) {
+            left += board_.drawGlyph(digit, left, 276);
+            screen().present();
+            delay(200);
+        }
+        if (showing < 4)
+            board_.restoreMarginStrip();
+        delay(200);
+    }
+    showTopScores();
+}
+
+void ShutTheBoxGame::useOneDie() {
+    if (!rules_.useOneDie())
+        return;
+    board_.clearCup();
+    drawDiceInCup();
+}
+
+void ShutTheBoxGame::newGame() {
+    rules_.newGame(services().random);
+    board_.clearCup();
+    board_.drawArrow(Seat::One);
+    board_.eraseArrow(Seat::Two);
+    reportTurn();
+    board_.returnDiceToCup(true, rules_.die(1), rules_.die(2));
+    board_.reopenAllBoxes(animationDelay() + 5, sounds_);
+    reportBoxes();
+    drawNames();
+    drawBothScoreLines();
+}
+
+void ShutTheBoxGame::toggleGremlin() {
+    PreferencesRecord& p = preferences();
+    p.gremlinOn = !p.gremlinOn;
+    showGremlinButton();
+    shell_.refreshMenuMarks();
+    newGame();
+}
+
+void ShutTheBoxGame::showTopScores() const {
+    ShowShutTheBoxTopScores(preferences());
+}
+
+void ShutTheBoxGame::computerTurn() {
+    setCursor(CursorShape::Wait);
+    const int pause = 8 * animationDelay();
+    playCup();
+    delay(pause);
+    while (!rules_.noMoveLeft(services().random)) {
+        const std::vector<int> boxes = computerBoxes(rules_);
+        // A throw with a move left always has a set of boxes; without one the
+        // turn could never end.
+        if (boxes.empty())
+            break;
+        for (int box : boxes)
+            clickBox(box);
+        delay(pause);
+        if (computerWantsOneDie(rules_))
+            useOneDie();
+        if (computerRollsAgain(rules_))
+            playCup();
+        delay(pause);
+    }
+    playCup();
+    setCursor(CursorShape::Arrow);
+}
+
+} // namespace tumbledown::shutthebox

@@ -341,6 +341,11 @@ void TenThouGame::newFirstPlayer() {
     reportTurn();
     panel_.show({displayName(first, true) + " IS FIRST THIS TIME.", "", continueLine});
     prompt_ = OptionPrompt::None;
+    // The game that follows starts afresh with the chosen player: a finished
+    // game's end or a disaster still waiting for its dismissal is dropped, or
+    // the dismissal would start yet another game with the other player.
+    gameOverPending_ = false;
+    disasterPending_ = false;
     for (int die = 1; die <= 6; ++die)
         if (wasShown[die])
             board_.eraseDie(die);

@@ -72,15 +72,15 @@ TEST(MainScreen, KeysDoNothingHere) {
 TEST(MainScreen, ClicksDuringALongHandlerAreDroppedKeysAndCommandsWait) {
     Scenario s = withPlayers();
     // The About box stays up for a second; meanwhile a click, a command and a key arrive.
-    ASSERT_EQ(s.run("click 484 296\nanswer OK 1000\n@300 click 184 136\n@400 menu 101\n"
+    ASSERT_EQ(s.run("click 484 296\nanswer OK 1000\n@300 click 184 136\n@400 menu 103\n"
                     "@500 key +\n"),
               0);
     EXPECT_TRUE(s.hasInOrder({
         "box\tAbout\tTumbledown 1.0 - three dice games for one or two players\tOK\tOK",
         "dropped\tpress\t184\t136",
         "dropped\trelease\t184\t136",
-        "screen\t10000",
+        "screen\tshutthebox",
     }));
     EXPECT_EQ(s.lines().back().time, 1000u);
-    EXPECT_EQ(s.record().tenThouDelay, 90); // the key reached the 10,000 screen afterwards
+    EXPECT_EQ(s.record().shutTheBoxDelay, 120); // the key reached the game's screen afterwards
 }

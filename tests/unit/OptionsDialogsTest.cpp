@@ -27,8 +27,9 @@ QApplication& app() {
     static int argc = 1;
     static char name[] = "unit_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    // Never destroyed: Qt's own statics may already be gone at exit.
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 class OptionsDialogs : public ::testing::Test {

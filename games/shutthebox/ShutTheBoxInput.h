@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/InputRouting.h"
+
+namespace tumbledown {
+
+class GameShell;
+
+namespace shutthebox {
+
+class ShutTheBoxGame;
+
+// What clicks and keys mean on the Shut The Box board.
+class ShutTheBoxInput : public BoardInput {
+public:
+    ShutTheBoxInput(ShutTheBoxGame& game, GameShell& shell);
+
+    void leftDown(int x, int y) override;
+    void leftUp(int x, int y) override;
+    void rightDown(int x, int y) override;
+    void character(char c) override;
+    bool flushesAfterRelease() const override { return true; }
+
+private:
+    // The box under the point, or 0.
+    static int boxAt(int x, int y);
+
+    ShutTheBoxGame& game_;
+    GameShell& shell_;
+};
+
+} // namespace shutthebox
+} // namespace tumbledown

@@ -1,0 +1,187 @@
+// 10,000 measured: the time of a full board repaint, the computer's decisions
+// per second (rules only), and the CPU a computer turn uses with the real clock.
+#include "core/Preferences.h"
+#include "core/ProgramState.h"
+#include "games/board/GameShell.h"
+#include "games/tenthousand/TenThouComputer.h"
+#include "games/tenthousand/TenThouGame.h"
+#include "platform/Clock.h"
+#include "platform/Host.h"
+#include "platform/RealClock.h"
+#include "platform/Screen.h"
+#include "platform/System.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace tumbledown;
+using namespace tumbledown::tenthousand;
+
+namespace {
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+class QuietShell : public GameShell {
+public:
+    void leaveGame() override {}
+    void captureMouse() override {}
+    void toggleMusic() override {}
+    void selectMusic() override {}
+    void refreshMenuMarks() override {}
+    bool runOptionsDialog() override { return false; }
+};
+
+class QuietHost : public Host {
+public:
+    MessageAnswer messageBox(const std::string&, const std::string&, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    bool runDialog(ModalDialog&) override { return false; }
+    std::optional<std::string> chooseFile(const std::string&) override { return std::nullopt; }
+    void setCursor(CursorShape) override {}
+    void openDocument(const std::string&) override {}
+};
+
+// Shows the screen image, as the program's client area does.
+class View : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawImage(0, 0, tumbledown::screen().image());
+    }
+};
+
+void measureRepaint(TenThouGame& game) {
+    constexpr int runs = 200;
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        game.paint();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("full 10,000 repaint (1280x800 client, %d runs): median %.3f ms, worst %.3f ms\n",
+                runs, times[runs / 2], times.back());
+}
+
+void measureDecisions() {
+    RandomSource random;
+    random.seed(12345);
+    long decisions = 0;
+    QElapsedTimer timer;
+    timer.start();
+    const std::array<Level, 3> levels{Level::Apprentice, Level::Mage, Level::Wizard};
+    int turns = 0;
+    while (timer.elapsed() < 2000) {
+        TenThouRules rules;
+        rules.chooseFirstPlayer(random);
+        rules.setCurrentForTest(Seat::Two, Seat::One);
+        const Level level = levels[turns++ % 3];
+        for (;;) {
+            rules.roll(random);
+            if (rules.disasterRolled())
+                break;
+            RollMemory memory;
+            memory.bust = !rules.anyScoring();
+            while (!memory.bust) {
+                const Pane pane = nextPaneToTake(rules, level, memory);
+                ++decisions;
+                if (pane == Pane::None)
+                    break;
+                rules.score(pane);
+                ++memory.taken;
+                if (pane == Pane::Straight || pane == Pane::ThreePairs) {
+                    memory.tookStraightOrPairs = true;
+                    break;
+                }
+            }
+            const int before = rules.diceInPlay();
+            for (int i = fivesToBankBeforeDeciding(rules, level); i > 0; --i)
+                rules.score(Pane::SingleFive);
+            ++decisions;
+            if (!keepRolling(rules, level, memory, before, random))
+                break;
+        }
+    }
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    std::printf("computer decisions (rules only, one core): %.1f million per second over %d "
+                "turns\n",
+                double(decisions) / seconds / 1e6, turns);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    QuietHost host;
+    QuietShell shell;
+    VirtualClock virtualClock(0);
+    services().host = &host;
+    services().clock = &virtualClock;
+
+    PreferencesRecord& p = preferences();
+    SetDefaults(p, [](PreferencesRecord&) {});
+    p.tenThouWelcome = 0;
+    p.tenThouApprentice = 0;
+    p.tenThouWizard = 1;
+    p.soundOn = 0;
+
+    View view;
+    view.resize(1280, 800);
+    view.show();
+    screen().resize(1280, 800);
+    screen().setPresenter([&view] { view.update(); });
+    boardOrigin = centredOrigin(1280, 800);
+    clientSize = {1280, 800};
+
+    // The third of three draws decides who starts: 10 % 20 + 1 = 11 is player two.
+    services().random.queueValues({0, 0, 10});
+    TenThouGame game(shell);
+    game.paint();
+    measureRepaint(game);
+    measureDecisions();
+
+    // The Wizard opens the game: dismissing the prompt starts its turn, which
+    // waits on the real clock at the default animation speed.
+    RealClock clock;
+    services().clock = &clock;
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    int turns = 0;
+    while (wall.elapsed() < 20000) {
+        if (game.messageShowing()) {
+            game.dismiss(DismissBy::Key); // the start prompt, a notice or a game end
+            continue;
+        }
+        // Player one throws, takes what the dice offer and banks: the Wizard again.
+        game.roll();
+        for (Pane pane : scoringPanes)
+            while (!game.messageShowing() && game.rules().test(pane))
+                game.clickPane(pane);
+        if (!game.messageShowing())
+            game.pass();
+        ++turns;
+    }
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double seconds = double(wall.nsecsElapsed()) / 1e9;
+    std::printf("computer turns with the real clock (delay %d ms): %d rounds in %.1f s, CPU %.2f%% "
+                "of one core\n",
+                p.tenThouDelay, turns, seconds, cpu * 100 / seconds);
+    return 0;
+}
