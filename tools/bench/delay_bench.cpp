@@ -1,22 +1,12 @@
 // How long delay(800) really takes with the real clock, and what CPU it uses.
+#include "CpuTime.h"
 #include "platform/RealClock.h"
 #include "platform/System.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include <sys/resource.h>
-
 #include <cstdio>
-
-namespace {
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,8 +1,12 @@
-// 10,000 measured: the time of a full board repaint, the computer's decisions
-// per second (rules only), and the CPU a computer turn uses with the real clock.
+// The games measured: the time of a full 10,000 repaint, the 10,000 computer's
+// decisions per second (rules only), and the CPU the games use while the
+// computer plays on the real clock.
+#include "CpuTime.h"
 #include "core/Preferences.h"
 #include "core/ProgramState.h"
 #include "games/board/GameShell.h"
+#include "games/shutthebox/ShutTheBoxComputer.h"
+#include "games/shutthebox/ShutTheBoxGame.h"
 #include "games/tenthousand/TenThouComputer.h"
 #include "games/tenthousand/TenThouGame.h"
 #include "platform/Clock.h"
@@ -16,8 +20,6 @@
 #include <QPainter>
 #include <QWidget>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -26,13 +28,6 @@ using namespace tumbledown;
 using namespace tumbledown::tenthousand;
 
 namespace {
-
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 class QuietShell : public GameShell {
 public:
@@ -63,6 +58,13 @@ protected:
         painter.drawImage(0, 0, tumbledown::screen().image());
     }
 };
+
+void report(const char* game, int delay, int steps, double cpu, const QElapsedTimer& wall) {
+    const double seconds = double(wall.nsecsElapsed()) / 1e9;
+    std::printf("%s with the computer on the real clock (delay %d ms): %d steps in %.1f s, CPU "
+                "%.2f%% of one core\n",
+                game, delay, steps, seconds, cpu * 100 / seconds);
+}
 
 void measureRepaint(TenThouGame& game) {
     constexpr int runs = 200;
@@ -123,6 +125,48 @@ void measureDecisions() {
                 double(decisions) / seconds / 1e6, turns);
 }
 
+// The Wizard opens the game: dismissing the prompt starts its turn, which
+// waits on the real clock at the default animation speed.
+void measureTenThouTurns(TenThouGame& game) {
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    int rounds = 0;
+    while (wall.elapsed() < 20000) {
+        if (game.messageShowing()) {
+            game.dismiss(DismissBy::Key); // the start prompt, a notice or a game end
+            continue;
+        }
+        // Player one throws, takes what the dice offer and banks: the Wizard again.
+        game.roll();
+        for (Pane pane : scoringPanes)
+            while (!game.messageShowing() && game.rules().test(pane))
+                game.clickPane(pane);
+        if (!game.messageShowing())
+            game.pass();
+        ++rounds;
+    }
+    report("10,000", preferences().tenThouDelay, rounds, cpuSeconds() - cpuBefore, wall);
+}
+
+// Player one plays as the computer would; ending each turn starts the
+// computer's, all on the real clock.
+void measureShutTheBoxTurns(GameShell& shell) {
+    ShutTheBoxGame game(shell);
+    game.paint();
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    int throws = 0;
+    while (wall.elapsed() < 20000) {
+        game.rollOrEndTurn();
+        for (int box : shutthebox::computerBoxes(game.rules()))
+            game.clickBox(box);
+        ++throws;
+    }
+    report("Shut The Box", preferences().shutTheBoxDelay, throws, cpuSeconds() - cpuBefore, wall);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -140,6 +184,8 @@ int main(int argc, char** argv) {
     p.tenThouApprentice = 0;
     p.tenThouWizard = 1;
     p.soundOn = 0;
+    p.shutTheBoxWelcome = 0;
+    p.shutTheBoxVsComputer = 1;
 
     View view;
     view.resize(1280, 800);
@@ -156,32 +202,9 @@ int main(int argc, char** argv) {
     measureRepaint(game);
     measureDecisions();
 
-    // The Wizard opens the game: dismissing the prompt starts its turn, which
-    // waits on the real clock at the default animation speed.
     RealClock clock;
     services().clock = &clock;
-    const double cpuBefore = cpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    int turns = 0;
-    while (wall.elapsed() < 20000) {
-        if (game.messageShowing()) {
-            game.dismiss(DismissBy::Key); // the start prompt, a notice or a game end
-            continue;
-        }
-        // Player one throws, takes what the dice offer and banks: the Wizard again.
-        game.roll();
-        for (Pane pane : scoringPanes)
-            while (!game.messageShowing() && game.rules().test(pane))
-                game.clickPane(pane);
-        if (!game.messageShowing())
-            game.pass();
-        ++turns;
-    }
-    const double cpu = cpuSeconds() - cpuBefore;
-    const double seconds = double(wall.nsecsElapsed()) / 1e9;
-    std::printf("computer turns with the real clock (delay %d ms): %d rounds in %.1f s, CPU %.2f%% "
-                "of one core\n",
-                p.tenThouDelay, turns, seconds, cpu * 100 / seconds);
+    measureTenThouTurns(game);
+    measureShutTheBoxTurns(shell);
     return 0;
 }
