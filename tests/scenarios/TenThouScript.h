@@ -1,0 +1,328 @@
+#pragma once
+
+// Building replay scripts for the 10,000 board and reading what it wrote.
+
+#include "Scenario.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace tumbledown::test::tenthou {
+
+// The board's top-left corner in the default 800 x 600 client area.
+inline constexpr int originX = 84;
+inline constexpr int originY = 86;
+
+// Pane codes.
+inline constexpr int straight = 15, threePairs = 16, threeOnes = 17, threeSixes = 18,
+                     threeFives = 19, threeFours = 20, threeThrees = 21, threeTwos = 22,
+                     singleOne = 23, singleFive = 24, rollPane = 26, passPane = 27;
+
+struct BoardPoint {
+    int x, y;
+};
+
+// A point inside each pane: the middle of its picture.
+inline BoardPoint paneCentre(int code) {
+    switch (code) {
+    case straight:
+        return {194, 57};
+    case threePairs:
+        return {294, 56};
+    case threeOnes:
+        return {386, 54};
+    case threeSixes:
+        return {462, 60};
+    case threeFives:
+        return {192, 108};
+    case threeFours:
+        return {276, 103};
+    case threeThrees:
+        return {365, 99};
+    case threeTwos:
+        return {447, 101};
+    case singleOne:
+        return {182, 156};
+    case singleFive:
+        return {250, 155};
+    case rollPane:
+        return {348, 151};
+    case passPane:
+        return {449, 153};
+    default:
+        return {0, 0};
+    }
+}
+
+// Spots of the board outside the panes.
+inline constexpr BoardPoint playWord{222, 136}, resetWord{323, 136}, quitWord{422, 137},
+    backButton{20, 165}, speedUpButton{17, 200}, slowDownButton{17, 231}, soundButton{19, 344},
+    playerOneName{347, 337}, panelMiddle{322, 110};
+
+inline std::string at(BoardPoint p) {
+    return std::to_string(originX + p.x) + " " + std::to_string(originY + p.y);
+}
+
+// A script, command by command. Draws (rand) are queued with the event before
+// them, so they are in place before that event's handler runs.
+class Script {
+public:
+    Script& raw(const std::string& line) {
+        text_ += line + "\n";
+        return *this;
+    }
+    Script& draws(std::initializer_list<int> values) {
+        std::string line = "rand";
+        for (int v : values)
+            line += " " + std::to_string(v);
+        return raw(line);
+    }
+    // The next draws show these faces, one digit per die ("111156").
+    Script& faces(const std::string& digits) {
+        std::string line = "rand";
+        for (char c : digits)
+            line += " " + std::to_string(c - '1');
+        return raw(line);
+    }
+    // Enters 10,000; the third of the three draws chooses who starts
+    // (r % 20 + 1 up to 10: player one).
+    Script& enter(int third = 0) { return raw("menu 101").draws({0, 0, third}); }
+    Script& click(BoardPoint p) { return raw("click " + at(p)); }
+    Script& rclick(BoardPoint p) { return raw("rclick " + at(p)); }
+    Script& key(const std::string& k) { return raw("key " + k); }
+    Script& play() { return click(playWord); }
+    // The space key throws; the digits are the faces of the dice in play.
+    Script& roll(const std::string& digits = "") {
+        key("space");
+        return digits.empty() ? *this : faces(digits);
+    }
+    Script& clickRoll(const std::string& digits = "") {
+        click(paneCentre(rollPane));
+        return digits.empty() ? *this : faces(digits);
+    }
+    Script& take(int pane) { return click(paneCentre(pane)); }
+    Script& undo(int pane) { return rclick(paneCentre(pane)); }
+    Script& pass() { return key("p"); }
+    // A person's turn worth exactly 10,000: three straights and three 1's.
+    Script& tenThousand() {
+        for (int i = 0; i < 3; ++i)
+            roll("123456").take(straight);
+        return roll("111234").take(threeOnes).pass();
+    }
+    // A person's turn worth 1000.
+    Script& thousand() { return roll("111234").take(threeOnes).pass(); }
+
+    const std::string& str() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// The faces a computer needs for a turn worth exactly 10,000 at any level: three
+// straights (each forces another throw), then three 1's with 2, 3, 4 left.
+inline const std::string computerTenThousand = "123456123456123456111234";
+
+// -- expected transcript lines (stepDelay 10 unless said otherwise)
+
+inline std::string scores(int t1, int k1, int t2, int k2) {
+    return "scores\t10000\t" + std::to_string(t1) + "\t" + std::to_string(k1) + "\t" +
+           std::to_string(t2) + "\t" + std::to_string(k2);
+}
+inline std::string dice(const std::string& values) {
+    return "dice\t10000\t" + values;
+}
+inline std::string turn(int player) {
+    return "turn\t10000\t" + std::to_string(player);
+}
+inline std::string panel(std::initializer_list<std::string> lines) {
+    std::string joined;
+    bool first = true;
+    for (const std::string& l : lines) {
+        joined += (first ? "" : "|") + l;
+        first = false;
+    }
+    return "panel\t10000\t" + joined;
+}
+inline const std::string panelHide = "panel-hide\t10000";
+inline const std::string optionsLine = "\"PLAY\"   \"RESET PLAYERS\"   \"QUIT\"";
+inline const std::string continueLine = "PRESS A KEY OR CLICK MOUSE TO CONTINUE";
+inline std::string startPrompt(const std::string& first) {
+    return panel({first + " IS FIRST THIS TIME.", "", "", "CLICK AN OPTION ON THE NEXT LINE", "",
+                  optionsLine});
+}
+inline const std::string mustRollAgain =
+    panel({"AFTER SCORING A STRAIGHT OR THREE", "PAIRS, YOU MUST ROLL AGAIN .", "", continueLine});
+inline std::string disasterNotice(const std::string& who) {
+    return panel(
+        {"DISASTER!", who + " LOST ALL POINTS", "DUE TO ROLLING FOUR 2's", "", continueLine});
+}
+inline std::string tieNotice(const std::string& next) {
+    return panel({"IT'S A TIE!", "", "", next + " IS FIRST NEXT GAME.", "", continueLine});
+}
+inline std::string winPrompt(const std::string& winner, int points, const std::string& next) {
+    return panel({winner + " WINS WITH " + std::to_string(points) + " POINTS!",
+                  next + " IS FIRST NEXT GAME.", "", "CLICK AN OPTION ON THE NEXT LINE", "",
+                  optionsLine});
+}
+inline std::string topScoresBox(const std::string& entries) {
+    return "box\tTop Scores\tTop Scores for 10,000\\n_____________________\\n\\n\\n" + entries +
+           "\tOK\tOK";
+}
+inline std::string delay(int ms) {
+    return "delay\t" + std::to_string(ms);
+}
+
+using Lines = std::vector<std::string>;
+
+inline Lines operator+(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+inline Lines repeat(const std::string& line, int times) {
+    return Lines(static_cast<std::size_t>(times), line);
+}
+inline const std::string shh = "sound\tplay\tshh.wav\tasync";
+inline const std::string soundStop = "sound\tstop";
+// Dice rising: four frames, one step each, under the rolling sound.
+inline Lines rise(int step = 10) {
+    return Lines{shh} + repeat(delay(step), 4) + Lines{soundStop};
+}
+// Dice sinking: three frames.
+inline Lines sink(int step = 10) {
+    return Lines{shh} + repeat(delay(step), 3) + Lines{soundStop};
+}
+// The turn marker blinking twice, after both players' scores are drawn.
+inline Lines blink(int t1, int k1, int t2, int k2, int step = 10) {
+    return Lines{scores(t1, k1, t2, k2), scores(t1, k1, t2, k2)} + repeat(delay(2 * step), 4);
+}
+inline Lines fanfare() {
+    Lines notes;
+    for (int n = 1; n <= 8; ++n)
+        notes = notes + Lines{"sound\tplay\tnote" + std::to_string(n) + ".wav\tasync", delay(100)};
+    return notes;
+}
+
+// -- reading the transcript
+
+inline bool isDrawing(const Line& line) {
+    if (line.fields.empty())
+        return false;
+    const std::string& kind = line.fields[0];
+    return kind == "blit" || kind == "and" || kind == "or" || kind == "text" || kind == "tile";
+}
+
+// What the program did, drawing left out: the lines' texts without their times.
+// A seed line keeps only its kind; its value depends on the time it was taken.
+inline Lines events(const Scenario& s) {
+    Lines out;
+    for (const Line& line : s.lines())
+        if (!isDrawing(line))
+            out.push_back(line.fields[0] == "seed" ? "seed" : line.text());
+    return out;
+}
+
+// Every seed is the start epoch plus the virtual seconds gone by.
+inline ::testing::AssertionResult seedsFollowTheClock(const Scenario& s) {
+    for (const Line& line : s.lines())
+        if (!line.fields.empty() && line.fields[0] == "seed" &&
+            line.fields.at(1) != std::to_string(1000000000u + line.time / 1000))
+            return ::testing::AssertionFailure()
+                   << "seed " << line.fields[1] << " at " << line.time << " ms";
+    return ::testing::AssertionSuccess();
+}
+
+// The events from the first line equal to `from` onwards (from its `nth` occurrence).
+inline Lines eventsFrom(const Scenario& s, const std::string& from, int nth = 1) {
+    const Lines all = events(s);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i] == from && --nth == 0)
+            return Lines(all.begin() + static_cast<std::ptrdiff_t>(i), all.end());
+    return {};
+}
+
+// True when the lines appear one right after the other among the events.
+inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
+    const Lines all = events(s);
+    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
+        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
+            return ::testing::AssertionSuccess();
+    std::string expected;
+    for (const std::string& l : run)
+        expected += "  " + l + "\n";
+    return ::testing::AssertionFailure() << "missing as one run:\n"
+                                         << expected << "transcript:\n"
+                                         << s.dump();
+}
+
+// The events together with the drawing lines that start with one of the prefixes
+// ("blit\tBITMAP_115", ...): the pictures of interest in their place among them.
+inline Lines eventsAndDrawing(const Scenario& s, const std::vector<std::string>& prefixes) {
+    Lines out;
+    for (const Line& line : s.lines()) {
+        const std::string text = line.text();
+        const bool wanted =
+            !isDrawing(line) || std::any_of(prefixes.begin(), prefixes.end(),
+                                            [&](const auto& p) { return text.rfind(p, 0) == 0; });
+        if (wanted)
+            out.push_back(line.fields[0] == "seed" ? "seed" : text);
+    }
+    return out;
+}
+
+inline ::testing::AssertionResult containsRun(const Lines& all, const Lines& run) {
+    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
+        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
+            return ::testing::AssertionSuccess();
+    std::string expected, seen;
+    for (const std::string& l : run)
+        expected += "  " + l + "\n";
+    for (const std::string& l : all)
+        seen += "  " + l + "\n";
+    return ::testing::AssertionFailure() << "missing as one run:\n"
+                                         << expected << "among:\n"
+                                         << seen;
+}
+
+// A pane's picture, normal or touched, where the board has it (client coordinates).
+inline std::string panePicture(int code, bool touched) {
+    struct Place {
+        int x, y, w, h;
+    };
+    static const Place places[] = {{154, 44, 81, 26},  {258, 47, 72, 19},  {374, 46, 24, 16},
+                                   {444, 52, 37, 16},  {177, 100, 31, 17}, {256, 95, 40, 16},
+                                   {351, 91, 28, 17},  {431, 93, 33, 16},  {179, 149, 7, 15},
+                                   {245, 147, 11, 17}, {327, 140, 42, 22}, {424, 144, 50, 19}};
+    const int i = code <= singleFive ? code - straight : code - 16;
+    const Place p = places[i];
+    return "blit\tBITMAP_" + std::to_string((touched ? 116 : 128) + i) + "\t" +
+           std::to_string(originX + p.x) + "\t" + std::to_string(originY + p.y) + "\t" +
+           std::to_string(p.w) + "\t" + std::to_string(p.h);
+}
+
+// The events of one kind ("scores", "dice", "turn", ...), in order.
+inline Lines eventsOf(const Scenario& s, const std::string& kind) {
+    Lines out;
+    for (const Line& line : s.lines())
+        if (!line.fields.empty() && line.fields[0] == kind)
+            out.push_back(line.text());
+    return out;
+}
+
+// A record with both players named, 10,000 against a person (level 0) or a
+// computer level (1 Apprentice, 2 Mage, 3 Wizard), fast animation, no music,
+// the welcome already seen.
+inline PreferencesRecord tenThouRecord(int level = 0, int stepDelay = 10) {
+    PreferencesRecord r = namedRecord("ANN", "BEN");
+    r.tenThouWelcome = 0;
+    r.musicOn = 0;
+    r.soundOn = 1;
+    r.tenThouDelay = stepDelay;
+    r.tenThouApprentice = level == 1;
+    r.tenThouMage = level == 2;
+    r.tenThouWizard = level == 3;
+    return r;
+}
+
+} // namespace tumbledown::test::tenthou

@@ -1,0 +1,1123 @@
+#include <gtest/gtest.h>
+
+#include "Scenario.h"
+#include "TenThouScript.h"
+
+#include <algorithm>
+
+using namespace tumbledown;
+using namespace tumbledown::test::tenthou;
+using tumbledown::test::Scenario;
+
+namespace {
+
+Scenario withRecord(const PreferencesRecord& record) {
+    Scenario s;
+    s.writeRecord(record);
+    return s;
+}
+
+// The window's close path after the script.
+Lines closing(const Scenario& s) {
+    return {"save\t" + s.prfPath() + "\tok", soundStop};
+}
+
+// The prefixes of the pane pictures, normal and touched.
+std::vector<std::string> panePictures() {
+    std::vector<std::string> names;
+    for (int n = 116; n <= 139; ++n)
+        names.push_back("blit\tBITMAP_" + std::to_string(n) + "\t");
+    return names;
+}
+
+int count(const Lines& lines, const std::string& text) {
+    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
+}
+
+} // namespace
+
+// -- entering the game
+
+TEST(TenThouEntry, FirstEntryShowsTheStartPromptThenTheWelcomeOnce) {
+    PreferencesRecord r = tenThouRecord();
+    r.tenThouWelcome = 1;
+    Scenario s = withRecord(r);
+    // 9 % 20 + 1 = 10: player one; 10 % 20 + 1 = 11: player two.
+    ASSERT_EQ(s.run(Script().enter(9).click(quitWord).enter(10).str()), 0);
+    const std::string welcome = "box\tWelcome to 10,000!\t"
+                                "  o   Obtain 10,000 coins\\n"
+                                "  o   Touch a window pane\\n"
+                                "  o   Right-click to undo a score\\n"
+                                "  o   Re-roll extra dice, if you wish!\\n"
+                                "  o   Beware of disaster and seek extra coins\\n"
+                                "  o   Graduate to mage and wizard levels\\n\\n"
+                                "  o   Touch \"?\" to seek further aid\tOK\tOK";
+    EXPECT_TRUE(s.hasInOrder({"seed\t1000000000", "screen\t10000", turn(1), startPrompt("ANN"),
+                              welcome, "screen\tmain", "seed\t1000000000", "screen\t10000", turn(2),
+                              startPrompt("BEN")}));
+    EXPECT_EQ(count(events(s), welcome), 1);
+    // Nothing moves before a choice is made.
+    EXPECT_TRUE(eventsOf(s, "dice").empty());
+    EXPECT_EQ(s.record().tenThouWelcome, 0);
+}
+
+TEST(TenThouEntry, StartPromptListensOnlyToItsOptionsAndKeys) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .clickRoll("123456")  // a pane under the prompt: nothing
+                        .click(speedUpButton) // a button: nothing
+                        .click(playerOneName) // a name: nothing
+                        .click(panelMiddle)   // the panel, off the words: nothing
+                        .key("p")             // any key leaves the prompt
+                        .roll()               // and the turn begins
+                        .str()),
+              0);
+    EXPECT_TRUE(
+        hasRun(s, Lines{startPrompt("ANN"), panelHide} + rise() + Lines{dice("1,2,3,4,5,6")}));
+    EXPECT_EQ(s.record().tenThouDelay, 10);
+}
+
+TEST(TenThouEntry, RightClickOnTheStartPromptLetsTheComputerOpen) {
+    Scenario s = withRecord(tenThouRecord(2));
+    ASSERT_EQ(s.run(Script().enter(10).rclick(paneCentre(rollPane)).faces("111234").str()), 0);
+    EXPECT_TRUE(hasRun(s, Lines{startPrompt("MAGE"), panelHide, "cursor\twait"} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1)); // the Mage banked its 1000
+    EXPECT_TRUE(s.has(scores(0, 0, 0, 1000)));
+}
+
+// -- a person's turn
+
+TEST(TenThouTurn, RollScoreUndoAndBank) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .pass()           // nothing rolled yet: refused
+                        .roll("111156")   // 1 1 1 1 5 6
+                        .roll()           // nothing scored since: refused
+                        .take(threeOnes)  // dice 1-3
+                        .take(threePairs) // not offered now
+                        .take(singleOne)  // die 4
+                        .take(singleFive) // die 5
+                        .undo(singleOne)  // die 4 back
+                        .undo(threeOnes)  // dice 3, 2, 1 back
+                        .undo(threeOnes)  // no longer in the roll record
+                        .undo(rollPane)   // not a scoring pane
+                        .take(threeOnes)
+                        .roll("51") // dice 4 and 6 again
+                        .pass()     // a 1 and a 5 are open: refused
+                        .take(singleOne)
+                        .take(singleFive)
+                        .pass()
+                        .str()),
+              0);
+    const Lines expected =
+        Lines{panelHide} + blink(0, 0, 0, 0) +  // PLAY
+        rise() + Lines{dice("1,1,1,1,5,6")} +   // the first throw
+        sink() + Lines{scores(1000, 0, 0, 0)} + // three 1's
+        sink() + Lines{scores(1100, 0, 0, 0)} + // a 1
+        sink() + Lines{scores(1150, 0, 0, 0)} + // a 5
+        rise() + Lines{scores(1050, 0, 0, 0)} + // the 1 given back
+        rise() + Lines{scores(50, 0, 0, 0)} +   // the three 1's given back
+        sink() + Lines{scores(1050, 0, 0, 0)} + // three 1's again
+        sink() + Lines{delay(20)} + rise() + Lines{dice("0,0,0,5,0,1")} + // two dice thrown
+        sink() + Lines{scores(1150, 0, 0, 0)} + sink() + Lines{scores(1200, 0, 0, 0)} +
+        Lines{turn(2)} + blink(0, 1200, 0, 0) + // banked; all six were used, none sinks
+        closing(s);
+    EXPECT_EQ(eventsFrom(s, panelHide), expected) << s.dump();
+}
+
+TEST(TenThouTurn, LoneDieHasTwoChancesAndEarnsTheBonus) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        // ANN: five dice scored, the lone die missed once, then a 5 with the bonus.
+                        .roll("111112")
+                        .take(threeOnes)
+                        .take(singleOne)
+                        .take(singleOne)
+                        .roll("4") // first chance: no score
+                        .roll("5") // second chance
+                        .take(singleFive)
+                        // All six used: all six thrown again, and again down to a lone die.
+                        .roll("111553")
+                        .take(threeOnes)
+                        .take(singleFive)
+                        .take(singleFive)
+                        .roll("1")
+                        .take(singleOne) // 100 + the second bonus, 1000
+                        .undo(singleOne) // gives back the 100 and that bonus
+                        .take(singleOne) // the bonus sequence starts again at 500
+                        .pass()
+                        // BEN misses the lone die twice: only PASS is left, and it loses the turn.
+                        .roll("111112")
+                        .take(threeOnes)
+                        .take(singleOne)
+                        .take(singleOne)
+                        .roll("4")
+                        .roll("3")
+                        .roll() // no third chance
+                        .pass()
+                        .str()),
+              0);
+    EXPECT_EQ(
+        eventsOf(s, "dice"),
+        (Lines{dice("1,1,1,1,1,2"), dice("0,0,0,0,0,4"), dice("0,0,0,0,0,5"), dice("1,1,1,5,5,3"),
+               dice("0,0,0,0,0,1"), dice("1,1,1,1,1,2"), dice("0,0,0,0,0,4"), dice("0,0,0,0,0,3")}))
+        << s.dump();
+    // The first paint draws both players' scores, then PLAY blinks the marker.
+    const Lines expectedScores = {
+        scores(0, 0, 0, 0),       scores(0, 0, 0, 0),       scores(0, 0, 0, 0),
+        scores(0, 0, 0, 0),       scores(1000, 0, 0, 0),    scores(1100, 0, 0, 0),
+        scores(1200, 0, 0, 0),    scores(1750, 0, 0, 0),    scores(2750, 0, 0, 0),
+        scores(2800, 0, 0, 0),    scores(2850, 0, 0, 0),    scores(3950, 0, 0, 0),
+        scores(2850, 0, 0, 0),    scores(3450, 0, 0, 0),    scores(0, 3450, 0, 0),
+        scores(0, 3450, 0, 0),    scores(0, 3450, 1000, 0), scores(0, 3450, 1100, 0),
+        scores(0, 3450, 1200, 0), scores(0, 3450, 0, 0),    scores(0, 3450, 0, 0)};
+    EXPECT_EQ(eventsOf(s, "scores"), expectedScores) << s.dump();
+    // BEN's pass: the lone die sinks and the turn is over.
+    EXPECT_TRUE(hasRun(s, Lines{dice("0,0,0,0,0,3"), turn(1)} + sink() + blink(0, 3450, 0, 0)));
+}
+
+TEST(TenThouTurn, StraightOrThreePairsMustBeFollowedByAThrow) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("223344")
+                        .take(threePairs)
+                        .pass()
+                        .clickRoll() // a left click takes the notice down, nothing else
+                        .pass()
+                        .undo(singleOne) // so does a right click
+                        .pass()
+                        .key("+") // and any key, without its own meaning
+                        .roll("111234")
+                        .take(threeOnes)
+                        .pass()
+                        // BEN takes a straight back: nothing forces a throw then.
+                        .roll("123456")
+                        .take(straight)
+                        .undo(straight)
+                        .take(singleOne)
+                        .pass()
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{dice("2,2,3,3,4,4")} + sink() +
+                              Lines{scores(1500, 0, 0, 0), mustRollAgain, panelHide, mustRollAgain,
+                                    panelHide, mustRollAgain, panelHide} +
+                              rise() + Lines{dice("1,1,1,2,3,4")}));
+    EXPECT_EQ(count(events(s), mustRollAgain), 3);
+    EXPECT_TRUE(hasRun(s, Lines{dice("1,2,3,4,5,6")} + sink() + Lines{scores(0, 2500, 3000, 0)} +
+                              rise() + Lines{scores(0, 2500, 0, 0)} + sink() +
+                              Lines{scores(0, 2500, 100, 0), turn(1)}));
+    EXPECT_EQ(s.record().tenThouDelay, 10);
+}
+
+TEST(TenThouTurn, BustLosesTheTurnScoreWithoutAWord) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("123466")
+                        .take(singleOne)
+                        .roll("23462") // nothing scores
+                        .roll()        // refused
+                        .take(singleOne)
+                        .pass()
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{scores(100, 0, 0, 0)} + sink() + Lines{delay(20)} + rise() +
+                              Lines{dice("0,2,3,4,6,2"), turn(2)} + sink() + blink(0, 0, 0, 0) +
+                              Lines{"save\t" + s.prfPath() + "\tok"}));
+    for (const std::string& line : eventsOf(s, "panel"))
+        EXPECT_EQ(line, startPrompt("ANN"));
+}
+
+// -- disaster
+
+TEST(TenThouDisaster, FourTwosLoseEverythingAndTheNoticeEndsTheTurn) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .thousand()
+                        // BEN: three 2's on three dice are no disaster.
+                        .roll("115223")
+                        .take(singleOne)
+                        .take(singleOne)
+                        .take(singleFive)
+                        .roll("222")
+                        .take(threeTwos)
+                        .pass()
+                        // ANN: four 2's, although three 2's would score.
+                        .roll("122223")
+                        .take(threeTwos) // the click only takes the notice down
+                        .str()),
+              0);
+    EXPECT_TRUE(
+        hasRun(s, Lines{dice("0,0,0,2,2,2")} + sink() + Lines{scores(0, 1000, 450, 0), turn(1)}));
+    EXPECT_TRUE(
+        hasRun(s, rise() +
+                      Lines{dice("1,2,2,2,2,3"), "sound\tplay\tohno.wav\tsync",
+                            scores(0, 0, 0, 450), disasterNotice("ANN"), panelHide, turn(2)} +
+                      sink() + blink(0, 0, 0, 450) + Lines{"save\t" + s.prfPath() + "\tok"}));
+}
+
+TEST(TenThouDisaster, ComputerDisasterWaitsForThePersonWithTheArrow) {
+    Scenario s = withRecord(tenThouRecord(1));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("111234")
+                        .take(threeOnes)
+                        .pass()
+                        .faces("222211") // the Apprentice's throw
+                        .raw("wait 5000")
+                        .key("x")
+                        // ANN's own disaster: its dismissal ends her turn and the
+                        // Apprentice plays at once.
+                        .roll("222233")
+                        .key("x")
+                        .faces("111234")
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(
+        s, Lines{turn(2)} + sink() + blink(0, 1000, 0, 0) + Lines{"cursor\twait"} + rise() +
+               Lines{dice("2,2,2,2,1,1"), "sound\tplay\tohno.wav\tsync", scores(0, 1000, 0, 0),
+                     disasterNotice("APRENTICE"), "cursor\tarrow", panelHide, turn(1)} +
+               sink() + blink(0, 1000, 0, 0) + rise() + Lines{dice("2,2,2,2,3,3")}));
+    EXPECT_TRUE(hasRun(s, Lines{"sound\tplay\tohno.wav\tsync", scores(0, 0, 0, 0),
+                                disasterNotice("ANN"), panelHide, turn(2)} +
+                              sink() + blink(0, 0, 0, 0) + Lines{"cursor\twait"} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    // The ROLL pane the computer lit stays lit under the notice.
+    EXPECT_TRUE(containsRun(eventsAndDrawing(s, panePictures()),
+                            Lines{panePicture(rollPane, true)} + rise() +
+                                Lines{dice("2,2,2,2,1,1"), "sound\tplay\tohno.wav\tsync",
+                                      scores(0, 1000, 0, 0), disasterNotice("APRENTICE"),
+                                      "cursor\tarrow", panelHide, turn(1)}));
+    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
+}
+
+// -- the computer's pace and choices
+
+TEST(TenThouComputer, ApprenticeTakesEverythingAndStopsAtTwoHundred) {
+    Scenario s = withRecord(tenThouRecord(1));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("111234")
+                        .take(threeOnes)
+                        .pass()
+                        // 1 5 2 3 4 4 gives 150: it throws the four left, 1 1 1 3.
+                        .faces("1523441113")
+                        .str()),
+              0);
+    const Lines look{delay(110)};
+    const Lines expected =
+        Lines{turn(2)} + sink() + blink(0, 1000, 0, 0) + Lines{"cursor\twait"} + rise() +
+        Lines{dice("1,5,2,3,4,4")} + look + sink() + Lines{scores(0, 1000, 100, 0)} + look +
+        sink() + Lines{scores(0, 1000, 150, 0)} + look + // nothing more to take
+        look +                                           // decided: on
+        sink() + Lines{delay(20)} + rise() + Lines{dice("0,0,1,1,1,3")} + look + sink() +
+        Lines{scores(0, 1000, 1150, 0)} + look + look + // decided: stop
+        Lines{"cursor\tarrow", turn(1)} + sink() + blink(0, 1000, 0, 1150) + closing(s);
+    EXPECT_EQ(eventsFrom(s, turn(2), 1), expected) << s.dump();
+}
+
+TEST(TenThouComputer, MageRollsOnWhenBehindThrowsAllSixAgainAndBusts) {
+    Scenario s = withRecord(tenThouRecord(2));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("123456")
+                        .take(straight)
+                        .roll("123466")
+                        .take(singleOne)
+                        .pass()
+                        // 6 6 6 5 2 3: three 6's, the 5 kept; 600 and 3100 behind: on.
+                        // 1 1 1 on three dice: all six used, so all six again; a bust.
+                        .faces("666523"
+                               "111"
+                               "234623")
+                        .str()),
+              0);
+    EXPECT_EQ(eventsOf(s, "dice"),
+              (Lines{dice("1,2,3,4,5,6"), dice("1,2,3,4,6,6"), dice("6,6,6,5,2,3"),
+                     dice("0,0,0,1,1,1"), dice("2,3,4,6,2,3")}))
+        << s.dump();
+    EXPECT_TRUE(hasRun(s, Lines{scores(0, 3100, 600, 0)} + Lines{delay(110), delay(110)} + sink() +
+                              Lines{delay(20)}));
+    EXPECT_TRUE(hasRun(s, Lines{dice("2,3,4,6,2,3"), delay(110), "cursor\tarrow", turn(1)} +
+                              sink() + blink(0, 3100, 0, 0)));
+}
+
+TEST(TenThouComputer, MageDecidesByTheThirdOfThreeDraws) {
+    Scenario s = withRecord(tenThouRecord(2));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("234662") // ANN busts: the Mage is not behind
+                        .pass()
+                        // 600 with three dice left: the third draw, 1 % 4, says stop
+                        // (the first, 4 % 4, would say on); the 5 left is taken.
+                        .faces("666523")
+                        .draws({4, 8, 1})
+                        .roll("234662")
+                        .pass()
+                        // Now the third draw, 4 % 4 = 0, says on: 1 1 1, all six again, bust.
+                        .faces("666523")
+                        .draws({1, 3, 4})
+                        .faces("111"
+                               "234623")
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{dice("6,6,6,5,2,3"), delay(110)} + sink() +
+                              Lines{scores(0, 0, 600, 0), delay(110), delay(110)} + sink() +
+                              Lines{scores(0, 0, 650, 0), "cursor\tarrow", turn(1)}));
+    EXPECT_TRUE(hasRun(s, Lines{scores(0, 0, 600, 650), delay(110), delay(110)} + sink() +
+                              Lines{delay(20)} + rise() + Lines{dice("0,0,0,1,1,1")}));
+    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
+    EXPECT_TRUE(hasRun(s, blink(0, 0, 0, 650) + Lines{"save\t" + s.prfPath() + "\tok"}));
+}
+
+TEST(TenThouComputer, MageDrawsForTheLoneDieEvenWhenAChanceDecides) {
+    Scenario s = withRecord(tenThouRecord(2));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("234662") // ANN busts
+                        .pass()
+                        // 450 with one die left, not far behind: the draw (0 % 3) says on.
+                        .faces("333152")
+                        .draws({1, 1, 0})
+                        // The lone die misses; the draws are spent though the open
+                        // chance decides, and the second throw is a 1 with the bonus.
+                        .faces("3")
+                        .draws({2, 2, 2})
+                        .faces("1")
+                        // All six used: all six again, 1000 more, and it stops.
+                        .faces("111234")
+                        .str()),
+              0);
+    EXPECT_EQ(eventsOf(s, "dice"),
+              (Lines{dice("2,3,4,6,6,2"), dice("3,3,3,1,5,2"), dice("0,0,0,0,0,3"),
+                     dice("0,0,0,0,0,1"), dice("1,1,1,2,3,4")}))
+        << s.dump();
+    EXPECT_TRUE(hasRun(s, Lines{dice("0,0,0,0,0,3"), delay(110)} + sink() + Lines{delay(20)} +
+                              rise() + Lines{dice("0,0,0,0,0,1"), delay(110)} + sink() +
+                              Lines{scores(0, 0, 1050, 0)}));
+    EXPECT_EQ(eventsOf(s, "scores").back(), scores(0, 0, 0, 2050));
+}
+
+TEST(TenThouComputer, ComputerMissingTheLoneDieTwiceLosesTheTurn) {
+    Scenario s = withRecord(tenThouRecord(2));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("234662")
+                        .pass()
+                        .faces("333152")
+                        .draws({1, 1, 0}) // on
+                        .faces("3")
+                        .draws({2, 2, 2}) // missed: the first chance sends it on
+                        .faces("4")
+                        .draws({0, 0, 0}) // missed again: the second chance stops it
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{dice("0,0,0,0,0,4"), delay(110), "cursor\tarrow", turn(1)} +
+                              sink() + blink(0, 0, 0, 0) + closing(s)));
+}
+
+TEST(TenThouComputer, WizardThrowsTheLoneDieWhenFarBehind) {
+    Scenario s = withRecord(tenThouRecord(3));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .roll("111234")
+                        .take(threeOnes)
+                        .roll("555")
+                        .take(threeFives)
+                        .roll("123466")
+                        .take(singleOne)
+                        .pass()
+                        // 3 3 3 1 5 2: 450 with one die left and 1600 behind: it throws
+                        // the lone die, a 1 with the bonus; all six again: 1 1 1 2 3 4.
+                        .faces("333152"
+                               "1"
+                               "111234")
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{dice("3,3,3,1,5,2")} + Lines{delay(110)} + sink() +
+                              Lines{scores(0, 1600, 300, 0), delay(110)} + sink() +
+                              Lines{scores(0, 1600, 400, 0), delay(110)} + sink() +
+                              Lines{scores(0, 1600, 450, 0), delay(110), delay(110)} + sink() +
+                              Lines{delay(20)} + rise() + Lines{dice("0,0,0,0,0,1"), delay(110)} +
+                              sink() + Lines{scores(0, 1600, 1050, 0)}));
+    EXPECT_TRUE(hasRun(
+        s, Lines{dice("1,1,1,2,3,4"), delay(110)} + sink() +
+               Lines{scores(0, 1600, 2050, 0), delay(110), delay(110), "cursor\tarrow", turn(1)} +
+               sink() + blink(0, 1600, 0, 2050)));
+}
+
+// -- clicks and keys while the board is busy
+
+TEST(TenThouInput, ClicksMadeDuringAnAnimationAreLostKeysAreKept) {
+    Scenario s = withRecord(tenThouRecord());
+    // PLAY blinks for 80 ms; the throw clicked at 100 lasts until 140.
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .raw("wait 20")
+                        .clickRoll("111234")
+                        .raw("@110 click " + at(paneCentre(threeOnes)))
+                        .raw("@115 key s")
+                        .raw("@120 rclick " + at(paneCentre(threeOnes)))
+                        .take(threeOnes)
+                        .str()),
+              0);
+    const std::string ones = at(paneCentre(threeOnes));
+    std::string x = ones.substr(0, ones.find(' ')), y = ones.substr(ones.find(' ') + 1);
+    EXPECT_TRUE(hasRun(s, rise() +
+                              Lines{dice("1,1,1,2,3,4"), "dropped\tpress\t" + x + "\t" + y,
+                                    "dropped\trelease\t" + x + "\t" + y,
+                                    "dropped\trclick\t" + x + "\t" + y, topScoresBox("")} +
+                              sink() + Lines{scores(1000, 0, 0, 0)}));
+    const auto box = s.linesStarting("box\tTop Scores");
+    ASSERT_EQ(box.size(), 1u);
+    EXPECT_EQ(box[0].time, 140u);
+}
+
+TEST(TenThouInput, AClickDuringAThrowByKeyIsHandledAfterIt) {
+    Scenario s = withRecord(tenThouRecord());
+    // Only a left click throws the mouse queue away afterwards.
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .raw("wait 20")
+                        .roll("111234")
+                        .raw("@110 click " + at(paneCentre(threeOnes)))
+                        .str()),
+              0);
+    EXPECT_TRUE(
+        hasRun(s, rise() + Lines{dice("1,1,1,2,3,4")} + sink() + Lines{scores(1000, 0, 0, 0)}));
+    EXPECT_TRUE(s.linesStarting("dropped\tpress").empty());
+}
+
+TEST(TenThouInput, SpeedKeysButtonsAndMenuStepTheDelayWithinBounds) {
+    Scenario s = withRecord(tenThouRecord());
+    Script script;
+    script.enter().play().key("-").key("_").roll("111234").take(threeOnes);       // 30
+    script.key("+").key("=").roll("555");                                         // 10
+    script.key("+").key("+").key("=").take(threeFives);                           // 0, not below
+    script.raw("press " + at(speedUpButton)).raw("release " + at(playerOneName)); // still 0
+    script.click(slowDownButton).click(slowDownButton).roll("123466");            // 20
+    for (int i = 0; i < 25; ++i)
+        script.key("-");                                           // 200, not above
+    script.take(singleOne).raw("menu 142").raw("menu 142").pass(); // 180
+    ASSERT_EQ(s.run(script.str()), 0);
+    EXPECT_TRUE(hasRun(
+        s, rise(30) + Lines{dice("1,1,1,2,3,4")} + sink(30) + Lines{scores(1000, 0, 0, 0)} +
+               sink(10) + Lines{delay(20)} + rise(10) +
+               Lines{dice("0,0,0,5,5,5"), shh, soundStop, scores(1500, 0, 0, 0)} + rise(20) +
+               Lines{dice("1,2,3,4,6,6")} + sink(200) + Lines{scores(1600, 0, 0, 0), turn(2)} +
+               sink(180) + blink(0, 1600, 0, 0, 180)));
+    EXPECT_EQ(s.record().tenThouDelay, 180);
+}
+
+TEST(TenThouInput, StripButtonsSwitchSoundAndMusicAndOpenHelp) {
+    PreferencesRecord r = tenThouRecord();
+    r.musicOn = 1;
+    Scenario s = withRecord(r);
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .click(soundButton) // off, and the menu follows
+                        .roll("111234")
+                        .click({14, 384})   // help
+                        .click({15, 262})   // music off
+                        .click({19, 304})   // a tune: the file dialog, cancelled, music on
+                        .click(soundButton) // on again
+                        .take(threeOnes)
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{"checked\t107,127,141"} + Lines{delay(10), delay(10), delay(10),
+                                                                delay(10), dice("1,1,1,2,3,4"),
+                                                                "open\tTumbledown.html"}));
+    // A cancelled choice of tune plays the tune of the start again.
+    EXPECT_TRUE(
+        s.hasInOrder({"music\tclose", "filedialog\tMidi files (*.MID)|*.MID|\tcancel",
+                      "music\topen\tfugue.mid\tok", "music\tplay\tok", "checked\t107,127,140"}));
+    EXPECT_TRUE(hasRun(s, sink() + Lines{scores(1000, 0, 0, 0)}));
+    EXPECT_EQ(s.record().soundOn, 1);
+    EXPECT_EQ(s.record().musicOn, 1);
+}
+
+TEST(TenThouInput, SoundEffectsOffPlayNothingAndWaitNoNotes) {
+    PreferencesRecord r = tenThouRecord();
+    Scenario s = withRecord(r);
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .raw("menu 141")
+                        .play()
+                        .tenThousand()
+                        .roll("111234")
+                        .take(threeOnes)
+                        .pass() // the game ends: no notes
+                        .raw("menu 140")
+                        .key("x")
+                        .roll("111234")
+                        .str()),
+              0);
+    // From sound off (menu 141) to sound on again (menu 140).
+    const Lines all = events(s);
+    const auto off = std::find(all.begin(), all.end(), "checked\t107,128,141");
+    const auto on = std::find(off, all.end(), "checked\t107,128,140");
+    ASSERT_TRUE(on != all.end()) << s.dump();
+    const Lines quiet(off, on);
+    for (const std::string& line : quiet) {
+        EXPECT_NE(line.rfind("sound", 0), 0u) << line;
+        EXPECT_NE(line, delay(100));
+    }
+    EXPECT_EQ(count(quiet, winPrompt("ANN", 10000, "BEN")), 1);
+    EXPECT_TRUE(hasRun(s, rise() + Lines{dice("1,1,1,2,3,4")}));
+    EXPECT_EQ(s.record().soundOn, 1);
+}
+
+// -- whole games
+
+TEST(TenThouGame, PersonWinsWhenTheTurnReturnsToTheStarter) {
+    PreferencesRecord r = tenThouRecord();
+    r.tenThouTopScores[1].setName("CAT");
+    r.tenThouTopScores[1].value = 10000;
+    r.tenThouTopScores[2].setName("DAN");
+    r.tenThouTopScores[2].value = 9000;
+    Scenario s = withRecord(r);
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .tenThousand() // ANN reaches 10,000; BEN still has a turn
+                        .roll("123456")
+                        .take(straight)
+                        .roll("111234")
+                        .take(threeOnes)
+                        .pass()
+                        // The win prompt hears only its options.
+                        .clickRoll()
+                        .click(playerOneName)
+                        .click(speedUpButton)
+                        .click(panelMiddle)
+                        .play()
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{scores(10000, 0, 0, 0), turn(2)} + sink() + blink(0, 10000, 0, 0) +
+                              Lines{"sound\tplay\tshh.wav\tasync"}));
+    const Lines end =
+        Lines{scores(0, 10000, 4000, 0), turn(1), scores(0, 10000, 0, 4000),
+              scores(0, 10000, 0, 4000), winPrompt("ANN", 10000, "BEN")} +
+        fanfare() + sink() + // then BEN's dice left lying sink
+        Lines{panelHide,
+              topScoresBox("10000  \\tCAT\\n10000  \\tANN\\n9000  \\tDAN\\n"), // below its equal
+              "seed",
+              turn(2),
+              scores(0, 0, 0, 0),
+              scores(0, 0, 0, 0)} +
+        blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + closing(s);
+    EXPECT_EQ(eventsFrom(s, scores(0, 10000, 4000, 0)), end) << s.dump();
+    // The notes are 100 ms apart.
+    const auto notes = s.linesStarting("sound\tplay\tnote");
+    ASSERT_EQ(notes.size(), 8u);
+    for (std::size_t i = 1; i < notes.size(); ++i)
+        EXPECT_EQ(notes[i].time, notes[0].time + 100 * i);
+    EXPECT_TRUE(seedsFollowTheClock(s));
+    const PreferencesRecord saved = s.record();
+    EXPECT_EQ(saved.tenThouTopScores[2].nameString(), "ANN");
+    EXPECT_EQ(saved.tenThouTopScores[3].nameString(), "DAN");
+    EXPECT_EQ(saved.tenThouDelay, 10);
+}
+
+TEST(TenThouGame, HigherTotalWinsAndAPersonInSeatTwoIsRecorded) {
+    PreferencesRecord r = tenThouRecord();
+    for (int i = 1; i <= 10; ++i) { // 20000 down to 11000
+        r.tenThouTopScores[i].setName("OLD" + std::to_string(i));
+        r.tenThouTopScores[i].value = 21000 - 1000 * i;
+    }
+    Scenario s = withRecord(r);
+    Script script;
+    // Game 1, ANN starts: BEN, second, reaches 10,000 and the game ends with his turn.
+    script.enter().play().thousand().tenThousand().key("x");
+    // Game 2, BEN starts and reaches 10,000; ANN still plays and overtakes him. The
+    // win prompt goes with a right click.
+    script.tenThousand();
+    for (int i = 0; i < 4; ++i)
+        script.roll("123456").take(straight);
+    script.roll("111234").take(threeOnes).pass().undo(singleOne);
+    ASSERT_EQ(s.run(script.str()), 0);
+    EXPECT_TRUE(hasRun(s, Lines{scores(0, 1000, 10000, 0), turn(1), scores(0, 1000, 0, 10000),
+                                scores(0, 1000, 0, 10000), winPrompt("BEN", 10000, "BEN")}));
+    EXPECT_TRUE(hasRun(s, Lines{scores(13000, 0, 0, 10000), turn(2), scores(0, 13000, 0, 10000),
+                                scores(0, 13000, 0, 10000), winPrompt("ANN", 13000, "ANN")}));
+    std::string table;
+    for (int i = 1; i <= 10; ++i)
+        table += std::to_string(21000 - 1000 * i) + "  \\tOLD" + std::to_string(i) + "\\n";
+    std::string after;
+    for (int i = 1; i <= 8; ++i)
+        after += std::to_string(21000 - 1000 * i) + "  \\tOLD" + std::to_string(i) + "\\n";
+    after += "13000  \\tANN\\n12000  \\tOLD9\\n";
+    // BEN's 10,000 is not above the tenth entry; ANN's 13,000 pushes the last one out.
+    EXPECT_TRUE(s.hasInOrder({winPrompt("BEN", 10000, "BEN"), topScoresBox(table), "turn\t10000\t2",
+                              topScoresBox(after), "turn\t10000\t1"}));
+    const PreferencesRecord saved = s.record();
+    EXPECT_EQ(saved.tenThouTopScores[9].nameString(), "ANN");
+    EXPECT_EQ(saved.tenThouTopScores[9].value, 13000);
+    EXPECT_EQ(saved.tenThouTopScores[10].nameString(), "OLD9");
+}
+
+TEST(TenThouGame, MageTiesAndTheTopScoresAreSkippedOnceAfterQuit) {
+    Scenario s = withRecord(tenThouRecord(2));
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .click(quitWord) // leaving 10,000 skips the next box once
+                        .enter()
+                        .play()
+                        .tenThousand()
+                        .faces(computerTenThousand) // the Mage ties: 10,000 each
+                        .clickRoll()                // a left click on the tie notice
+                        .faces(computerTenThousand) // the Mage opens the next game
+                        .tenThousand()              // ANN ties again
+                        .clickRoll()
+                        .str()),
+              0);
+    const Lines firstTie = eventsFrom(s, tieNotice("MAGE"));
+    ASSERT_FALSE(firstTie.empty()) << s.dump();
+    const Lines expected =
+        Lines{tieNotice("MAGE")} + fanfare() + sink() +
+        Lines{panelHide, "seed", turn(2), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+        blink(0, 0, 0, 0) + Lines{"cursor\twait"} + rise() + Lines{dice("1,2,3,4,5,6")};
+    EXPECT_EQ(Lines(firstTie.begin(), firstTie.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                             firstTie.size(), expected.size()))),
+              expected);
+    // The opening turn ends, then the dismissal blinks once more for ANN.
+    EXPECT_TRUE(hasRun(s, Lines{"cursor\tarrow", turn(1)} + sink() + blink(0, 0, 0, 10000) +
+                              blink(0, 0, 0, 10000)));
+    EXPECT_TRUE(hasRun(s, Lines{scores(0, 10000, 0, 10000), tieNotice("ANN")} + fanfare() + sink() +
+                              Lines{panelHide, topScoresBox(""), "seed", turn(1)}));
+    EXPECT_EQ(s.linesStarting("box\tTop Scores").size(), 1u);
+    EXPECT_EQ(s.record().tenThouTopScores[1].value, 0);
+}
+
+TEST(TenThouGame, WizardChasesWinsUnrecordedAndOpensTheNextGame) {
+    Scenario s = withRecord(tenThouRecord(3));
+    Script script;
+    script.enter().play();
+    for (int i = 0; i < 3; ++i)
+        script.roll("123456").take(straight);
+    script.roll("111155").take(threeOnes).take(singleOne).take(singleFive).take(singleFive);
+    // ANN banks 10,200. The Wizard reaches 10,000, throws on to pass her (1 1 5: 10,250),
+    // then all six again as all are used (1 1 1: 11,250).
+    script.pass().faces(computerTenThousand + "115" + "111234");
+    script.play().faces("111234"); // the Wizard opens the next game: 1000 and stop
+    ASSERT_EQ(s.run(script.str()), 0);
+    EXPECT_TRUE(hasRun(s, Lines{dice("1,1,1,2,3,4"), delay(110)} + sink() +
+                              Lines{scores(0, 10200, 10000, 0), delay(110), delay(110)} + sink() +
+                              Lines{delay(20)} + rise() + Lines{dice("0,0,0,1,1,5")}));
+    EXPECT_TRUE(hasRun(s, Lines{scores(0, 10200, 11250, 0), delay(110), delay(110), "cursor\tarrow",
+                                turn(1), scores(0, 10200, 0, 11250), scores(0, 10200, 0, 11250),
+                                winPrompt("WIZARD", 11250, "WIZARD")}));
+    EXPECT_TRUE(hasRun(s, Lines{panelHide, topScoresBox(""), "seed", turn(2), scores(0, 0, 0, 0),
+                                scores(0, 0, 0, 0)} +
+                              blink(0, 0, 0, 0) + Lines{"cursor\twait"} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    EXPECT_TRUE(hasRun(s, Lines{"cursor\tarrow", turn(1)} + sink() + blink(0, 0, 0, 1000) +
+                              blink(0, 0, 0, 1000) + closing(s)));
+    EXPECT_EQ(s.record().tenThouTopScores[1].value, 0); // a computer's win is not recorded
+}
+
+TEST(TenThouGame, ApprenticeOpensWinsAndIsChosenAgainFromTheMenu) {
+    Scenario s = withRecord(tenThouRecord(1));
+    ASSERT_EQ(s.run(Script()
+                        .enter(10)
+                        .play()
+                        .faces(computerTenThousand)
+                        .thousand()
+                        .key("x")
+                        .raw("menu 104")
+                        .draws({0, 0, 10})
+                        .key("x")
+                        .faces("111234")
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{startPrompt("APPRENTICE"), panelHide} + blink(0, 0, 0, 0) +
+                              Lines{"cursor\twait"} + rise() + Lines{dice("1,2,3,4,5,6")}));
+    EXPECT_TRUE(
+        hasRun(s, Lines{scores(1000, 0, 0, 10000), turn(2), scores(0, 1000, 0, 10000),
+                        scores(0, 1000, 0, 10000), winPrompt("APPRENTICE", 10000, "ANN")} +
+                      fanfare() + sink() +
+                      Lines{panelHide, topScoresBox(""), "seed", turn(1), scores(0, 0, 0, 0),
+                            scores(0, 0, 0, 0)} +
+                      blink(0, 0, 0, 0) + blink(0, 0, 0, 0) +
+                      Lines{turn(2), panel({"APRENTICE IS FIRST THIS TIME.", "", continueLine}),
+                            "seed", turn(2), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+                      blink(0, 0, 0, 0) + Lines{panelHide, "cursor\twait"}));
+    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
+    EXPECT_EQ(s.record().tenThouTopScores[1].value, 0);
+}
+
+TEST(TenThouGame, ChangingTheOpponentOnTheWinPromptStartsWithTheChosenPlayer) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .tenThousand()
+                        .thousand() // ANN wins; BEN would start the next game
+                        .raw("menu 105")
+                        .draws({0, 0, 0}) // but ANN is chosen to start against the Mage
+                        .key("x")
+                        .roll("111234")
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{"checked\t105,128,140", turn(1),
+                                panel({"ANN IS FIRST THIS TIME.", "", continueLine}), "seed",
+                                turn(1), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+                              blink(0, 0, 0, 0) + Lines{panelHide} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    // The finished game ended with the new opponent chosen: no box, no other game.
+    EXPECT_TRUE(s.linesStarting("box").empty());
+    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
+}
+
+TEST(TenThouGame, QuitOnTheWinPromptLosesTheGame) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(
+        s.run(Script().enter().play().tenThousand().thousand().click(quitWord).enter(10).str()), 0);
+    EXPECT_TRUE(hasRun(s, Lines{winPrompt("ANN", 10000, "BEN")} + fanfare() + sink() +
+                              Lines{"screen\tmain", "menubar\tGame|Music|Scores|Help",
+                                    "checked\t128", "seed", "screen\t10000"}));
+    EXPECT_TRUE(hasRun(s, Lines{turn(2), startPrompt("BEN"), scores(0, 0, 0, 0), scores(0, 0, 0, 0),
+                                startPrompt("BEN")} +
+                              closing(s)));
+    EXPECT_TRUE(s.linesStarting("box").empty()); // quitting shows no top scores
+    EXPECT_EQ(s.record().tenThouTopScores[1].value, 10000);
+}
+
+// -- the board
+
+TEST(TenThouBoard, NamesMarkPanelAndRestoredAreasStandWhereTheBoardHasThem) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script().enter().play().thousand().click(backButton).enter(10).str()), 0);
+    const auto textAt = [&](const std::string& y, const std::string& what) {
+        const auto texts = s.linesStarting("text\t");
+        return std::any_of(texts.begin(), texts.end(), [&](const test::Line& l) {
+            return l.fields.size() == 4 && l.fields[2] == y && l.fields[3] == what;
+        });
+    };
+    // The names centred at y 332 and 387 over their restored areas; the mark of
+    // the player who started beside that player's name.
+    EXPECT_TRUE(s.hasInOrder({"blit\tboard\t383\t407\t97\t33", "blit\tboard\t531\t459\t103\t36",
+                              "text\t470\t407\t*", "screen\tmain", "text\t624\t461\t*"}));
+    EXPECT_TRUE(textAt("418", "ANN"));
+    EXPECT_TRUE(textAt("473", "BEN"));
+    // Panel lines 15 pixels apart from y 55; the panel taken down by putting back
+    // the 351 x 145 board under it at (147, 34).
+    EXPECT_TRUE(textAt("141", "ANN IS FIRST THIS TIME."));
+    EXPECT_TRUE(textAt("186", "CLICK AN OPTION ON THE NEXT LINE"));
+    EXPECT_TRUE(textAt("216", optionsLine));
+    EXPECT_TRUE(s.hasInOrder({panelHide, "blit\tboard\t231\t120\t351\t145"}));
+    // A player's two score areas are put back before the figures are written.
+    const auto& all = s.lines();
+    const auto pairAt = [&](const std::string& first, const std::string& second) {
+        for (std::size_t i = 0; i + 1 < all.size(); ++i)
+            if (all[i].text() == first && all[i + 1].text() == second)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(pairAt("blit\tboard\t386\t330\t92\t20", "blit\tboard\t386\t366\t92\t20"));
+    EXPECT_TRUE(pairAt("blit\tboard\t531\t381\t97\t23", "blit\tboard\t531\t420\t97\t23"));
+    // Dice 4, 5 and 6 sinking at the end of ANN's turn: each frame is drawn over
+    // the board put back under the die's resting place.
+    EXPECT_TRUE(s.hasInOrder({turn(2), "blit\tboard\t166\t412\t44\t46",
+                              "blit\tboard\t217\t400\t42\t47", "blit\tboard\t285\t431\t39\t49"}));
+}
+
+TEST(TenThouBoard, TilesOnlyAroundTheBoardAndCutsItBelow500) {
+    Scenario exact = withRecord(tenThouRecord());
+    ASSERT_EQ(exact.run("size 632 428\n" + Script().enter().str()), 0);
+    EXPECT_TRUE(exact.linesStarting("tile").empty());
+    EXPECT_TRUE(exact.has("blit\tBITMAP_66\t0\t0\t632\t421"));
+    Scenario taller = withRecord(tenThouRecord());
+    ASSERT_EQ(taller.run("size 632 500\n" + Script().enter().str()), 0);
+    EXPECT_TRUE(
+        taller.hasInOrder({"tile\tBITMAP_141\t632\t500", "blit\tBITMAP_66\t0\t36\t632\t428"}));
+}
+
+TEST(TenThouBoard, TouchedPanesLightThenGoBackToNormal) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .clickRoll("111234")
+                        .take(threePairs) // not offered: it only flashes
+                        .take(threeOnes)
+                        .undo(threeOnes)
+                        .click(paneCentre(passPane)) // refused: three 1's are open
+                        .str()),
+              0);
+    const Lines seen = eventsAndDrawing(s, panePictures());
+    Lines allNormal;
+    for (int code = straight; code <= singleFive; ++code)
+        allNormal.push_back(panePicture(code, false));
+    EXPECT_TRUE(containsRun(
+        seen,
+        Lines{panePicture(rollPane, true)} + rise() +
+            Lines{dice("1,1,1,2,3,4"), panePicture(rollPane, false), panePicture(threePairs, true),
+                  panePicture(threePairs, false), panePicture(threeOnes, true)} +
+            sink() + Lines{scores(1000, 0, 0, 0), panePicture(threeOnes, false)} +
+            Lines{panePicture(threeOnes, true)} + rise() + Lines{scores(0, 0, 0, 0)} + allNormal +
+            Lines{panePicture(passPane, true), panePicture(passPane, false)} + closing(s)));
+}
+
+TEST(TenThouBoard, ComputerLightsRollEachPaneItTakesAndPass) {
+    Scenario s = withRecord(tenThouRecord(1));
+    ASSERT_EQ(s.run(Script().enter(10).play().faces("111235").str()), 0);
+    const Lines seen = eventsAndDrawing(s, panePictures());
+    EXPECT_TRUE(containsRun(seen, Lines{"cursor\twait", panePicture(rollPane, true)} + rise() +
+                                      Lines{dice("1,1,1,2,3,5"), panePicture(rollPane, false),
+                                            delay(110), panePicture(threeOnes, true)} +
+                                      sink() +
+                                      Lines{scores(0, 0, 1000, 0), panePicture(threeOnes, false),
+                                            delay(110), panePicture(singleFive, true)} +
+                                      sink() +
+                                      Lines{scores(0, 0, 1050, 0), panePicture(singleFive, false),
+                                            delay(110), delay(110), "cursor\tarrow",
+                                            panePicture(passPane, true), turn(1)}));
+}
+
+TEST(TenThouBoard, FiguresAreCentredDigitsAndTheMarkerBlinksAtItsSpot) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script().enter().play().tenThousand().str()), 0);
+    const Lines seen = eventsAndDrawing(s, {"blit\tBITMAP_6", "blit\tBITMAP_7", "blit\tBITMAP_115",
+                                            "blit\tboard\t379\t351", "blit\tboard\t523\t405"});
+    // PLAY: the other player's spot cleared, then ANN's marker twice on and off.
+    const Lines marker{"blit\tBITMAP_115\t379\t351\t13\t12", delay(20),
+                       "blit\tboard\t379\t351\t13\t12", delay(20)};
+    // A total of 10000: five digits from 305 + (90 - 55) / 2 = 322, 11 apart, at y 283.
+    const Lines total{"blit\tBITMAP_67\t426\t335\t11\t12", "blit\tBITMAP_68\t406\t369\t11\t12",
+                      "blit\tBITMAP_67\t417\t369\t11\t12", "blit\tBITMAP_67\t428\t369\t11\t12",
+                      "blit\tBITMAP_67\t439\t369\t11\t12", "blit\tBITMAP_67\t450\t369\t11\t12"};
+    EXPECT_TRUE(containsRun(seen, Lines{panelHide, "blit\tboard\t523\t405\t13\t12"}));
+    // Both players' figures, 0 each, centred: (width - 11) / 2 into their places.
+    EXPECT_TRUE(containsRun(seen, Lines{"blit\tBITMAP_67\t426\t335\t11\t12",
+                                        "blit\tBITMAP_67\t428\t369\t11\t12", scores(0, 0, 0, 0),
+                                        "blit\tBITMAP_67\t574\t386\t11\t12",
+                                        "blit\tBITMAP_67\t572\t425\t11\t12", scores(0, 0, 0, 0)}));
+    EXPECT_TRUE(containsRun(seen, marker + marker + Lines{"blit\tBITMAP_115\t379\t351\t13\t12"}));
+    // After the pass it is BEN's turn: ANN's spot cleared, his marker blinks.
+    EXPECT_TRUE(containsRun(seen, Lines{turn(2)} + sink() + Lines{"blit\tboard\t379\t351\t13\t12"} +
+                                      total));
+    EXPECT_TRUE(s.has("blit\tBITMAP_115\t523\t405\t13\t12"));
+}
+
+TEST(TenThouBoard, DiceRiseThroughFourFramesAndHeldButtonsStayDownUntilReleasedOnThem) {
+    PreferencesRecord r = tenThouRecord();
+    r.musicOn = 1;
+    Scenario s = withRecord(r);
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .roll("123456") // the start prompt goes: nothing thrown
+                        .roll("123456")
+                        .take(straight)
+                        .raw("press " + at(speedUpButton))
+                        .raw("release " + at(playerOneName))
+                        .raw("press " + at(slowDownButton))
+                        .raw("release " + at(slowDownButton))
+                        .str()),
+              0);
+    // The music and sound switches drawn down over the board.
+    EXPECT_TRUE(s.has("blit\tBITMAP_112\t92\t419\t23\t23"));
+    EXPECT_TRUE(s.has("blit\tBITMAP_108\t92\t337\t16\t23"));
+    // Frame f of die d is BITMAP_(79 + 4(d - 1) + f - 1) at that frame's place.
+    const int frames[6][4][4] = {
+        {{203, 262, 28, 7}, {201, 248, 31, 26}, {199, 240, 33, 34}, {197, 231, 35, 42}},
+        {{135, 285, 30, 11}, {132, 276, 33, 23}, {127, 267, 38, 34}, {125, 258, 40, 43}},
+        {{194, 311, 31, 12}, {192, 302, 33, 25}, {190, 292, 35, 37}, {187, 283, 38, 46}},
+        {{95, 355, 29, 6}, {91, 345, 35, 23}, {87, 336, 39, 35}, {82, 326, 44, 46}},
+        {{144, 343, 31, 9}, {142, 333, 33, 24}, {137, 323, 38, 37}, {133, 314, 42, 47}},
+        {{208, 374, 31, 9}, {206, 364, 34, 26}, {203, 355, 37, 38}, {201, 345, 39, 49}}};
+    Lines rising{shh};
+    for (int f = 0; f < 4; ++f) {
+        for (int d = 0; d < 6; ++d) {
+            const auto& r4 = frames[d][f];
+            rising.push_back("blit\tBITMAP_" + std::to_string(79 + 4 * d + f) + "\t" +
+                             std::to_string(originX + r4[0]) + "\t" +
+                             std::to_string(originY + r4[1]) + "\t" + std::to_string(r4[2]) + "\t" +
+                             std::to_string(r4[3]));
+        }
+        rising.push_back(delay(10));
+    }
+    rising = rising + Lines{soundStop, dice("1,2,3,4,5,6")};
+    const Lines seen = eventsAndDrawing(
+        s, {"blit\tBITMAP_79", "blit\tBITMAP_8", "blit\tBITMAP_9", "blit\tBITMAP_100",
+            "blit\tBITMAP_101", "blit\tBITMAP_102", "blit\tBITMAP_103", "blit\tBITMAP_104",
+            "blit\tBITMAP_105", "blit\tBITMAP_106"});
+    EXPECT_TRUE(containsRun(seen, rising));
+    // Sinking, the frames go back from 3 to 1.
+    Lines sinking{shh};
+    for (int f = 2; f >= 0; --f) {
+        for (int d = 0; d < 6; ++d) {
+            const auto& r4 = frames[d][f];
+            sinking.push_back("blit\tBITMAP_" + std::to_string(79 + 4 * d + f) + "\t" +
+                              std::to_string(originX + r4[0]) + "\t" +
+                              std::to_string(originY + r4[1]) + "\t" + std::to_string(r4[2]) +
+                              "\t" + std::to_string(r4[3]));
+        }
+        sinking.push_back(delay(10));
+    }
+    EXPECT_TRUE(containsRun(seen, Lines{dice("1,2,3,4,5,6")} + sinking +
+                                      Lines{soundStop, scores(3000, 0, 0, 0)}));
+    // Held down until released on them: the speed-up button stays down.
+    EXPECT_TRUE(containsRun(seen, Lines{scores(3000, 0, 0, 0), "blit\tBITMAP_104\t92\t279\t19\t19",
+                                        "blit\tBITMAP_106\t92\t315\t19\t5",
+                                        "blit\tBITMAP_105\t92\t315\t19\t5"} +
+                                      closing(s)));
+    EXPECT_EQ(s.record().tenThouDelay, 10);
+}
+
+// -- the options dialog from the board
+
+TEST(TenThouOptions, ResetPlayersWithoutAChangeKeepsTheWinPromptLive) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .tenThousand()
+                        .thousand()
+                        .click(resetWord)
+                        .raw("dialog 203 ok") // Player 2 was already the opponent
+                        .play()
+                        .str()),
+              0);
+    const Lines after = eventsFrom(s, winPrompt("ANN", 10000, "BEN"));
+    ASSERT_FALSE(after.empty()) << s.dump();
+    const auto dialog = std::find_if(after.begin(), after.end(), [](const std::string& l) {
+        return l.rfind("dialog\t203\tok\t", 0) == 0;
+    });
+    ASSERT_TRUE(dialog != after.end()) << s.dump();
+    EXPECT_EQ(Lines(dialog + 1, after.end()),
+              (Lines{panelHide, topScoresBox("10000  \\tANN\\n"), "seed", turn(2),
+                     scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+               blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + closing(s)));
+}
+
+TEST(TenThouOptions, ResetPlayersToAnotherOpponentStartsAfreshWithTheChosenPlayer) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .tenThousand()
+                        .thousand()
+                        .click(resetWord)
+                        .raw("dialog 203 102=1 ok")
+                        .draws({0, 0, 10}) // the Mage goes first
+                        .key("x")
+                        .faces("111234")
+                        .str()),
+              0);
+    const Lines after = eventsFrom(s, winPrompt("ANN", 10000, "BEN"));
+    const auto dialog = std::find_if(after.begin(), after.end(), [](const std::string& l) {
+        return l.rfind("dialog\t203\tok\t", 0) == 0;
+    });
+    ASSERT_TRUE(dialog != after.end()) << s.dump();
+    const Lines expected = Lines{"checked\t105,128,140",
+                                 turn(2),
+                                 panel({"MAGE IS FIRST THIS TIME.", "", continueLine}),
+                                 "seed",
+                                 turn(2),
+                                 scores(0, 0, 0, 0),
+                                 scores(0, 0, 0, 0)} +
+                           blink(0, 0, 0, 0) + Lines{panelHide, "cursor\twait"} + rise() +
+                           Lines{dice("1,1,1,2,3,4")};
+    const Lines got(dialog + 1,
+                    dialog + 1 +
+                        static_cast<std::ptrdiff_t>(std::min(
+                            expected.size(), static_cast<std::size_t>(after.end() - dialog - 1))));
+    EXPECT_EQ(got, expected) << s.dump();
+    EXPECT_TRUE(s.linesStarting("box").empty()); // the finished game's end was dropped
+    EXPECT_EQ(s.record().tenThouMage, 1);
+}
+
+TEST(TenThouOptions, ResetPlayersSkipsTheNextTopScoresOnce) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .click(resetWord)
+                        .raw("dialog 203 cancel") // the start prompt stays live
+                        .play()
+                        .tenThousand()
+                        .tenThousand()
+                        .clickRoll() // the tie dismissed by a left click
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(s, Lines{tieNotice("BEN")} + fanfare() + sink() +
+                              Lines{panelHide, "seed", turn(2)}));
+    EXPECT_TRUE(s.linesStarting("box").empty());
+}
+
+TEST(TenThouOptions, ClickingANameRenamesThePlayerAndStartsANewGame) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .click(playerOneName)
+                        .raw("dialog 203 105=1 107=zed ok")
+                        .draws({0, 0, 10})
+                        .str()),
+              0);
+    EXPECT_TRUE(hasRun(
+        s, Lines{turn(2), panel({"BEN IS FIRST THIS TIME.", "", continueLine}), "seed", turn(2)}));
+    EXPECT_TRUE(s.has("dialog\t203\tok\t101=0,102=0,103=0,104=1,105=1,106=0,107=zed"));
+    // The new name is drawn on the board, centred at y 332.
+    const auto texts = s.linesStarting("text\t");
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const test::Line& l) {
+        return l.fields.size() == 4 && l.fields[2] == "418" && l.fields[3] == "ZED";
+    }));
+    EXPECT_EQ(s.record().player1(), "ZED");
+}
+
+TEST(TenThouGame, OnlyALeftClickUsesUpTheSkipAfterLeavingByTheBackButton) {
+    Scenario s = withRecord(tenThouRecord());
+    ASSERT_EQ(s.run(Script()
+                        .enter()
+                        .play()
+                        .click(backButton)
+                        .enter()
+                        .play()
+                        .tenThousand()
+                        .tenThousand()
+                        .undo(singleOne) // a tie taken down by a right click: the box all the same
+                        .tenThousand()
+                        .tenThousand()
+                        .key("x") // and by a key
+                        .tenThousand()
+                        .tenThousand()
+                        .clickRoll() // by a left click: skipped this once
+                        .str()),
+              0);
+    // For each tie in turn: what came between its notice and the next game.
+    std::vector<Lines> dismissals;
+    const Lines all = events(s);
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        if (it->rfind("panel\t10000\tIT'S A TIE!", 0) != 0)
+            continue;
+        const auto hide = std::find(it, all.end(), panelHide);
+        dismissals.push_back(Lines(hide, std::find(hide, all.end(), std::string("seed"))));
+    }
+    EXPECT_EQ(dismissals,
+              (std::vector<Lines>{Lines{panelHide, topScoresBox("")},
+                                  Lines{panelHide, topScoresBox("")}, Lines{panelHide}}))
+        << s.dump();
+    EXPECT_TRUE(s.hasInOrder({tieNotice("BEN"), tieNotice("ANN"), tieNotice("BEN")}));
+}
