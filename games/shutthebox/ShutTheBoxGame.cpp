@@ -228,13 +228,15 @@ void ShutTheBoxGame::gremlinAct(int box) {
     const FlipResult flip = rules_.gremlinFlip(box);
     transcript().write({"gremlin", std::to_string(box)});
     const int d = animationDelay();
-    if (flip.shut) {
+    if (flip.shut)
         board_.shutBox(box, 3 * d);
-    } else {
+    else
         board_.openBox(box, 3 * (d + 5));
-        drawScoreLine(rules_.toMove());
-    }
     reportBoxes();
+    // A reopened box has its score line drawn once with its bottom plate, and
+    // again with every flip.
+    if (!flip.shut)
+        drawScoreLine(rules_.toMove());
     drawScoreLine(rules_.toMove());
     sounds_.stop();
     board_.eraseGremlin();

@@ -1,0 +1,592 @@
+#include <gtest/gtest.h>
+
+#include "Scenario.h"
+#include "ShutTheBoxScript.h"
+
+#include <QImage>
+
+using namespace tumbledown;
+using namespace tumbledown::test::stb;
+using tumbledown::test::Line;
+using tumbledown::test::Scenario;
+
+namespace {
+
+Scenario withRecord(const PreferencesRecord& record) {
+    Scenario s;
+    s.writeRecord(record);
+    return s;
+}
+
+std::string saved(const Scenario& s) {
+    return "save\t" + s.prfPath() + "\tok";
+}
+
+// A picture copied to the client area, as the transcript writes it.
+std::string blit(const std::string& name, int x, int y, int width, int height) {
+    return "blit\t" + name + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t" +
+           std::to_string(width) + "\t" + std::to_string(height);
+}
+
+// Whether the pips whose boxes start at these board places are drawn (the
+// middle of each has the pip colour).
+bool pipsAt(const Scenario& s, const std::string& shot, std::vector<std::pair<int, int>> places) {
+    const QImage image((s.dataDir() / shot).string().c_str());
+    for (auto [x, y] : places)
+        if (image.isNull() || image.pixel(originX + x + 3, originY + y + 3) != qRgb(60, 61, 72))
+            return false;
+    return true;
+}
+
+// How many lines equal `text` lie between the first `from` and the first `to` after it.
+int countBetween(const Scenario& s, const std::string& from, const std::string& to,
+                 const std::string& text) {
+    int found = 0;
+    bool inside = false;
+    for (const Line& line : s.lines()) {
+        const std::string t = line.text();
+        if (!inside)
+            inside = t == from;
+        else if (t == to)
+            return found;
+        else if (t == text)
+            ++found;
+    }
+    return -1;
+}
+
+using Entries = std::vector<std::pair<std::string, int>>;
+
+ScoreTable tableOf(const Entries& entries) {
+    ScoreTable table{};
+    std::size_t i = 1;
+    for (const auto& [name, margin] : entries) {
+        table[i].setName(name);
+        table[i++].value = margin;
+    }
+    return table;
+}
+
+// The used entries of a table, best first.
+Entries entriesOf(const ScoreTable& table) {
+    Entries out;
+    for (std::size_t i = 1; i <= 10; ++i)
+        if (table[i].value != 0)
+            out.emplace_back(table[i].nameString(), table[i].value);
+    return out;
+}
+
+} // namespace
+
+// -- entering the game
+
+TEST(ShutTheBoxEntry, WelcomeBoxOnTheFirstEntryOnly) {
+    PreferencesRecord r = boxRecord();
+    r.shutTheBoxWelcome = 1;
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter().raw("wait 3000").click(backArrow).enter().roll("25");
+    ASSERT_EQ(s.run(p.str()), 0);
+    const std::string welcome = "box\tWelcome to Shut The Box\t"
+                                "The Object of Shut The Box is to try to close all\\n"
+                                "nine boxes to score the lowest number of points\\n"
+                                "possible.  One, two, three or four boxes may be\\n"
+                                "closed with each throw of the dice.  The total\\n"
+                                "number on the boxes closed must equal the total\\n"
+                                "number of pips on the dice.\\n\\n"
+                                "To roll the dice click on the dice \"cup\" or press\\n"
+                                "the spacebar.  To close a box click on the box or\\n"
+                                "press the box number on the keyboard.\\n\\n"
+                                "To undo closing a box, click on that box again.\\n\\n"
+                                "Click on the \"!\" if you desire mischief!\\n\\n"
+                                "For more help, click on the question mark.\\n\tOK\tOK";
+    // Each entry seeds from the time of day and draws the whole board first.
+    EXPECT_TRUE(s.hasInOrder(
+        {"seed\t1000000000", "screen\tshutthebox", scores(45, 0, 45, 0), scores(45, 0, 45, 0),
+         welcome, "screen\tmain", "menubar\tGame|Music|Scores|Help", "seed\t1000000003",
+         "screen\tshutthebox", scores(45, 0, 45, 0), scores(45, 0, 45, 0), dice("2,5")}));
+    EXPECT_EQ(count(events(s), welcome), 1);
+    EXPECT_EQ(s.record().shutTheBoxWelcome, 0);
+}
+
+// -- a person's throws
+
+TEST(ShutTheBoxThrow, ShuttingUndoingAndTheRemainderRule) {
+    constexpr int d = 20;
+    Scenario s = withRecord(boxRecord(false, d));
+    Script p;
+    p.enter().roll("34");                  // 7
+    p.box(9);                              // more than the throw
+    p.box(5);                              // the remainder 2 is open
+    p.box(4).box(1);                       // over the 2 left; the 1 left would be box 1 itself
+    p.box(5);                              // undone
+    p.rclick(boxSpot(4));                  // a right click shuts too: remainder 3
+    p.click(boxSpot(3)).draws({0, 0});     // exactly what is left; the cup's new faces
+    p.box(4).roll("45");                   // the dice are in the cup; 9
+    p.box(4);                              // shut in the earlier throw: no undo now
+    p.box(5);                              // the remainder 4 is shut, 1 + 2 make 3
+    p.box(8).key("space").completing(1);   // the cup waits while the throw can be played
+    p.roll("11").completing(2).roll("11"); // 2, then 2 again with box 2 shut
+    p.box(5).endTurn().turnWorth(43);      // player two's turn scores the round
+    ASSERT_EQ(s.run(p.str()), 0);
+    const Lines expected =
+        thrown(d, "3,4") + shuts(d, "000010000", "000010000", scores(40, 0, 45, 0)) + unshutter(d) +
+        Lines{allOpen, scores(45, 0, 45, 0), soundStop} +
+        shuts(d, "000100000", "000100000", scores(41, 0, 45, 0)) +
+        completes(d, "001100000", "001100000", scores(38, 0, 45, 0)) + thrown(d, "4,5") +
+        shuts(d, "001100010", "000000010", scores(30, 0, 45, 0)) +
+        completes(d, "101100010", "100000010", scores(29, 0, 45, 0)) + thrown(d, "1,1") +
+        completes(d, "111100010", "010000000", scores(27, 0, 45, 0)) + thrown(d, "1,1") +
+        // No score line when the turn passes; player one's 27 stays on view.
+        Lines{turn(2)} + reopenAll(d) + thrown(d, "1,1") +
+        completes(d, "010000000", "010000000", scores(27, 0, 43, 0)) + thrown(d, "1,1") +
+        Lines{turn(1)} + reopenAll(d) +
+        Lines{scores(45, 27, 45, 43), scores(45, 27, 45, 43), saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
+    // The arrow moves to the player to move.
+    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_59", 138, 362, 22, 10), blit("board", 138, 317, 22, 10),
+                              turn(2), blit("BITMAP_59", 138, 317, 22, 10),
+                              blit("board", 138, 362, 22, 10), turn(1)}));
+    // Box 5 (at 288, 33) shutting: the shutter rises from the bottom plate's
+    // place; undone, it falls over the saved open box and the plate is drawn.
+    Lines frames{dice("3,4"), closing};
+    for (auto [rows, y] : {std::pair{22, 222}, {48, 197}, {74, 171}, {100, 145}})
+        frames = frames + Lines{blit("BITMAP_2", 372, y, 56, rows), delay(d)};
+    frames = frames + Lines{blit("BITMAP_2", 372, 119, 56, 125), scores(40, 0, 45, 0), closing};
+    for (auto [rows, y] : {std::pair{100, 144}, {74, 170}, {48, 196}, {22, 222}})
+        frames =
+            frames + Lines{blit("board", 372, 119, 56, 125), blit("BITMAP_2", 372, y, 56, rows),
+                           rows > 22 ? delay(d + 5) : blit("BITMAP_3", 372, 222, 56, 22)};
+    EXPECT_TRUE(s.hasInOrder(frames + Lines{scores(45, 0, 45, 0)}));
+}
+
+TEST(ShutTheBoxThrow, HitSpotsFollowTheBoardAndIncludeTheirEdges) {
+    Scenario s = withRecord(boxRecord());
+    // A client of 700 x 480: the board at (34, 26), cut to 421 rows.
+    const Script spot(34, 26);
+    const auto click = [&](const char* kind, int x, int y) {
+        return std::string(kind) + " " + spot.at({x, y});
+    };
+    Script p;
+    p.raw("size 700 480").enter();
+    p.raw(click("click", 299, 300)).raw(click("click", 300, 242)).faces("12"); // off, on the cup
+    p.raw(click("click", 50, 100)).raw(click("click", 107, 158));  // off, on box 1's far corner
+    p.raw(click("click", 108, 100)).raw(click("click", 110, 159)); // between boxes, below 2
+    p.raw(click("rclick", 110, 33)).draws({0, 0});                 // box 2's corner
+    p.raw(click("click", 409, 348)).raw(click("click", 408, 348)).faces("11"); // off, on the cup
+    ASSERT_EQ(s.run(p.str()), 0);
+    EXPECT_TRUE(s.has("tile\tBITMAP_140\t700\t480"));
+    EXPECT_TRUE(s.has(blit("BITMAP_1", 34, 26, 632, 421)));
+    EXPECT_EQ(eventsOf(s, "dice"), (Lines{dice("1,2"), dice("1,1")}));
+    EXPECT_EQ(eventsOf(s, "boxes"), (Lines{boxes("100000000", "100000000"),
+                                           boxes("110000000", "110000000"), boxes("110000000")}));
+}
+
+TEST(ShutTheBoxThrow, DiceShowTheirFacesOnTheBoardAndNewOnesInTheCup) {
+    Scenario s = withRecord(boxRecord());
+    Script p;
+    p.enter().roll("34").raw("shot board.png");
+    p.box(7).faces("61").raw("shot cup.png"); // the faces shown back in the cup
+    ASSERT_EQ(s.run(p.str()), 0);
+    // Lying: die 1 a 3, die 2 a 4 (no middle pip).
+    EXPECT_TRUE(pipsAt(
+        s, "board.png",
+        {{526, 247}, {532, 257}, {539, 269}, {478, 316}, {493, 311}, {482, 330}, {498, 328}}));
+    EXPECT_FALSE(pipsAt(s, "board.png", {{488, 323}}));
+    // In the cup: die 1 a 6 (no middle pip), die 2 a 1 (no corner pip).
+    EXPECT_TRUE(pipsAt(
+        s, "cup.png",
+        {{342, 259}, {342, 267}, {342, 275}, {363, 259}, {363, 267}, {363, 275}, {356, 317}}));
+    EXPECT_FALSE(pipsAt(s, "cup.png", {{352, 265}}));
+    EXPECT_FALSE(pipsAt(s, "cup.png", {{348, 310}}));
+    EXPECT_TRUE(s.has(blit("BITMAP_4", 413, 335, 52, 104)));
+    // Each tumbling frame is erased exactly where it was drawn.
+    EXPECT_TRUE(s.hasInOrder(
+        {play("Dice1.wav"), blit("board", 413, 335, 52, 104), blit("BITMAP_5", 483, 313, 90, 191),
+         delay(10), blit("board", 483, 313, 90, 191), play("Dice3.wav"),
+         blit("BITMAP_6", 557, 271, 134, 225), delay(10), blit("board", 557, 271, 134, 225),
+         play("Dice4.wav"), blit("BITMAP_7", 549, 325, 101, 135), dice("3,4")}));
+}
+
+TEST(ShutTheBoxThrow, OneDieOnlyWithSevenEightAndNineShutAndTheDiceInTheCup) {
+    Scenario s = withRecord(boxRecord());
+    Script p;
+    p.enter().roll("66").box(9).completing(3).click(oneDieIcon); // 7 and 8 are open
+    p.roll("44").completing(8).menu(124);                        // 7 is open
+    p.roll("34").completing(7).roll("11").click(oneDieIcon);     // the dice are out
+    p.completing(2).click(oneDieIcon).roll("4").raw("shot one.png");
+    // One die goes back to the cup with its face: nothing is drawn, so the
+    // next face may be queued already.
+    p.box(4).faces("6").key("space").box(6).faces("3").key("space"); // 3: no move left
+    p.menu(124).endTurn().roll("11"); // the dice are out; player two throws two
+    ASSERT_EQ(s.run(p.str()), 0);
+    const int d = 10;
+    const Lines expected =
+        thrown(d, "6,6") + shuts(d, "000000001", "000000001", scores(36, 0, 45, 0)) +
+        completes(d, "001000001", "001000001", scores(33, 0, 45, 0)) + thrown(d, "4,4") +
+        completes(d, "001000011", "000000010", scores(25, 0, 45, 0)) + thrown(d, "3,4") +
+        completes(d, "001000111", "000000100", scores(18, 0, 45, 0)) + thrown(d, "1,1") +
+        completes(d, "011000111", "010000000", scores(16, 0, 45, 0)) + thrown(d, "4") +
+        completes(d, "011100111", "000100000", scores(12, 0, 45, 0)) + thrown(d, "6") +
+        completes(d, "011101111", "000001000", scores(6, 0, 45, 0)) + thrown(d, "3") +
+        Lines{turn(2)} + reopenAll(d) + thrown(d, "1,1") + Lines{saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
+    // The single die rests in the cup, tumbles, and lies where die 2 would.
+    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_60", 425, 382, 40, 57), play("Dice1.wav"),
+                              blit("board", 425, 382, 40, 57), blit("BITMAP_61", 499, 390, 74, 114),
+                              delay(d), blit("board", 499, 390, 74, 114), play("Dice3.wav"),
+                              blit("BITMAP_62", 635, 418, 56, 78), delay(d),
+                              blit("board", 635, 418, 56, 78), play("Dice4.wav"),
+                              blit("BITMAP_63", 550, 385, 54, 75), dice("4")}));
+    EXPECT_TRUE(pipsAt(s, "one.png", {{478, 316}, {493, 311}, {482, 330}, {498, 328}}));
+}
+
+TEST(ShutTheBoxThrow, ShuttingAllNineLeavesTheDiceOutForTheEndOfTheTurn) {
+    Scenario s = withRecord(boxRecord());
+    Script p;
+    p.enter().roll("66").box(9).completing(3).roll("66").box(8).completing(4);
+    p.roll("66").box(7).completing(5).roll("45").box(6).box(2).completing(1);
+    p.endTurn().roll("11"); // the dice stayed out: the cup ends the turn
+    ASSERT_EQ(s.run(p.str()), 0);
+    EXPECT_TRUE(hasRun(s, Lines{boxes("111111111"), scores(0, 0, 45, 0), soundStop, turn(2)} +
+                              reopenAll(10) + thrown(10, "1,1")));
+}
+
+// -- rounds and the end of the game
+
+TEST(ShutTheBoxGame, NinetyNineGoesOnAndEqualTotalsTie) {
+    PreferencesRecord r = boxRecord();
+    r.shutTheBoxTopScores = tableOf({{"ZED", 7}});
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter();
+    for (int round = 0; round < 3; ++round)
+        p.turnWorth(33).turnWorth(33);
+    p.turnWorth(43).turnWorth(43);
+    ASSERT_EQ(s.run(p.str()), 0);
+    EXPECT_EQ(eventsOf(s, "turn"),
+              (Lines{turn(2), turn(1), turn(2), turn(1), turn(2), turn(1), turn(2), turn(1)}));
+    // 99 each after three rounds: the game goes on.
+    EXPECT_TRUE(
+        hasRun(s, Lines{scores(45, 99, 45, 99), scores(45, 99, 45, 99)} + thrown(10, "1,1")));
+    const Lines expected =
+        Lines{scores(45, 142, 45, 142), scores(45, 142, 45, 142), banner("TIE", 0)} + fanfare(3) +
+        marginShown(1) + Lines{topScoresBox("7  \\tZED\\n"), saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, scores(45, 142, 45, 142)), expected) << s.dump();
+    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores), entriesOf(r.shutTheBoxTopScores));
+}
+
+TEST(ShutTheBoxGame, HundredEndsTheGameAndTheLowerTotalWins) {
+    PreferencesRecord r = boxRecord();
+    r.shutTheBoxTopScores = tableOf({{"ZED", 3}, {"OLD", 1}});
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter().turnWorth(33).turnWorth(33).turnWorth(33).turnWorth(33).turnWorth(33).turnWorth(34);
+    // Box clicks after the announcement are ignored, though the 1 and 1 in the
+    // cup would let box 2 take them; the cup starts a new game.
+    p.box(2).click(boxSpot(2)).rclick(boxSpot(2)).box(5).key("1");
+    p.key("space").draws({0, 0}).roll("23").box(5);
+    ASSERT_EQ(s.run(p.str()), 0);
+    const std::string table = topScoresBox("3  \\tZED\\n1  \\tOLD\\n1  \\tANN\\n");
+    const Lines expected =
+        Lines{scores(45, 99, 45, 100), scores(45, 99, 45, 100), banner("ANN", 1)} + fanfare(3) +
+        marginShown(1) + Lines{table} + // an equal margin goes after the one there
+        reopenAll(10) + Lines{scores(45, 0, 45, 0), scores(45, 0, 45, 0)} + thrown(10, "2,3") +
+        completes(10, "000010000", "000010000", scores(40, 0, 45, 0)) + Lines{saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, scores(45, 99, 45, 100)), expected) << s.dump();
+    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores),
+              (Entries{{"ZED", 3}, {"OLD", 1}, {"ANN", 1}}));
+    // The name in glyphs centred on the panel, A N N (17 + 16 + 16) from 83 + 67,
+    // the margin 1 (11 wide) from 83 + 86, its strip wiped after three showings.
+    EXPECT_TRUE(s.hasInOrder(
+        {banner("ANN", 1), blit("BITMAP_22", 234, 336, 17, 18), blit("BITMAP_35", 251, 336, 16, 18),
+         blit("BITMAP_35", 267, 336, 16, 18), blit("BITMAP_49", 253, 362, 11, 18)}));
+    EXPECT_EQ(countBetween(s, banner("ANN", 1), table, blit("board", 166, 362, 184, 26)), 3);
+    // The panel went blank for the banner: the new game writes the names again.
+    EXPECT_TRUE(s.hasInOrder({table, allOpen, blit("BITMAP_22", 234, 312, 17, 18),
+                              blit("BITMAP_23", 236, 362, 16, 18), scores(45, 0, 45, 0)}));
+}
+
+TEST(ShutTheBoxGame, SoundOffPlaysNothingButTheLettersStillTakeTheirTime) {
+    PreferencesRecord r = boxRecord();
+    r.soundOn = 0;
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter().turnWorth(43).turnWorth(33).turnWorth(43).turnWorth(33).turnWorth(43).turnWorth(43);
+    ASSERT_EQ(s.run(p.str()), 0);
+    const Lines all = events(s);
+    const auto save = std::find(all.begin(), all.end(), saved(s));
+    ASSERT_NE(save, all.end());
+    for (auto it = all.begin(); it != save; ++it)
+        EXPECT_NE(it->rfind("sound", 0), 0u) << *it;
+    // BEN's 109 beats ANN's 129: three letters 100 ms apart, the margin 20.
+    const Lines expected =
+        Lines{scores(45, 129, 45, 109), scores(45, 129, 45, 109), banner("BEN", 20)} +
+        repeat(delay(100), 3) + marginShown(2) +
+        Lines{topScoresBox("20  \\tBEN\\n"), saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, scores(45, 129, 45, 109)), expected) << s.dump();
+    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores), (Entries{{"BEN", 20}}));
+    EXPECT_TRUE(hasRun(s, Lines{delay(10), delay(10), dice("1,1")})); // a silent throw's waits
+}
+
+// -- the computer
+
+TEST(ShutTheBoxComputer, PlaysItsWholeTurnUnderTheWaitCursor) {
+    Scenario s = withRecord(boxRecord(true));
+    Script p;
+    // 7: box 7; 7: 6 and 1; 7: 5 and 2; 12: 9 and 3; 8: box 8; then only 4 is
+    // open: one die, a 3, no move. A click and a key arrive during its turn.
+    p.enter().playWorth(43).endTurnForComputer({"34", "34", "34", "66", "44", "3"}, false, true);
+    p.raw("@0 click " + p.at(boxSpot(5))).raw("@0 key space").faces("23");
+    ASSERT_EQ(s.run(p.str()), 0);
+    const int d = 10;
+    const Lines look{delay(8 * d)};
+    const auto its = [](int round) { return scores(43, 0, round, 0); };
+    const Lines expected =
+        Lines{turn(2)} + reopenAll(d) + Lines{"cursor\twait"} + thrown(d, "3,4") + look +
+        completes(d, "000000100", "000000100", its(38)) + look + thrown(d, "3,4") + look +
+        shuts(d, "000001100", "000001000", its(32)) +
+        completes(d, "100001100", "100001000", its(31)) + look + thrown(d, "3,4") + look +
+        shuts(d, "100011100", "000010000", its(26)) +
+        completes(d, "110011100", "010010000", its(24)) + look + thrown(d, "6,6") + look +
+        shuts(d, "110011101", "000000001", its(15)) +
+        completes(d, "111011101", "001000001", its(12)) + look + thrown(d, "4,4") + look +
+        completes(d, "111011111", "000000010", its(4)) + look + thrown(d, "3") + look +
+        Lines{turn(1)} + reopenAll(d) +
+        Lines{scores(45, 43, 45, 4), scores(45, 43, 45, 4), "cursor\tarrow",
+              // the click is thrown away, the key is handled
+              "dropped\tpress\t400\t181", "dropped\trelease\t400\t181"} +
+        thrown(d, "2,3") + Lines{saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, turn(2)), expected) << s.dump();
+    EXPECT_TRUE(s.has(blit("BITMAP_60", 425, 382, 40, 57)));
+}
+
+TEST(ShutTheBoxComputer, KeepsTwoDiceWhileItsBoxesMakeSevenAndPlaysOnAfterTheGremlin) {
+    PreferencesRecord r = boxRecord(true);
+    r.gremlinOn = 1;
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter(0).roll("11").box(2).draws({1, 0, 0});     // no strike (1 in 6); the cup's faces
+    p.roll("11").key("space").draws({0, 0, 0,          // its end: the odds 1 in 6, the cup
+                                     3, 4, 1, 0, 0,    // 9: box 9; no strike; the cup
+                                     3, 3, 1, 0, 0,    // 8: box 8
+                                     2, 3, 1, 0, 0,    // 7: box 7
+                                     4, 5, 1, 0, 0,    // 11: 6 and 5
+                                     0, 1, 1, 0, 0,    // 3: box 3; 1, 2, 4 make 7: two dice
+                                     2, 3, 0, 8, 0, 0, // 7: 4, 2, 1; strikes box 9
+                                     3, 4, 1, 0, 0,    // 9: box 9 again
+                                     0, 0, 0, 0});     // no move left, twice; the cup
+    p.roll("23");
+    ASSERT_EQ(s.run(p.str()), 0);
+    EXPECT_EQ(eventsOf(s, "dice"),
+              (Lines{dice("1,1"), dice("1,1"), dice("4,5"), dice("4,4"), dice("3,4"), dice("5,6"),
+                     dice("1,2"), dice("3,4"), dice("4,5"), dice("2,3")}));
+    EXPECT_TRUE(s.hasInOrder({"cursor\twait", boxes("111111111", "110100000"), "gremlin\t9",
+                              boxes("111111110", "110100000"), boxes("111111110"), dice("4,5")}));
+    // Every box shut: its turn ends without another throw, worth 0.
+    EXPECT_TRUE(hasRun(s, Lines{boxes("111111111"), scores(43, 0, 0, 0), soundStop, delay(80),
+                                delay(80), turn(1)}));
+    EXPECT_TRUE(s.hasInOrder({scores(45, 43, 45, 0), "cursor\tarrow", dice("2,3")}));
+}
+
+TEST(ShutTheBoxComputer, ItsWinShowsComputerAndStoresNothing) {
+    PreferencesRecord r = boxRecord(true);
+    r.shutTheBoxTopScores = tableOf({{"ZED", 200}});
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter();
+    for (int round = 0; round < 3; ++round)
+        p.playWorth(43).endTurnForComputer(computerShutsAll, true);
+    ASSERT_EQ(s.run(p.str()), 0);
+    EXPECT_EQ(count(events(s), "cursor\twait"), 3);
+    const Lines expected =
+        Lines{scores(45, 129, 45, 0), scores(45, 129, 45, 0), banner("COMPUTER", 129)} +
+        fanfare(8) + marginShown(3) +
+        Lines{topScoresBox("200  \\tZED\\n"), "cursor\tarrow", saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, scores(45, 129, 45, 0)), expected) << s.dump();
+    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores), entriesOf(r.shutTheBoxTopScores));
+}
+
+// -- the Gremlin (the odds 1 in 6: a chance draw of 0 strikes, 1 does not)
+
+TEST(ShutTheBoxGremlin, ReopensAnEarlierBoxAndShutsAnOpenOne) {
+    PreferencesRecord r = boxRecord();
+    r.gremlinOn = 1;
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter(0).roll("11").box(2).draws({1, 0, 0}); // no strike; the cup's faces
+    p.roll("23").box(5).draws({0, 1, 0, 0});       // strikes box 2, shut in the throw before
+    p.roll("45").box(9).draws({0, 7, 0, 0});       // strikes box 8, open
+    p.roll("11");
+    ASSERT_EQ(s.run(p.str()), 0);
+    const int d = 10;
+    const Lines expected =
+        thrown(d, "2,3") + shutter(d) + Lines{boxes("010010000", "000010000")} +
+        repeat(delay(100), 1 + 5 + 8 + 8) + // looking at 5; 5 .. 1, 2 .. 9, 9 .. 2
+        Lines{playToEnd("laugh.wav"), play("creak.wav"), "gremlin\t2"} + waits(3 * (d + 5), 3) +
+        Lines{boxes("000010000", "000010000"),
+              scores(40, 0, 45, 0),
+              scores(40, 0, 45, 0),
+              soundStop,
+              boxes("000010000"),
+              scores(40, 0, 45, 0),
+              soundStop} +
+        thrown(d, "4,5") + shutter(d) + Lines{boxes("000010001", "000000001")} +
+        repeat(delay(100), 1 + 5 + 8 + 2) + // 5; 5 .. 1, 2 .. 9, 9 8
+        Lines{playToEnd("laugh.wav"), play("creak.wav"), "gremlin\t8"} + waits(3 * d, 4) +
+        Lines{boxes("000010011", "000000001"),
+              scores(23, 0, 45, 0),
+              soundStop,
+              boxes("000010011"),
+              scores(23, 0, 45, 0),
+              soundStop} +
+        thrown(d, "1,1") + Lines{saved(s), soundStop};
+    EXPECT_EQ(eventsFrom(s, play("Dice1.wav"), 2), expected) << s.dump();
+    // The head at (282, 198), its eyes at (294, 206) and (321, 206), then erased.
+    EXPECT_TRUE(
+        s.hasInOrder({blit("BITMAP_243", 366, 284, 73, 41), blit("BITMAP_233", 378, 292, 21, 23),
+                      blit("BITMAP_234", 405, 292, 21, 23), "gremlin\t2",
+                      blit("board", 366, 284, 73, 41), boxes("000010000")}));
+}
+
+TEST(ShutTheBoxGremlin, ReopeningEightLeavesThePlayerOnOneDie) {
+    PreferencesRecord r = boxRecord();
+    r.gremlinOn = 1;
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter(0).roll("66").box(9).box(3).draws({1, 0, 0}); // no strike; the cup's faces
+    p.roll("44").box(8).draws({1, 0, 0}).roll("34").box(7).draws({1, 0, 0});
+    p.click(oneDieIcon).roll("5").box(5).draws({0, 7}); // strikes box 8; the die keeps its face
+    p.roll("2");
+    ASSERT_EQ(s.run(p.str()), 0);
+    EXPECT_TRUE(hasRun(s, Lines{"gremlin\t8"} + waits(45, 3) +
+                              Lines{boxes("001010101", "000010000"), scores(21, 0, 45, 0),
+                                    scores(21, 0, 45, 0), soundStop, boxes("001010101"),
+                                    scores(21, 0, 45, 0), soundStop} +
+                              thrown(10, "2")));
+}
+
+TEST(ShutTheBoxGremlin, SilentWithSoundOffAndKeepsItsPace) {
+    PreferencesRecord r = boxRecord(false, 0);
+    r.gremlinOn = 1;
+    r.soundOn = 0;
+    Scenario s = withRecord(r);
+    Script p;
+    p.enter(0).roll("11").box(2).draws({0, 4, 0, 0}).roll("12"); // strikes box 5, open
+    ASSERT_EQ(s.run(p.str()), 0);
+    const Lines expected = Lines{dice("1,1"), boxes("010000000", "010000000")} +
+                           repeat(delay(100), 1 + 5 + 8 + 5) +
+                           Lines{"gremlin\t5",
+                                 boxes("010010000", "010000000"),
+                                 scores(38, 0, 45, 0),
+                                 boxes("010010000"),
+                                 scores(38, 0, 45, 0),
+                                 dice("1,2"),
+                                 saved(s),
+                                 soundStop};
+    EXPECT_EQ(eventsFrom(s, dice("1,1")), expected) << s.dump();
+}
+
+// -- speed, buttons and menus
+
+TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
+    Scenario s = withRecord(boxRecord(false, 190));
+    Script p;
+    p.enter().key("-").key("_").roll("11").completing(2); // 200, and no further
+    for (int i = 0; i < 20; ++i)
+        p.key(i % 2 ? "+" : "=");
+    p.key("+").roll("11").endTurn(); // 0, and no further
+    // Player two: "-" pressed and released on it, the menu both ways, then "+"
+    // pressed and let go elsewhere; the sound button, its menu, help, scores.
+    p.click(slowDownButton).menu(151).menu(150).press(speedUpButton).release(cup);
+    p.roll("12").click(soundButton).completing(3).menu(148).click(helpButton).key("s");
+    ASSERT_EQ(s.run(p.str()), 0);
+    const Lines expected = thrown(200, "1,1") +
+                           completes(200, "010000000", "010000000", scores(43, 0, 45, 0)) +
+                           thrown(0, "1,1") + Lines{turn(2)} + reopenAll(0) + thrown(0, "1,2") +
+                           Lines{"checked\t119,122,128,149",
+                                 boxes("001000000", "001000000"),
+                                 boxes("001000000"),
+                                 scores(43, 0, 42, 0),
+                                 "checked\t119,122,128,148",
+                                 "open\tTumbledown.html",
+                                 topScoresBox(""),
+                                 saved(s),
+                                 soundStop};
+    EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
+    EXPECT_EQ(s.record().shutTheBoxDelay, 0);
+    EXPECT_TRUE(s.hasInOrder({turn(2), blit("BITMAP_13", 217, 455, 19, 5),
+                              blit("BITMAP_12", 217, 455, 19, 5),
+                              blit("BITMAP_11", 179, 448, 19, 19), dice("1,2")}));
+    EXPECT_FALSE(
+        s.hasInOrder({blit("BITMAP_11", 179, 448, 19, 19), blit("BITMAP_10", 179, 448, 19, 19)}));
+    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_18", 329, 446, 23, 23), "checked\t119,122,128,149",
+                              "checked\t119,122,128,148", blit("BITMAP_19", 329, 446, 23, 23)}));
+}
+
+TEST(ShutTheBoxControls, GremlinButtonAndMenuStartNewGames) {
+    Scenario s = withRecord(boxRecord());
+    Script p;
+    p.enter(0).roll("34").completing(7).roll("23").box(4);           // a throw in play
+    p.click(gremlinButton).draws({0, 0});                            // the new game's cup
+    p.roll("11").box(2).draws({0, 2, 0, 0});                         // on: it strikes box 3
+    p.menu(122).draws({0, 0}).roll("11").box(2).draws({0, 0, 1, 2}); // off: the cup only,
+    p.key("space").completing(5).menu(121);                          // so 2 and 3 follow
+    ASSERT_EQ(s.run(p.str()), 0);
+    const Lines newGame = Lines{allOpen, scores(45, 0, 45, 0), scores(45, 0, 45, 0)};
+    EXPECT_TRUE(s.hasInOrder(
+        Lines{boxes("000100100", "000100000"), "checked\t119,121,128,148", closing, delay(15),
+              delay(15), delay(15), soundStop} +
+        newGame + Lines{dice("1,1"), "gremlin\t3", "checked\t119,122,128,148"} + newGame +
+        Lines{dice("1,1"), boxes("010000000"), dice("2,3"), boxes("010010000"),
+              "checked\t119,121,128,148"} +
+        newGame));
+    EXPECT_EQ(eventsOf(s, "gremlin").size(), 1u);
+    EXPECT_TRUE(s.hasInOrder(
+        {blit("BITMAP_65", 443, 446, 6, 23), "gremlin\t3", blit("BITMAP_64", 443, 446, 6, 23)}));
+    EXPECT_EQ(s.record().gremlinOn, 1);
+}
+
+TEST(ShutTheBoxControls, OpponentMenuStartsANewGameWithTheComputerOrPlayerTwo) {
+    Scenario s = withRecord(boxRecord(false));
+    Script p;
+    p.enter().roll("34").completing(7).menu(118).draws({0, 0});
+    p.playWorth(43).endTurnForComputer(computerShutsAll, true);
+    p.menu(119).draws({0, 0}).turnWorth(43).roll("23");
+    ASSERT_EQ(s.run(p.str()), 0);
+    // COMPUTER (125 wide) centred on player two's line, later BEN (46 wide).
+    EXPECT_TRUE(s.hasInOrder(
+        {"checked\t118,122,128,148", allOpen, blit("BITMAP_24", 196, 362, 15, 18),
+         scores(45, 0, 45, 0), scores(45, 0, 45, 0), turn(2), "cursor\twait", scores(45, 43, 45, 0),
+         "cursor\tarrow", "checked\t119,122,128,148", allOpen, blit("BITMAP_23", 236, 362, 16, 18),
+         scores(45, 0, 45, 0), scores(45, 0, 45, 0), turn(2), dice("2,3")}));
+    EXPECT_EQ(count(events(s), "cursor\twait"), 1);
+    EXPECT_EQ(s.record().shutTheBoxVsComputer, 0);
+}
+
+TEST(ShutTheBoxControls, OptionsDialogRenamesAndStartsANewGame) {
+    Scenario s = withRecord(boxRecord(true));
+    Script p;
+    p.enter().roll("34").completing(7).menu(120).raw("dialog 201 103=1 105=zed cancel");
+    p.click(playerOneName).raw("dialog 201 103=1 105=bob ok").draws({0, 0}).roll("23");
+    p.click(playerTwoName).raw("dialog 201 102=1 104=1 105=bob ok");
+    ASSERT_EQ(s.run(p.str()), 0);
+    // Cancelled: nothing changed, the throw of 7 stayed shut. Renamed: a new
+    // game; then the opponent and the second name changed: two more.
+    EXPECT_EQ(eventsOf(s, "boxes"), (Lines{boxes("000000100", "000000100"), boxes("000000100"),
+                                           allOpen, allOpen, allOpen}));
+    EXPECT_EQ(s.linesStarting("dialog\t201\tcancel").size(), 1u);
+    // BOB (16 + 16 + 16) centred on player one's line.
+    EXPECT_TRUE(
+        s.hasInOrder({"dialog\t201\tok\t101=1,102=0,103=1,104=0,105=bob", allOpen,
+                      blit("BITMAP_23", 235, 312, 16, 18), scores(45, 0, 45, 0), dice("2,3")}));
+    // Player two may not be called BOB too: back to PLAYERB, with a warning.
+    EXPECT_TRUE(s.hasInOrder(
+        {"dialog\t201\tok\t101=0,102=1,103=0,104=1,105=bob",
+         "box\tWarning\tBOB may not be your own opponent.\\nSecond player's name is reset "
+         "to\\n'PLAYERB'.  To change this name,\\nclick on either player name.\\n\tOK\tOK"}));
+    const PreferencesRecord r = s.record();
+    EXPECT_EQ(r.player1(), "BOB");
+    EXPECT_EQ(r.player2(), "PLAYERB");
+    EXPECT_EQ(r.shutTheBoxVsComputer, 0);
+}
