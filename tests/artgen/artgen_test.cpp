@@ -1,8 +1,11 @@
 // Checks the properties of the artwork that the program relies on: exact
 // sizes, the black tip slate, repeatable output, tiles that join cleanly, and
-// pictures that the games blit over their boards matching the board beneath.
+// pictures that the games blit over their boards matching the board beneath,
+// and an icon painted for each of the desktop's theme sizes.
 
 #include "artwork.h"
+#include "pokerdice_art.h"
+#include "props.h"
 #include "shutthebox_art.h"
 #include "tenthousand_art.h"
 
@@ -162,6 +165,76 @@ TEST(Icon, HasTransparentCornersAndOpaqueMiddle) {
     EXPECT_EQ(qAlpha(img.pixel(2, 253)), 0);
     EXPECT_EQ(qAlpha(img.pixel(253, 2)), 0);
     EXPECT_EQ(qAlpha(img.pixel(128, 128)), 255);
+}
+
+// The desktop's icon theme sizes, each painted for itself.
+TEST(Icon, EveryThemeSizeIsPaintedAtItsSizeWithTransparentCorners) {
+    EXPECT_EQ(art::iconSizes(), (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
+    for (int size : art::iconSizes()) {
+        const QImage img = art::paintIcon(size);
+        ASSERT_EQ(img.size(), QSize(size, size)) << size;
+        EXPECT_TRUE(img.hasAlphaChannel()) << size;
+        EXPECT_EQ(qAlpha(img.pixel(size - 1, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(img.pixel(0, size - 1)), 0) << size;
+        EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255) << size;
+        EXPECT_EQ(img, art::paintIcon(size)) << size;
+    }
+    // The window's own icon is the largest.
+    EXPECT_EQ(art::paintIcon(256), artwork("IDI_ICON1.png").paint());
+}
+
+namespace {
+QImage shrunk(int size) {
+    return art::paintIcon(256).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Pixels neither fully transparent nor fully opaque: the fringe of a blur.
+int partlyTransparent(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += qAlpha(img.pixel(x, y)) != 0 && qAlpha(img.pixel(x, y)) != 255;
+    return n;
+}
+
+// Pixels of the ivory die's pip colour: pips that stayed pips.
+int pipPixels(const QImage& img) {
+    const QColor pip = art::ivoryDie().pip;
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            n += qAlpha(c) == 255 && std::abs(qRed(c) - pip.red()) <= 12 &&
+                 std::abs(qGreen(c) - pip.green()) <= 12 && std::abs(qBlue(c) - pip.blue()) <= 12;
+        }
+    return n;
+}
+} // namespace
+
+TEST(Icon, SmallerSizesAreNotTheLargestShrunk) {
+    for (int size : art::iconSizes()) {
+        if (size == 256)
+            continue;
+        const QImage img = art::paintIcon(size);
+        EXPECT_NE(img, shrunk(size)) << size;
+        // At 128 the design is drawn as it is at 256; from 64 down it is simplified,
+        // so a good share of the picture differs visibly.
+        if (size <= 64) {
+            EXPECT_GT(differingPixels(img, shrunk(size), 24), size * size / 50) << size;
+        }
+    }
+}
+
+TEST(Icon, SmallSizesStayCrisp) {
+    for (int size : {16, 24, 32}) {
+        const QImage img = art::paintIcon(size);
+        // Whole pixels only: no half-transparent fringe, where shrinking leaves plenty.
+        EXPECT_EQ(partlyTransparent(img), 0) << size;
+        EXPECT_GT(partlyTransparent(shrunk(size)), size) << size;
+        // The ivory die's pips keep their full colour; shrunk, they fade to grey.
+        EXPECT_GE(pipPixels(img), 4 * 4) << size;
+        EXPECT_LT(pipPixels(shrunk(size)), pipPixels(img)) << size;
+    }
 }
 
 TEST(Tiles, OppositeEdgesJoinLikeNeighbouringLines) {
@@ -469,6 +542,320 @@ TEST(ShutTheBox, GremlinsEyesBlendIntoHisHeadAndFollowTheBoxes) {
     EXPECT_EQ(
         differingPixels(five, head.copy(QRect(sb::kLeftEye - sb::kGremlin.topLeft(), five.size()))),
         0);
+}
+
+// -------------------------------------------------------------- Poker Dice
+
+namespace pd = art::pokerdice;
+
+// The size of every Poker Dice picture, as the game's drawing expects it.
+TEST(PokerDice, EveryPictureHasTheSizeTheGameDrawsIt) {
+    std::vector<std::pair<int, QSize>> sizes{
+        {146, {640, 428}}, {147, {105, 70}}, {183, {63, 16}}, {184, {28, 21}}, {185, {28, 21}},
+        {186, {23, 23}},   {187, {23, 23}},  {188, {27, 20}}, {189, {27, 20}}, {190, {13, 17}},
+        {191, {13, 17}},   {192, {17, 17}},  {193, {17, 17}}, {194, {19, 5}},  {195, {19, 5}},
+        {196, {16, 17}},   {197, {16, 17}},  {198, {23, 23}}, {199, {23, 23}}, {209, {14, 13}},
+        {210, {13, 13}},   {211, {10, 9}}};
+    for (int n = 148; n <= 172; ++n)
+        sizes.push_back({n, {40, 42}});
+    for (int n = 173; n <= 182; ++n)
+        sizes.push_back({n, {13, 15}});
+    for (int n = 200; n <= 206; ++n)
+        sizes.push_back({n, {33, 32}});
+    for (int n = 212; n <= 215; ++n)
+        sizes.push_back({n, {15, 50}});
+    for (const auto& [number, size] : sizes)
+        EXPECT_EQ(bitmap(number).size(), size) << "BITMAP_" << number;
+}
+
+int largeDie(int face, int picture) {
+    return (face == 1 ? 147 : 152 + 4 * (face - 2)) + picture;
+}
+
+bool isBlack(QRgb c) {
+    return (c & 0xFFFFFF) == 0;
+}
+
+// The game ANDs the mask in and ORs the picture over it: the mask is white
+// where the board shows and black on the die, and the picture is black where
+// the board shows and covers the die's every pixel.
+void expectMaskCoversPicture(const QImage& mask, const QImage& picture, const QSize& drawn,
+                             const std::string& what) {
+    int stray = 0, holes = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const bool board = (mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF;
+            if (board)
+                stray += !isBlack(picture.pixel(x, y));
+            else
+                holes += isBlack(picture.pixel(x, y));
+        }
+    EXPECT_EQ(stray, 0) << what << ": picture pixels where the board shows";
+    EXPECT_EQ(holes, 0) << what << ": black pixels on the die";
+}
+
+void expectOneBitMask(const QImage& mask, const QSize& drawn, const std::string& what) {
+    EXPECT_EQ(mask.depth(), 1) << what;
+    int die = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) {
+            const QRgb c = mask.pixel(x, y) & 0xFFFFFF;
+            ASSERT_TRUE(c == 0 || c == 0xFFFFFF) << what;
+            die += c == 0;
+        }
+    // A rounded die: the board shows at the corners, the die fills most of the rest.
+    EXPECT_EQ(mask.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu) << what;
+    EXPECT_EQ(mask.pixel(drawn.width() - 1, drawn.height() - 1) & 0xFFFFFF, 0xFFFFFFu) << what;
+    EXPECT_EQ(mask.pixel(drawn.width() / 2, drawn.height() / 2) & 0xFFFFFF, 0u) << what;
+    EXPECT_GT(die, drawn.width() * drawn.height() * 8 / 10) << what;
+}
+
+TEST(PokerDice, LargeDiceFillTheirMaskExactly) {
+    const QImage mask = bitmap(152);
+    expectOneBitMask(mask, pd::kDieSize, "BITMAP_152");
+    for (int face = 1; face <= 6; ++face)
+        for (int picture = 1; picture <= 4; ++picture)
+            expectMaskCoversPicture(mask, bitmap(largeDie(face, picture)), pd::kDieSize,
+                                    "face " + std::to_string(face) + " picture " +
+                                        std::to_string(picture));
+}
+
+TEST(PokerDice, SmallDiceFillTheirMaskExactlyInTheRowsDrawn) {
+    const QImage mask = bitmap(206);
+    expectOneBitMask(mask, pd::kSmallDieSize, "BITMAP_206");
+    // The row below the drawn height never shows: the die must end above it.
+    for (int x = 0; x < mask.width(); ++x)
+        EXPECT_EQ(mask.pixel(x, pd::kSmallDieSize.height()) & 0xFFFFFF, 0xFFFFFFu) << x;
+    for (int face = 1; face <= 6; ++face)
+        expectMaskCoversPicture(mask, bitmap(199 + face), pd::kSmallDiePicture,
+                                "small face " + std::to_string(face));
+}
+
+// Mean of the die's light pixels and the count of its dark (ink) pixels.
+std::pair<double, int> faceTones(const QImage& die, const QImage& mask) {
+    double light = 0;
+    int n = 0, ink = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) {
+            if ((mask.pixel(x, y) & 0xFFFFFF) != 0)
+                continue;
+            const int g = qGray(die.pixel(x, y));
+            light += g;
+            ++n;
+            ink += g < 110;
+        }
+    return {light / n, ink};
+}
+
+TEST(PokerDice, RestingFacesAreIvoryWithInkAndAllDiffer) {
+    for (const auto& [first, mask] : {std::pair{0, bitmap(152)}, std::pair{1, bitmap(206)}}) {
+        std::vector<QImage> faces;
+        for (int face = 1; face <= 6; ++face)
+            faces.push_back(first == 0 ? bitmap(largeDie(face, 4)) : bitmap(199 + face));
+        for (int i = 0; i < 6; ++i) {
+            const auto [mean, ink] = faceTones(faces[i], mask);
+            EXPECT_GT(mean, 170) << "face " << i + 1;
+            EXPECT_GT(ink, 25) << "face " << i + 1;
+            for (int j = i + 1; j < 6; ++j)
+                EXPECT_GT(differingPixels(faces[i], faces[j], 60), 40) << i + 1 << " " << j + 1;
+        }
+    }
+}
+
+// A tumbling die turns in a mist that fades into the crystal at its outline,
+// wherever in the ball it is drawn.
+TEST(PokerDice, TumblingMistMeetsTheCrystalAtEveryDiePlace) {
+    const QImage board = bitmap(146);
+    const QImage mask = bitmap(152);
+    for (int face = 1; face <= 6; ++face)
+        for (int picture = 1; picture <= 3; ++picture) {
+            const QImage die = bitmap(largeDie(face, picture));
+            for (const QPoint& at : pd::kDice) {
+                double sum = 0;
+                int n = 0, cut = 0;
+                for (int y = 0; y < mask.height(); ++y)
+                    for (int x = 0; x < mask.width(); ++x) {
+                        auto inside = [&](int u, int v) {
+                            return mask.valid(u, v) && (mask.pixel(u, v) & 0xFFFFFF) == 0;
+                        };
+                        if (!inside(x, y) || (inside(x - 1, y) && inside(x + 1, y) &&
+                                              inside(x, y - 1) && inside(x, y + 1)))
+                            continue;
+                        const QRgb a = die.pixel(x, y), b = board.pixel(at + QPoint(x, y));
+                        const int red = std::abs(qRed(a) - qRed(b));
+                        const int green = std::abs(qGreen(a) - qGreen(b));
+                        const int blue = std::abs(qBlue(a) - qBlue(b));
+                        sum += (red + green + blue) / 3.0;
+                        ++n;
+                        // The die itself stays clear of the outline: none of it is cut off.
+                        cut += std::max({red, green, blue}) > 60;
+                    }
+                EXPECT_LT(sum / n, 12) << "face " << face << " picture " << picture << " at "
+                                       << at.x() << "," << at.y();
+                EXPECT_EQ(cut, 0) << "face " << face << " picture " << picture << " at " << at.x()
+                                  << "," << at.y();
+            }
+        }
+}
+
+TEST(PokerDice, UpAndOffButtonsAreTheBoardAndDownAndOnAreNot) {
+    const QImage board = bitmap(146);
+    for (int b = 0; b < pd::kButtonCount; ++b) {
+        const QRect r = pd::kButtons[b];
+        EXPECT_EQ(differingPixels(bitmap(184 + 2 * b), board.copy(r)), 0) << "button " << b;
+        EXPECT_GT(differingPixels(bitmap(185 + 2 * b), board.copy(r), 10),
+                  r.width() * r.height() / 4)
+            << "button " << b;
+    }
+}
+
+TEST(PokerDice, DigitsSitOnTheCounterWindowsIvory) {
+    const QImage board = bitmap(146);
+    const QRgb ground = pd::kDigitGround.rgb() & 0xFFFFFF;
+    // Blank places show the board, so it is the digits' ground there exactly.
+    for (const QPoint& at : pd::kDigits) {
+        int stray = 0;
+        for (int y = 0; y < pd::kDigitSize.height(); ++y)
+            for (int x = 0; x < pd::kDigitSize.width(); ++x)
+                stray += (board.pixel(at + QPoint(x, y)) & 0xFFFFFF) != ground;
+        EXPECT_EQ(stray, 0) << at.x() << "," << at.y();
+    }
+    for (int d = 0; d < 10; ++d) {
+        const QImage digit = bitmap(173 + d);
+        // Neighbouring digits touch: the side columns are bare ground.
+        for (int y = 0; y < digit.height(); ++y)
+            for (int x : {0, digit.width() - 1})
+                EXPECT_EQ(digit.pixel(x, y) & 0xFFFFFF, ground) << "digit " << d;
+        EXPECT_LT(minGray(digit, digit.rect()), 70) << "digit " << d;
+        for (int e = d + 1; e < 10; ++e)
+            EXPECT_GT(differingPixels(digit, bitmap(173 + e), 40), 5) << d << " " << e;
+    }
+}
+
+TEST(PokerDice, BeadFitsEveryBeadPlace) {
+    const QImage board = bitmap(146);
+    const QImage bare = pd::beadPlace().convertToFormat(QImage::Format_RGB32);
+    for (int rod = 0; rod < 7; ++rod)
+        for (int place = 0; place < 7; ++place) {
+            const QImage under = board.copy(QRect(pd::kBeads[rod][place], pd::kBeadSize));
+            EXPECT_EQ(differingPixels(under, bare), 0)
+                << "rod " << rod + 1 << " place " << place + 1;
+        }
+    const QImage bead = bitmap(211);
+    // Round: the bare rod and felt show at the corners, the bead in the middle.
+    for (const QPoint& c : {QPoint(0, 0), QPoint(9, 0), QPoint(0, 8), QPoint(9, 8)})
+        EXPECT_EQ(bead.pixel(c), bare.pixel(c));
+    EXPECT_GT(differingPixels(bead, bare, 30), 50);
+    // The rods run through the places without a break, down to the frame.
+    for (int rod = 0; rod < 7; ++rod)
+        for (int place = 0; place + 1 < 7; ++place) {
+            const QPoint a = pd::kBeads[rod][place], b = pd::kBeads[rod][place + 1];
+            for (int y = a.y() + pd::kBeadSize.height(); y < b.y(); ++y) {
+                const bool rodThere =
+                    (board.pixel(a.x() + 4, y) & 0xFFFFFF) == (pd::kRodLight.rgb() & 0xFFFFFF) ||
+                    (board.pixel(b.x() + 4, y) & 0xFFFFFF) == (pd::kRodLight.rgb() & 0xFFFFFF);
+                // The reckoning bar crosses the rods between places 2 and 3.
+                if (place != 1) {
+                    EXPECT_TRUE(rodThere) << "rod " << rod + 1 << " y " << y;
+                }
+            }
+        }
+}
+
+TEST(PokerDice, FlamesMeetTheCandleAtTheirEdgesAndGrow) {
+    const QImage under = bitmap(146).copy(pd::kFlame);
+    EXPECT_EQ(differingPixels(bitmap(212), under), 0);
+    int lastBright = 0;
+    for (int level = 1; level <= 3; ++level) {
+        const QImage flame = bitmap(212 + level);
+        for (int x = 0; x < flame.width(); ++x)
+            for (int y : {0, flame.height() - 1})
+                EXPECT_EQ(flame.pixel(x, y), under.pixel(x, y)) << level << " at " << x << "," << y;
+        for (int y = 0; y < flame.height(); ++y)
+            for (int x : {0, flame.width() - 1})
+                EXPECT_EQ(flame.pixel(x, y), under.pixel(x, y)) << level << " at " << x << "," << y;
+        int bright = 0;
+        for (int y = 0; y < flame.height(); ++y)
+            for (int x = 0; x < flame.width(); ++x)
+                bright += qRed(flame.pixel(x, y)) > 240 && qGreen(flame.pixel(x, y)) > 170 &&
+                          qGray(under.pixel(x, y)) < 200;
+        EXPECT_GT(bright, lastBright + 10) << "level " << level;
+        lastBright = bright;
+    }
+}
+
+TEST(PokerDice, CandlesStandInTheirClickAreas) {
+    const QImage board = bitmap(146);
+    // Wax is pale: down the middle of each candle's area the board shows it.
+    for (const QRect& area : {pd::kRollCandle, pd::kPassCandle}) {
+        const int x = area.center().x();
+        EXPECT_GT(meanGray(board, QRect(x - 3, area.top() + 45, 6, area.height() - 80)), 170)
+            << area.x();
+    }
+    // The ROLL flame's picture stands on the ROLL candle's wick.
+    EXPECT_TRUE(pd::kRollCandle.contains(pd::kFlame));
+    EXPECT_TRUE(pd::kFlame.contains(pd::kRollWick.toPoint()));
+}
+
+TEST(PokerDice, LitMarkersFitTheirSockets) {
+    const QImage board = bitmap(146);
+    for (int player = 0; player < 2; ++player) {
+        const QRect r = pd::kMarkers[player];
+        const QImage under = board.copy(r);
+        const QImage lit = bitmap(209 + player);
+        for (int x = 0; x < r.width(); ++x)
+            for (int y : {0, r.height() - 1})
+                EXPECT_EQ(lit.pixel(x, y), under.pixel(x, y)) << player;
+        for (int y = 0; y < r.height(); ++y)
+            for (int x : {0, r.width() - 1})
+                EXPECT_EQ(lit.pixel(x, y), under.pixel(x, y)) << player;
+        EXPECT_GT(meanGray(lit, lit.rect()), meanGray(under, under.rect()) + 30) << player;
+    }
+}
+
+TEST(PokerDice, SignIsTheBoardsCarvedSign) {
+    const QImage sign = bitmap(183);
+    EXPECT_EQ(differingPixels(sign, bitmap(146).copy(pd::kSign)), 0);
+    EXPECT_GT(luminanceSpread(sign, sign.rect()), 30);
+}
+
+// The plates carry light text (gray about 225): they are dark, veins and all.
+TEST(PokerDice, PlatesAreDarkUnderTheLightText) {
+    const QImage board = bitmap(146);
+    for (int player = 0; player < 2; ++player)
+        for (const QRect& plate : {pd::kNamePlates[player], pd::kCoinPlates[player]}) {
+            EXPECT_LT(meanGray(board, plate), 70) << plate.x() << "," << plate.y();
+            // Where the text goes: the middle of the plate, a text line high.
+            const int top = plate == pd::kNamePlates[player] ? pd::kNameTextTop[player]
+                                                             : pd::kCoinTextTop[player];
+            const QRect line(pd::kPlateTextCentre - 60, top, 120, pd::kTextHeight);
+            int brightest = 0;
+            for (int y = line.top(); y <= line.bottom(); ++y)
+                for (int x = line.left(); x <= line.right(); ++x)
+                    brightest = std::max(brightest, qGray(board.pixel(x, y)));
+            EXPECT_LT(brightest, 120) << plate.x() << "," << plate.y();
+        }
+}
+
+// The message lines (dark text, gray about 72) are written on the crystal.
+TEST(PokerDice, PanelIsLightWhereTheMessagesAreWritten) {
+    const QImage board = bitmap(146);
+    const int centre = pd::kPanel.center().x() + 1;
+    for (int k = 0; k < pd::kPanelLines; ++k) {
+        const int top = pd::kPanelFirstLineTop + k * pd::kPanelLineStep;
+        // The ball narrows toward its foot, and so do the last lines.
+        const int half = k < 8 ? 70 : 35;
+        const QRect line(centre - half, top, 2 * half, pd::kTextHeight);
+        EXPECT_GT(meanGray(board, line), 200) << "line " << k + 1;
+        EXPECT_GT(minGray(board, line), 140) << "line " << k + 1;
+    }
+    // The option words the player clicks.
+    for (const QRect& word :
+         {QRect(486, 307, 52, 11), QRect(447, 337, 128, 11), QRect(486, 367, 50, 13)})
+        EXPECT_GT(minGray(board, word), 140) << word.x() << "," << word.y();
+    // The dice fall inside the panel, in the crystal.
+    for (const QPoint& at : pd::kDice)
+        EXPECT_TRUE(pd::kPanel.contains(QRect(at, pd::kDieSize))) << at.x() << "," << at.y();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "pokerdice_layout.h"
 #include "shutthebox_layout.h"
 #include "tenthousand_layout.h"
 
@@ -69,18 +70,51 @@ void addShutTheBox(std::vector<Artwork>& list) {
                             [k, left] { return paintShutTheBoxEye(k, left); }});
 }
 
+void addPokerDice(std::vector<Artwork>& list) {
+    using namespace pokerdice;
+    list.push_back({bitmap(146), kBoardSize, paintPokerDiceBoard});
+    list.push_back({bitmap(147), {105, 70}, paintPokerDiceTile});
+    for (int face = 1; face <= 6; ++face)
+        for (int picture = 1; picture <= 4; ++picture) {
+            // The ace's pictures come before the mask, the other faces after it.
+            const int number = (face == 1 ? 147 : 152 + 4 * (face - 2)) + picture;
+            list.push_back({bitmap(number), kDieSize,
+                            [face, picture] { return paintPokerDiceDie(face, picture); }});
+        }
+    list.push_back({bitmap(152), kDieSize, paintPokerDiceDieMask});
+    for (int face = 1; face <= 6; ++face)
+        list.push_back({bitmap(199 + face), kSmallDiePicture,
+                        [face] { return paintPokerDiceSmallDie(face); }});
+    list.push_back({bitmap(206), kSmallDiePicture, paintPokerDiceSmallDieMask});
+    for (int digit = 0; digit <= 9; ++digit)
+        list.push_back(
+            {bitmap(173 + digit), kDigitSize, [digit] { return paintPokerDiceDigit(digit); }});
+    list.push_back({bitmap(211), kBeadSize, paintPokerDiceBead});
+    for (int level = 0; level < 4; ++level)
+        list.push_back(
+            {bitmap(212 + level), kFlame.size(), [level] { return paintPokerDiceFlame(level); }});
+    for (int player = 0; player < 2; ++player)
+        list.push_back({bitmap(209 + player), kMarkers[player].size(),
+                        [player] { return paintPokerDiceMarker(player); }});
+    list.push_back({bitmap(183), kSign.size(), paintPokerDiceSign});
+    for (int b = 0; b < kButtonCount; ++b)
+        for (bool down : {false, true})
+            list.push_back({bitmap(kFirstButtonPicture + 2 * b + (down ? 1 : 0)),
+                            kButtons[b].size(),
+                            [b, down] { return paintPokerDiceButton(b, down); }});
+}
+
 } // namespace
 
 const std::vector<Artwork>& allArtwork() {
     static const std::vector<Artwork> list = [] {
         std::vector<Artwork> l{
             {"BITMAP_216.bmp", {569, 428}, paintMainScreen},
-            {"IDI_ICON1.png", {256, 256}, paintIcon},
-            {bitmap(146), {640, 428}, paintPokerDiceBoard},
-            {bitmap(147), {105, 70}, paintPokerDiceTile},
+            {"IDI_ICON1.png", {256, 256}, [] { return paintIcon(); }},
         };
         addShutTheBox(l);
         addTenThousand(l);
+        addPokerDice(l);
         return l;
     }();
     return list;

@@ -40,6 +40,19 @@ QImage paintTenThousandMarker(); // BITMAP_115
 QImage paintTenThousandPanel();  // BITMAP_142
 QImage paintPokerDiceBoard();    // BITMAP_146
 QImage paintPokerDiceTile();     // BITMAP_147
+// Face 1..6 (A, K, Q, J, 10, 9), picture 1..3 tumbling, 4 at rest:
+// BITMAP_148..151 for the ace, then 153..172 (152 is the mask).
+QImage paintPokerDiceDie(int face, int picture);
+QImage paintPokerDiceDieMask();          // BITMAP_152, one bit
+QImage paintPokerDiceSmallDie(int face); // BITMAP_200..205
+QImage paintPokerDiceSmallDieMask();     // BITMAP_206, one bit
+QImage paintPokerDiceDigit(int digit);   // BITMAP_173..182
+QImage paintPokerDiceBead();             // BITMAP_211
+QImage paintPokerDiceFlame(int level);   // none, small, medium, large: BITMAP_212..215
+QImage paintPokerDiceMarker(int player); // 0, 1: BITMAP_209, 210
+QImage paintPokerDiceSign();             // BITMAP_183
+// Button 0..7 in the order of pokerdice::Button, up (off) and down (on): BITMAP_184..199.
+QImage paintPokerDiceButton(int button, bool down);
 
 struct Artwork {
     QString fileName;
@@ -48,6 +61,11 @@ struct Artwork {
 };
 
 const std::vector<Artwork>& allArtwork();
+
+// The icon painted for one of the desktop's theme sizes (16 .. 256 pixels
+// square); at 256 it is IDI_ICON1.
+QImage paintIcon(int size);
+const std::vector<int>& iconSizes();
 
 // A blank true-colour canvas of the given size.
 QImage canvas(QSize size);

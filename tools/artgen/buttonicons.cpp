@@ -3,6 +3,8 @@
 #include "lettering.h"
 
 #include <QTransform>
+#include <algorithm>
+#include <cmath>
 
 namespace art {
 
@@ -85,8 +87,71 @@ QPainterPath buttonIcon(ButtonIcon kind, const QRectF& r) {
         icon.addEllipse(QPointF(o.x() + r.width() / 2, o.y() + 17.5), 1.4, 1.4);
         break;
     }
+    case ButtonIcon::NextTune: {
+        QPainterPath head;
+        head.addEllipse(QPointF(0, 0), 3.2, 2.4);
+        icon.addPath(QTransform().translate(o.x() + 6.5, o.y() + 16).rotate(-22).map(head));
+        icon.addRect(QRectF(o.x() + 8.4, o.y() + 5, 1.4, 11));
+        QPainterPath flag;
+        flag.moveTo(o.x() + 8.4, o.y() + 5);
+        flag.cubicTo(o.x() + 10, o.y() + 8, o.x() + 13.5, o.y() + 8, o.x() + 11.5, o.y() + 13);
+        flag.cubicTo(o.x() + 12, o.y() + 9.5, o.x() + 10.5, o.y() + 9.5, o.x() + 9.8, o.y() + 8);
+        flag.closeSubpath();
+        icon.addPath(flag);
+        QPainterPath pointer;
+        pointer.moveTo(o.x() + 14, o.y() + 7.5);
+        pointer.lineTo(o.x() + 20, o.y() + 11.5);
+        pointer.lineTo(o.x() + 14, o.y() + 15.5);
+        pointer.closeSubpath();
+        icon.addPath(pointer);
+        icon = icon.simplified();
+        break;
+    }
+    case ButtonIcon::AcesWild: {
+        const QFont f = makeFont(kSerif, 17, QFont::Bold);
+        icon = centredText(QRectF(o.x() + 2, o.y(), 13, r.height()), QStringLiteral("A"), f);
+        QPainterPath star;
+        const QPointF c(o.x() + 20.5, o.y() + r.height() / 2);
+        for (int k = 0; k < 10; ++k) {
+            const double rad = k % 2 == 0 ? 5.6 : 2.3;
+            const double a = k * M_PI / 5 - M_PI / 2;
+            const QPointF pt = c + QPointF(std::cos(a) * rad, std::sin(a) * rad);
+            if (k == 0)
+                star.moveTo(pt);
+            else
+                star.lineTo(pt);
+        }
+        star.closeSubpath();
+        icon.addPath(star);
+        icon = icon.simplified();
+        break;
+    }
+    case ButtonIcon::Exit: {
+        const double cy = o.y() + r.height() / 2;
+        icon.moveTo(o.x() + 4, cy);
+        icon.lineTo(o.x() + 12, cy - 6);
+        icon.lineTo(o.x() + 12, cy - 2.5);
+        icon.lineTo(o.x() + 23, cy - 2.5);
+        icon.lineTo(o.x() + 23, cy + 2.5);
+        icon.lineTo(o.x() + 12, cy + 2.5);
+        icon.lineTo(o.x() + 12, cy + 6);
+        icon.closeSubpath();
+        break;
+    }
     }
     return icon;
+}
+
+QPainterPath fittedButtonIcon(ButtonIcon kind, const QRectF& r, double margin) {
+    const QPainterPath icon = buttonIcon(kind, r);
+    const QRectF ink = icon.boundingRect();
+    const QRectF room = r.adjusted(margin, margin, -margin, -margin);
+    const double scale = std::min({1.0, room.width() / ink.width(), room.height() / ink.height()});
+    return QTransform()
+        .translate(r.center().x(), r.center().y())
+        .scale(scale, scale)
+        .translate(-ink.center().x(), -ink.center().y())
+        .map(icon);
 }
 
 } // namespace art

@@ -1,14 +1,30 @@
 // artgen OUTDIR: paints every bitmap of the program into OUTDIR as PNG files.
+// artgen --icons OUTDIR: paints the desktop icon at each theme size into
+// OUTDIR as icon-SIZE.png.
 
 #include "artwork.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool write(const QImage& img, QSize expected, const QString& path) {
+    if (img.size() != expected || !img.save(path)) {
+        std::fprintf(stderr, "artgen: failed to write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: artgen OUTDIR\n");
+    const bool icons = argc == 3 && std::strcmp(argv[1], "--icons") == 0;
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: artgen OUTDIR\n       artgen --icons OUTDIR\n");
         return 2;
     }
     // Fonts need a GUI application; no display is required for painting images.
@@ -16,21 +32,24 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const char* outDir = argv[argc - 1];
+    const QDir out(QString::fromLocal8Bit(outDir));
     if (!out.exists() && !QDir().mkpath(out.path())) {
-        std::fprintf(stderr, "artgen: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "artgen: cannot create %s\n", outDir);
         return 1;
     }
-    for (const art::Artwork& a : art::allArtwork()) {
-        const QImage img = a.paint();
-        const QString path = out.filePath(a.fileName);
-        // The format follows the name: the pictures are BMP, which the program
-        // decodes at start-up far faster than PNG (the resource compiler
-        // compresses them anyway); the icon keeps its transparency in a PNG.
-        if (img.size() != a.size || !img.save(path)) {
-            std::fprintf(stderr, "artgen: failed to write %s\n", qPrintable(path));
-            return 1;
-        }
+    if (icons) {
+        for (int size : art::iconSizes())
+            if (!write(art::paintIcon(size), {size, size},
+                       out.filePath(QStringLiteral("icon-%1.png").arg(size))))
+                return 1;
+        return 0;
     }
+    // The format follows the name: the pictures are BMP, which the program
+    // decodes at start-up far faster than PNG (the resource compiler
+    // compresses them anyway); the icon keeps its transparency in a PNG.
+    for (const art::Artwork& a : art::allArtwork())
+        if (!write(a.paint(), a.size, out.filePath(a.fileName)))
+            return 1;
     return 0;
 }
