@@ -1,6 +1,7 @@
 #include "GameOptions.h"
 
 #include "core/NameRules.h"
+#include "core/Preferences.h"
 
 #include <utility>
 
@@ -20,21 +21,48 @@ bool ApplyNameChoice(bool renameFirst, bool renameSecond, std::string name,
     return true;
 }
 
-TenThouOpponent TenThouOpponentOf(const PreferencesRecord& record) {
+namespace {
+
+Opponent opponentOf(std::uint8_t apprentice, std::uint8_t mage, std::uint8_t wizard) {
     // Loading leaves at most one level set; the first set one wins regardless.
-    if (record.tenThouApprentice)
-        return TenThouOpponent::Apprentice;
-    if (record.tenThouMage)
-        return TenThouOpponent::Mage;
-    if (record.tenThouWizard)
-        return TenThouOpponent::Wizard;
-    return TenThouOpponent::Player2;
+    if (apprentice)
+        return Opponent::Apprentice;
+    if (mage)
+        return Opponent::Mage;
+    if (wizard)
+        return Opponent::Wizard;
+    return Opponent::Player2;
+}
+
+void setOpponent(std::uint8_t& apprentice, std::uint8_t& mage, std::uint8_t& wizard,
+                 Opponent opponent) {
+    apprentice = opponent == Opponent::Apprentice;
+    mage = opponent == Opponent::Mage;
+    wizard = opponent == Opponent::Wizard;
+}
+
+} // namespace
+
+std::optional<Opponent> ChosenOpponent(bool apprentice, bool mage, bool wizard, bool player2,
+                                       Opponent current) {
+    const std::pair<bool, Opponent> choices[] = {
+        {apprentice, Opponent::Apprentice},
+        {mage, Opponent::Mage},
+        {wizard, Opponent::Wizard},
+        {player2, Opponent::Player2},
+    };
+    for (const auto& [checked, opponent] : choices)
+        if (checked && opponent != current)
+            return opponent;
+    return std::nullopt;
+}
+
+TenThouOpponent TenThouOpponentOf(const PreferencesRecord& record) {
+    return opponentOf(record.tenThouApprentice, record.tenThouMage, record.tenThouWizard);
 }
 
 void SetTenThouOpponent(PreferencesRecord& record, TenThouOpponent opponent) {
-    record.tenThouApprentice = opponent == TenThouOpponent::Apprentice;
-    record.tenThouMage = opponent == TenThouOpponent::Mage;
-    record.tenThouWizard = opponent == TenThouOpponent::Wizard;
+    setOpponent(record.tenThouApprentice, record.tenThouMage, record.tenThouWizard, opponent);
 }
 
 TenThouOptionsRecord FillTenThouOptions(const PreferencesRecord& record) {
@@ -58,20 +86,11 @@ TenThouOptionsRecord FillTenThouOptions(const PreferencesRecord& record) {
 
 std::optional<TenThouOpponent> ApplyTenThouOpponent(const TenThouOptionsRecord& chosen,
                                                     PreferencesRecord& record) {
-    const TenThouOpponent current = TenThouOpponentOf(record);
-    const std::pair<bool, TenThouOpponent> choices[] = {
-        {chosen.apprentice, TenThouOpponent::Apprentice},
-        {chosen.mage, TenThouOpponent::Mage},
-        {chosen.wizard, TenThouOpponent::Wizard},
-        {chosen.player2, TenThouOpponent::Player2},
-    };
-    for (const auto& [checked, opponent] : choices) {
-        if (checked && opponent != current) {
-            SetTenThouOpponent(record, opponent);
-            return opponent;
-        }
-    }
-    return std::nullopt;
+    const std::optional<Opponent> next = ChosenOpponent(
+        chosen.apprentice, chosen.mage, chosen.wizard, chosen.player2, TenThouOpponentOf(record));
+    if (next)
+        SetTenThouOpponent(record, *next);
+    return next;
 }
 
 bool ApplyTenThouName(const TenThouOptionsRecord& chosen, PreferencesRecord& record) {
@@ -117,6 +136,85 @@ ShutTheBoxOptionsOutcome ApplyShutTheBoxOptions(const ShutTheBoxOptionsRecord& c
     outcome.newVsComputer = ApplyShutTheBoxOpponent(chosen, record);
     outcome.nameChanged = ApplyShutTheBoxName(chosen, record);
     return outcome;
+}
+
+Opponent PokerDiceOpponentOf(const PreferencesRecord& record) {
+    return opponentOf(record.pokerDiceApprentice, record.pokerDiceMage, record.pokerDiceWizard);
+}
+
+void SetPokerDiceOpponent(PreferencesRecord& record, Opponent opponent) {
+    setOpponent(record.pokerDiceApprentice, record.pokerDiceMage, record.pokerDiceWizard, opponent);
+}
+
+PokerDiceOptionsRecord FillPokerDiceOptions(const PreferencesRecord& record) {
+    PokerDiceOptionsRecord fill;
+    switch (PokerDiceOpponentOf(record)) {
+    case Opponent::Apprentice:
+        fill.apprentice = true;
+        break;
+    case Opponent::Mage:
+        fill.mage = true;
+        break;
+    case Opponent::Wizard:
+        fill.wizard = true;
+        break;
+    case Opponent::Player2:
+        fill.player2 = true;
+        break;
+    }
+    fill.threeRolls = record.rollsPerTurn == 3;
+    fill.twoRolls = !fill.threeRolls;
+    fill.acesWild = record.acesWild != 0;
+    return fill;
+}
+
+std::optional<Opponent> ApplyPokerDiceOpponent(const PokerDiceOptionsRecord& chosen,
+                                               PreferencesRecord& record) {
+    const Opponent current = PokerDiceOpponentOf(record);
+    const std::optional<Opponent> next =
+        ChosenOpponent(chosen.apprentice, chosen.mage, chosen.wizard, chosen.player2, current);
+    if (!next)
+        return std::nullopt;
+    if (current == Opponent::Player2)
+        StoreCoins(record, record.player2(), 2);
+    SetPokerDiceOpponent(record, *next);
+    if (*next == Opponent::Player2)
+        AdoptCoins(record, record.player2(), 2);
+    return next;
+}
+
+bool ApplyPokerDiceName(const PokerDiceOptionsRecord& chosen, PreferencesRecord& record) {
+    std::string name = chosen.name;
+    UpperCaseName(name);
+    const int player = chosen.changeFirstName ? 1 : chosen.changeSecondName ? 2 : 0;
+    if (name.empty() || player == 0)
+        return false;
+    StoreCoins(record, player == 1 ? record.player1() : record.player2(), player);
+    if (player == 1)
+        record.setPlayer1(name);
+    else
+        record.setPlayer2(name);
+    AdoptCoins(record, name, player);
+    return true;
+}
+
+std::optional<int> ApplyPokerDiceRolls(const PokerDiceOptionsRecord& chosen,
+                                       PreferencesRecord& record) {
+    if (chosen.twoRolls && record.rollsPerTurn == 3)
+        record.rollsPerTurn = 2;
+    else if (chosen.threeRolls && record.rollsPerTurn == 2)
+        record.rollsPerTurn = 3;
+    else
+        return std::nullopt;
+    return record.rollsPerTurn;
+}
+
+std::optional<bool> ApplyPokerDiceAcesWild(const PokerDiceOptionsRecord& chosen,
+                                           PreferencesRecord& record) {
+    if (chosen.acesWild == (record.acesWild != 0))
+        return std::nullopt;
+    record.acesWild = chosen.acesWild;
+    return chosen.acesWild;
 }
 
 } // namespace tumbledown

@@ -17,11 +17,18 @@ namespace tumbledown {
 bool ApplyNameChoice(bool renameFirst, bool renameSecond, std::string name,
                      PreferencesRecord& record);
 
+// Who plays player 2's seat in 10,000 and in Poker Dice, as the record keeps
+// it: a computer level (its flag set) or, with no level set, the second player.
+enum class Opponent { Player2 = 0, Apprentice = 1, Mage = 2, Wizard = 3 };
+
+// The opponent the dialog's four radio buttons choose: the first checked one
+// that names another opponent than the current one, if any.
+std::optional<Opponent> ChosenOpponent(bool apprentice, bool mage, bool wizard, bool player2,
+                                       Opponent current);
+
 // ---- 10,000 (dialog 203) ----
 
-// Who plays player 2's seat in 10,000, as the record keeps it: a computer
-// level (its flag set) or, with no level set, the second player.
-enum class TenThouOpponent { Player2 = 0, Apprentice = 1, Mage = 2, Wizard = 3 };
+using TenThouOpponent = Opponent;
 
 TenThouOpponent TenThouOpponentOf(const PreferencesRecord& record);
 void SetTenThouOpponent(PreferencesRecord& record, TenThouOpponent opponent);
@@ -99,5 +106,48 @@ struct ShutTheBoxOptionsOutcome {
 // the names again.
 ShutTheBoxOptionsOutcome ApplyShutTheBoxOptions(const ShutTheBoxOptionsRecord& chosen,
                                                 PreferencesRecord& record);
+
+// ---- Poker Dice (dialog 204) ----
+
+Opponent PokerDiceOpponentOf(const PreferencesRecord& record);
+void SetPokerDiceOpponent(PreferencesRecord& record, Opponent opponent);
+
+// What the Poker Dice options dialog shows and returns.
+struct PokerDiceOptionsRecord {
+    bool apprentice = false;       // 101
+    bool mage = false;             // 102
+    bool wizard = false;           // 103
+    bool player2 = false;          // 104
+    bool changeFirstName = false;  // 105
+    bool changeSecondName = false; // 106
+    std::string name;              // 107
+    bool twoRolls = false;         // 111
+    bool threeRolls = false;       // 112
+    bool acesWild = false;         // 113
+    bool resetCoins = false;       // 114
+};
+
+// The record as the dialog opens: the current opponent, no name choice, the
+// number of rolls (2 unless it is 3), aces wild as set, no coin reset.
+PokerDiceOptionsRecord FillPokerDiceOptions(const PreferencesRecord& record);
+
+// The opponent chosen, when it differs from the current one. A second person
+// leaving the seat keeps their coins in the tally; one taking it takes the
+// coins the tally holds for player 2's name.
+std::optional<Opponent> ApplyPokerDiceOpponent(const PokerDiceOptionsRecord& chosen,
+                                               PreferencesRecord& record);
+
+// Renames player 1 (105) or else player 2 (106): the old name's coins go to the
+// tally, and the player takes the coins the tally holds for the new name. An
+// empty name changes nothing. True when a name was set.
+bool ApplyPokerDiceName(const PokerDiceOptionsRecord& chosen, PreferencesRecord& record);
+
+// The new number of rolls per turn when the choice differs from it.
+std::optional<int> ApplyPokerDiceRolls(const PokerDiceOptionsRecord& chosen,
+                                       PreferencesRecord& record);
+
+// The new aces-wild setting when the box differs from it.
+std::optional<bool> ApplyPokerDiceAcesWild(const PokerDiceOptionsRecord& chosen,
+                                           PreferencesRecord& record);
 
 } // namespace tumbledown

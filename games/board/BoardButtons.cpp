@@ -33,6 +33,14 @@ void BoardButtons::drawSwitchesOn() const {
         draw(BoardButton::Music, true);
 }
 
+void BoardButtons::drawAll() const {
+    for (BoardButton b :
+         {BoardButton::SpeedUp, BoardButton::SlowDown, BoardButton::MusicFile, BoardButton::Help})
+        draw(b, false);
+    showMusic();
+    showSound();
+}
+
 void BoardButtons::showMusic() const {
     draw(BoardButton::Music, preferences().musicOn != 0);
 }

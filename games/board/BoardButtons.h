@@ -33,6 +33,9 @@ public:
     void draw(BoardButton button, bool down) const;
     // The switches drawn down while their flag is on (the board shows them up).
     void drawSwitchesOn() const;
+    // Every button at rest, for a board whose picture has only their sockets:
+    // the switches as the record has them, the others up.
+    void drawAll() const;
     // The music and sound buttons as the record has them.
     void showMusic() const;
     void showSound() const;

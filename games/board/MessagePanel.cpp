@@ -9,16 +9,17 @@
 namespace tumbledown {
 
 MessagePanel::MessagePanel(const PanelLayout& layout)
-    : layout_(layout), picture_(loadBitmap(layout.bitmap)), font_(createFont(layout.font)),
-      under_(layout.x, layout.y, layout.width, layout.height) {}
+    : layout_(layout), picture_(layout.bitmap ? loadBitmap(layout.bitmap) : Bitmap{}),
+      font_(createFont(layout.font)), under_(layout.x, layout.y, layout.width, layout.height) {}
 
 void MessagePanel::saveBoard() {
     under_.capture();
 }
 
 void MessagePanel::show(std::vector<std::string> lines) {
-    if (lines.size() > maxLines)
-        lines.resize(maxLines);
+    const auto most = static_cast<std::size_t>(layout_.maxLines);
+    if (lines.size() > most)
+        lines.resize(most);
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].size() > maxLineLength)
@@ -44,11 +45,15 @@ void MessagePanel::hide() {
 
 void MessagePanel::draw() const {
     Screen& s = screen();
-    s.drawBitmap(picture_, boardOrigin.x + layout_.x, boardOrigin.y + layout_.y);
+    // Without a picture of its own the panel is the board: the old lines go first.
+    if (layout_.bitmap)
+        s.drawBitmap(picture_, boardOrigin.x + layout_.x, boardOrigin.y + layout_.y);
+    else
+        under_.restore();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const int width = Screen::textWidth(font_, lines_[i]);
         const int left = layout_.textLeft + (layout_.textWidth - width) / 2;
-        s.drawText(font_, QColor(0, 0, 0), boardOrigin.x + left,
+        s.drawText(font_, layout_.textColour, boardOrigin.x + left,
                    boardOrigin.y + layout_.firstLineTop + layout_.lineStep * static_cast<int>(i),
                    lines_[i]);
     }

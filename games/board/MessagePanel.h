@@ -3,6 +3,8 @@
 #include "SavedArea.h"
 #include "platform/Graphics.h"
 
+#include <QColor>
+
 #include <string>
 #include <vector>
 
@@ -10,26 +12,27 @@ namespace tumbledown {
 
 // Where a board's message panel stands and how its lines are written.
 struct PanelLayout {
-    const char* game; // the board's name in the transcript
-    const char* bitmap;
+    const char* game;   // the board's name in the transcript
+    const char* bitmap; // nullptr: the lines are written on the board itself
     int x, y, width, height;
     int textLeft, textWidth; // each line is centred in this column
     int firstLineTop, lineStep;
     FontDescription font;
+    int maxLines = 6;
+    QColor textColour{0, 0, 0};
 };
 
 // The panel through which a board talks to the players: drawn over the board
 // with its lines centred, and taken down by putting the board back.
 class MessagePanel {
 public:
-    static constexpr int maxLines = 6;
     static constexpr int maxLineLength = 49;
 
     explicit MessagePanel(const PanelLayout& layout);
 
     // Keeps the board under the panel; called at the first paint.
     void saveBoard();
-    // Up to six lines of at most 49 characters each.
+    // Up to the layout's number of lines, of at most 49 characters each.
     void show(std::vector<std::string> lines);
     // Draws the panel that is up again (after a repaint).
     void redraw() const;

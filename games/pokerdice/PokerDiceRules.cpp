@@ -220,6 +220,7 @@ Settlement PokerDiceRules::settle(RandomSource& random, CoinTables& tables) {
         s.betRedrawn = true;
         s.betCutTo5000 = true;
     }
+    s.afterRedraw = stakes_;
 
     if (stakes_.player1 == 0) {
         stakes_.player1 = grantedCoins;

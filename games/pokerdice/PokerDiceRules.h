@@ -99,6 +99,9 @@ struct Settlement {
     bool betRedrawn = false;    // the abacus and the digits are redrawn after the coins move
     bool betClamped = false;    // ... and the clamp changed the bet
     bool betCutTo5000 = false;  // against a person someone has nothing left
+    // Once the bet has been redrawn (or not): the coins before any grant and
+    // the bet the abacus shows next.
+    Stakes afterRedraw;
     // "LOST ALL!": this person had nothing left and was given 5,000 (against
     // the computer the bet went down to 0 first).
     std::array<bool, 2> lostAll{};

@@ -377,6 +377,7 @@ TEST(PokerDiceSettle, TheComputersPurseIsRefilledWhenItRunsOut) {
     EXPECT_TRUE(s.betRedrawn);
     EXPECT_TRUE(s.betClamped);
     EXPECT_EQ(t.rules.stakes(), stakes(22000, 777, 5000, 5000));
+    EXPECT_EQ(s.afterRedraw, stakes(22000, 777, 5000, 5000));
     EXPECT_EQ(t.random.draw(), sentinel);
 
     // Player one losing everything brings the bet to 0 and wins a grant; the
@@ -387,6 +388,7 @@ TEST(PokerDiceSettle, TheComputersPurseIsRefilledWhenItRunsOut) {
     EXPECT_FALSE(broke.purseRefilled);
     EXPECT_TRUE(broke.lostAll[0]);
     EXPECT_FALSE(broke.lostAll[1]);
+    EXPECT_EQ(broke.afterRedraw, stakes(0, 777, 53000, 0)); // before the grant
     EXPECT_EQ(t.rules.stakes(), stakes(5000, 777, 53000, 0));
     EXPECT_TRUE(t.untouched());
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "GameOptions.h"
+#include "platform/ModalDialog.h"
+
+#include <optional>
+
+class QLineEdit;
+
+namespace tumbledown {
+
+// Poker Dice's options: the opponent, a new name for either player, the number
+// of rolls per turn, aces wild and a reset of both players' coins.
+class TNumPlayersDialog3 : public ModalDialog {
+public:
+    static constexpr int resource = 204;
+    TNumPlayersDialog3(QWidget* parent, const PokerDiceOptionsRecord& record);
+
+    // What the controls hold now.
+    PokerDiceOptionsRecord record() const;
+
+private:
+    QLineEdit* name_;
+};
+
+// Runs the dialog filled from the preferences; what was chosen when closed with
+// OK, nothing when cancelled.
+std::optional<PokerDiceOptionsRecord> AskPokerDiceOptions(const PreferencesRecord& preferences,
+                                                          QWidget* parent);
+
+} // namespace tumbledown
