@@ -8,6 +8,8 @@ namespace tumbledown {
 TTumbledownApp::TTumbledownApp(int& argc, char** argv) : app_(argc, argv) {
     QApplication::setApplicationName("Tumbledown");
     QApplication::setApplicationVersion(TUMBLEDOWN_VERSION);
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(TUMBLEDOWN_APP_ID);
     installFontSubstitutions();
 }
 

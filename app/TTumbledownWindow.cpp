@@ -7,10 +7,12 @@
 #include "core/ScoreTables.h"
 #include "dialogs/TNumPlayersDialog.h"
 #include "dialogs/TNumPlayersDialog2.h"
+#include "dialogs/TNumPlayersDialog3.h"
 #include "dialogs/TPlayersNamesDialog.h"
 #include "dialogs/TViewAndClearTopScoresDialog.h"
 #include "dialogs/TopScoreViews.h"
 #include "games/pokerdice/PokerDiceGame.h"
+#include "games/pokerdice/PokerDiceInput.h"
 #include "games/shutthebox/ShutTheBoxGame.h"
 #include "games/shutthebox/ShutTheBoxInput.h"
 #include "games/tenthousand/TenThouGame.h"
@@ -20,6 +22,7 @@
 #include "platform/Screen.h"
 #include "platform/System.h"
 #include "platform/Transcript.h"
+#include "platform/ViewSettings.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -36,18 +39,68 @@ ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ClientArea::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.drawImage(event->rect(), tumbledown::screen().image(), event->rect());
+void ClientArea::restoreZoom(int factor) {
+    zoom_.restore(factor);
+    if (zoom_.factor() != tumbledown::screen().zoom())
+        applyZoom();
 }
 
-void ClientArea::resizeEvent(QResizeEvent*) {
-    tumbledown::screen().resize(width(), height());
+void ClientArea::setZoom(int factor) {
+    const int wanted = zoom_.wanted();
+    zoom_.set(factor);
+    showChosenZoom(wanted);
+}
+
+bool ClientArea::zoomKey(const QKeyEvent& event) {
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    const int wanted = zoom_.wanted();
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // Ctrl+Plus without the Shift key
+        zoom_.zoomIn();
+        break;
+    case Qt::Key_Minus:
+        zoom_.zoomOut();
+        break;
+    case Qt::Key_0:
+        zoom_.set(1);
+        break;
+    default:
+        return false;
+    }
+    showChosenZoom(wanted);
+    return true;
+}
+
+void ClientArea::showChosenZoom(int wantedBefore) {
+    if (zoom_.wanted() != wantedBefore)
+        SaveViewSettings({zoom_.wanted()}, viewSettingsPath());
+    if (zoom_.factor() != tumbledown::screen().zoom())
+        applyZoom();
+}
+
+void ClientArea::applyZoom() {
+    Screen& s = tumbledown::screen();
+    const bool changed = zoom_.factor() != s.zoom();
+    s.setView(width(), height(), zoom_.factor());
+    if (changed)
+        transcript().write({"zoom", std::to_string(s.zoom())});
     eventQueue().post({EventType::Size});
 }
 
+void ClientArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    tumbledown::screen().show(painter, event->rect(), devicePixelRatioF());
+}
+
+void ClientArea::resizeEvent(QResizeEvent*) {
+    zoom_.setClientSize(width(), height());
+    applyZoom();
+}
+
 void ClientArea::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = tumbledown::screen().toImage(event->position());
     if (event->button() == Qt::LeftButton)
         eventQueue().post({EventType::LeftDown, p.x(), p.y()});
     else if (event->button() == Qt::RightButton)
@@ -55,17 +108,19 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = tumbledown::screen().toImage(event->position());
     if (event->button() == Qt::LeftButton)
         eventQueue().post({EventType::LeftUp, p.x(), p.y()});
 }
 
 void ClientArea::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = tumbledown::screen().toImage(event->position());
     eventQueue().post({EventType::MouseMove, p.x(), p.y()});
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event) {
+    if (zoomKey(*event))
+        return;
     const QString text = event->text();
     // Alt and Ctrl combinations belong to the menus, not to the board.
     const bool command = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
@@ -194,14 +249,14 @@ void TTumbledownWindow::paint() {
 
 void TTumbledownWindow::firstPaint() {
     showMusicOn(preferences().musicOn != 0);
-    clientSize = {client_->width(), client_->height()};
+    clientSize = {tumbledown::screen().width(), tumbledown::screen().height()};
     boardOrigin = firstPaintOrigin(clientSize.width, clientSize.height);
     paneRegions_.build(boardOrigin.x, boardOrigin.y);
     firstPaint_ = false;
 }
 
 void TTumbledownWindow::onSize() {
-    boardOrigin = centredOrigin(client_->width(), client_->height());
+    boardOrigin = centredOrigin(tumbledown::screen().width(), tumbledown::screen().height());
     paneRegions_.build(boardOrigin.x, boardOrigin.y);
     invalidate();
 }
@@ -221,7 +276,8 @@ void TTumbledownWindow::switchTo(ScreenState game) {
         tenThouInput_ = std::make_unique<tenthousand::TenThouInput>(*tenThou_, paneRegions_, *this);
         break;
     case ScreenState::PokerDice:
-        pokerDice_ = std::make_unique<PokerDiceGame>();
+        pokerDice_ = std::make_unique<PokerDiceGame>(*this);
+        pokerDiceInput_ = std::make_unique<pokerdice::PokerDiceInput>(*pokerDice_, *this);
         break;
     case ScreenState::ShutTheBox:
         shutTheBox_ = std::make_unique<ShutTheBoxGame>(*this);
@@ -231,14 +287,12 @@ void TTumbledownWindow::switchTo(ScreenState game) {
         break;
     }
     setState(game);
-    if (game == ScreenState::TenThousand) {
+    if (game == ScreenState::TenThousand)
         router_.setBoard(tenThouInput_.get());
-    } else if (game == ScreenState::ShutTheBox) {
+    else if (game == ScreenState::PokerDice)
+        router_.setBoard(pokerDiceInput_.get());
+    else
         router_.setBoard(shutTheBoxInput_.get());
-    } else {
-        gameInput_.emplace(*this, game);
-        router_.setBoard(&*gameInput_);
-    }
     menus_->insertOptions(game, preferences());
     paint();
 }
@@ -246,12 +300,15 @@ void TTumbledownWindow::switchTo(ScreenState game) {
 void TTumbledownWindow::retireGame() {
     if (state_ == ScreenState::TenThousand)
         skipScoresOnce = true;
+    // A settled hand's coins go into the tables before the game is gone.
+    if (pokerDice_)
+        pokerDice_->leaving();
     setState(ScreenState::Main);
     router_.setBoard(&mainInput_);
-    gameInput_.reset();
     menus_->removeOptions();
     retired_.emplace_back(std::move(tenThouInput_));
     retired_.emplace_back(std::move(tenThou_));
+    retired_.emplace_back(std::move(pokerDiceInput_));
     retired_.emplace_back(std::move(pokerDice_));
     retired_.emplace_back(std::move(shutTheBoxInput_));
     retired_.emplace_back(std::move(shutTheBox_));
@@ -292,6 +349,8 @@ void TTumbledownWindow::refreshMenuMarks() {
     case ScreenState::PokerDice:
         menus_->checkOneOf({menu::pokerSoundOn, menu::pokerSoundOff},
                            on ? menu::pokerSoundOn : menu::pokerSoundOff);
+        menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff},
+                           preferences().acesWild ? menu::acesWildOn : menu::acesWildOff);
         break;
     case ScreenState::ShutTheBox:
         menus_->checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
@@ -309,6 +368,8 @@ bool TTumbledownWindow::runOptionsDialog() {
         return runTenThouOptions();
     if (state_ == ScreenState::ShutTheBox)
         return runShutTheBoxOptions();
+    if (state_ == ScreenState::PokerDice)
+        return runPokerDiceOptions();
     return false;
 }
 
@@ -317,6 +378,8 @@ BoardButtons* TTumbledownWindow::boardButtons() {
         return &tenThou_->buttons();
     if (shutTheBox_)
         return &shutTheBox_->buttons();
+    if (pokerDice_)
+        return &pokerDice_->buttons();
     return nullptr;
 }
 
@@ -443,9 +506,15 @@ void TTumbledownWindow::onOptionCommand(int id) {
         setLevel(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard, level);
         if (level == 0)
             AdoptCoins(p, p.player2(), 2);
-        menus_->checkOneOf(
-            {menu::pokerApprentice, menu::pokerMage, menu::pokerWizard, menu::pokerPlayer2},
-            level == 0 ? menu::pokerPlayer2 : menu::pokerApprentice + level - 1);
+        showPokerDiceLevel();
+        if (pokerDice_)
+            pokerDice_->startMatch();
+    };
+    // Every Poker Dice option that starts a new match: a settled hand's coins
+    // go into the tables first, under the names and coins they were won with.
+    const auto settlePokerTables = [&] {
+        if (pokerDice_)
+            pokerDice_->flushPendingTables();
     };
     const auto tenThouLevel = [&](int level) {
         setLevel(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, level);
@@ -484,16 +553,15 @@ void TTumbledownWindow::onOptionCommand(int id) {
         slowDown(p.tenThouDelay);
         break;
     case menu::pokerApprentice:
-        pokerLevel(1);
-        break;
     case menu::pokerMage:
-        pokerLevel(2);
-        break;
     case menu::pokerWizard:
-        pokerLevel(3);
-        break;
     case menu::pokerPlayer2:
-        pokerLevel(0);
+        settlePokerTables();
+        pokerLevel(id == menu::pokerPlayer2 ? 0 : id - menu::pokerApprentice + 1);
+        break;
+    case menu::pokerNames:
+    case menu::rollsPerTurn:
+        runPokerDiceOptions();
         break;
     case menu::pokerSoundOn:
         setSound(true);
@@ -509,8 +577,18 @@ void TTumbledownWindow::onOptionCommand(int id) {
         break;
     case menu::acesWildOn:
     case menu::acesWildOff:
+        settlePokerTables();
         p.acesWild = id == menu::acesWildOn;
         menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff}, id);
+        if (pokerDice_) {
+            pokerDice_->showAcesWildButton();
+            pokerDice_->startMatch();
+        }
+        break;
+    case menu::resetCoins:
+        settlePokerTables();
+        if (pokerDice_)
+            pokerDice_->resetCoins();
         break;
     case menu::boxVsComputer:
     case menu::boxVsPlayer2:
@@ -592,6 +670,62 @@ bool TTumbledownWindow::runTenThouOptions() {
     return changed;
 }
 
+void TTumbledownWindow::showPokerDiceLevel() {
+    const PreferencesRecord& p = preferences();
+    const int level = p.pokerDiceApprentice ? menu::pokerApprentice
+                      : p.pokerDiceMage     ? menu::pokerMage
+                      : p.pokerDiceWizard   ? menu::pokerWizard
+                                            : menu::pokerPlayer2;
+    menus_->checkOneOf(
+        {menu::pokerApprentice, menu::pokerMage, menu::pokerWizard, menu::pokerPlayer2}, level);
+}
+
+bool TTumbledownWindow::runPokerDiceOptions() {
+    // The tables take a settled hand before names or coins can change.
+    if (pokerDice_)
+        pokerDice_->flushPendingTables();
+    const std::optional<PokerDiceOptionsRecord> chosen = AskPokerDiceOptions(preferences(), this);
+    if (!chosen)
+        return false;
+    PreferencesRecord& p = preferences();
+    // Each change deals a new hand of its own, who goes first drawn anew.
+    const auto newMatch = [this] {
+        if (pokerDice_)
+            pokerDice_->startMatch();
+    };
+    bool changed = false;
+    if (ApplyPokerDiceOpponent(*chosen, p)) {
+        showPokerDiceLevel();
+        newMatch();
+        changed = true;
+    }
+    if (ApplyPokerDiceName(*chosen, p)) {
+        newMatch();
+        changed = true;
+    }
+    CheckNameClash(p, [this] {
+        if (pokerDice_)
+            pokerDice_->drawNames();
+    });
+    if (chosen->resetCoins && pokerDice_) {
+        pokerDice_->resetCoins();
+        changed = true;
+    }
+    if (ApplyPokerDiceRolls(*chosen, p)) {
+        newMatch();
+        changed = true;
+    }
+    if (const std::optional<bool> wild = ApplyPokerDiceAcesWild(*chosen, p)) {
+        if (pokerDice_)
+            pokerDice_->showAcesWildButton();
+        menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff},
+                           *wild ? menu::acesWildOn : menu::acesWildOff);
+        newMatch();
+        changed = true;
+    }
+    return changed;
+}
+
 bool TTumbledownWindow::runShutTheBoxOptions() {
     const std::optional<ShutTheBoxOptionsRecord> chosen = AskShutTheBoxOptions(preferences(), this);
     if (!chosen)
@@ -632,9 +766,13 @@ void TTumbledownWindow::closeEvent(QCloseEvent* event) {
 }
 
 void TTumbledownWindow::closeDown() {
+    // A hand settled just before closing still reaches the tables.
+    if (pokerDice_)
+        pokerDice_->flushPendingTables();
     SavePreferences(preferences(), preferencesPath());
     tenThouInput_.reset();
     tenThou_.reset();
+    pokerDiceInput_.reset();
     pokerDice_.reset();
     shutTheBoxInput_.reset();
     shutTheBox_.reset();

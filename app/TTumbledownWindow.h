@@ -4,6 +4,7 @@
 #include "Menus.h"
 #include "ScreenInputs.h"
 #include "ShellActions.h"
+#include "core/BoardZoom.h"
 #include "core/InputRouting.h"
 #include "games/board/GameShell.h"
 #include "games/tenthousand/PaneRegions.h"
@@ -24,7 +25,10 @@ namespace tenthousand {
 class TenThouGame;
 class TenThouInput;
 } // namespace tenthousand
+namespace pokerdice {
 class PokerDiceGame;
+class PokerDiceInput;
+} // namespace pokerdice
 namespace shutthebox {
 class ShutTheBoxGame;
 class ShutTheBoxInput;
@@ -32,10 +36,17 @@ class ShutTheBoxInput;
 class BoardButtons;
 
 // The client area: shows the off-screen image and turns the mouse and the keys
-// into events of the window's own queue.
+// into events of the window's own queue. It shows the image at the board zoom
+// (Ctrl+Plus, Ctrl+Minus, Ctrl+0) and maps the mouse back to image pixels.
 class ClientArea : public QWidget {
 public:
     explicit ClientArea(QWidget* parent);
+
+    // The zoom of an earlier run, shown once the client area is large enough.
+    void restoreZoom(int factor);
+    // The player's zoom, within what fits now; remembered for the next run.
+    void setZoom(int factor);
+    int zoom() const { return zoom_.factor(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,6 +55,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool zoomKey(const QKeyEvent& event);
+    // Remembers a new choice for the next run and shows it.
+    void showChosenZoom(int wantedBefore);
+    // The image takes the size the zoom gives it; a size change follows.
+    void applyZoom();
+
+    BoardZoom zoom_;
 };
 
 // The whole program as the user sees it: the menu, the main screen or the game
@@ -97,6 +117,8 @@ private:
     bool runTenThouOptions();
     void showTenThouLevel();
     bool runShutTheBoxOptions();
+    bool runPokerDiceOptions();
+    void showPokerDiceLevel();
     BoardButtons* boardButtons();
     void showMusicButton();
     void setState(ScreenState state);
@@ -107,14 +129,14 @@ private:
     std::unique_ptr<MusicPlayer> music_;
     std::unique_ptr<MainScreen> mainScreen_;
     MainScreenInput mainInput_;
-    std::optional<GameScreenInput> gameInput_;
     InputRouter router_;
     PaneRegions paneRegions_;
 
     ScreenState state_ = ScreenState::Main;
     std::unique_ptr<tenthousand::TenThouGame> tenThou_;
     std::unique_ptr<tenthousand::TenThouInput> tenThouInput_;
-    std::unique_ptr<PokerDiceGame> pokerDice_;
+    std::unique_ptr<pokerdice::PokerDiceGame> pokerDice_;
+    std::unique_ptr<pokerdice::PokerDiceInput> pokerDiceInput_;
     std::unique_ptr<shutthebox::ShutTheBoxGame> shutTheBox_;
     std::unique_ptr<shutthebox::ShutTheBoxInput> shutTheBoxInput_;
     // A game left during an event is destroyed once the event has been handled:

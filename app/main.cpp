@@ -11,6 +11,7 @@
 #include "platform/Screen.h"
 #include "platform/System.h"
 #include "platform/Transcript.h"
+#include "platform/ViewSettings.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -139,8 +140,9 @@ public:
     bool chooseMenu(int id) override { return app_.mainWindow()->menus().trigger(id); }
     void endTune() override { music_.finishTune(); }
     bool saveShot(const std::string& path) override {
-        return screen().image().save(QString::fromStdString(path), "PNG");
+        return screen().shown().save(QString::fromStdString(path), "PNG");
     }
+    void setZoom(int factor) override { app_.mainWindow()->clientArea()->setZoom(factor); }
     SilentMusicDevice& music() { return music_; }
 
 private:
@@ -148,9 +150,11 @@ private:
     SilentMusicDevice music_;
 };
 
+// Beside the program in the build tree; in an installation, the data folder
+// where it lies from the program's own folder, whatever the prefix.
 std::string installedData() {
     const QString here = QCoreApplication::applicationDirPath();
-    for (const QString& candidate : {here + "/data", here + "/../share/tumbledown"})
+    for (const QString& candidate : {here + "/data", here + "/" TUMBLEDOWN_DATA_FROM_BIN})
         if (QDir(candidate).exists())
             return QDir(candidate).canonicalPath().toStdString();
     return "";
@@ -212,6 +216,8 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
 
     TTumbledownWindow& window = app.createMainWindow();
     host.setWindow(&window, window.clientArea());
+    // The zoom of the last run (a replay never reads it: scripts start at 1x).
+    window.clientArea()->restoreZoom(LoadViewSettings(viewSettingsPath()).zoom);
     bool drawn = false;
     // The audio device opens once the window shows something, off the window's
     // thread; the music waits for it.
@@ -261,7 +267,8 @@ int main(int argc, char** argv) {
     bool infoOnly = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v")
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" ||
+            arg == "-v")
             infoOnly = true;
     }
     if (replayMode || infoOnly)
@@ -315,5 +322,7 @@ int main(int argc, char** argv) {
         std::cerr << "tumbledown: cannot write " << options.transcript.toStdString() << "\n";
         return 2;
     }
+    // Where sounds, music and help are looked for after the working directory.
+    transcript().write({"data", installedDataDir()});
     return replayMode ? runReplay(app, options) : runInteractive(app, options);
 }

@@ -18,9 +18,10 @@ inline constexpr int boardWidth = 632;
 inline constexpr int boardHeight = 428;
 
 // Top-left corner of the board in client coordinates: every drawing and hit
-// position of every screen is an offset from it.
+// position of every screen is an offset from it. Client coordinates are the
+// off-screen image's, at 1x whatever the zoom (see Screen).
 inline BoardPoint boardOrigin;
-// The client size recorded at the first paint.
+// The client size recorded at the first paint, in the same coordinates.
 inline ClientSize clientSize;
 // Set when 10,000 is left or its players are reset: the next game-end message
 // dismissed by a left click then skips its top-scores box once.

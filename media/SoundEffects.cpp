@@ -15,6 +15,8 @@ SoundImage loadSound(const std::string& name) {
     std::ifstream in(locateDataFile(name), std::ios::binary);
     if (in)
         image.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    else
+        transcript().write({"missing", name}); // it will play as silence
     return image;
 }
 

@@ -39,4 +39,8 @@ std::string preferencesPath() {
     return (std::filesystem::path(prefsDir()) / "tumbledown.prf").string();
 }
 
+std::string viewSettingsPath() {
+    return (std::filesystem::path(prefsDir()) / "tumbledown.ini").string();
+}
+
 } // namespace tumbledown

@@ -14,5 +14,7 @@ std::string locateDataFile(const std::string& name);
 // Where tumbledown.prf lives.
 void setPreferencesDir(const std::string& dir);
 std::string preferencesPath();
+// The view settings file, beside tumbledown.prf.
+std::string viewSettingsPath();
 
 } // namespace tumbledown

@@ -1,6 +1,7 @@
 #include "ReplayDriver.h"
 
 #include "ModalDialog.h"
+#include "Screen.h"
 #include "System.h"
 #include "Transcript.h"
 
@@ -9,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+#include <climits>
 #include <set>
 #include <sstream>
 
@@ -60,6 +63,12 @@ std::string lineFault(const ScriptLine& line) {
                                                                       : "key takes one character";
     if (v == "menu" || v == "wait")
         return a.size() == 1 && numbers(0, 1) ? "" : v + " takes a number";
+    if (v == "zoom") {
+        long long factor = 0;
+        return a.size() == 1 && parseNumber(a[0], factor) && factor >= 1
+                   ? ""
+                   : "zoom takes a factor from 1";
+    }
     if (v == "close" || v == "music-end")
         return a.empty() ? "" : v + " takes nothing";
     if (v == "answer")
@@ -170,20 +179,26 @@ std::size_t ReplayDriver::gatherFollowers(std::size_t next) {
     return next;
 }
 
+InputEvent ReplayDriver::mouseEvent(EventType type, const ScriptLine& line) {
+    // Scripts give positions in the client area as shown, like a real mouse.
+    const QPoint p = screen().toImage(QPointF(std::stoi(line.args[0]), std::stoi(line.args[1])));
+    return {type, p.x(), p.y()};
+}
+
 void ReplayDriver::enqueue(const ScriptLine& line) {
     const auto number = [&](std::size_t i) { return std::stoi(line.args[i]); };
     const std::string& v = line.verb;
     if (v == "click") {
-        eventQueue().post({EventType::LeftDown, number(0), number(1)});
-        eventQueue().post({EventType::LeftUp, number(0), number(1)});
+        eventQueue().post(mouseEvent(EventType::LeftDown, line));
+        eventQueue().post(mouseEvent(EventType::LeftUp, line));
     } else if (v == "press") {
-        eventQueue().post({EventType::LeftDown, number(0), number(1)});
+        eventQueue().post(mouseEvent(EventType::LeftDown, line));
     } else if (v == "release") {
-        eventQueue().post({EventType::LeftUp, number(0), number(1)});
+        eventQueue().post(mouseEvent(EventType::LeftUp, line));
     } else if (v == "rclick") {
-        eventQueue().post({EventType::RightDown, number(0), number(1)});
+        eventQueue().post(mouseEvent(EventType::RightDown, line));
     } else if (v == "move") {
-        eventQueue().post({EventType::MouseMove, number(0), number(1)});
+        eventQueue().post(mouseEvent(EventType::MouseMove, line));
     } else if (v == "key") {
         InputEvent key{EventType::Char};
         key.ch = line.args[0] == "space" ? ' ' : line.args[0][0];
@@ -198,11 +213,9 @@ void ReplayDriver::enqueue(const ScriptLine& line) {
 }
 
 void ReplayDriver::pressThenRelease(const ScriptLine& line) {
-    const int x = std::stoi(line.args[0]);
-    const int y = std::stoi(line.args[1]);
-    eventQueue().post({EventType::LeftDown, x, y});
+    eventQueue().post(mouseEvent(EventType::LeftDown, line));
     eventQueue().dispatchAll();
-    eventQueue().post({EventType::LeftUp, x, y});
+    eventQueue().post(mouseEvent(EventType::LeftUp, line));
     dispatchTimedRest();
 }
 
@@ -266,6 +279,10 @@ int ReplayDriver::run() {
             eventQueue().dispatchAll();
         } else if (line.verb == "music-end") {
             target_->endTune();
+            eventQueue().dispatchAll();
+        } else if (line.verb == "zoom") {
+            const long long factor = std::stoll(line.args[0]);
+            target_->setZoom(static_cast<int>(std::min<long long>(factor, INT_MAX)));
             eventQueue().dispatchAll();
         } else if (line.verb == "shot") {
             if (!target_->saveShot(line.args[0]))

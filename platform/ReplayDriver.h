@@ -23,6 +23,8 @@ public:
     // The music device reports the end of the tune.
     virtual void endTune() = 0;
     virtual bool saveShot(const std::string& path) = 0;
+    // Asks for a zoom of the board view, as the zoom keys do.
+    virtual void setZoom(int factor) = 0;
 };
 
 struct ScriptLine {
@@ -64,6 +66,8 @@ private:
     // Takes the answers and timed events that follow an event line.
     std::size_t gatherFollowers(std::size_t next);
     void enqueue(const ScriptLine& line);
+    // A mouse event at the line's client position, in image coordinates.
+    static InputEvent mouseEvent(EventType type, const ScriptLine& line);
     void pressThenRelease(const ScriptLine& line);
     void injectDueEvents();
     void dispatchTimedRest();

@@ -5,18 +5,55 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace tumbledown {
 
-void Screen::resize(int width, int height) {
+void Screen::setView(int viewWidth, int viewHeight, int zoom) {
+    zoom_ = std::max(zoom, 1);
+    viewWidth_ = std::max(viewWidth, 0);
+    viewHeight_ = std::max(viewHeight, 0);
+    const int width = (viewWidth_ + zoom_ - 1) / zoom_;
+    const int height = (viewHeight_ + zoom_ - 1) / zoom_;
     if (width == image_.width() && height == image_.height())
         return;
-    QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage resized(width, height, QImage::Format_RGB32);
     resized.fill(Qt::black);
-    if (!image_.isNull()) {
+    if (!image_.isNull() && !resized.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, image_);
     }
     image_ = std::move(resized);
+}
+
+QPoint Screen::toImage(QPointF viewPosition) const {
+    // Rounded down, also left of and above the view, where a held button's
+    // release may happen.
+    return {static_cast<int>(std::floor(viewPosition.x() / zoom_)),
+            static_cast<int>(std::floor(viewPosition.y() / zoom_))};
+}
+
+void Screen::show(QPainter& painter, const QRect& area, qreal devicePixelRatio) const {
+    if (image_.isNull() || area.isEmpty())
+        return;
+    const qreal devicePixels = zoom_ * devicePixelRatio;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          devicePixels != std::round(devicePixels));
+    const QPoint first = toImage(area.topLeft());
+    const QPoint last = toImage(area.bottomRight());
+    const QRect source = QRect(first, last).intersected(image_.rect());
+    painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), image_, source);
+}
+
+QImage Screen::shown() const {
+    if (viewWidth_ == 0 || viewHeight_ == 0)
+        return {};
+    QImage view(viewWidth_, viewHeight_, QImage::Format_RGB32);
+    view.fill(Qt::black);
+    QPainter painter(&view);
+    show(painter, view.rect(), 1.0);
+    return view;
 }
 
 void Screen::fillRect(int left, int top, int right, int bottom, QColor colour) {

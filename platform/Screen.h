@@ -3,21 +3,43 @@
 #include "Graphics.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 
 #include <functional>
 #include <string_view>
 
+class QPainter;
+
 namespace tumbledown {
 
 // The client area: an off-screen true-colour image that all drawing goes to.
 // The window only shows it; present() asks it to, and every wait presents.
+//
+// The window may show the image enlarged by a whole-number zoom. Everything is
+// drawn and hit-tested at 1x in image coordinates: the image is the view (the
+// window's client area) divided by the zoom, and view positions are divided
+// back, so the board, its pictures and its spots all scale together.
 class Screen {
 public:
-    void resize(int width, int height);
+    // A view at 1x: the image is the view.
+    void resize(int width, int height) { setView(width, height, 1); }
+    // The image becomes the view divided by the zoom, rounded up so that it
+    // covers the view to its last pixel.
+    void setView(int viewWidth, int viewHeight, int zoom);
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
+    int zoom() const { return zoom_; }
     const QImage& image() const { return image_; }
+
+    // The image pixel under a view position.
+    QPoint toImage(QPointF viewPosition) const;
+    // Paints the part of the view inside area (view coordinates). Each image
+    // pixel becomes zoom x zoom view pixels; when that is a whole number of
+    // device pixels they are copied, otherwise filtered smoothly.
+    void show(QPainter& painter, const QRect& area, qreal devicePixelRatio) const;
+    // The view as shown at a device pixel ratio of 1.
+    QImage shown() const;
 
     // Rectangles and ellipses cover [left, right) x [top, bottom).
     void fillRect(int left, int top, int right, int bottom, QColor colour);
@@ -50,6 +72,9 @@ private:
                     int sourceY, int compositionMode);
 
     QImage image_;
+    int viewWidth_ = 0;
+    int viewHeight_ = 0;
+    int zoom_ = 1;
     std::function<void()> presenter_;
 };
 

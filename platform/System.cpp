@@ -7,6 +7,8 @@
 #include "Screen.h"
 #include "Transcript.h"
 
+#include <filesystem>
+
 namespace tumbledown {
 
 std::string toString(MessageAnswer answer) {
@@ -92,6 +94,9 @@ void setCursor(CursorShape shape) {
 void openDocument(const std::string& name) {
     const std::string path = locateDataFile(name);
     transcript().write({"open", name});
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        transcript().write({"missing", name});
     services().host->openDocument(path);
 }
 

@@ -28,7 +28,8 @@ QApplication& app() {
     static char name[] = "unit_tests";
     static char* argv[] = {name, nullptr};
     // Never destroyed: Qt's own statics may already be gone at exit.
-    static QApplication* application = new QApplication(argc, argv);
+    static QApplication* application =
+        qApp ? qApp : new QApplication(argc, argv); // another suite may have made it
     return *application;
 }
 
@@ -65,6 +66,7 @@ public:
     bool chooseMenu(int) override { return false; }
     void endTune() override {}
     bool saveShot(const std::string&) override { return false; }
+    void setZoom(int) override {}
     void handleEvent(const InputEvent&) override {}
 
 private:

@@ -29,6 +29,9 @@ TEST(ReplayScript, RejectsMalformedLinesWithTheirNumber) {
         {"@12 wait 5\n", "events only"},
         {"@x click 1 2\n", "@T"},
         {"menu -3\n", "menu"},
+        {"zoom 0\n", "zoom takes a factor"},
+        {"zoom 2 3\n", "zoom takes a factor"},
+        {"zoom 2\nsize 5 5\n", "before any event"},
         {"jump 1 2\n", "unknown command"},
     };
     for (const auto& [text, expected] : bad) {

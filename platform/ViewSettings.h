@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace tumbledown {
+
+// How the player likes the window's view, kept in a small text file of its own
+// beside tumbledown.prf (whose form is fixed):
+//
+//   # Tumbledown view settings
+//   zoom=2
+//
+// Unknown keys are skipped, so a later version may add some.
+struct ViewSettings {
+    static constexpr int maxZoom = 16;
+    int zoom = 1;
+};
+
+// A missing, unreadable or damaged file gives the defaults.
+ViewSettings LoadViewSettings(const std::string& path);
+// Written through a temporary file renamed over the old one; false on failure.
+bool SaveViewSettings(const ViewSettings& settings, const std::string& path);
+
+} // namespace tumbledown

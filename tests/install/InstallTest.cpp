@@ -1,0 +1,494 @@
+// Installs the build as a packager does (cmake --install into a DESTDIR) and as
+// a player does (straight into a prefix of their own), then checks what a Linux
+// desktop takes from it: the program runs from any folder and finds its data,
+// the desktop entry and the metainfo pass the desktop's own validators, the
+// icon is in the theme at every size, and the manual page and the command line
+// agree.
+
+#include "artwork.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const QString kAppId = QStringLiteral(TUMBLEDOWN_APP_ID);
+
+struct Outcome {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+std::ostream& operator<<(std::ostream& os, const Outcome& run) {
+    return os << "exit " << run.code << "\nstdout:\n"
+              << run.out.toStdString() << "stderr:\n"
+              << run.err.toStdString();
+}
+
+Outcome run(const QString& program, const QStringList& args, const fs::path& folder = {},
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    if (!folder.empty())
+        process.setWorkingDirectory(QString::fromStdString(folder.string()));
+    process.start(program, args);
+    Outcome result;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = QStringLiteral("did not finish: ") + process.errorString();
+        return result;
+    }
+    result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    result.err = QString::fromUtf8(process.readAllStandardError());
+    return result;
+}
+
+QString readText(const fs::path& path) {
+    QFile file(QString::fromStdString(path.string()));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString tool(const char* name) {
+    return QStandardPaths::findExecutable(QString::fromLatin1(name));
+}
+
+// A transcript's lines, each split into its fields after the time.
+std::vector<QStringList> transcriptLines(const fs::path& path) {
+    std::vector<QStringList> lines;
+    for (const QString& raw : readText(path).split('\n', Qt::SkipEmptyParts)) {
+        QStringList fields = raw.split('\t');
+        fields.removeFirst();
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+std::vector<QStringList> linesOf(const std::vector<QStringList>& lines, const QString& kind) {
+    std::vector<QStringList> found;
+    for (const QStringList& line : lines)
+        if (!line.isEmpty() && line.first() == kind)
+            found.push_back(line);
+    return found;
+}
+
+// Names, then the help, then each game in turn, and a throw in Shut The Box
+// (its dice sound): every sound, the music and the help are asked for.
+const char* const kTourScript = "dialog 202 101=ann 102=ben ok\n"
+                                "menu 139\n"
+                                "menu 101\n"
+                                "menu 152\n"
+                                "menu 102\n"
+                                "menu 152\n"
+                                "menu 103\n"
+                                "key space\n";
+
+// The sound files the program plays, as built.
+QSet<QString> builtSounds() {
+    QSet<QString> sounds;
+    for (const QString& name : QDir(QStringLiteral(TUMBLEDOWN_DATA_DIR))
+                                   .entryList({QStringLiteral("*.wav")}, QDir::Files))
+        sounds.insert(name);
+    return sounds;
+}
+
+class Installed : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        root_ = fs::temp_directory_path() / ("td-install-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+        const QString cmake = QStringLiteral(TUMBLEDOWN_CMAKE);
+        const QString build = QStringLiteral(TUMBLEDOWN_BUILD_DIR);
+        QProcessEnvironment staged = QProcessEnvironment::systemEnvironment();
+        staged.insert("DESTDIR", QString::fromStdString((root_ / "stage").string()));
+        stagedInstall_ = run(cmake, {"--install", build, "--prefix", "/usr"}, {}, staged);
+        ownInstall_ = run(cmake, {"--install", build, "--prefix",
+                                  QString::fromStdString((root_ / "own" / "games").string())});
+    }
+    static void TearDownTestSuite() {
+        if (!::testing::UnitTest::GetInstance()->Failed())
+            fs::remove_all(root_);
+    }
+    void SetUp() override {
+        ASSERT_EQ(stagedInstall_.code, 0) << stagedInstall_;
+        ASSERT_EQ(ownInstall_.code, 0) << ownInstall_;
+    }
+
+    // Both installations' prefixes as they lie on this disk.
+    static std::vector<fs::path> prefixes() {
+        return {root_ / "stage" / "usr", root_ / "own" / "games"};
+    }
+    static fs::path usr() { return root_ / "stage" / "usr"; }
+    static QString program(const fs::path& prefix) {
+        return QString::fromStdString((prefix / "bin" / "tumbledown").string());
+    }
+    static fs::path share(const fs::path& prefix) { return prefix / "share"; }
+
+    // Runs an installed program on the tour script from a fresh folder that
+    // has nothing to do with the build or the installation.
+    static std::vector<QStringList> tour(const QString& binary, const std::string& name,
+                                         Outcome& result) {
+        const fs::path folder = root_ / ("elsewhere-" + name);
+        fs::create_directories(folder / "record");
+        {
+            QFile script(QString::fromStdString((folder / "script.txt").string()));
+            EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+            script.write(kTourScript);
+        }
+        result = run(binary,
+                     {"--replay", "script.txt", "--transcript", "transcript.txt", "--data-dir",
+                      QString::fromStdString((folder / "record").string())},
+                     folder);
+        return transcriptLines(folder / "transcript.txt");
+    }
+
+    static inline fs::path root_;
+    static inline Outcome stagedInstall_;
+    static inline Outcome ownInstall_;
+};
+
+TEST_F(Installed, ProgramDataEntryMetainfoIconsAndManualLandUnderThePrefix) {
+    // DESTDIR is honoured: the staged tree holds nothing outside its prefix.
+    for (const fs::directory_entry& e : fs::directory_iterator(root_ / "stage"))
+        EXPECT_EQ(e.path().filename(), "usr");
+    const QSet<QString> built = QSet<QString>(builtSounds())
+                                << QStringLiteral("fugue.mid") << QStringLiteral("Tumbledown.html");
+    for (const fs::path& prefix : prefixes()) {
+        SCOPED_TRACE(prefix.string());
+        const fs::path bin = prefix / "bin" / "tumbledown";
+        ASSERT_TRUE(fs::is_regular_file(bin));
+        EXPECT_NE(fs::status(bin).permissions() & fs::perms::owner_exec, fs::perms::none);
+        QSet<QString> data;
+        for (const fs::directory_entry& e : fs::directory_iterator(share(prefix) / "tumbledown"))
+            data.insert(QString::fromStdString(e.path().filename().string()));
+        EXPECT_EQ(data, built);
+        const std::string id = kAppId.toStdString();
+        EXPECT_TRUE(fs::is_regular_file(share(prefix) / "applications" / (id + ".desktop")));
+        EXPECT_TRUE(fs::is_regular_file(share(prefix) / "metainfo" / (id + ".metainfo.xml")));
+        for (int size : art::iconSizes()) {
+            const std::string dir = std::to_string(size) + "x" + std::to_string(size);
+            EXPECT_TRUE(fs::is_regular_file(share(prefix) / "icons" / "hicolor" / dir / "apps" /
+                                            (id + ".png")))
+                << dir;
+        }
+        EXPECT_TRUE(fs::is_regular_file(share(prefix) / "man" / "man6" / "tumbledown.6"));
+    }
+}
+
+// The installed program, started in another folder, finds its sounds, music
+// and help in the installed data folder, under either prefix.
+TEST_F(Installed, StartedElsewhereItFindsItsSoundsMusicAndHelp) {
+    int n = 0;
+    for (const fs::path& prefix : prefixes()) {
+        SCOPED_TRACE(prefix.string());
+        Outcome result;
+        const auto lines = tour(program(prefix), std::to_string(n++), result);
+        ASSERT_EQ(result.code, 0) << result;
+        const auto data = linesOf(lines, "data");
+        ASSERT_EQ(data.size(), 1u);
+        ASSERT_EQ(data[0].size(), 2);
+        EXPECT_EQ(data[0][1].toStdString(), fs::canonical(share(prefix) / "tumbledown").string());
+        // Nothing was missing: not a sound of any game, nor the help, nor the music.
+        for (const QStringList& line : linesOf(lines, "missing"))
+            ADD_FAILURE() << "missing " << line.value(1).toStdString();
+        for (const QStringList& line : linesOf(lines, "box"))
+            EXPECT_NE(line.value(1), "File does not exist") << line.join(' ').toStdString();
+        const auto music = linesOf(lines, "music");
+        ASSERT_FALSE(music.empty());
+        EXPECT_EQ(music[0], (QStringList{"music", "open", "fugue.mid", "ok"}));
+        EXPECT_EQ(linesOf(lines, "open").size(), 1u);
+        bool diceHeard = false;
+        for (const QStringList& line : linesOf(lines, "sound"))
+            diceHeard = diceHeard || (line.value(1) == "play" && line.value(2) == "Dice1.wav");
+        EXPECT_TRUE(diceHeard);
+        const auto screens = linesOf(lines, "screen");
+        EXPECT_EQ(screens.size(), 6u); // main, then each game with the main screen between
+        EXPECT_EQ(linesOf(lines, "save").size(), 1u);
+    }
+}
+
+// The same program without a data folder beside it: each file it wants is
+// reported missing, which is what the test above makes sure does not happen.
+TEST_F(Installed, WithoutItsDataFolderEveryFileIsMissed) {
+    const fs::path bare = root_ / "bare" / "bin";
+    fs::create_directories(bare);
+    fs::copy_file(usr() / "bin" / "tumbledown", bare / "tumbledown");
+    Outcome result;
+    const auto lines = tour(QString::fromStdString((bare / "tumbledown").string()), "bare", result);
+    ASSERT_EQ(result.code, 0) << result;
+    const auto data = linesOf(lines, "data");
+    ASSERT_EQ(data.size(), 1u);
+    EXPECT_TRUE(data[0].value(1).isEmpty()) << data[0].join(' ').toStdString();
+    QSet<QString> missing;
+    for (const QStringList& line : linesOf(lines, "missing"))
+        missing.insert(line.value(1));
+    EXPECT_EQ(missing, QSet<QString>(builtSounds()) << QStringLiteral("Tumbledown.html"));
+    bool musicMissed = false;
+    for (const QStringList& line : linesOf(lines, "box"))
+        musicMissed = musicMissed || line.value(1) == "File does not exist";
+    EXPECT_TRUE(musicMissed);
+}
+
+// ---------------------------------------------------------------- desktop entry
+
+std::map<QString, QString> desktopEntry(const fs::path& path) {
+    std::map<QString, QString> keys;
+    bool inEntry = false;
+    for (const QString& line : readText(path).split('\n')) {
+        if (line.startsWith('['))
+            inEntry = line == "[Desktop Entry]";
+        else if (inEntry && line.contains('='))
+            keys[line.section('=', 0, 0)] = line.section('=', 1);
+    }
+    return keys;
+}
+
+TEST_F(Installed, DesktopEntryPassesTheValidator) {
+    const QString validator = tool("desktop-file-validate");
+    if (validator.isEmpty())
+        GTEST_SKIP() << "desktop-file-validate is not installed (scripts/setup installs "
+                        "desktop-file-utils)";
+    const fs::path entry = share(usr()) / "applications" / (kAppId.toStdString() + ".desktop");
+    const Outcome result = run(validator, {QString::fromStdString(entry.string())});
+    EXPECT_EQ(result.code, 0) << result;
+    // Not even a warning or a hint.
+    EXPECT_TRUE(result.out.trimmed().isEmpty() && result.err.trimmed().isEmpty()) << result;
+}
+
+TEST_F(Installed, DesktopEntryStartsTheGameWithItsIcon) {
+    const auto keys =
+        desktopEntry(share(usr()) / "applications" / (kAppId.toStdString() + ".desktop"));
+    EXPECT_EQ(keys.count("Type") ? keys.at("Type") : "", "Application");
+    EXPECT_EQ(keys.count("Name") ? keys.at("Name") : "", "Tumbledown");
+    EXPECT_FALSE(keys.count("Comment") == 0 || keys.at("Comment").trimmed().isEmpty());
+    EXPECT_EQ(keys.count("Categories") ? keys.at("Categories") : "", "Game;BoardGame;");
+    EXPECT_EQ(keys.count("Icon") ? keys.at("Icon") : "", kAppId);
+    // The command is the installed program, found on the PATH of the prefix.
+    const QString exec = keys.count("Exec") ? keys.at("Exec").section(' ', 0, 0) : "";
+    EXPECT_EQ(exec, "tumbledown");
+    EXPECT_TRUE(fs::is_regular_file(usr() / "bin" / exec.toStdString()));
+}
+
+// ---------------------------------------------------------------- metainfo
+
+struct Metainfo {
+    QString type, id, metadataLicense, name, summary, description, launchable, firstRelease;
+    QString contentRatingType;
+    QStringList binaries;
+};
+
+Metainfo readMetainfo(const fs::path& path) {
+    Metainfo m;
+    QXmlStreamReader xml(readText(path));
+    bool inDescription = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QStringView tag = xml.name();
+        if (xml.isStartElement()) {
+            // A copy: reading an element's text moves the reader on.
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (tag == u"component")
+                m.type = attributes.value("type").toString();
+            else if (tag == u"description" && m.firstRelease.isEmpty())
+                inDescription = true;
+            else if (tag == u"release" && m.firstRelease.isEmpty())
+                m.firstRelease = attributes.value("version").toString();
+            else if (tag == u"content_rating")
+                m.contentRatingType = attributes.value("type").toString();
+            else if (tag == u"launchable")
+                m.launchable = attributes.value("type").toString() + ":" + xml.readElementText();
+            else if (tag == u"id" && !inDescription)
+                m.id = xml.readElementText();
+            else if (tag == u"metadata_license")
+                m.metadataLicense = xml.readElementText();
+            else if (tag == u"name" && !inDescription)
+                m.name = xml.readElementText();
+            else if (tag == u"summary")
+                m.summary = xml.readElementText();
+            else if (tag == u"binary")
+                m.binaries << xml.readElementText();
+            else if (inDescription && (tag == u"p" || tag == u"li"))
+                m.description += xml.readElementText().simplified() + "\n";
+        } else if (xml.isEndElement() && tag == u"description") {
+            inDescription = false;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return m;
+}
+
+TEST_F(Installed, MetainfoPassesTheValidator) {
+    const QString validator = tool("appstreamcli");
+    if (validator.isEmpty())
+        GTEST_SKIP() << "appstreamcli is not installed (scripts/setup installs appstream)";
+    const fs::path file = share(usr()) / "metainfo" / (kAppId.toStdString() + ".metainfo.xml");
+    const Outcome result =
+        run(validator, {"validate", "--no-net", QString::fromStdString(file.string())});
+    EXPECT_EQ(result.code, 0) << result;
+    EXPECT_TRUE(result.out.contains("Validation was successful")) << result;
+    // The entry, the metainfo and the icons agree with each other as installed.
+    const Outcome tree = run(validator, {"validate-tree", "--no-net",
+                                         QString::fromStdString((root_ / "stage").string())});
+    EXPECT_EQ(tree.code, 0) << tree;
+}
+
+TEST_F(Installed, MetainfoDescribesTheThreeGamesAndThisRelease) {
+    const Metainfo m =
+        readMetainfo(share(usr()) / "metainfo" / (kAppId.toStdString() + ".metainfo.xml"));
+    EXPECT_EQ(m.type, "desktop-application");
+    EXPECT_EQ(m.id, kAppId);
+    EXPECT_EQ(m.name, "Tumbledown");
+    EXPECT_FALSE(m.summary.isEmpty());
+    EXPECT_FALSE(m.metadataLicense.isEmpty());
+    EXPECT_EQ(m.launchable, "desktop-id:" + kAppId + ".desktop");
+    EXPECT_EQ(m.binaries, QStringList{"tumbledown"});
+    EXPECT_TRUE(m.contentRatingType.startsWith("oars-")) << m.contentRatingType.toStdString();
+    for (const char* game : {"10,000", "Poker Dice", "Shut The Box"})
+        EXPECT_TRUE(m.description.contains(QString::fromLatin1(game)))
+            << game << " in:\n"
+            << m.description.toStdString();
+    // The newest release listed is the one being built.
+    EXPECT_EQ(m.firstRelease, QStringLiteral(TUMBLEDOWN_VERSION));
+}
+
+// ---------------------------------------------------------------- icons
+
+QImage installedIcon(const fs::path& prefix, int size) {
+    const std::string dir = std::to_string(size) + "x" + std::to_string(size);
+    return QImage(QString::fromStdString(
+        (prefix / "share" / "icons" / "hicolor" / dir / "apps" / (kAppId.toStdString() + ".png"))
+            .string()));
+}
+
+TEST_F(Installed, IconsAreInTheThemeAtTheirSizesPaintedForEach) {
+    const QImage largest = installedIcon(usr(), 256).convertToFormat(QImage::Format_ARGB32);
+    for (int size : art::iconSizes()) {
+        SCOPED_TRACE(size);
+        const QImage icon = installedIcon(usr(), size).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_TRUE(icon.hasAlphaChannel());
+        // Each is the picture painted for that size, in its own folder...
+        EXPECT_EQ(icon, art::paintIcon(size).convertToFormat(QImage::Format_ARGB32));
+        // ...not the largest one scaled down.
+        if (size != 256) {
+            EXPECT_NE(icon,
+                      largest.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            EXPECT_NE(icon, largest.scaled(size, size));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- command line
+
+// The environment of a terminal without any display.
+QProcessEnvironment noDisplay() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    return env;
+}
+
+TEST_F(Installed, VersionPrintsTheVersionWithoutADisplay) {
+    for (const char* option : {"--version", "-v"}) {
+        const Outcome result = run(program(usr()), {QString::fromLatin1(option)}, {}, noDisplay());
+        EXPECT_EQ(result.code, 0) << option << "\n" << result;
+        EXPECT_EQ(result.out, QStringLiteral("Tumbledown " TUMBLEDOWN_VERSION "\n")) << result;
+    }
+}
+
+TEST_F(Installed, HelpListsEveryOptionWithoutADisplay) {
+    const Outcome help = run(program(usr()), {"--help"}, {}, noDisplay());
+    ASSERT_EQ(help.code, 0) << help;
+    for (const char* option :
+         {"-h, --help", "--help-all", "-v, --version", "--replay <FILE>", "--transcript <FILE>",
+          "--data-dir <DIR>", "--epoch <SECONDS>", "--real-clock", "--report-first-paint"})
+        EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option << "\n" << help;
+    const Outcome shortHelp = run(program(usr()), {"-h"}, {}, noDisplay());
+    EXPECT_EQ(shortHelp.code, 0) << shortHelp;
+    EXPECT_EQ(shortHelp.out, help.out);
+    // The toolkit's options come on top.
+    const Outcome all = run(program(usr()), {"--help-all"}, {}, noDisplay());
+    EXPECT_EQ(all.code, 0) << all;
+    EXPECT_TRUE(all.out.startsWith(help.out.section("Options:", 0, 0))) << all;
+    EXPECT_TRUE(all.out.contains("-platform")) << all;
+}
+
+// ---------------------------------------------------------------- manual page
+
+// The page's text with the font changes and escaped hyphens undone.
+QString plainManual(const fs::path& path) {
+    QString text = readText(path);
+    text.remove(QRegularExpression(R"(\\f[BIRP])"));
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    return text;
+}
+
+QSet<QString> longOptions(const QString& text) {
+    QSet<QString> options;
+    static const QRegularExpression option(R"((?<![\w-])--[a-z][a-z-]*[a-z])");
+    for (auto it = option.globalMatch(text); it.hasNext();)
+        options.insert(it.next().captured());
+    return options;
+}
+
+TEST_F(Installed, ManualPageDocumentsTheCommandLineAndTheRecord) {
+    const fs::path page = share(usr()) / "man" / "man6" / "tumbledown.6";
+    const QString text = plainManual(page);
+    EXPECT_TRUE(text.startsWith(".TH TUMBLEDOWN 6 ")) << text.left(80).toStdString();
+    EXPECT_TRUE(text.contains("Tumbledown " TUMBLEDOWN_VERSION));
+    // Every option the program lists, and no other.
+    const Outcome help = run(program(usr()), {"--help"}, {}, noDisplay());
+    ASSERT_EQ(help.code, 0) << help;
+    const QSet<QString> listed = longOptions(help.out);
+    EXPECT_GE(listed.size(), 8);
+    EXPECT_EQ(longOptions(text), listed);
+    EXPECT_TRUE(text.contains(QRegularExpression(R"(\.B[IR]? -h)")));
+    EXPECT_TRUE(text.contains(QRegularExpression(R"(\.B[IR]? -v)")));
+    const qsizetype files = text.indexOf(".SH FILES");
+    ASSERT_GE(files, 0);
+    EXPECT_GT(text.indexOf("~/.local/share/Tumbledown/tumbledown.prf", files), files);
+    // It formats without a single warning.
+    const QString groff = tool("groff");
+    if (groff.isEmpty())
+        GTEST_SKIP() << "groff is not installed (scripts/setup installs groff-base)";
+    const Outcome formatted =
+        run(groff, {"-man", "-Tutf8", "-ww", "-z", QString::fromStdString(page.string())});
+    EXPECT_EQ(formatted.code, 0) << formatted;
+    EXPECT_TRUE(formatted.err.isEmpty()) << formatted;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,165 @@
+#include "app/TTumbledownWindow.h"
+#include "core/BoardZoom.h"
+#include "platform/DataFiles.h"
+#include "platform/Screen.h"
+#include "platform/ViewSettings.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <unistd.h>
+
+using namespace tumbledown;
+namespace fs = std::filesystem;
+
+TEST(BoardZoom, StepsWithinWhatFitsAndFollowsTheClientSize) {
+    EXPECT_EQ(BoardZoom::largestFitting(1264, 856), 2);
+    EXPECT_EQ(BoardZoom::largestFitting(1263, 2000), 1);
+    EXPECT_EQ(BoardZoom::largestFitting(2560, 1440), 3);
+    EXPECT_EQ(BoardZoom::largestFitting(300, 200), 1);
+    BoardZoom zoom;
+    zoom.restore(3); // from the last run, before the window has its size
+    EXPECT_EQ(zoom.factor(), 1);
+    zoom.setClientSize(2560, 1440);
+    EXPECT_EQ(zoom.factor(), 3);
+    zoom.zoomIn(); // 4x does not fit
+    EXPECT_EQ(zoom.wanted(), 3);
+    zoom.setClientSize(1400, 900); // shrunk: drops to what fits, the wish kept
+    EXPECT_EQ(zoom.factor(), 2);
+    zoom.setClientSize(2560, 1440);
+    EXPECT_EQ(zoom.factor(), 3);
+    zoom.setClientSize(1400, 900);
+    zoom.zoomOut(); // from what is shown
+    EXPECT_EQ(zoom.wanted(), 1);
+    zoom.set(5);
+    EXPECT_EQ(zoom.wanted(), 2);
+}
+
+TEST(ScreenZoom, MapsPositionsBackAndScalesSharplyAtWholeDevicePixels) {
+    Screen s;
+    s.setView(13, 9, 2);
+    ASSERT_EQ(QSize(s.width(), s.height()), QSize(7, 5)); // rounded up
+    EXPECT_EQ(s.toImage(QPointF(3, 5)), QPoint(1, 2));
+    EXPECT_EQ(s.toImage(QPointF(-1, 3.9)), QPoint(-1, 1));
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            s.fillRect(x, y, x + 1, y + 1, QColor(35 * x, 50 * y, (x + y) % 2 * 255));
+    const QImage view = s.shown();
+    ASSERT_EQ(view.size(), QSize(13, 9));
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 13; ++x)
+            ASSERT_EQ(view.pixel(x, y), s.image().pixel(x / 2, y / 2)) << x << "," << y;
+    // Blended colours appear only where a pixel is not a whole number of device pixels.
+    std::set<QRgb> source;
+    for (int y = 0; y < s.height(); ++y)
+        for (int x = 0; x < s.width(); ++x)
+            source.insert(s.image().pixel(x, y));
+    const auto blends = [&](qreal ratio) {
+        QImage device(static_cast<int>(14 * ratio), static_cast<int>(10 * ratio),
+                      QImage::Format_RGB32);
+        device.setDevicePixelRatio(ratio);
+        QPainter painter(&device);
+        s.show(painter, QRect(0, 0, 14, 10), ratio);
+        painter.end();
+        for (int y = 0; y < device.height(); ++y)
+            for (int x = 0; x < device.width(); ++x)
+                if (!source.count(device.pixel(x, y)))
+                    return true;
+        return false;
+    };
+    EXPECT_FALSE(blends(1.5)); // 3 device pixels a pixel
+    EXPECT_TRUE(blends(1.25)); // 2.5
+}
+
+TEST(ViewSettingsFile, RoundTripsAndTakesDamageAsOneX) {
+    const fs::path dir = fs::temp_directory_path() / ("td-zoom-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const std::string path = (dir / "tumbledown.ini").string();
+    EXPECT_EQ(LoadViewSettings(path).zoom, 1); // missing
+    ASSERT_TRUE(SaveViewSettings({3}, path));
+    EXPECT_EQ(LoadViewSettings(path).zoom, 3);
+    std::ofstream(path) << "# mine\n\n  zoom = 4 \r\ntheme=dark\n";
+    EXPECT_EQ(LoadViewSettings(path).zoom, 4);
+    for (const std::string& bytes : std::initializer_list<std::string>{
+             "zoom=abc\n", "zoom=\n", "zoom=0\n", "zoom=17\n", "zoom=2x\n", "zoom 2\n",
+             "zoom=99999999999999999999\n", "zoom=2\ngarbage\n", std::string("zoom=2\n\0", 8),
+             "#" + std::string(5000, 'x') + "\nzoom=2\n"}) {
+        std::ofstream(path, std::ios::trunc) << bytes;
+        EXPECT_EQ(LoadViewSettings(path).zoom, 1) << bytes.substr(0, 30);
+    }
+    EXPECT_FALSE(SaveViewSettings({2}, (dir / "gone" / "tumbledown.ini").string()));
+    fs::remove_all(dir);
+}
+
+namespace {
+class Recorder : public EventSink {
+public:
+    void handleEvent(const InputEvent& event) override { events.push_back(event); }
+    std::vector<InputEvent> events;
+};
+} // namespace
+
+TEST(ClientAreaZoom, CtrlKeysZoomRememberAndMapTheMouseBack) {
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "unit_tests";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv); // never destroyed: Qt's statics may be gone at exit
+    }
+    const fs::path dir = fs::temp_directory_path() / ("td-zoomkeys-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    setPreferencesDir(dir.string());
+    Recorder recorder;
+    eventQueue().setSink(&recorder);
+    const auto key = [](QWidget& w, int k, Qt::KeyboardModifiers m, const char* text) {
+        QKeyEvent event(QEvent::KeyPress, k, m, text);
+        QCoreApplication::sendEvent(&w, &event);
+    };
+    {
+        ClientArea area(nullptr);
+        area.resize(1400, 900);
+        area.show();
+        key(area, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, "+");
+        EXPECT_EQ(screen().zoom(), 2);
+        EXPECT_EQ(screen().width(), 700);
+        EXPECT_EQ(LoadViewSettings(viewSettingsPath()).zoom, 2);
+        key(area, Qt::Key_Equal, Qt::ControlModifier, "="); // 3x does not fit
+        key(area, Qt::Key_Plus, Qt::ShiftModifier, "+");    // the board's own key
+        const QPointF at(869, 443);
+        QMouseEvent press(QEvent::MouseButtonPress, at, area.mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&area, &press);
+        eventQueue().dispatchAll();
+        std::vector<InputEvent> input; // without the size changes
+        for (const InputEvent& e : recorder.events)
+            if (e.type != EventType::Size)
+                input.push_back(e);
+        ASSERT_EQ(input.size(), 2u);
+        EXPECT_EQ(input[0].ch, '+');
+        EXPECT_EQ(input[1].x, 434);
+        EXPECT_EQ(input[1].y, 221);
+        area.resize(1000, 700); // shrunk below 2x
+        EXPECT_EQ(screen().width(), 1000);
+        area.resize(1400, 900);
+        EXPECT_EQ(screen().zoom(), 2);
+        key(area, Qt::Key_Minus, Qt::ControlModifier, "-");
+        EXPECT_EQ(screen().zoom(), 1);
+        key(area, Qt::Key_Equal, Qt::ControlModifier, "=");
+        EXPECT_EQ(screen().zoom(), 2);
+        key(area, Qt::Key_0, Qt::ControlModifier, "0");
+        EXPECT_EQ(screen().zoom(), 1);
+        EXPECT_EQ(LoadViewSettings(viewSettingsPath()).zoom, 1);
+    }
+    eventQueue().dispatchAll();
+    eventQueue().setSink(nullptr);
+    setPreferencesDir(".");
+    screen().resize(0, 0);
+    fs::remove_all(dir);
+}
