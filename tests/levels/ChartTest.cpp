@@ -1,0 +1,84 @@
+// The chart of win rates: which bars it draws, and that they are drawn where
+// their rates say.
+
+#include "Chart.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tumbledown::levels {
+namespace {
+
+GameResults fakeTenThousand() {
+    GameResults r;
+    r.game = Game::TenThousand;
+    for (const auto& [a, b] : tenThousandPairings()) {
+        TenThouRow row;
+        row.a = a;
+        row.b = b;
+        row.tally.played = 100000;
+        row.tally.aWon = a == b ? 50000 : 25000;
+        r.tenThousand.push_back(row);
+    }
+    return r;
+}
+
+GameResults fakeShutTheBox() {
+    GameResults r;
+    r.game = Game::ShutTheBox;
+    for (bool optimal : {false, true})
+        for (bool gremlin : {false, true}) {
+            ShutTheBoxRow row;
+            row.optimal = optimal;
+            row.gremlin = gremlin;
+            if (!optimal)
+                row.vsOptimal = {1000, 450, 540, 10};
+            r.shutTheBox.push_back(row);
+        }
+    return r;
+}
+
+TEST(ChartSections, ShowTheWinRatesOfDifferentLevels) {
+    const auto sections = chartSections({fakeTenThousand(), fakeShutTheBox()});
+    ASSERT_EQ(sections.size(), 2u);
+    ASSERT_EQ(sections[0].bars.size(), 3u) << "a level against itself is left out";
+    EXPECT_EQ(sections[0].bars[0].label, "WIZARD v APPRENTICE");
+    EXPECT_DOUBLE_EQ(sections[0].bars[0].rate.rate(), 0.25);
+    ASSERT_EQ(sections[1].bars.size(), 2u) << "the computer's games against the best play";
+    EXPECT_DOUBLE_EQ(sections[1].bars[1].rate.rate(), 0.45);
+    EXPECT_TRUE(chartSections({}).empty());
+}
+
+TEST(ChartPicture, DrawsEachBarToItsRate) {
+    const auto sections = chartSections({fakeTenThousand()});
+    const QImage image = paintChart(sections);
+    ASSERT_EQ(image.width(), ChartLayout::width);
+    ASSERT_EQ(image.height(), ChartLayout::height(sections));
+    const QColor paper = image.pixelColor(ChartLayout::width - 3, 3);
+    // The first bar, 25%: filled up to a quarter of the scale, empty beyond
+    // its interval (between grid lines).
+    const int y = ChartLayout::titleHeight + ChartLayout::sectionHeight + ChartLayout::barPitch / 2;
+    EXPECT_NE(image.pixelColor(ChartLayout::xOf(0.15), y), paper);
+    EXPECT_NE(image.pixelColor(ChartLayout::xOf(0.24), y - 3), paper);
+    EXPECT_EQ(image.pixelColor(ChartLayout::xOf(0.45), y - 3), paper);
+    EXPECT_EQ(image.pixelColor(ChartLayout::xOf(0.85), y - 3), paper);
+}
+
+TEST(ChartPicture, IsWrittenAsAPng) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("chart.png");
+    QString error;
+    ASSERT_TRUE(writeChart({fakeTenThousand(), fakeShutTheBox()}, path, error))
+        << error.toStdString();
+    QImage back;
+    ASSERT_TRUE(back.load(path, "PNG"));
+    EXPECT_EQ(back.width(), ChartLayout::width);
+    EXPECT_FALSE(writeChart({}, dir.filePath("empty.png"), error));
+    EXPECT_FALSE(writeChart({fakeTenThousand()}, dir.filePath("no/such/dir/x.png"), error));
+}
+
+} // namespace
+} // namespace tumbledown::levels

@@ -1,0 +1,124 @@
+// Sharing the work between threads must not change a single figure.
+
+#include "Runner.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace tumbledown::levels {
+namespace {
+
+struct DrawTally {
+    std::int64_t count = 0;
+    std::int64_t sum = 0;
+    void merge(const DrawTally& o) {
+        count += o.count;
+        sum += o.sum;
+    }
+};
+
+std::vector<DrawTally> drawRows(std::uint64_t seed, int threads) {
+    const std::vector<std::int64_t> items{1000, 2500, 7};
+    return runRows<DrawTally>(Stream::PokerDice, seed, items, 300, threads,
+                              [](int row, std::int64_t count, RandomSource& random, DrawTally& t) {
+                                  for (std::int64_t i = 0; i < count * (row + 1); ++i)
+                                      t.sum += random.draw() % 1000;
+                                  t.count += count;
+                              });
+}
+
+TEST(Runner, FiguresDependOnTheSeedAloneNotOnTheThreads) {
+    const std::vector<DrawTally> one = drawRows(5, 1);
+    for (int threads : {2, 3, 8}) {
+        const std::vector<DrawTally> many = drawRows(5, threads);
+        ASSERT_EQ(many.size(), one.size());
+        for (std::size_t r = 0; r < one.size(); ++r) {
+            EXPECT_EQ(many[r].count, one[r].count) << threads << " threads, row " << r;
+            EXPECT_EQ(many[r].sum, one[r].sum) << threads << " threads, row " << r;
+        }
+    }
+    EXPECT_EQ(one[0].count, 1000);
+    EXPECT_EQ(one[1].count, 2500);
+    EXPECT_EQ(one[2].count, 7);
+}
+
+TEST(Runner, AnotherSeedGivesOtherFigures) {
+    EXPECT_NE(drawRows(5, 2)[1].sum, drawRows(6, 2)[1].sum);
+}
+
+TEST(Runner, ChunksAndGamesGetUnrelatedSeeds) {
+    EXPECT_NE(chunkSeed(1, Stream::TenThousand, 0, 0), chunkSeed(1, Stream::TenThousand, 0, 1));
+    EXPECT_NE(chunkSeed(1, Stream::TenThousand, 0, 0), chunkSeed(1, Stream::TenThousand, 1, 0));
+    EXPECT_NE(chunkSeed(1, Stream::TenThousand, 0, 0), chunkSeed(1, Stream::ShutTheBox, 0, 0));
+    EXPECT_NE(chunkSeed(1, Stream::TenThousand, 0, 0), chunkSeed(2, Stream::TenThousand, 0, 0));
+}
+
+TEST(Runner, AFailingTaskStopsTheRunAndIsReported) {
+    std::atomic<int> ran{0};
+    try {
+        runTasks(1000, 3, [&](int t, RandomSource&) {
+            ++ran;
+            if (t == 17)
+                throw std::runtime_error("task 17");
+        });
+        FAIL() << "the failure was swallowed";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "task 17");
+    }
+    EXPECT_LT(ran.load(), 1000) << "the other tasks went on after the failure";
+}
+
+TEST(Runner, EveryTaskRunsOnceWithManyThreads) {
+    std::vector<std::atomic<int>> runs(500);
+    runTasks(500, 4, [&](int t, RandomSource&) { ++runs[static_cast<std::size_t>(t)]; });
+    for (std::size_t t = 0; t < runs.size(); ++t)
+        EXPECT_EQ(runs[t].load(), 1) << "task " << t;
+}
+
+TEST(ProgressLine, ShowsTheBarTheRateAndTheTimeLeft) {
+    EXPECT_EQ(ProgressMeter::line("10,000", "games", 0.25, 23456.4, 75, 8),
+              "10,000 [##------]  25%  23,456 games/s  1:15 left");
+    EXPECT_EQ(ProgressMeter::line("Poker Dice", "hands", 1.0, 1234567, 0, 4),
+              "Poker Dice [####] 100%  1,234,567 hands/s  0:00 left");
+    // Before anything is done there is no estimate.
+    EXPECT_EQ(ProgressMeter::line("x", "turns", 0, 0, -1, 2), "x [--]   0%  0 turns/s");
+    EXPECT_EQ(ProgressMeter::line("x", "turns", 0.5, 1, 3725, 2),
+              "x [#-]  50%  1 turns/s  1:02:05 left");
+}
+
+TEST(ProgressLine, StaysSilentWhenNotOnATerminal) {
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    {
+        ProgressMeter meter("10,000", "games", 100, false, out);
+        meter.add(50, 50);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        meter.finish();
+    }
+    EXPECT_EQ(std::ftell(out), 0L);
+    std::fclose(out);
+}
+
+TEST(ProgressLine, DrawsAndWipesItsLineWhenEnabled) {
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    {
+        ProgressMeter meter("10,000", "games", 100, true, out);
+        meter.add(50, 50);
+        std::this_thread::sleep_for(std::chrono::milliseconds(450));
+        meter.finish();
+    }
+    std::rewind(out);
+    char text[4096] = {};
+    const std::size_t n = std::fread(text, 1, sizeof text - 1, out);
+    std::fclose(out);
+    const std::string written(text, n);
+    EXPECT_NE(written.find("10,000 ["), std::string::npos) << written;
+    EXPECT_NE(written.find(" 50%"), std::string::npos) << written;
+    EXPECT_EQ(written.substr(written.size() - 4), "\r\033[K") << "the line was not wiped";
+}
+
+} // namespace
+} // namespace tumbledown::levels

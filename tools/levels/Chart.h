@@ -1,0 +1,58 @@
+#pragma once
+
+#include "Levels.h"
+
+#include <QImage>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace tumbledown::levels {
+
+// One bar of the chart: a win rate with its confidence interval.
+struct ChartBar {
+    QString label;
+    Proportion rate;
+};
+
+struct ChartSection {
+    QString title;
+    std::vector<ChartBar> bars;
+};
+
+// The win rates a run measured: the first named level's wins in every pairing
+// of two different levels (10,000, Poker Dice), and the computer's wins
+// against the best play in games to 100 (Shut The Box).
+std::vector<ChartSection> chartSections(const std::vector<GameResults>& runs);
+
+// The chart as a picture: a bar per rate from 0 to 100%, its 95% interval as
+// a whisker, a line at 50%. Needs a QGuiApplication for the fonts.
+QImage paintChart(const std::vector<ChartSection>& sections);
+
+// Paints and saves a PNG; false with a reason when it cannot be written.
+bool writeChart(const std::vector<GameResults>& runs, const QString& path, QString& error);
+
+// The chart as the help shows it: a figure whose picture is the PNG at
+// `path`, embedded as a data URL (the help must not refer to other files).
+std::string chartFigureHtml(const QString& path);
+
+// Where the parts of the chart lie, for the painter and its tests.
+struct ChartLayout {
+    static constexpr int width = 760;
+    static constexpr int labelWidth = 250;
+    static constexpr int plotLeft = labelWidth + 10;
+    static constexpr int plotRight = width - 40;
+    static constexpr int titleHeight = 44;
+    static constexpr int sectionHeight = 26;
+    static constexpr int barPitch = 20;
+    static constexpr int barHeight = 13;
+    static constexpr int axisHeight = 30;
+
+    static int xOf(double rate) {
+        return plotLeft + static_cast<int>(rate * (plotRight - plotLeft) + 0.5);
+    }
+    static int height(const std::vector<ChartSection>& sections);
+};
+
+} // namespace tumbledown::levels

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Levels.h"
+
+#include <string>
+#include <vector>
+
+namespace tumbledown::levels {
+
+// The tables printed by default.
+std::string textReport(const GameResults& results);
+
+// One JSON object, {"game": ..., "seed": ..., "results": [...]}; docs/levels.md
+// describes every field.
+std::string jsonReport(const GameResults& results);
+
+// The tables of the help's section on the computer players' strength: every
+// figure cell carries its key (data-figure) so that a test can hold the page
+// to a fresh simulation.
+std::string htmlReport(const GameResults& results);
+
+// The help block's opening: the command and seed that made its figures.
+std::string htmlMadeBy(const std::vector<GameResults>& runs);
+
+// Display names as the games show them: "WIZARD"; "BEST PLAY" for the optimum.
+std::string displayName(tenthousand::Level level);
+std::string displayName(pokerdice::Level level);
+
+} // namespace tumbledown::levels

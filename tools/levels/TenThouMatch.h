@@ -1,0 +1,79 @@
+#pragma once
+
+#include "games/tenthousand/TenThouComputer.h"
+#include "games/tenthousand/TenThouRules.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tumbledown {
+class RandomSource;
+}
+
+namespace tumbledown::levels::tenthousand {
+
+using tumbledown::tenthousand::Level;
+using tumbledown::tenthousand::Seat;
+using tumbledown::tenthousand::TenThouRules;
+
+// The computer's decisions read the totals and turn scores as player two
+// (K, T) and player one (H). For a computer in seat one they are shown the
+// position with the seats swapped; nothing else they look at (the dice, the
+// one-die chances) belongs to a seat.
+TenThouRules mirrored(const TenThouRules& rules);
+
+// keepRolling for whichever seat is to play.
+bool keepRollingAs(const TenThouRules& rules, Level level,
+                   const tumbledown::tenthousand::RollMemory& memory, int diceBeforeFives,
+                   RandomSource& random);
+
+struct TurnReport {
+    int rolls = 0;
+    bool disaster = false;
+    bool bust = false;
+    int banked = 0; // points added to the total (0 on a bust or a disaster)
+    bool gameOver = false;
+};
+
+// Plays the turn of the seat to play as the game object plays a computer's:
+// roll; stop on a disaster; take panes until none or a straight or three
+// pairs; bank the single 5's the level banks before deciding; decide; before
+// passing take every single 5 left; pass. A disaster ends the turn through
+// pass, as the dismissed notice does. Throws InvariantViolation when the rules
+// refuse a decision or a score goes wrong.
+TurnReport playTurn(TenThouRules& rules, Level level, RandomSource& random);
+
+struct GameReport {
+    bool tie = false;
+    Seat winner = Seat::One;
+    Seat starter = Seat::One;
+    int turns = 0;
+    std::array<int, 2> totals{};
+};
+
+// Plays the game that rules.newGame() has just opened to its end, each seat
+// with its own level.
+GameReport playGame(TenThouRules& rules, const std::array<Level, 2>& levelBySeat,
+                    RandomSource& random);
+
+// The tally of one pairing, a against b.
+struct PairingTally {
+    std::int64_t played = 0;
+    std::int64_t aWon = 0;
+    std::int64_t bWon = 0;
+    std::int64_t tied = 0;
+    std::int64_t turns = 0;
+    std::int64_t starterWon = 0; // games won by the player who rolled first
+    std::int64_t seatOneWon = 0;
+
+    void merge(const PairingTally& other);
+};
+
+// Plays `games` games of a against b from a fresh board: the starter changes
+// every game (as newGame() does) and the levels change seats every second
+// game, so each level starts equally often from either seat.
+void playPairing(Level a, Level b, std::int64_t games, RandomSource& random, PairingTally& tally);
+
+const char* levelName(Level level); // "apprentice", "mage", "wizard"
+
+} // namespace tumbledown::levels::tenthousand
