@@ -7,6 +7,21 @@
 
 namespace tumbledown {
 
+bool stepDelayByKey(char key, std::int32_t& delay) {
+    switch (key) {
+    case '+':
+    case '=':
+        speedUp(delay);
+        return true;
+    case '-':
+    case '_':
+        slowDown(delay);
+        return true;
+    default:
+        return false;
+    }
+}
+
 BoardButtons::BoardButtons(const ButtonLayout& layout, std::int32_t& delay, GameShell& shell)
     : layout_(layout), delay_(delay), shell_(shell) {
     for (int i = 0; i < boardButtonCount; ++i) {

@@ -10,6 +10,10 @@ namespace tumbledown {
 
 class GameShell;
 
+// The speed keys every board shares: "+" or "=" faster, "-" or "_" slower.
+// True when the key was one of them.
+bool stepDelayByKey(char key, std::int32_t& delay);
+
 // The buttons every board has.
 enum class BoardButton { SpeedUp, SlowDown, Music, MusicFile, Sound, Help };
 inline constexpr int boardButtonCount = 6;

@@ -3,6 +3,7 @@
 #include "PokerDiceGame.h"
 #include "PokerDiceLayout.h"
 #include "core/ProgramState.h"
+#include "games/board/BoardButtons.h"
 #include "games/board/GameShell.h"
 
 namespace tumbledown::pokerdice {
@@ -96,6 +97,8 @@ void PokerDiceInput::rightDown(int, int) {
 }
 
 void PokerDiceInput::character(char c) {
+    if (stepDelayByKey(c, preferences().pokerDiceDelay))
+        return;
     switch (c) {
     case ' ':
         game_.spaceBar();
@@ -107,14 +110,6 @@ void PokerDiceInput::character(char c) {
     case 'u':
     case 'U':
         game_.undoDiscards();
-        break;
-    case '+':
-    case '=':
-        speedUp(preferences().pokerDiceDelay);
-        break;
-    case '-':
-    case '_':
-        slowDown(preferences().pokerDiceDelay);
         break;
     case 's':
     case 'S':

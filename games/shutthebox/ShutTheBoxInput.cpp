@@ -2,6 +2,7 @@
 
 #include "ShutTheBoxGame.h"
 #include "core/ProgramState.h"
+#include "games/board/BoardButtons.h"
 #include "games/board/GameShell.h"
 
 namespace tumbledown::shutthebox {
@@ -59,17 +60,11 @@ void ShutTheBoxInput::character(char c) {
         game_.clickBox(c - '0');
         return;
     }
+    if (stepDelayByKey(c, preferences().shutTheBoxDelay))
+        return;
     switch (c) {
     case ' ':
         game_.rollOrEndTurn();
-        break;
-    case '+':
-    case '=':
-        speedUp(preferences().shutTheBoxDelay);
-        break;
-    case '-':
-    case '_':
-        slowDown(preferences().shutTheBoxDelay);
         break;
     case 's':
     case 'S':

@@ -3,6 +3,7 @@
 #include "PaneRegions.h"
 #include "TenThouGame.h"
 #include "core/ProgramState.h"
+#include "games/board/BoardButtons.h"
 #include "games/board/GameShell.h"
 
 namespace tumbledown::tenthousand {
@@ -66,6 +67,8 @@ void TenThouInput::character(char c) {
         game_.dismiss(DismissBy::Key);
         return;
     }
+    if (stepDelayByKey(c, preferences().tenThouDelay))
+        return;
     switch (c) {
     case ' ':
         game_.roll();
@@ -73,14 +76,6 @@ void TenThouInput::character(char c) {
     case 'p':
     case 'P':
         game_.pass();
-        break;
-    case '+':
-    case '=':
-        speedUp(preferences().tenThouDelay);
-        break;
-    case '-':
-    case '_':
-        slowDown(preferences().tenThouDelay);
         break;
     case 's':
     case 'S':
