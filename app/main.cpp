@@ -115,6 +115,9 @@ public:
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
             char byte = 0;
             [[maybe_unused]] const auto got = ::read(fds_[0], &byte, 1);
+            // A box waiting for an answer would hold the close until the desktop
+            // gives up and kills the program, losing the record.
+            requestTermination();
             eventQueue().post({EventType::Close});
         });
     }

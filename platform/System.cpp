@@ -7,6 +7,9 @@
 #include "Screen.h"
 #include "Transcript.h"
 
+#include <QApplication>
+#include <QDialog>
+
 #include <filesystem>
 
 namespace tumbledown {
@@ -34,8 +37,23 @@ std::uint32_t timeGetTime() {
     return services().clock->now();
 }
 
+namespace {
+bool terminating = false;
+} // namespace
+
+void requestTermination() {
+    terminating = true;
+    // The box or dialog on screen gives its default answer, as Esc would.
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+        dialog->reject();
+}
+
+bool terminationRequested() {
+    return terminating;
+}
+
 void delay(std::int32_t ms) {
-    if (ms <= 0)
+    if (ms <= 0 || terminating)
         return;
     transcript().write({"delay", std::to_string(ms)});
     screen().present();
@@ -63,21 +81,24 @@ void flushMouseQueue() {
 
 MessageAnswer messageBox(const std::string& caption, const std::string& text,
                          MessageButtons buttons) {
-    const MessageAnswer answer = services().host->messageBox(caption, text, buttons);
+    const MessageAnswer answer =
+        terminating ? (buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok)
+                    : services().host->messageBox(caption, text, buttons);
     transcript().write(
         {"box", caption, text, buttons == MessageButtons::Ok ? "OK" : "YesNo", toString(answer)});
     return answer;
 }
 
 bool runModal(ModalDialog& dialog) {
-    const bool accepted = services().host->runDialog(dialog);
+    const bool accepted = !terminating && services().host->runDialog(dialog);
     transcript().write({"dialog", std::to_string(dialog.resourceId()), accepted ? "ok" : "cancel",
                         dialog.fieldSummary()});
     return accepted;
 }
 
 std::optional<std::string> chooseFile(const std::string& filter) {
-    std::optional<std::string> chosen = services().host->chooseFile(filter);
+    std::optional<std::string> chosen =
+        terminating ? std::nullopt : services().host->chooseFile(filter);
     transcript().write({"filedialog", filter, chosen ? *chosen : "cancel"});
     return chosen;
 }

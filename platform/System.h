@@ -42,6 +42,13 @@ void seedRandom();
 // Throws away every queued mouse event (presses, releases, moves); keys stay.
 void flushMouseQueue();
 
+// A termination signal arrived: the box or dialog waiting for the player takes
+// its default answer (No, OK, or cancel), and from then on every wait returns
+// at once and every box, dialog and file dialog answers its default without
+// asking, so that the running handler ends and the close path saves the record.
+void requestTermination();
+bool terminationRequested();
+
 MessageAnswer messageBox(const std::string& caption, const std::string& text,
                          MessageButtons buttons = MessageButtons::Ok);
 bool runModal(ModalDialog& dialog);
