@@ -113,18 +113,12 @@ Opponent PokerDiceOpponentOf(const PreferencesRecord& record);
 void SetPokerDiceOpponent(PreferencesRecord& record, Opponent opponent);
 
 // What the Poker Dice options dialog shows and returns.
-struct PokerDiceOptionsRecord {
-    bool apprentice = false;       // 101
-    bool mage = false;             // 102
-    bool wizard = false;           // 103
-    bool player2 = false;          // 104
-    bool changeFirstName = false;  // 105
-    bool changeSecondName = false; // 106
-    std::string name;              // 107
-    bool twoRolls = false;         // 111
-    bool threeRolls = false;       // 112
-    bool acesWild = false;         // 113
-    bool resetCoins = false;       // 114
+// The opponent and name controls are 10,000's (101-107).
+struct PokerDiceOptionsRecord : TenThouOptionsRecord {
+    bool twoRolls = false;   // 111
+    bool threeRolls = false; // 112
+    bool acesWild = false;   // 113
+    bool resetCoins = false; // 114
 };
 
 // The record as the dialog opens: the current opponent, no name choice, the

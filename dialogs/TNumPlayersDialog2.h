@@ -1,26 +1,20 @@
 #pragma once
 
-#include "GameOptions.h"
-#include "platform/ModalDialog.h"
+#include "OpponentDialog.h"
 
 #include <optional>
-
-class QLineEdit;
 
 namespace tumbledown {
 
 // 10,000's options: the opponent (a computer level or player 2) and a new name
 // for either player.
-class TNumPlayersDialog2 : public ModalDialog {
+class TNumPlayersDialog2 : public OpponentDialog {
 public:
     static constexpr int resource = 203;
     TNumPlayersDialog2(QWidget* parent, const TenThouOptionsRecord& record);
 
     // What the controls hold now.
     TenThouOptionsRecord record() const;
-
-private:
-    QLineEdit* name_;
 };
 
 // Runs the dialog filled from the preferences; what was chosen when closed with

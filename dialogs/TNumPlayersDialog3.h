@@ -1,26 +1,20 @@
 #pragma once
 
-#include "GameOptions.h"
-#include "platform/ModalDialog.h"
+#include "OpponentDialog.h"
 
 #include <optional>
-
-class QLineEdit;
 
 namespace tumbledown {
 
 // Poker Dice's options: the opponent, a new name for either player, the number
 // of rolls per turn, aces wild and a reset of both players' coins.
-class TNumPlayersDialog3 : public ModalDialog {
+class TNumPlayersDialog3 : public OpponentDialog {
 public:
     static constexpr int resource = 204;
     TNumPlayersDialog3(QWidget* parent, const PokerDiceOptionsRecord& record);
 
     // What the controls hold now.
     PokerDiceOptionsRecord record() const;
-
-private:
-    QLineEdit* name_;
 };
 
 // Runs the dialog filled from the preferences; what was chosen when closed with
