@@ -3,6 +3,7 @@
 // Building replay scripts for the Shut The Box board and reading what it wrote.
 
 #include "Scenario.h"
+#include "TranscriptLines.h"
 
 #include <algorithm>
 #include <array>
@@ -11,6 +12,13 @@
 #include <vector>
 
 namespace tumbledown::test::stb {
+
+using test::delay;
+using test::eventsOf;
+using test::isDrawing;
+using test::Lines;
+using test::operator+;
+using test::repeat;
 
 // The board's top-left corner in the default 800 x 600 client area.
 inline constexpr int originX = 84;
@@ -126,18 +134,6 @@ inline const std::vector<std::string> computerShutsAll{"66", "66", "66", "45"};
 
 // -- expected transcript lines
 
-using Lines = std::vector<std::string>;
-
-inline Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-inline Lines repeat(const std::string& line, int times) {
-    return Lines(static_cast<std::size_t>(std::max(times, 0)), line);
-}
-inline std::string delay(int ms) {
-    return "delay\t" + std::to_string(ms);
-}
 // n waits of ms; a wait of 0 leaves no line.
 inline Lines waits(int ms, int n) {
     return ms > 0 ? repeat(delay(ms), n) : Lines{};
@@ -216,13 +212,6 @@ inline Lines marginShown(int digits) {
 
 // -- reading the transcript
 
-inline bool isDrawing(const Line& line) {
-    if (line.fields.empty())
-        return false;
-    const std::string& kind = line.fields[0];
-    return kind == "blit" || kind == "and" || kind == "or" || kind == "text" || kind == "tile";
-}
-
 // What the program did, drawing left out: the lines' texts without their times.
 inline Lines events(const Scenario& s) {
     Lines out;
@@ -255,14 +244,6 @@ inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
                                          << s.dump();
 }
 
-// The events of one kind ("scores", "dice", "boxes", ...), in order.
-inline Lines eventsOf(const Scenario& s, const std::string& kind) {
-    Lines out;
-    for (const Line& line : s.lines())
-        if (!line.fields.empty() && line.fields[0] == kind)
-            out.push_back(line.text());
-    return out;
-}
 
 inline int count(const Lines& lines, const std::string& text) {
     return static_cast<int>(std::count(lines.begin(), lines.end(), text));

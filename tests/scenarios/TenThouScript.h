@@ -3,6 +3,7 @@
 // Building replay scripts for the 10,000 board and reading what it wrote.
 
 #include "Scenario.h"
+#include "TranscriptLines.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -10,6 +11,13 @@
 #include <vector>
 
 namespace tumbledown::test::tenthou {
+
+using test::delay;
+using test::eventsOf;
+using test::isDrawing;
+using test::Lines;
+using test::operator+;
+using test::repeat;
 
 // The board's top-left corner in the default 800 x 600 client area.
 inline constexpr int originX = 84;
@@ -170,19 +178,7 @@ inline std::string topScoresBox(const std::string& entries) {
     return "box\tTop Scores\tTop Scores for 10,000\\n_____________________\\n\\n\\n" + entries +
            "\tOK\tOK";
 }
-inline std::string delay(int ms) {
-    return "delay\t" + std::to_string(ms);
-}
 
-using Lines = std::vector<std::string>;
-
-inline Lines operator+(Lines a, const Lines& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-inline Lines repeat(const std::string& line, int times) {
-    return Lines(static_cast<std::size_t>(times), line);
-}
 inline const std::string shh = "sound\tplay\tshh.wav\tasync";
 inline const std::string soundStop = "sound\tstop";
 // Dice rising: four frames, one step each, under the rolling sound.
@@ -205,13 +201,6 @@ inline Lines fanfare() {
 }
 
 // -- reading the transcript
-
-inline bool isDrawing(const Line& line) {
-    if (line.fields.empty())
-        return false;
-    const std::string& kind = line.fields[0];
-    return kind == "blit" || kind == "and" || kind == "or" || kind == "text" || kind == "tile";
-}
 
 // What the program did, drawing left out: the lines' texts without their times.
 // A seed line keeps only its kind; its value depends on the time it was taken.
@@ -301,14 +290,6 @@ inline std::string panePicture(int code, bool touched) {
            std::to_string(p.w) + "\t" + std::to_string(p.h);
 }
 
-// The events of one kind ("scores", "dice", "turn", ...), in order.
-inline Lines eventsOf(const Scenario& s, const std::string& kind) {
-    Lines out;
-    for (const Line& line : s.lines())
-        if (!line.fields.empty() && line.fields[0] == kind)
-            out.push_back(line.text());
-    return out;
-}
 
 // A record with both players named, 10,000 against a person (level 0) or a
 // computer level (1 Apprentice, 2 Mage, 3 Wizard), fast animation, no music,
