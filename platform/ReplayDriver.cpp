@@ -46,10 +46,12 @@ std::optional<MessageAnswer> answerNamed(const std::string& name) {
 // Checks the argument count and kinds of one line; empty when it is sound.
 std::string lineFault(const ScriptLine& line) {
     const auto& a = line.args;
+    // The driver takes positions, sizes, ids and draws as int: a larger number
+    // is a fault of the script here, not an exception in the middle of a run.
     const auto numbers = [&](std::size_t from, std::size_t count) {
         long long v = 0;
         for (std::size_t i = from; i < from + count; ++i)
-            if (i >= a.size() || !parseNumber(a[i], v) || v < 0)
+            if (i >= a.size() || !parseNumber(a[i], v) || v < 0 || v > INT_MAX)
                 return false;
         return true;
     };
@@ -106,7 +108,7 @@ std::optional<std::vector<ScriptLine>> parseScript(const std::string& text, std:
         line.number = number;
         if (word[0] == '@') {
             long long at = 0;
-            if (!parseNumber(word.substr(1), at) || at < 0 || !(words >> word)) {
+            if (!parseNumber(word.substr(1), at) || at < 0 || at > UINT32_MAX || !(words >> word)) {
                 error = "line " + std::to_string(number) + ": @T takes a time and an event";
                 return std::nullopt;
             }

@@ -40,3 +40,25 @@ TEST(ReplayScript, RejectsMalformedLinesWithTheirNumber) {
         EXPECT_NE(error.find(expected), std::string::npos) << text << " gave " << error;
     }
 }
+
+TEST(ReplayScript, NumbersStopWhereTheDriverStops) {
+    std::string error;
+    const auto edge = parseScript("size 2147483647 1\nrand 2147483647\n@4294967295 key a\n"
+                                  "wait 2147483647\nanswer OK 2147483647\n",
+                                  error);
+    ASSERT_TRUE(edge) << error;
+    EXPECT_EQ((*edge)[2].at, 4294967295u);
+    const std::pair<const char*, const char*> bad[] = {
+        {"size 1400 900333333333333333\n", "size takes W H"},
+        {"click 2147483648 1\n", "click takes X Y"},
+        {"menu 99999999999\n", "menu takes a number"},
+        {"dialog 2147483648 ok\n", "dialog takes ID"},
+        {"rand 1 2147483648\n", "rand takes values"},
+        {"answer OK 4294967296\n", "answer takes"},
+        {"@4294967296 key a\n", "@T takes a time"},
+    };
+    for (const auto& [text, expected] : bad) {
+        EXPECT_FALSE(parseScript(text, error)) << text;
+        EXPECT_NE(error.find(expected), std::string::npos) << text << " gave " << error;
+    }
+}
