@@ -56,6 +56,8 @@ private:
     std::function<void()> onEnd_;
 };
 
+// Whether the file is a well-formed MIDI tune of a sensible size (MidiFile.h):
+// nothing else is handed to the synthesizer.
 bool looksLikeMidi(const std::string& path);
 
 } // namespace tumbledown

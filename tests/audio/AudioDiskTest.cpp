@@ -115,11 +115,13 @@ TEST(AudioOutput, DamagedTunesNeverCrashOrHang) {
         scrambled[i] = static_cast<char>(scrambled[i] * 31 + 17); // lengths and events garbled
     damaged.push_back(scrambled);
 
+    EXPECT_TRUE(looksLikeMidi(locateDataFile("fugue.mid")));
     WallClock clock;
     const fs::path file = fs::temp_directory_path() / "td-damaged.mid";
     capture("damaged", [&] {
         for (const std::string& bytes : damaged) {
             std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+            EXPECT_FALSE(looksLikeMidi(file.string())); // the synthesizer never sees it
             SdlMusicDevice device;
             if (device.open(file.string()) && device.play([] {}))
                 clock.sleepFor(200);
