@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <stdexcept>
+#include <thread>
 
 namespace tumbledown::levels {
 namespace {
@@ -56,9 +59,10 @@ TEST(Runner, ChunksAndGamesGetUnrelatedSeeds) {
 }
 
 TEST(Runner, AFailingTaskStopsTheRunAndIsReported) {
-    std::atomic<int> ran{0};
+    // One thread: exactly the tasks up to the failing one ran.
+    int ran = 0;
     try {
-        runTasks(1000, 3, [&](int t, RandomSource&) {
+        runTasks(1000, 1, [&](int t, RandomSource&) {
             ++ran;
             if (t == 17)
                 throw std::runtime_error("task 17");
@@ -67,7 +71,20 @@ TEST(Runner, AFailingTaskStopsTheRunAndIsReported) {
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "task 17");
     }
-    EXPECT_LT(ran.load(), 1000) << "the other tasks went on after the failure";
+    EXPECT_EQ(ran, 18);
+
+    // Several: the others stop soon after. Their tasks take a while, so that a
+    // run that went on would take seconds; a busy machine cannot pass it by luck.
+    std::atomic<int> ranTogether{0};
+    EXPECT_THROW(runTasks(1000, 3,
+                          [&](int t, RandomSource&) {
+                              ++ranTogether;
+                              if (t == 17)
+                                  throw std::runtime_error("task 17");
+                              std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                          }),
+                 std::runtime_error);
+    EXPECT_LT(ranTogether.load(), 1000) << "the other tasks went on after the failure";
 }
 
 TEST(Runner, EveryTaskRunsOnceWithManyThreads) {
