@@ -59,19 +59,7 @@ int Scenario::run(const std::string& script, const std::vector<std::string>& ext
         command += " '" + arg + "'";
     command += " 2>'" + (dir_ / "stderr.txt").string() + "'";
     const int status = std::system(command.c_str());
-    lines_.clear();
-    std::ifstream in(transcriptPath);
-    std::string raw;
-    while (std::getline(in, raw)) {
-        Line line;
-        std::istringstream fields(raw);
-        std::string field;
-        std::getline(fields, field, '\t');
-        line.time = static_cast<std::uint32_t>(std::stoul(field));
-        while (std::getline(fields, field, '\t'))
-            line.fields.push_back(field);
-        lines_.push_back(line);
-    }
+    lines_ = readTranscript(transcriptPath);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -108,6 +96,32 @@ std::string Scenario::dump() const {
         if (line.fields.empty() || (line.fields[0] != "blit" && line.fields[0] != "tile"))
             all += std::to_string(line.time) + "\t" + line.text() + "\n";
     return all;
+}
+
+std::vector<Line> readTranscript(const fs::path& path) {
+    std::vector<Line> lines;
+    std::ifstream in(path);
+    std::string raw;
+    while (std::getline(in, raw)) {
+        if (raw.empty())
+            continue;
+        Line line;
+        std::istringstream fields(raw);
+        std::string field;
+        std::getline(fields, field, '\t');
+        line.time = static_cast<std::uint32_t>(std::stoul(field));
+        while (std::getline(fields, field, '\t'))
+            line.fields.push_back(field);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::array<std::uint8_t, PreferencesRecord::fileSize> recordFileBytes(const fs::path& path) {
+    std::array<std::uint8_t, PreferencesRecord::fileSize> bytes{};
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
+    return bytes;
 }
 
 PreferencesRecord namedRecord(const std::string& first, const std::string& second) {

@@ -2,6 +2,8 @@
 
 #include "core/PreferencesRecord.h"
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -44,6 +46,13 @@ private:
     std::filesystem::path dir_;
     std::vector<Line> lines_;
 };
+
+// A transcript file read into lines.
+std::vector<Line> readTranscript(const std::filesystem::path& path);
+
+// The bytes of a record file, zeros past its end.
+std::array<std::uint8_t, PreferencesRecord::fileSize>
+recordFileBytes(const std::filesystem::path& path);
 
 // A first-run record as the program makes it, with the given names.
 PreferencesRecord namedRecord(const std::string& first, const std::string& second);

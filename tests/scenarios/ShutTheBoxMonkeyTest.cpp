@@ -2,6 +2,7 @@
 
 #include "Scenario.h"
 #include "ShutTheBoxScript.h"
+#include "TranscriptWatch.h"
 
 #include <algorithm>
 #include <fstream>
@@ -120,88 +121,6 @@ private:
     std::mt19937 random_;
 };
 
-std::array<std::uint8_t, PreferencesRecord::fileSize> fileBytes(const std::string& path) {
-    std::array<std::uint8_t, PreferencesRecord::fileSize> bytes{};
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    return bytes;
-}
-
-int boxSum(const std::string& boxes) {
-    int sum = 0;
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        if (boxes[i] == '1')
-            sum += static_cast<int>(i) + 1;
-    return sum;
-}
-
-// Follows the boxes and dice through the transcript and checks the board's
-// invariants at every change of the boxes.
-class BoardWatch {
-public:
-    void see(const Line& line) {
-        const std::string kind = line.fields.empty() ? "" : line.fields[0];
-        if (kind == "screen") {
-            *this = BoardWatch{};
-        } else if (kind == "turn" || kind == "banner") {
-            // The dice go back to the cup at the end of a turn or a game, and
-            // a new game starts with them there; after the banner no box may
-            // be shut until the next game.
-            diceOut_ = false;
-        } else if (kind == "dice") {
-            throw_ = 0;
-            std::istringstream faces(line.fields.at(2));
-            std::string face;
-            int count = 0;
-            while (std::getline(faces, face, ',')) {
-                EXPECT_TRUE(face.size() == 1 && face[0] >= '1' && face[0] <= '6') << line.text();
-                throw_ += std::stoi(face);
-                ++count;
-            }
-            EXPECT_TRUE(count == 1 || count == 2) << line.text();
-            diceOut_ = true;
-        } else if (kind == "boxes") {
-            checkBoxes(line);
-        } else if (kind == "scores") {
-            for (std::size_t i = 2; i < line.fields.size(); ++i)
-                EXPECT_GE(std::stol(line.fields[i]), 0) << line.text();
-            EXPECT_LE(std::stol(line.fields.at(2)), 45) << line.text();
-            EXPECT_LE(std::stol(line.fields.at(4)), 45) << line.text();
-        }
-    }
-
-private:
-    void checkBoxes(const Line& line) {
-        const std::string& shut = line.fields.at(2);
-        const std::string& pending = line.fields.at(3);
-        ASSERT_EQ(shut.size(), 9u) << line.text();
-        ASSERT_EQ(pending.size(), 9u) << line.text();
-        for (std::size_t i = 0; i < 9; ++i) {
-            if (pending[i] == '1') {
-                EXPECT_EQ(shut[i], '1')
-                    << "a pending box is shut: " << line.time << " " << line.text();
-            }
-        }
-        const int pendingSum = boxSum(pending);
-        EXPECT_LE(pendingSum, throw_)
-            << "pending boxes within the throw: " << line.time << " " << line.text();
-        if (pendingSum > 0) {
-            EXPECT_TRUE(diceOut_) << "nothing pending with the dice in the cup: " << line.time
-                                  << " " << line.text();
-        }
-        // The throw completed: the same boxes shut, none pending any more.
-        if (pendingSum == 0 && boxSum(lastPending_) > 0 && shut == lastShut_)
-            diceOut_ = shut == "111111111";
-        lastShut_ = shut;
-        lastPending_ = pending;
-    }
-
-    int throw_ = 0;
-    bool diceOut_ = false;
-    std::string lastShut_ = "000000000";
-    std::string lastPending_ = "000000000";
-};
-
 } // namespace
 
 TEST(ShutTheBoxMonkey, ThousandsOfRandomEventsKeepTheBoardSound) {
@@ -211,9 +130,10 @@ TEST(ShutTheBoxMonkey, ThousandsOfRandomEventsKeepTheBoardSound) {
     s.writeRecord(start);
     ASSERT_EQ(s.run(Monkey(20240612).script(6000)), 0);
 
-    BoardWatch watch;
+    test::TranscriptWatch watch;
     for (const Line& line : s.lines()) {
-        watch.see(line);
+        for (const std::string& fault : watch.see(line))
+            ADD_FAILURE() << fault;
         // The only errors: options asked for while the main screen is up.
         if (!line.fields.empty() && line.fields[0] == "error") {
             EXPECT_EQ(line.fields.at(1).rfind("no menu item", 0), 0u) << line.text();
@@ -234,14 +154,10 @@ TEST(ShutTheBoxMonkey, ThousandsOfRandomEventsKeepTheBoardSound) {
     })) << "one die thrown";
 
     // The record saved at the end reads back to the very same bytes...
-    const auto saved = fileBytes(s.prfPath());
+    const auto saved = test::recordFileBytes(s.prfPath());
     const PreferencesRecord record = s.record();
     EXPECT_EQ(record.toBytes(), saved);
-    EXPECT_GE(record.shutTheBoxDelay, 0);
-    EXPECT_LE(record.shutTheBoxDelay, 200);
-    EXPECT_EQ(record.shutTheBoxDelay % 10, 0);
-    for (int i = 1; i < 10; ++i)
-        EXPECT_GE(record.shutTheBoxTopScores[i].value, record.shutTheBoxTopScores[i + 1].value);
+    EXPECT_EQ(test::recordFaults(record), std::vector<std::string>{});
 
     // ...and the program takes it as it is: the same record saved again, but
     // for the tip that advances at each start.

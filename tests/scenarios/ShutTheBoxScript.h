@@ -3,6 +3,7 @@
 // Building replay scripts for the Shut The Box board and reading what it wrote.
 
 #include "Scenario.h"
+#include "ScriptText.h"
 #include "TranscriptLines.h"
 
 #include <algorithm>
@@ -18,15 +19,11 @@ using test::eventsOf;
 using test::isDrawing;
 using test::Lines;
 using test::operator+;
+using test::at;
+using test::BoardPoint;
+using test::originX;
+using test::originY;
 using test::repeat;
-
-// The board's top-left corner in the default 800 x 600 client area.
-inline constexpr int originX = 84;
-inline constexpr int originY = 86;
-
-struct BoardPoint {
-    int x, y;
-};
 
 inline constexpr std::array<int, 10> boxLeft{0, 51, 110, 170, 229, 288, 347, 407, 466, 525};
 
@@ -43,42 +40,12 @@ inline constexpr BoardPoint cup{354, 295}, backArrow{65, 371}, speedUpButton{104
 // A script, command by command. Draws (rand) are queued with the event before
 // them, so they are in place before that event's handler runs; queuing exactly
 // what an event draws makes a wrong count of draws show in later dice.
-class Script {
+class Script : public ScriptText<Script> {
 public:
-    // The board's origin in the client area: the default size unless said.
-    explicit Script(int x = originX, int y = originY) : x_(x), y_(y) {}
-
-    std::string at(BoardPoint p) const {
-        return std::to_string(x_ + p.x) + " " + std::to_string(y_ + p.y);
-    }
-    Script& raw(const std::string& line) {
-        text_ += line + "\n";
-        return *this;
-    }
-    Script& draws(const std::vector<int>& values) {
-        if (values.empty())
-            return *this;
-        std::string line = "rand";
-        for (int v : values)
-            line += " " + std::to_string(v);
-        return raw(line);
-    }
-    // One draw per digit, giving that face.
-    Script& faces(const std::string& digits) {
-        std::vector<int> values;
-        for (char c : digits)
-            values.push_back(c - '1');
-        return draws(values);
-    }
+    using ScriptText::ScriptText;
     // Enters the game: two draws discarded after the seed, the Gremlin's odds
     // (draw % 5 + 6), and the faces the first paint shows in the cup.
     Script& enter(int oddsDraw = 0) { return raw("menu 103").draws({0, 0, oddsDraw, 0, 0}); }
-    Script& menu(int id) { return raw("menu " + std::to_string(id)); }
-    Script& click(BoardPoint p) { return raw("click " + at(p)); }
-    Script& rclick(BoardPoint p) { return raw("rclick " + at(p)); }
-    Script& press(BoardPoint p) { return raw("press " + at(p)); }
-    Script& release(BoardPoint p) { return raw("release " + at(p)); }
-    Script& key(const std::string& k) { return raw("key " + k); }
     // The space bar throwing these faces (one digit with one die).
     Script& roll(const std::string& digits) { return key("space").faces(digits); }
     // The key of a box that does not complete the throw (or is refused).
@@ -121,12 +88,6 @@ public:
         values.insert(values.end(), {0, 0, 0, 0});
         return (byClick ? click(cup) : key("space")).draws(values);
     }
-
-    const std::string& str() const { return text_; }
-
-private:
-    int x_, y_;
-    std::string text_;
 };
 
 // A computer turn that shuts every box: 9 and 3, 8 and 4, 7 and 5, then 6, 2, 1.
@@ -243,7 +204,6 @@ inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
                                          << expected << "transcript:\n"
                                          << s.dump();
 }
-
 
 inline int count(const Lines& lines, const std::string& text) {
     return static_cast<int>(std::count(lines.begin(), lines.end(), text));

@@ -3,6 +3,7 @@
 // Building replay scripts for the 10,000 board and reading what it wrote.
 
 #include "Scenario.h"
+#include "ScriptText.h"
 #include "TranscriptLines.h"
 
 #include <algorithm>
@@ -17,20 +18,16 @@ using test::eventsOf;
 using test::isDrawing;
 using test::Lines;
 using test::operator+;
+using test::at;
+using test::BoardPoint;
+using test::originX;
+using test::originY;
 using test::repeat;
-
-// The board's top-left corner in the default 800 x 600 client area.
-inline constexpr int originX = 84;
-inline constexpr int originY = 86;
 
 // Pane codes.
 inline constexpr int straight = 15, threePairs = 16, threeOnes = 17, threeSixes = 18,
                      threeFives = 19, threeFours = 20, threeThrees = 21, threeTwos = 22,
                      singleOne = 23, singleFive = 24, rollPane = 26, passPane = 27;
-
-struct BoardPoint {
-    int x, y;
-};
 
 // A point inside each pane: the middle of its picture.
 inline BoardPoint paneCentre(int code) {
@@ -66,40 +63,16 @@ inline BoardPoint paneCentre(int code) {
 
 // Spots of the board outside the panes.
 inline constexpr BoardPoint playWord{222, 136}, resetWord{323, 136}, quitWord{422, 137},
-    backButton{20, 165}, speedUpButton{17, 200}, slowDownButton{17, 231}, soundButton{19, 344},
-    playerOneName{347, 337}, panelMiddle{322, 110};
+    backButton{20, 165}, speedUpButton{17, 200}, slowDownButton{17, 231}, musicButton{15, 262},
+    musicFileButton{19, 304}, soundButton{19, 344}, helpButton{14, 384}, playerOneName{347, 337},
+    playerTwoName{498, 391}, panelMiddle{322, 110};
 
-inline std::string at(BoardPoint p) {
-    return std::to_string(originX + p.x) + " " + std::to_string(originY + p.y);
-}
-
-// A script, command by command. Draws (rand) are queued with the event before
-// them, so they are in place before that event's handler runs.
-class Script {
+// 10,000's moves.
+class Script : public ScriptText<Script> {
 public:
-    Script& raw(const std::string& line) {
-        text_ += line + "\n";
-        return *this;
-    }
-    Script& draws(std::initializer_list<int> values) {
-        std::string line = "rand";
-        for (int v : values)
-            line += " " + std::to_string(v);
-        return raw(line);
-    }
-    // The next draws show these faces, one digit per die ("111156").
-    Script& faces(const std::string& digits) {
-        std::string line = "rand";
-        for (char c : digits)
-            line += " " + std::to_string(c - '1');
-        return raw(line);
-    }
     // Enters 10,000; the third of the three draws chooses who starts
     // (r % 20 + 1 up to 10: player one).
     Script& enter(int third = 0) { return raw("menu 101").draws({0, 0, third}); }
-    Script& click(BoardPoint p) { return raw("click " + at(p)); }
-    Script& rclick(BoardPoint p) { return raw("rclick " + at(p)); }
-    Script& key(const std::string& k) { return raw("key " + k); }
     Script& play() { return click(playWord); }
     // The space key throws; the digits are the faces of the dice in play.
     Script& roll(const std::string& digits = "") {
@@ -121,11 +94,6 @@ public:
     }
     // A person's turn worth 1000.
     Script& thousand() { return roll("111234").take(threeOnes).pass(); }
-
-    const std::string& str() const { return text_; }
-
-private:
-    std::string text_;
 };
 
 // The faces a computer needs for a turn worth exactly 10,000 at any level: three
@@ -289,7 +257,6 @@ inline std::string panePicture(int code, bool touched) {
            std::to_string(originX + p.x) + "\t" + std::to_string(originY + p.y) + "\t" +
            std::to_string(p.w) + "\t" + std::to_string(p.h);
 }
-
 
 // A record with both players named, 10,000 against a person (level 0) or a
 // computer level (1 Apprentice, 2 Mage, 3 Wizard), fast animation, no music,

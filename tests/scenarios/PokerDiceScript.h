@@ -1,0 +1,105 @@
+#pragma once
+
+// Building replay scripts for the Poker Dice board.
+
+#include "Scenario.h"
+#include "ScriptText.h"
+#include "TranscriptLines.h"
+
+#include <array>
+#include <initializer_list>
+#include <string>
+
+namespace tumbledown::test::pokerdice {
+
+using test::delay;
+using test::eventsOf;
+using test::isDrawing;
+using test::Lines;
+using test::operator+;
+using test::at;
+using test::originX;
+using test::originY;
+using test::repeat;
+
+// -- where things are: a point inside each spot, board-relative
+
+using Point = test::BoardPoint;
+
+inline constexpr Point playWord{511, 312}, resetWord{510, 342}, quitWord{510, 373};
+inline constexpr Point rollCandle{348, 290}, passCandle{295, 330};
+inline constexpr Point acesWildButton{236, 230}, exitButton{235, 166};
+inline constexpr Point speedUp{304, 156}, slowDown{339, 157}, musicButton{375, 156},
+    musicFileButton{233, 199}, soundButton{409, 161}, helpButton{266, 156};
+inline constexpr Point playerOneName{321, 45}, playerTwoName{321, 90}, sign{330, 134};
+inline constexpr std::array<Point, 6> dieCentres{
+    {{0, 0}, {498, 224}, {444, 284}, {518, 288}, {498, 356}, {572, 332}}};
+inline constexpr std::array<Point, 8> digitPlaces{
+    {{0, 0}, {128, 220}, {115, 221}, {102, 221}, {89, 222}, {76, 222}, {63, 223}, {50, 223}}};
+
+inline Point digitUpper(int digit) {
+    return {digitPlaces[digit].x + 6, digitPlaces[digit].y + 2};
+}
+inline Point digitLower(int digit) {
+    return {digitPlaces[digit].x + 6, digitPlaces[digit].y + 12};
+}
+
+// The top-left corner of bead place p on rod r.
+inline Point beadPlace(int rod, int place) {
+    static const int places[8][8][2] = {
+        {},
+        {{}, {129, 246}, {129, 257}, {129, 270}, {129, 280}, {130, 290}, {131, 300}, {131, 310}},
+        {{}, {116, 247}, {117, 258}, {117, 271}, {117, 281}, {118, 291}, {119, 301}, {119, 311}},
+        {{}, {104, 247}, {104, 258}, {105, 272}, {105, 282}, {106, 292}, {107, 302}, {107, 312}},
+        {{}, {91, 248}, {92, 259}, {93, 273}, {93, 283}, {94, 293}, {94, 303}, {95, 313}},
+        {{}, {79, 249}, {80, 260}, {80, 274}, {81, 284}, {81, 294}, {81, 304}, {82, 314}},
+        {{}, {66, 250}, {67, 261}, {67, 275}, {67, 285}, {68, 295}, {69, 305}, {69, 315}},
+        {{}, {53, 251}, {54, 262}, {54, 276}, {54, 286}, {55, 296}, {56, 306}, {56, 316}},
+    };
+    return {places[rod][place][0], places[rod][place][1]};
+}
+inline Point bead(int rod, int place) {
+    const Point p = beadPlace(rod, place);
+    return {p.x + 5, p.y + 4};
+}
+
+// Poker Dice's moves; faces are digits, one per die: 1 = A, 2 = K, ... 6 = 9.
+class Script : public ScriptText<Script> {
+public:
+    // Enters Poker Dice. The computer's purse is drawn first (r mod 11 + 1: 1 is
+    // 5,000, k is 10,000 x (k - 1)); the third of the next three draws chooses
+    // who plays first (r mod 20 + 1 up to 10: player one).
+    Script& enter(int purse = 0, int third = 0) {
+        return raw("menu 102").draws({purse, 0, 0, third});
+    }
+    Script& rclick(Point p = {300, 20}) { return ScriptText::rclick(p); }
+    Script& play() { return click(playWord); }
+    Script& space(const std::string& digits = "") {
+        key("space");
+        return digits.empty() ? *this : faces(digits);
+    }
+    Script& die(int n) { return click(dieCentres[n]); }
+    Script& pass() { return key("p"); }
+};
+
+// Both named, Poker Dice against a person (level 0) or a computer level
+// (1 Apprentice, 2 Mage, 3 Wizard), a step of 10 ms, sound on, no music, the
+// welcome already seen, 5,000 coins each and a bet of 100.
+inline PreferencesRecord pokerRecord(int level = 0, int rolls = 3) {
+    PreferencesRecord r = test::namedRecord("ANN", "BEN");
+    r.pokerDiceWelcome = 0;
+    r.musicOn = 0;
+    r.soundOn = 1;
+    r.pokerDiceDelay = 10;
+    r.pokerDiceApprentice = level == 1;
+    r.pokerDiceMage = level == 2;
+    r.pokerDiceWizard = level == 3;
+    r.rollsPerTurn = rolls;
+    r.acesWild = 0;
+    r.bet = 100;
+    r.player1Coins = 5000;
+    r.player2Coins = 5000;
+    return r;
+}
+
+} // namespace tumbledown::test::pokerdice
