@@ -1,0 +1,297 @@
+// The soak: long random sessions over all three games, played against the real
+// program in replay mode, one run per segment in the same data folder, so that
+// each run starts from the record the one before saved.
+
+#include <gtest/gtest.h> // the scenario helpers' assertions
+
+#include "SoakCheck.h"
+#include "SoakScript.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace tumbledown;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Options {
+    std::string binary = TUMBLEDOWN_BINARY;
+    int events = 3000;
+    int segments = 3;
+    std::uint32_t seed = 1;
+    int timeoutSeconds = 600;
+    std::string keep;
+};
+
+const char* const usage =
+    "usage: soak [--binary PATH] [--events N] [--segments K] [--seed S]\n"
+    "            [--timeout-seconds T] [--keep DIR]\n"
+    "Plays N random events over all three games against the program in K runs, each\n"
+    "starting from the record the last one saved, and checks every run.\n";
+
+bool parseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc)
+            return false;
+        const std::string value = argv[++i];
+        try {
+            if (arg == "--binary")
+                o.binary = value;
+            else if (arg == "--events")
+                o.events = std::stoi(value);
+            else if (arg == "--segments")
+                o.segments = std::stoi(value);
+            else if (arg == "--seed")
+                o.seed = static_cast<std::uint32_t>(std::stoul(value));
+            else if (arg == "--timeout-seconds")
+                o.timeoutSeconds = std::stoi(value);
+            else if (arg == "--keep")
+                o.keep = value;
+            else
+                return false;
+        } catch (...) {
+            return false;
+        }
+    }
+    return o.events > 0 && o.segments > 0 && o.segments <= o.events && o.timeoutSeconds > 0;
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+struct Exit {
+    bool timedOut = false;
+    int status = 0;
+};
+
+// Runs the program on one script in the data folder, its output in files
+// there; kills it when it has not finished in time.
+Exit runProgram(const Options& o, const fs::path& dir, const std::string& name) {
+    const std::string script = (dir / (name + ".script")).string();
+    const std::string transcript = (dir / (name + ".transcript")).string();
+    const std::string errors = (dir / (name + ".stderr")).string();
+    const std::string dirText = dir.string();
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("fork");
+        std::exit(2);
+    }
+    if (child == 0) {
+        const int err = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (err < 0 || null < 0 || chdir(dirText.c_str()) != 0)
+            _exit(127);
+        dup2(null, STDOUT_FILENO);
+        dup2(err, STDERR_FILENO);
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        const char* const args[] = {
+            o.binary.c_str(),   "--replay",   script.c_str(),  "--transcript",
+            transcript.c_str(), "--data-dir", dirText.c_str(), nullptr};
+        execv(o.binary.c_str(), const_cast<char* const*>(args));
+        _exit(127);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(o.timeoutSeconds);
+    Exit exit;
+    while (waitpid(child, &exit.status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &exit.status, 0);
+            exit.timedOut = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return exit;
+}
+
+std::string describe(int status) {
+    if (WIFEXITED(status))
+        return "exit code " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status))
+        return "signal " + std::to_string(WTERMSIG(status));
+    return "status " + std::to_string(status);
+}
+
+// The files the file dialogs are answered with: the real tune by its full
+// path and by its bare name, a tune with a sound header and nothing sound
+// after it, a file that is no tune at all, an empty one, and one not there.
+std::vector<std::string> musicFiles(const Options& o, const fs::path& dir) {
+    std::string damaged = "MThd";
+    for (int i = 0; i < 200; ++i)
+        damaged += static_cast<char>((i * 37) & 0xFF);
+    writeFile(dir / "damaged.mid", damaged);
+    writeFile(dir / "noise.mid", std::string(300, '\x5A'));
+    writeFile(dir / "empty.mid", "");
+    const fs::path tune = fs::absolute(fs::path(o.binary)).parent_path() / "data" / "fugue.mid";
+    return {tune.string(), "fugue.mid", "damaged.mid", "noise.mid", "empty.mid", "missing.mid"};
+}
+
+class Soak {
+public:
+    Soak(Options options, fs::path dir) : o_(std::move(options)), dir_(std::move(dir)) {}
+
+    bool run() {
+        const auto start = std::chrono::steady_clock::now();
+        PreferencesRecord first = test::namedRecord("ANN", "BEN");
+        first.musicOn = 1;
+        // Computers to play against, whose turns bring games to their end.
+        first.tenThouApprentice = 1;
+        first.shutTheBoxVsComputer = 1;
+        const auto firstBytes = first.toBytes();
+        writeFile(dir_ / "tumbledown.prf", std::string(firstBytes.begin(), firstBytes.end()));
+
+        soak::SoakScript generator(o_.seed, musicFiles(o_, dir_));
+        for (int k = 0; k < o_.segments; ++k) {
+            const int events = o_.events / o_.segments + (k < o_.events % o_.segments ? 1 : 0);
+            const std::string script = generator.segment(events);
+            events_ += soak::SoakScript::countEvents(script);
+            if (!runSegment("run" + std::to_string(k + 1), script))
+                break;
+        }
+        if (failures_.empty())
+            finalRun();
+        seconds_ = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        report();
+        // Every game played to its end, or the soak proved little.
+        if (failures_.empty() &&
+            (finished_.tenThousand == 0 || finished_.pokerDice == 0 || finished_.shutTheBox == 0))
+            failures_.push_back("not every game was played to its end: more events needed");
+        return failures_.empty();
+    }
+
+    void printFailures() const {
+        for (const std::string& f : failures_)
+            std::cerr << "soak: " << f << "\n";
+        std::cerr << "soak: seed " << o_.seed << "; the runs are kept in " << dir_.string() << "\n";
+    }
+
+private:
+    // One run of the program; false when it failed in a way that makes the
+    // next runs pointless.
+    bool runSegment(const std::string& name, const std::string& script) {
+        writeFile(dir_ / (name + ".script"), script);
+        const Exit exit = runProgram(o_, dir_, name);
+        ++runs_;
+        const auto lines = test::readTranscript(dir_ / (name + ".transcript"));
+        const auto fail = [&](const std::string& what) { failures_.push_back(name + ": " + what); };
+        if (exit.timedOut) {
+            fail("no end after " + std::to_string(o_.timeoutSeconds) +
+                 " s: a handler that never returns? The last lines:\n" +
+                 soak::lastLines(lines, 20));
+            return false;
+        }
+        for (const std::string& report :
+             soak::sanitizerReports(readFile(dir_ / (name + ".stderr"))))
+            fail(report);
+        if (!WIFEXITED(exit.status) || WEXITSTATUS(exit.status) != 0)
+            fail(describe(exit.status) + "; the last lines:\n" + soak::lastLines(lines, 20));
+        const soak::RunCheck check = soak::checkTranscript(lines);
+        for (const std::string& fault : check.faults)
+            fail(fault);
+        for (const std::string& fault : soak::checkRecordFile(dir_ / "tumbledown.prf"))
+            fail(fault);
+        finished_ += check.finished;
+        for (int i = 0; i < 4; ++i)
+            screenTime_[i] += check.screenTime[i];
+        return failures_.empty();
+    }
+
+    // A run with nothing to do takes the record as it is: the same bytes are
+    // saved again, but for the tip that moves on at each start, and the music
+    // switched off when its file is gone (the box that says so is answered No).
+    void finalRun() {
+        const fs::path prf = dir_ / "tumbledown.prf";
+        const std::string before = readFile(prf);
+        if (!runSegment("last", ""))
+            return;
+        std::array<std::uint8_t, PreferencesRecord::fileSize> bytes{};
+        std::copy(before.begin(), before.end(), bytes.begin());
+        PreferencesRecord expected = PreferencesRecord::fromBytes(bytes);
+        const PreferencesRecord after = PreferencesRecord::fromBytes(test::recordFileBytes(prf));
+        expected.currentTip = after.currentTip;
+        const auto lines = test::readTranscript(dir_ / "last.transcript");
+        for (const test::Line& line : lines)
+            if (!line.fields.empty() && line.fields[0] == "box" && line.fields.size() > 1 &&
+                line.fields[1] == "File does not exist")
+                expected.musicOn = 0;
+        if (expected.toBytes() != after.toBytes())
+            failures_.push_back("last: a run without events changed the record");
+    }
+
+    void report() const {
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        const auto minutes = [](std::uint64_t ms) {
+            std::ostringstream out;
+            out.precision(1);
+            out << std::fixed << static_cast<double>(ms) / 60000.0 << " min";
+            return out.str();
+        };
+        std::cout << "soak: seed " << o_.seed << ", " << events_ << " events in " << runs_
+                  << " runs (the last without events)\n"
+                  << "  games finished: 10,000 " << finished_.tenThousand
+                  << ", Poker Dice hands settled " << finished_.pokerDice << ", Shut The Box "
+                  << finished_.shutTheBox << "\n"
+                  << "  virtual time on screen: main " << minutes(screenTime_[0]) << ", 10,000 "
+                  << minutes(screenTime_[1]) << ", Poker Dice " << minutes(screenTime_[2])
+                  << ", Shut The Box " << minutes(screenTime_[3]) << "\n"
+                  << "  wall time " << static_cast<int>(seconds_)
+                  << " s, peak memory of the program " << usage.ru_maxrss / 1024 << " MiB\n";
+    }
+
+    Options o_;
+    fs::path dir_;
+    int events_ = 0;
+    int runs_ = 0;
+    soak::Finished finished_;
+    std::uint64_t screenTime_[4] = {};
+    double seconds_ = 0;
+    std::vector<std::string> failures_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parseOptions(argc, argv, options)) {
+        std::cerr << usage;
+        return 2;
+    }
+    fs::path dir = options.keep.empty()
+                       ? fs::temp_directory_path() / ("td-soak-" + std::to_string(getpid()))
+                       : fs::path(options.keep);
+    std::error_code ec;
+    if (fs::exists(dir, ec) && !fs::is_empty(dir, ec)) {
+        std::cerr << "soak: " << dir.string() << " is not empty\n";
+        return 2;
+    }
+    fs::create_directories(dir, ec);
+    dir = fs::absolute(dir);
+    Soak soak(options, dir);
+    const bool passed = soak.run();
+    if (!passed) {
+        soak.printFailures();
+        return 1;
+    }
+    if (options.keep.empty())
+        fs::remove_all(dir, ec);
+    return 0;
+}
