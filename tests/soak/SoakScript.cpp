@@ -17,16 +17,12 @@ namespace sb = test::stb;
 
 namespace {
 
-// The main screen's spots, board-relative, with the board at (84, 86).
-struct MainSpot {
-    int x, y;
-};
-constexpr MainSpot tenThouPicture{100, 75}, pokerDicePicture{100, 196}, shutTheBoxPicture{100, 347},
-    helpSpot{317, 126}, topScoresSpot{376, 171}, aboutSpot{416, 210}, nextTipSpot{545, 410};
+// The main screen's spots, board-relative.
+constexpr test::BoardPoint tenThouPicture{100, 75}, pokerDicePicture{100, 196},
+    shutTheBoxPicture{100, 347}, helpSpot{317, 126}, topScoresSpot{376, 171}, aboutSpot{416, 210},
+    nextTipSpot{545, 410};
 
-std::string at(MainSpot p) {
-    return std::to_string(tt::originX + p.x) + " " + std::to_string(tt::originY + p.y);
-}
+using test::at;
 
 // Every option of every game's menu: on the bar only while that game is up.
 const std::vector<int> tenThouMenu{104, 105, 106, 107, 108, 140, 141, 142, 143};
