@@ -20,6 +20,9 @@ struct PanelLayout {
     FontDescription font;
     int maxLines = 6;
     QColor textColour{0, 0, 0};
+    // A round panel is narrower at its top and bottom: the width line i may
+    // take there (none: textWidth for every line).
+    int (*lineWidth)(int line) = nullptr;
 };
 
 // The panel through which a board talks to the players: drawn over the board
@@ -42,7 +45,11 @@ public:
     const std::vector<std::string>& lines() const { return lines_; }
 
 private:
+    // The narrowest a line is squeezed, in percent of the font's width.
+    static constexpr int minimumStretch = 70;
+
     void draw() const;
+    Font fittedFont(const std::string& line, int width) const;
 
     PanelLayout layout_;
     Bitmap picture_;

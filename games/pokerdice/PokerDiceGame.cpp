@@ -1,5 +1,6 @@
 #include "PokerDiceGame.h"
 
+#include "CrystalBall.h"
 #include "PokerDiceComputer.h"
 
 #include "core/ProgramState.h"
@@ -10,11 +11,23 @@
 #include "platform/System.h"
 #include "platform/Transcript.h"
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace tumbledown::pokerdice {
 
 namespace {
+
+constexpr int panelFirstLineTop = 230, panelLineStep = 15, panelLineHeight = 16;
+
+// The width of the crystal ball at the middle of line i, less a margin.
+int ballWidthAt(int line) {
+    const double middle = panelFirstLineTop + panelLineStep * line + panelLineHeight / 2.0;
+    const double dy = middle - crystalBallCentreY;
+    const double r = crystalBallRadius;
+    return static_cast<int>(2 * std::sqrt(std::max(0.0, r * r - dy * dy))) - 12;
+}
 
 const PanelLayout panelLayout{"pokerdice",
                               nullptr,
@@ -24,11 +37,12 @@ const PanelLayout panelLayout{"pokerdice",
                               212,
                               402,
                               222,
-                              230,
-                              15,
-                              FontDescription{"Times New Roman", 16, 0, 900, false},
+                              panelFirstLineTop,
+                              panelLineStep,
+                              FontDescription{"Times New Roman", panelLineHeight, 0, 900, false},
                               10,
-                              QColor(82, 70, 60)};
+                              QColor(82, 70, 60),
+                              &ballWidthAt};
 
 const ButtonLayout buttonLayout{{
     {296, 148, "BITMAP_192", "BITMAP_193", {296, 313, 148, 165}},

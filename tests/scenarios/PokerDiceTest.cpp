@@ -244,6 +244,30 @@ TEST(PokerDiceEntry, ARepaintReplacesAHandsResultWithTheNextFirstPlayer) {
                      firstPrompt("APRENTICE")}));
 }
 
+// Every line of the panel stays inside the round crystal ball, however long
+// the names: at its narrow top a long line is squeezed, a short one is not.
+TEST(PokerDiceEntry, PanelLinesStayInsideTheCrystalBall) {
+    PreferencesRecord record = pokerRecord();
+    record.setPlayer1("MAXIMILI");
+    Scenario s = withRecord(record);
+    ASSERT_EQ(s.run(Script().enter().str()), 0);
+    const auto leftOf = [&](const std::string& text) {
+        for (const Line& line : s.linesStarting("text\t"))
+            if (line.fields.size() > 3 && line.fields[3] == text)
+                return std::stoi(line.fields.at(1)) - originX;
+        ADD_FAILURE() << "no text " << text;
+        return 0;
+    };
+    // Centred on the ball (x 513): a line starting at x is 2 x (513 - x) wide,
+    // and the ball is 105 in radius, its chord 176 at the first line's middle.
+    const int first = leftOf("MAXIMILI IS FIRST THIS TIME.");
+    EXPECT_GE(first, 513 - 88);
+    EXPECT_LE(first, 513 - 60) << "squeezed more than it needs";
+    const int widest = leftOf("CLICK AN OPTION BELOW");
+    EXPECT_GE(widest, 402);
+    EXPECT_LT(widest, first) << "a line that fits keeps its width";
+}
+
 // -- the bet on the abacus
 
 TEST(PokerDiceBet, DigitsAndBeadsChangeTheBetWithinWhatBothCanPay) {

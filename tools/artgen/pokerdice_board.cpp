@@ -11,6 +11,8 @@
 #include "pokerdice_art.h"
 #include "props.h"
 
+#include "games/pokerdice/CrystalBall.h"
+
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
@@ -29,8 +31,9 @@ constexpr QRect kMarble(240, 33, 182, 90);
 constexpr double kPlateDivide = 80;
 constexpr QRectF kTower(214, 140, 44, 114);
 constexpr QRectF kWindow(60, 34, 108, 156);
-constexpr QPointF kBallCentre(513, 295);
-constexpr double kBallRadius = 105;
+constexpr QPointF kBallCentre(tumbledown::pokerdice::crystalBallCentreX,
+                              tumbledown::pokerdice::crystalBallCentreY);
+constexpr double kBallRadius = tumbledown::pokerdice::crystalBallRadius;
 constexpr QRectF kPassBody(282, 276, 26, 122);
 constexpr QRectF kRollBody(337.5, 262, 20, 86);
 constexpr QPointF kPassWick(295, 276.5);
