@@ -123,29 +123,12 @@ int PokerDiceGame::step() const {
 
 std::optional<Level> PokerDiceGame::level() const {
     const PreferencesRecord& p = preferences();
-    if (p.pokerDiceApprentice)
-        return Level::Apprentice;
-    if (p.pokerDiceMage)
-        return Level::Mage;
-    if (p.pokerDiceWizard)
-        return Level::Wizard;
-    return std::nullopt;
+    return levelFromFlags(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard);
 }
 
 std::string PokerDiceGame::displayName(Seat seat, bool shortApprentice) const {
     const std::optional<Level> computer = seat == Seat::Two ? level() : std::nullopt;
-    if (!computer)
-        return playerName(seat);
-    switch (*computer) {
-    case Level::Apprentice:
-        // The first-player message has always spelt it this way.
-        return shortApprentice ? "APRENTICE" : "APPRENTICE";
-    case Level::Mage:
-        return "MAGE";
-    case Level::Wizard:
-        return "WIZARD";
-    }
-    return playerName(seat);
+    return computer ? levelName(*computer, shortApprentice) : playerName(seat);
 }
 
 void PokerDiceGame::loadSettings() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PokerDiceHands.h"
+#include "games/board/ComputerLevel.h"
 
 #include <array>
 #include <bitset>
@@ -24,7 +25,7 @@ inline Seat other(Seat s) {
 }
 
 // The computer's levels; without one, player two is a person.
-enum class Level { Apprentice, Mage, Wizard };
+using tumbledown::Level;
 
 inline constexpr std::int32_t maxBet = 999999999;
 inline constexpr std::uint32_t maxCoins = std::numeric_limits<std::uint32_t>::max();

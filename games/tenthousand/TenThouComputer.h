@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TenThouRules.h"
+#include "games/board/ComputerLevel.h"
 
 namespace tumbledown {
 
@@ -8,7 +9,7 @@ class RandomSource;
 
 namespace tenthousand {
 
-enum class Level { Apprentice, Mage, Wizard };
+using tumbledown::Level;
 
 // What the computer remembers within one roll of its turn.
 struct RollMemory {

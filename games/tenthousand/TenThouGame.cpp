@@ -57,31 +57,14 @@ int TenThouGame::stepDelay() const {
 
 std::optional<Level> TenThouGame::computerLevel() const {
     const PreferencesRecord& p = preferences();
-    if (p.tenThouApprentice)
-        return Level::Apprentice;
-    if (p.tenThouMage)
-        return Level::Mage;
-    if (p.tenThouWizard)
-        return Level::Wizard;
-    return std::nullopt;
+    return levelFromFlags(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard);
 }
 
 std::string TenThouGame::displayName(Seat seat, bool shortApprentice) const {
     if (seat == Seat::One)
         return preferences().player1();
     const std::optional<Level> level = computerLevel();
-    if (!level)
-        return preferences().player2();
-    switch (*level) {
-    case Level::Apprentice:
-        // Some of the game's notices have always spelt it this way.
-        return shortApprentice ? "APRENTICE" : "APPRENTICE";
-    case Level::Mage:
-        return "MAGE";
-    case Level::Wizard:
-        return "WIZARD";
-    }
-    return preferences().player2();
+    return level ? levelName(*level, shortApprentice) : preferences().player2();
 }
 
 DiceValues TenThouGame::values() const {

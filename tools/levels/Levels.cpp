@@ -325,8 +325,8 @@ std::int64_t Figure::samples() const {
 std::vector<Figure> figures(const GameResults& results) {
     std::vector<Figure> out;
     for (const TenThouRow& row : results.tenThousand) {
-        const std::string key = std::string("tenthousand:") + tenthousand::levelName(row.a) + "-" +
-                                tenthousand::levelName(row.b) + ":";
+        const std::string key =
+            std::string("tenthousand:") + levelName(row.a) + "-" + levelName(row.b) + ":";
         const auto& t = row.tally;
         out.push_back(rateFigure(key + "a_won", t.aWon, t.played));
         out.push_back(rateFigure(key + "b_won", t.bWon, t.played));
@@ -335,9 +335,8 @@ std::vector<Figure> figures(const GameResults& results) {
     }
     for (const PokerRow& row : results.pokerDice) {
         const auto& s = row.setup;
-        const std::string key = std::string("pokerdice:") + pokerdice::levelName(s.a) + "-" +
-                                pokerdice::levelName(s.b) + ":" + std::to_string(s.rolls) +
-                                (s.acesWild ? ":wild:" : ":plain:");
+        const std::string key = std::string("pokerdice:") + levelName(s.a) + "-" + levelName(s.b) +
+                                ":" + std::to_string(s.rolls) + (s.acesWild ? ":wild:" : ":plain:");
         const auto& t = row.tally;
         out.push_back(rateFigure(key + "a_won", t.aWon, t.played));
         out.push_back(rateFigure(key + "b_won", t.bWon, t.played));

@@ -203,16 +203,4 @@ void playHands(const HandsSetup& setup, std::int64_t hands, RandomSource& random
     }
 }
 
-const char* levelName(Level level) {
-    switch (level) {
-    case Level::Apprentice:
-        return "apprentice";
-    case Level::Mage:
-        return "mage";
-    case Level::Wizard:
-        return "wizard";
-    }
-    return "?";
-}
-
 } // namespace tumbledown::levels::pokerdice

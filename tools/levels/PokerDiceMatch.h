@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LevelName.h"
 #include "Stats.h"
 
 #include "games/pokerdice/PokerDiceComputer.h"
@@ -50,7 +51,5 @@ struct HandTally {
 // InvariantViolation when a decision is refused, a hand is misjudged or the
 // coins move wrongly.
 void playHands(const HandsSetup& setup, std::int64_t hands, RandomSource& random, HandTally& tally);
-
-const char* levelName(Level level); // "apprentice", "mage", "wizard"
 
 } // namespace tumbledown::levels::pokerdice

@@ -172,12 +172,8 @@ std::string rateCell(const std::string& key, const Proportion& p) {
 
 } // namespace
 
-std::string displayName(tenthousand::Level level) {
-    return upper(tenthousand::levelName(level));
-}
-
-std::string displayName(pokerdice::Level level) {
-    return upper(pokerdice::levelName(level));
+std::string displayName(Level level) {
+    return upper(levelName(level));
 }
 
 std::string textReport(const GameResults& r) {
@@ -278,8 +274,8 @@ std::string jsonReport(const GameResults& r) {
     for (const TenThouRow& row : r.tenThousand) {
         const auto& t = row.tally;
         j.open('{');
-        j.field("a", tenthousand::levelName(row.a));
-        j.field("b", tenthousand::levelName(row.b));
+        j.field("a", levelName(row.a));
+        j.field("b", levelName(row.b));
         j.field("played", t.played);
         j.field("a_won", t.aWon);
         j.field("b_won", t.bWon);
@@ -295,8 +291,8 @@ std::string jsonReport(const GameResults& r) {
     for (const PokerRow& row : r.pokerDice) {
         const auto& t = row.tally;
         j.open('{');
-        j.field("a", pokerdice::levelName(row.setup.a));
-        j.field("b", pokerdice::levelName(row.setup.b));
+        j.field("a", levelName(row.setup.a));
+        j.field("b", levelName(row.setup.b));
         j.field("aces_wild", row.setup.acesWild);
         j.field("rolls", row.setup.rolls);
         j.field("played", t.played);
@@ -351,8 +347,8 @@ std::string htmlReport(const GameResults& r) {
                "class=\"num\">The starter wins</th></tr></thead>\n<tbody>\n";
         for (const TenThouRow& row : r.tenThousand) {
             const auto& t = row.tally;
-            const std::string key = std::string("tenthousand:") + tenthousand::levelName(row.a) +
-                                    "-" + tenthousand::levelName(row.b) + ":";
+            const std::string key =
+                std::string("tenthousand:") + levelName(row.a) + "-" + levelName(row.b) + ":";
             out += "<tr>" + cell(pairingName(displayName(row.a), displayName(row.b))) +
                    numberCell(grouped(t.played)) + rateCell(key + "a_won", {t.aWon, t.played}) +
                    rateCell(key + "b_won", {t.bWon, t.played}) +
@@ -374,8 +370,8 @@ std::string htmlReport(const GameResults& r) {
             if (s.a == s.b)
                 continue; // the help shows the pairings of different levels
             const auto& t = row.tally;
-            const std::string key = std::string("pokerdice:") + pokerdice::levelName(s.a) + "-" +
-                                    pokerdice::levelName(s.b) + ":" + std::to_string(s.rolls) +
+            const std::string key = std::string("pokerdice:") + levelName(s.a) + "-" +
+                                    levelName(s.b) + ":" + std::to_string(s.rolls) +
                                     (s.acesWild ? ":wild:" : ":plain:");
             const Interval coins = t.aCoins.interval();
             out += "<tr>" + cell(pairingName(displayName(s.a), displayName(s.b))) +

@@ -22,8 +22,7 @@ std::string htmlReport(const GameResults& results);
 // The help block's opening: the command and seed that made its figures.
 std::string htmlMadeBy(const std::vector<GameResults>& runs);
 
-// Display names as the games show them: "WIZARD"; "BEST PLAY" for the optimum.
-std::string displayName(tenthousand::Level level);
-std::string displayName(pokerdice::Level level);
+// A level's name as the games show it: "WIZARD".
+std::string displayName(Level level);
 
 } // namespace tumbledown::levels

@@ -229,16 +229,4 @@ void playPairing(Level a, Level b, std::int64_t games, RandomSource& random, Pai
     }
 }
 
-const char* levelName(Level level) {
-    switch (level) {
-    case Level::Apprentice:
-        return "apprentice";
-    case Level::Mage:
-        return "mage";
-    case Level::Wizard:
-        return "wizard";
-    }
-    return "?";
-}
-
 } // namespace tumbledown::levels::tenthousand

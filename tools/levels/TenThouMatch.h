@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LevelName.h"
+
 #include "games/tenthousand/TenThouComputer.h"
 #include "games/tenthousand/TenThouRules.h"
 
@@ -73,7 +75,5 @@ struct PairingTally {
 // every game (as newGame() does) and the levels change seats every second
 // game, so each level starts equally often from either seat.
 void playPairing(Level a, Level b, std::int64_t games, RandomSource& random, PairingTally& tally);
-
-const char* levelName(Level level); // "apprentice", "mage", "wizard"
 
 } // namespace tumbledown::levels::tenthousand

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "games/board/ComputerLevel.h"
+
+namespace tumbledown::levels {
+
+// The level as the reports and the help's figure keys name it.
+inline const char* levelName(Level level) {
+    switch (level) {
+    case Level::Apprentice:
+        return "apprentice";
+    case Level::Mage:
+        return "mage";
+    case Level::Wizard:
+        return "wizard";
+    }
+    return "?";
+}
+
+} // namespace tumbledown::levels
