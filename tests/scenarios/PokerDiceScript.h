@@ -12,8 +12,13 @@
 
 namespace tumbledown::test::pokerdice {
 
+using test::count;
 using test::delay;
+using test::events;
+using test::eventsFrom;
 using test::eventsOf;
+using test::hasInOrder;
+using test::hasRun;
 using test::isDrawing;
 using test::Lines;
 using test::operator+;

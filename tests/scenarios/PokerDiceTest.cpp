@@ -115,50 +115,6 @@ const std::string noClub =
 
 // -- reading the transcript
 
-// What the program did, drawing left out; a seed keeps only its kind.
-Lines events(const Scenario& s) {
-    Lines out;
-    for (const Line& line : s.lines())
-        if (!isDrawing(line))
-            out.push_back(line.fields[0] == "seed" ? "seed" : line.text());
-    return out;
-}
-
-// The events from the nth line equal to `from` onwards.
-Lines eventsFrom(const Scenario& s, const std::string& from, int nth = 1) {
-    const Lines all = events(s);
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (all[i] == from && --nth == 0)
-            return Lines(all.begin() + static_cast<std::ptrdiff_t>(i), all.end());
-    return {};
-}
-
-::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
-    const Lines all = events(s);
-    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
-        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
-            return ::testing::AssertionSuccess();
-    std::string expected;
-    for (const std::string& l : run)
-        expected += "  " + l + "\n";
-    return ::testing::AssertionFailure() << "missing as one run:\n"
-                                         << expected << "transcript:\n"
-                                         << s.dump();
-}
-
-// The lines appear among the events in this order, others between them.
-::testing::AssertionResult hasInOrder(const Scenario& s, const Lines& expected) {
-    std::size_t next = 0;
-    for (const std::string& line : events(s))
-        if (next < expected.size() && line == expected[next])
-            ++next;
-    if (next == expected.size())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "missing, in order: \"" << expected[next] << "\"\ntranscript:\n"
-           << s.dump();
-}
-
 // Whether some text was written with its top at this board row.
 bool wroteText(const Scenario& s, int boardY, const std::string& text) {
     for (const Line& line : s.lines())
@@ -166,10 +122,6 @@ bool wroteText(const Scenario& s, int boardY, const std::string& text) {
             line.fields[2] == std::to_string(originY + boardY) && line.fields[3] == text)
             return true;
     return false;
-}
-
-int count(const Lines& lines, const std::string& text) {
-    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
 }
 
 Scenario withRecord(const PreferencesRecord& record) {

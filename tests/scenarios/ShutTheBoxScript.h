@@ -14,8 +14,13 @@
 
 namespace tumbledown::test::stb {
 
+using test::count;
 using test::delay;
+using test::events;
+using test::eventsFrom;
 using test::eventsOf;
+using test::hasInOrder;
+using test::hasRun;
 using test::isDrawing;
 using test::Lines;
 using test::operator+;
@@ -172,42 +177,6 @@ inline Lines marginShown(int digits) {
 }
 
 // -- reading the transcript
-
-// What the program did, drawing left out: the lines' texts without their times.
-inline Lines events(const Scenario& s) {
-    Lines out;
-    for (const Line& line : s.lines())
-        if (!isDrawing(line))
-            out.push_back(line.text());
-    return out;
-}
-
-// The events from the nth line equal to `from` on.
-inline Lines eventsFrom(const Scenario& s, const std::string& from, int nth = 1) {
-    const Lines all = events(s);
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (all[i] == from && --nth == 0)
-            return Lines(all.begin() + static_cast<std::ptrdiff_t>(i), all.end());
-    return {};
-}
-
-// True when the lines appear one right after the other among the events.
-inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
-    const Lines all = events(s);
-    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
-        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
-            return ::testing::AssertionSuccess();
-    std::string expected;
-    for (const std::string& l : run)
-        expected += "  " + l + "\n";
-    return ::testing::AssertionFailure() << "missing as one run:\n"
-                                         << expected << "transcript:\n"
-                                         << s.dump();
-}
-
-inline int count(const Lines& lines, const std::string& text) {
-    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
-}
 
 // A record with both players named, the welcome seen, no music, sound on,
 // the Gremlin off and the given opponent and animation delay.

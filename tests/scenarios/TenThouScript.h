@@ -13,8 +13,13 @@
 
 namespace tumbledown::test::tenthou {
 
+using test::count;
 using test::delay;
+using test::events;
+using test::eventsFrom;
 using test::eventsOf;
+using test::hasInOrder;
+using test::hasRun;
 using test::isDrawing;
 using test::Lines;
 using test::operator+;
@@ -170,16 +175,6 @@ inline Lines fanfare() {
 
 // -- reading the transcript
 
-// What the program did, drawing left out: the lines' texts without their times.
-// A seed line keeps only its kind; its value depends on the time it was taken.
-inline Lines events(const Scenario& s) {
-    Lines out;
-    for (const Line& line : s.lines())
-        if (!isDrawing(line))
-            out.push_back(line.fields[0] == "seed" ? "seed" : line.text());
-    return out;
-}
-
 // Every seed is the start epoch plus the virtual seconds gone by.
 inline ::testing::AssertionResult seedsFollowTheClock(const Scenario& s) {
     for (const Line& line : s.lines())
@@ -188,29 +183,6 @@ inline ::testing::AssertionResult seedsFollowTheClock(const Scenario& s) {
             return ::testing::AssertionFailure()
                    << "seed " << line.fields[1] << " at " << line.time << " ms";
     return ::testing::AssertionSuccess();
-}
-
-// The events from the first line equal to `from` onwards (from its `nth` occurrence).
-inline Lines eventsFrom(const Scenario& s, const std::string& from, int nth = 1) {
-    const Lines all = events(s);
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (all[i] == from && --nth == 0)
-            return Lines(all.begin() + static_cast<std::ptrdiff_t>(i), all.end());
-    return {};
-}
-
-// True when the lines appear one right after the other among the events.
-inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
-    const Lines all = events(s);
-    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
-        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
-            return ::testing::AssertionSuccess();
-    std::string expected;
-    for (const std::string& l : run)
-        expected += "  " + l + "\n";
-    return ::testing::AssertionFailure() << "missing as one run:\n"
-                                         << expected << "transcript:\n"
-                                         << s.dump();
 }
 
 // The events together with the drawing lines that start with one of the prefixes

@@ -30,10 +30,6 @@ std::vector<std::string> panePictures() {
     return names;
 }
 
-int count(const Lines& lines, const std::string& text) {
-    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
-}
-
 } // namespace
 
 // -- entering the game

@@ -40,4 +40,54 @@ inline Lines eventsOf(const Scenario& s, const std::string& kind) {
     return out;
 }
 
+// What the program did, drawing left out: the lines' texts without their times.
+// A seed line keeps only its kind; its value depends on the time it was taken.
+inline Lines events(const Scenario& s) {
+    Lines out;
+    for (const Line& line : s.lines())
+        if (!isDrawing(line))
+            out.push_back(line.fields[0] == "seed" ? "seed" : line.text());
+    return out;
+}
+
+// The events from the nth line equal to `from` onwards.
+inline Lines eventsFrom(const Scenario& s, const std::string& from, int nth = 1) {
+    const Lines all = events(s);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i] == from && --nth == 0)
+            return Lines(all.begin() + static_cast<std::ptrdiff_t>(i), all.end());
+    return {};
+}
+
+// True when the lines appear one right after the other among the events.
+inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
+    const Lines all = events(s);
+    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
+        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
+            return ::testing::AssertionSuccess();
+    std::string expected;
+    for (const std::string& l : run)
+        expected += "  " + l + "\n";
+    return ::testing::AssertionFailure() << "missing as one run:\n"
+                                         << expected << "transcript:\n"
+                                         << s.dump();
+}
+
+// The lines appear among the events in this order, others between them.
+inline ::testing::AssertionResult hasInOrder(const Scenario& s, const Lines& expected) {
+    std::size_t next = 0;
+    for (const std::string& line : events(s))
+        if (next < expected.size() && line == expected[next])
+            ++next;
+    if (next == expected.size())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "missing, in order: \"" << expected[next] << "\"\ntranscript:\n"
+           << s.dump();
+}
+
+inline int count(const Lines& lines, const std::string& text) {
+    return static_cast<int>(std::count(lines.begin(), lines.end(), text));
+}
+
 } // namespace tumbledown::test
