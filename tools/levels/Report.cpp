@@ -1,4 +1,5 @@
 #include "Report.h"
+#include "Runner.h"
 
 #include <cctype>
 #include <cmath>
@@ -12,17 +13,6 @@ std::string format(const char* pattern, double value) {
     char text[64];
     std::snprintf(text, sizeof text, pattern, value);
     return text;
-}
-
-std::string grouped(std::int64_t n) {
-    const std::string digits = std::to_string(n < 0 ? -n : n);
-    std::string out = n < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += ',';
-        out += digits[i];
-    }
-    return out;
 }
 
 std::string padRight(std::string s, std::size_t width) {

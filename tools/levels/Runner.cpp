@@ -8,17 +8,6 @@ namespace tumbledown::levels {
 
 namespace {
 
-std::string grouped(std::int64_t n) {
-    const std::string digits = std::to_string(n < 0 ? -n : n);
-    std::string out = n < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += ',';
-        out += digits[i];
-    }
-    return out;
-}
-
 std::string clock(double seconds) {
     const auto s = static_cast<long>(std::lround(std::max(0.0, seconds)));
     char text[32];
@@ -30,6 +19,17 @@ std::string clock(double seconds) {
 }
 
 } // namespace
+
+std::string grouped(std::int64_t n) {
+    const std::string digits = std::to_string(n < 0 ? -n : n);
+    std::string out = n < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return out;
+}
 
 ProgressMeter::ProgressMeter(std::string label, std::string unit, std::int64_t totalWork,
                              bool enabled, std::FILE* out)

@@ -18,6 +18,9 @@
 
 namespace tumbledown::levels {
 
+// A count with its thousands grouped by commas: "1,234,567".
+std::string grouped(std::int64_t n);
+
 // A progress line on standard error: a bar, the items per second and the time
 // left. Drawn by a thread of its own a few times a second; silent unless
 // enabled (the caller enables it only when standard error is a terminal).
