@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The three computer players of 10,000 and Poker Dice. Plain C++: the rules

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "ShutTheBoxBoard.h"

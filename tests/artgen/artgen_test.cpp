@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the properties of the artwork that the program relies on: exact
 // sizes, the black tip slate, repeatable output, tiles that join cleanly, and
 // pictures that the games blit over their boards matching the board beneath,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sound must really come out: the program's SDL audio layer plays into SDL's
 // "disk" driver, which writes the mixed samples to a file we then measure.
 #include "media/SoundEffects.h"

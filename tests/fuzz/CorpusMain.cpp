@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target once on every file of the folders (or files) it is given:
 // the kept corpus stays a test of the ordinary and the sanitizer builds. A
 // failing input aborts in the target; this only reports which file it was.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks arbitrary bytes as a tune, directly and through the file as the music
 // device does. The check must never read outside the bytes (AddressSanitizer
 // sees to that), the file path must agree with it, and whatever it accepts

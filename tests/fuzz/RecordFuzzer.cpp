@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads arbitrary bytes as tumbledown.prf, then does with the record what the
 // program does without a window: saves it, reads the names, enters scores and
 // coins, builds the top-score texts and steps the tip of the day.

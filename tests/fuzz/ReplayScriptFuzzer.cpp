@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Parses arbitrary text as a replay script. The parser must never throw, must
 // blame a line that exists, and must pass on only what the driver can carry
 // out: every number it accepted converts as the driver converts it.

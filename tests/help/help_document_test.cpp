@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks of the help document opened from the Help menu, the main screen and the boards:
 // it must be a self-contained HTML page whose in-page links all resolve.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chart of win rates: which bars it draws, and that they are drawn where
 // their rates say.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help page's figures on the computer players' strength must be what the
 // code plays: a fresh, smaller simulation (another seed) must hold every one
 // of them within its confidence intervals.

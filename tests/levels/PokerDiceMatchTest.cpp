@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Poker Dice played level against level: the seat adapter against the game's
 // own computer turn, scripted hands, and the coin and hand invariants.
 

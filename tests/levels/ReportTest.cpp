@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tool's outputs: the JSON of docs/levels.md, the text tables and the
 // help's tables, all from small runs of the real simulation.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shut The Box turns and games as the game plays them, against the exact
 // figures of the policies, and the invariants that guard them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The best play of Shut The Box, checked against small boards worked out by
 // hand, and the computer's policy as its own decision functions give it.
 

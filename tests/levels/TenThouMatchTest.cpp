@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 10,000 played level against level: the seat adapter, scripted turns, whole
 // games and the invariants that guard them.
 

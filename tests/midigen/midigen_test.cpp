@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests for the MIDI writer and the generated fugue. The file is read back
 // with a small independent reader so that writer and reader cannot share a
 // mistake.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The games' invariants as a transcript goes by, line by line, and those of a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The soak: long random sessions over all three games, played against the real
 // program in replay mode, one run per segment in the same data folder, so that
 // each run starts from the record the one before saved.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The icons engraved on the boards' small buttons, drawn to fill the button's

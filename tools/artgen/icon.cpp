@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program icon: two dice tumbling, one red and one ivory. Each theme size
 // is painted for itself. From 128 pixels up the dice are shaded cubes with
 // soft shadows; at 48 and 64 the same cubes stand on plain shadows, which a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // artgen OUTDIR: paints every bitmap of the program into OUTDIR as PNG files.
 // artgen --icons OUTDIR: paints the desktop icon at each theme size into
 // OUTDIR as icon-SIZE.png.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main screen: a baize table with a walnut rail holding the three game
 // cards, the title, three plaques (help, scores, about) and a slate for the
 // tip of the day. The program draws the tip text itself onto the slate.

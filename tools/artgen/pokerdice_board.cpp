@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Poker Dice: a vaulted stone hall by candlelight. A carved cabinet on the wall
 // holds two marble plates for the players' names and coins, with the row of
 // buttons beneath; a little castle dice tower carries three more. On the plum

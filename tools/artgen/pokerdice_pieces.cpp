@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Poker Dice pictures drawn over the board: the large dice in the crystal
 // ball, the small dice of the players' rows, the abacus digits and bead, the
 // ROLL candle's flames, the turn markers, the sign and the buttons.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shut The Box: a walnut games box lined with green baize. Nine ivory tiles
 // stand in a row of slots along the top; a shutter rises in a slot to shut
 // its box. The score card, the leather dice cup and the icon rail sit on the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Shut The Box pictures drawn over the board: the dice in the cup, in the
 // air and on the baize, the icon-row buttons, the glyphs of the score card,
 // the turn arrow and the Gremlin with his roving eyes. Each picture that the

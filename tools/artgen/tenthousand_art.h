@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What the 10,000 pictures share with the board they are cut from: the board

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // 10,000: a candle-lit stone chapel. The scoring combinations are the panes of
 // a leaded stained-glass window, the dice float up out of a glowing pool at
 // the lower left, and each player keeps score on a brass plaque.

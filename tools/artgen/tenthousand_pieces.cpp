@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 10,000 pictures drawn over the board: dice rising from the pool, lit
 // panes, pressed strip buttons, score digits, the turn marker and the message
 // panel. Most are cut from the board and painted over, so that wherever the

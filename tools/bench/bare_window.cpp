@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up time: a bare Qt Widgets program that opens a
 // maximised window with a menu bar, paints once, prints the wall-clock time of
 // that paint (ns since 1970) and quits.

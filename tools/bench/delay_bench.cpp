@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long delay(800) really takes with the real clock, and what CPU it uses.
 #include "CpuTime.h"
 #include "platform/RealClock.h"

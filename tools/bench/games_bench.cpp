@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The games measured: the time of a full 10,000 repaint, the 10,000 computer's
 // decisions per second (rules only), and the CPU the games use while the
 // computer plays on the real clock.

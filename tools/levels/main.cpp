@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tumbledown-levels: plays the games' computer players against each other
 // from a seed and prints how strong each one is. See docs/levels.md.
 

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Tumbledown developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures the computer players again and writes the figures and the chart into
 # the help page, between its "BEGIN tumbledown-levels" and "END
 # tumbledown-levels" comments. The sentences around them quote some figures

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small building blocks for synthesising the program's sound effects offline.
 // Everything works on mono buffers of doubles in [-1, 1] at kSampleRate.
 #pragma once

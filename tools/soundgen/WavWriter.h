@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes mono 16-bit PCM RIFF/WAVE files, the format the game's sound player loads.
 #pragma once
 

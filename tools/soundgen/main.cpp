@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // soundgen OUTDIR: writes every sound effect of the program as a WAV file into OUTDIR.
 #include "Effects.h"
 #include "WavWriter.h"
