@@ -180,8 +180,12 @@ TEST_F(Installed, ProgramDataEntryMetainfoIconsAndManualLandUnderThePrefix) {
     // DESTDIR is honoured: the staged tree holds nothing outside its prefix.
     for (const fs::directory_entry& e : fs::directory_iterator(root_ / "stage"))
         EXPECT_EQ(e.path().filename(), "usr");
-    const QSet<QString> built = QSet<QString>(builtSounds())
-                                << QStringLiteral("fugue.mid") << QStringLiteral("Tumbledown.html");
+    QSet<QString> built = QSet<QString>(builtSounds())
+                          << QStringLiteral("fugue.mid") << QStringLiteral("Tumbledown.html");
+    // The help's pictures of the screens.
+    for (const QString& name : QDir(QStringLiteral(TUMBLEDOWN_DATA_DIR))
+                                   .entryList({QStringLiteral("help-*.png")}, QDir::Files))
+        built.insert(name);
     for (const fs::path& prefix : prefixes()) {
         SCOPED_TRACE(prefix.string());
         const fs::path bin = prefix / "bin" / "tumbledown";
