@@ -173,10 +173,31 @@ void TTumbledownWindow::invalidate() {
     eventQueue().post({EventType::Paint});
 }
 
+namespace {
+// By ScreenState.
+constexpr const char* screenNames[] = {"main", "10000", "pokerdice", "shutthebox"};
+} // namespace
+
+std::optional<ScreenState> TTumbledownWindow::gameNamed(std::string_view name) {
+    for (ScreenState game :
+         {ScreenState::TenThousand, ScreenState::PokerDice, ScreenState::ShutTheBox})
+        if (name == screenNames[static_cast<int>(game)])
+            return game;
+    return std::nullopt;
+}
+
+void TTumbledownWindow::openFirst(ScreenState game) {
+    // The game's menu command: entering it paints it, and that is the first paint.
+    constexpr int commands[] = {menu::mainScreen, menu::tenThousand, menu::pokerDice,
+                                menu::shutTheBox};
+    InputEvent command{EventType::Command};
+    command.id = commands[static_cast<int>(game)];
+    eventQueue().post(command);
+}
+
 void TTumbledownWindow::setState(ScreenState state) {
     state_ = state;
-    static const char* const names[] = {"main", "10000", "pokerdice", "shutthebox"};
-    transcript().write({"screen", names[static_cast<int>(state)]});
+    transcript().write({"screen", screenNames[static_cast<int>(state)]});
 }
 
 void TTumbledownWindow::handleEvent(const InputEvent& event) {

@@ -20,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tumbledown {
@@ -88,6 +89,12 @@ public:
     Menus& menus() { return *menus_; }
     // Invalidates the whole client area: a paint request joins the queue.
     void invalidate();
+    // The game a screen name stands for ("10000", "pokerdice", "shutthebox", as
+    // the transcript names the screens); none for any other name.
+    static std::optional<ScreenState> gameNamed(std::string_view name);
+    // Instead of the first invalidate(): the first paint is that game's, and
+    // the main screen is never drawn.
+    void openFirst(ScreenState game);
 
     void handleEvent(const InputEvent& event) override;
 
