@@ -71,7 +71,7 @@ void MainScreen::drawTip() {
 
 void MainScreen::nextTip() {
     PreferencesRecord& p = preferences();
-    p.currentTip = NextTipNumber(p.currentTip, tipCount);
+    p.currentTip = nextTipNumber(p.currentTip, tipCount);
     screen().fillRect(boardOrigin.x + 231, boardOrigin.y + 290, boardOrigin.x + 622,
                       boardOrigin.y + 400, Qt::black);
     drawTip();

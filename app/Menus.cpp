@@ -4,7 +4,7 @@
 #include "Menus.h"
 
 #include "MenuIds.h"
-#include "core/PreferencesRecord.h"
+#include "core/GameSettings.h"
 #include "platform/Transcript.h"
 
 #include <QActionGroup>
@@ -62,11 +62,11 @@ QActionGroup* Menus::group(QObject* owner) {
     return choice;
 }
 
-void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
+void Menus::insertOptions(ScreenState game, PreferencesRecord& p) {
     removeOptions();
-    const auto levelItem = [](std::uint8_t apprentice, std::uint8_t mage, std::uint8_t wizard,
-                              int first) {
-        return apprentice ? first : mage ? first + 1 : wizard ? first + 2 : first + 3;
+    // The level items follow one another, the second person's last.
+    const auto levelItem = [](Opponent opponent, int first) {
+        return opponent ? first + static_cast<int>(*opponent) : first + 3;
     };
     switch (game) {
     case ScreenState::TenThousand: {
@@ -140,28 +140,24 @@ void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
 
     switch (game) {
     case ScreenState::TenThousand:
-        check(
-            levelItem(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, menu::tenThouApprentice),
-            true);
+        check(levelItem(TenThouSettings(p).opponent(), menu::tenThouApprentice), true);
         checkOneOf({menu::tenThouSoundOn, menu::tenThouSoundOff},
                    p.soundOn ? menu::tenThouSoundOn : menu::tenThouSoundOff);
         break;
     case ScreenState::PokerDice:
-        check(levelItem(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard,
-                        menu::pokerApprentice),
-              true);
+        check(levelItem(PokerDiceSettings(p).opponent(), menu::pokerApprentice), true);
         checkOneOf({menu::pokerSoundOn, menu::pokerSoundOff},
                    p.soundOn ? menu::pokerSoundOn : menu::pokerSoundOff);
         checkOneOf({menu::acesWildOn, menu::acesWildOff},
-                   p.acesWild ? menu::acesWildOn : menu::acesWildOff);
+                   PokerDiceSettings(p).acesWild() ? menu::acesWildOn : menu::acesWildOff);
         break;
     case ScreenState::ShutTheBox:
         checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2},
-                   p.shutTheBoxVsComputer ? menu::boxVsComputer : menu::boxVsPlayer2);
+                   ShutTheBoxSettings(p).vsComputer() ? menu::boxVsComputer : menu::boxVsPlayer2);
         checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
                    p.soundOn ? menu::boxSoundOn : menu::boxSoundOff);
         checkOneOf({menu::gremlinOn, menu::gremlinOff},
-                   p.gremlinOn ? menu::gremlinOn : menu::gremlinOff);
+                   ShutTheBoxSettings(p).gremlinOn() ? menu::gremlinOn : menu::gremlinOff);
         break;
     case ScreenState::Main:
         break;

@@ -27,7 +27,7 @@ class Menus {
 public:
     Menus(QMenuBar* bar, std::function<void(int)> onCommand);
 
-    void insertOptions(ScreenState game, const PreferencesRecord& record);
+    void insertOptions(ScreenState game, PreferencesRecord& record);
     void removeOptions();
 
     void check(int id, bool on);

@@ -4,6 +4,7 @@
 #include "TTumbledownWindow.h"
 
 #include "MenuIds.h"
+#include "core/GameSettings.h"
 #include "core/NameRules.h"
 #include "core/Preferences.h"
 #include "core/ProgramState.h"
@@ -159,7 +160,7 @@ TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
     music_ = std::make_unique<MusicPlayer>(p, startDirectory_, initialMusicFile_,
                                            [this](bool on) { showMusicOn(on); });
     mainScreen_ = std::make_unique<MainScreen>();
-    p.currentTip = NextTipNumber(p.currentTip, MainScreen::tipCount);
+    p.currentTip = nextTipNumber(p.currentTip, MainScreen::tipCount);
     router_.setBoard(&mainInput_);
     eventQueue().setSink(this);
     setState(ScreenState::Main);
@@ -305,7 +306,7 @@ void TTumbledownWindow::retireGame() {
         skipScoresOnce = true;
     // A settled hand's coins go into the tables before the game is gone.
     if (pokerDice_)
-        pokerDice_->leaving();
+        pokerDice_->flushPendingTables();
     setState(ScreenState::Main);
     router_.setBoard(&mainInput_);
     menus_->removeOptions();
@@ -353,13 +354,15 @@ void TTumbledownWindow::refreshMenuMarks() {
         menus_->checkOneOf({menu::pokerSoundOn, menu::pokerSoundOff},
                            on ? menu::pokerSoundOn : menu::pokerSoundOff);
         menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff},
-                           preferences().acesWild ? menu::acesWildOn : menu::acesWildOff);
+                           PokerDiceSettings(preferences()).acesWild() ? menu::acesWildOn
+                                                                       : menu::acesWildOff);
         break;
     case ScreenState::ShutTheBox:
         menus_->checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
                            on ? menu::boxSoundOn : menu::boxSoundOff);
         menus_->checkOneOf({menu::gremlinOn, menu::gremlinOff},
-                           preferences().gremlinOn ? menu::gremlinOn : menu::gremlinOff);
+                           ShutTheBoxSettings(preferences()).gremlinOn() ? menu::gremlinOn
+                                                                         : menu::gremlinOff);
         break;
     case ScreenState::Main:
         break;
@@ -395,8 +398,19 @@ void TTumbledownWindow::openHelp() {
     openDocument("Tumbledown.html");
 }
 
+namespace {
+
+// The About box's one line, naming the release as major.minor ("1.0").
+std::string aboutText() {
+    const std::string version = TUMBLEDOWN_VERSION;
+    const std::string release = version.substr(0, version.find('.', version.find('.') + 1));
+    return "Tumbledown " + release + " - three dice games for one or two players";
+}
+
+} // namespace
+
 void TTumbledownWindow::showAbout() {
-    messageBox("About", aboutText);
+    messageBox("About", aboutText());
 }
 
 void TTumbledownWindow::runTopScoresDialog() {
@@ -407,19 +421,19 @@ void TTumbledownWindow::runTopScoresDialog() {
     const auto chosen = dialog.choices();
     PreferencesRecord& p = preferences();
     if (chosen[D::View10000])
-        ShowTenThouTopScores(p);
+        showTenThouTopScores(p);
     if (chosen[D::ViewPokerDice]) {
-        ShowPokerDiceTopScores(p);
-        CheckClubAdmissionOfPlayer1(p);
+        showPokerDiceTopScores(p);
+        checkClubAdmissionOfPlayer1(p);
     }
     if (chosen[D::ViewShutTheBox])
-        ShowShutTheBoxTopScores(p);
+        showShutTheBoxTopScores(p);
     if (chosen[D::Clear10000])
-        ClearTopScores(p.tenThouTopScores);
+        clearTopScores(p.tenThouTopScores);
     if (chosen[D::ClearPokerDice])
-        ClearTopScores(p.pokerDiceTopScores);
+        clearTopScores(p.pokerDiceTopScores);
     if (chosen[D::ClearShutTheBox])
-        ClearTopScores(p.shutTheBoxTopScores);
+        clearTopScores(p.shutTheBoxTopScores);
 }
 
 void TTumbledownWindow::showNextTip() {
@@ -454,23 +468,23 @@ void TTumbledownWindow::onCommand(int id) {
         showMusicButton();
         break;
     case menu::viewTenThouScores:
-        ShowTenThouTopScores(p);
+        showTenThouTopScores(p);
         break;
     case menu::viewPokerDiceScores:
-        ShowPokerDiceTopScores(p);
-        CheckClubAdmissionOfPlayer1(p);
+        showPokerDiceTopScores(p);
+        checkClubAdmissionOfPlayer1(p);
         break;
     case menu::viewShutTheBoxScores:
-        ShowShutTheBoxTopScores(p);
+        showShutTheBoxTopScores(p);
         break;
     case menu::clearTenThouScores:
-        ClearTopScores(p.tenThouTopScores);
+        clearTopScores(p.tenThouTopScores);
         break;
     case menu::clearPokerDiceScores:
-        ClearTopScores(p.pokerDiceTopScores);
+        clearTopScores(p.pokerDiceTopScores);
         break;
     case menu::clearShutTheBoxScores:
-        ClearTopScores(p.shutTheBoxTopScores);
+        clearTopScores(p.shutTheBoxTopScores);
         break;
     case menu::about:
         showAbout();
@@ -486,11 +500,9 @@ void TTumbledownWindow::onCommand(int id) {
 
 void TTumbledownWindow::onOptionCommand(int id) {
     PreferencesRecord& p = preferences();
-    const auto setLevel = [](std::uint8_t& apprentice, std::uint8_t& mage, std::uint8_t& wizard,
-                             int level) {
-        apprentice = level == 1;
-        mage = level == 2;
-        wizard = level == 3;
+    // Level 0 is the second person, 1 to 3 the computer's levels.
+    const auto opponentOf = [](int level) {
+        return level == 0 ? Opponent{} : Opponent{static_cast<Level>(level - 1)};
     };
     const auto setSound = [&](bool on) {
         p.soundOn = on;
@@ -499,14 +511,12 @@ void TTumbledownWindow::onOptionCommand(int id) {
             buttons->showSound();
     };
     const auto pokerLevel = [&](int level) {
-        const int previous = p.pokerDiceApprentice ? 1
-                             : p.pokerDiceMage     ? 2
-                             : p.pokerDiceWizard   ? 3
-                                                   : 0;
+        const PokerDiceSettings settings(p);
+        const Opponent previous = settings.opponent();
         // Player 2's seat is leaving a person or this level: keep that balance.
-        if (level != 0 && (previous == level || previous == 0))
+        if (level != 0 && (previous == opponentOf(level) || !previous))
             StoreCoins(p, p.player2(), 2);
-        setLevel(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard, level);
+        settings.setOpponent(opponentOf(level));
         if (level == 0)
             AdoptCoins(p, p.player2(), 2);
         showPokerDiceLevel();
@@ -520,7 +530,7 @@ void TTumbledownWindow::onOptionCommand(int id) {
             pokerDice_->flushPendingTables();
     };
     const auto tenThouLevel = [&](int level) {
-        setLevel(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, level);
+        TenThouSettings(p).setOpponent(opponentOf(level));
         showTenThouLevel();
         if (tenThou_) {
             tenThou_->newFirstPlayer();
@@ -550,10 +560,10 @@ void TTumbledownWindow::onOptionCommand(int id) {
         setSound(false);
         break;
     case menu::tenThouFaster:
-        speedUp(p.tenThouDelay);
+        speedUp(TenThouSettings(p).delay());
         break;
     case menu::tenThouSlower:
-        slowDown(p.tenThouDelay);
+        slowDown(TenThouSettings(p).delay());
         break;
     case menu::pokerApprentice:
     case menu::pokerMage:
@@ -573,15 +583,15 @@ void TTumbledownWindow::onOptionCommand(int id) {
         setSound(false);
         break;
     case menu::pokerFaster:
-        speedUp(p.pokerDiceDelay);
+        speedUp(PokerDiceSettings(p).delay());
         break;
     case menu::pokerSlower:
-        slowDown(p.pokerDiceDelay);
+        slowDown(PokerDiceSettings(p).delay());
         break;
     case menu::acesWildOn:
     case menu::acesWildOff:
         settlePokerTables();
-        p.acesWild = id == menu::acesWildOn;
+        PokerDiceSettings(p).setAcesWild(id == menu::acesWildOn);
         menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff}, id);
         if (pokerDice_) {
             pokerDice_->showAcesWildButton();
@@ -595,7 +605,7 @@ void TTumbledownWindow::onOptionCommand(int id) {
         break;
     case menu::boxVsComputer:
     case menu::boxVsPlayer2:
-        p.shutTheBoxVsComputer = id == menu::boxVsComputer;
+        ShutTheBoxSettings(p).setVsComputer(id == menu::boxVsComputer);
         menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2}, id);
         if (shutTheBox_)
             shutTheBox_->newGame();
@@ -614,14 +624,14 @@ void TTumbledownWindow::onOptionCommand(int id) {
         setSound(false);
         break;
     case menu::boxFaster:
-        speedUp(p.shutTheBoxDelay);
+        speedUp(ShutTheBoxSettings(p).delay());
         break;
     case menu::boxSlower:
-        slowDown(p.shutTheBoxDelay);
+        slowDown(ShutTheBoxSettings(p).delay());
         break;
     case menu::gremlinOn:
     case menu::gremlinOff:
-        p.gremlinOn = id == menu::gremlinOn;
+        ShutTheBoxSettings(p).setGremlinOn(id == menu::gremlinOn);
         menus_->checkOneOf({menu::gremlinOn, menu::gremlinOff}, id);
         if (shutTheBox_) {
             shutTheBox_->showGremlinButton();
@@ -634,18 +644,16 @@ void TTumbledownWindow::onOptionCommand(int id) {
 }
 
 void TTumbledownWindow::showTenThouLevel() {
-    const PreferencesRecord& p = preferences();
-    const int level = p.tenThouApprentice ? menu::tenThouApprentice
-                      : p.tenThouMage     ? menu::tenThouMage
-                      : p.tenThouWizard   ? menu::tenThouWizard
-                                          : menu::tenThouPlayer2;
+    const Opponent opponent = TenThouSettings(preferences()).opponent();
+    const int level =
+        opponent ? menu::tenThouApprentice + static_cast<int>(*opponent) : menu::tenThouPlayer2;
     menus_->checkOneOf(
         {menu::tenThouApprentice, menu::tenThouMage, menu::tenThouWizard, menu::tenThouPlayer2},
         level);
 }
 
 bool TTumbledownWindow::runTenThouOptions() {
-    const std::optional<TenThouOptionsRecord> chosen = AskTenThouOptions(preferences(), this);
+    const std::optional<TenThouOptionsRecord> chosen = askTenThouOptions(preferences(), this);
     if (!chosen)
         return false;
     PreferencesRecord& p = preferences();
@@ -657,12 +665,12 @@ bool TTumbledownWindow::runTenThouOptions() {
         }
     };
     bool changed = false;
-    if (ApplyTenThouOpponent(*chosen, p)) {
+    if (applyTenThouOpponent(*chosen, p)) {
         showTenThouLevel();
         restart();
         changed = true;
     }
-    if (ApplyTenThouName(*chosen, p)) {
+    if (applyTenThouName(*chosen, p)) {
         restart();
         changed = true;
     }
@@ -674,11 +682,9 @@ bool TTumbledownWindow::runTenThouOptions() {
 }
 
 void TTumbledownWindow::showPokerDiceLevel() {
-    const PreferencesRecord& p = preferences();
-    const int level = p.pokerDiceApprentice ? menu::pokerApprentice
-                      : p.pokerDiceMage     ? menu::pokerMage
-                      : p.pokerDiceWizard   ? menu::pokerWizard
-                                            : menu::pokerPlayer2;
+    const Opponent opponent = PokerDiceSettings(preferences()).opponent();
+    const int level =
+        opponent ? menu::pokerApprentice + static_cast<int>(*opponent) : menu::pokerPlayer2;
     menus_->checkOneOf(
         {menu::pokerApprentice, menu::pokerMage, menu::pokerWizard, menu::pokerPlayer2}, level);
 }
@@ -687,7 +693,7 @@ bool TTumbledownWindow::runPokerDiceOptions() {
     // The tables take a settled hand before names or coins can change.
     if (pokerDice_)
         pokerDice_->flushPendingTables();
-    const std::optional<PokerDiceOptionsRecord> chosen = AskPokerDiceOptions(preferences(), this);
+    const std::optional<PokerDiceOptionsRecord> chosen = askPokerDiceOptions(preferences(), this);
     if (!chosen)
         return false;
     PreferencesRecord& p = preferences();
@@ -697,12 +703,12 @@ bool TTumbledownWindow::runPokerDiceOptions() {
             pokerDice_->startMatch();
     };
     bool changed = false;
-    if (ApplyPokerDiceOpponent(*chosen, p)) {
+    if (applyPokerDiceOpponent(*chosen, p)) {
         showPokerDiceLevel();
         newMatch();
         changed = true;
     }
-    if (ApplyPokerDiceName(*chosen, p)) {
+    if (applyPokerDiceName(*chosen, p)) {
         newMatch();
         changed = true;
     }
@@ -714,11 +720,11 @@ bool TTumbledownWindow::runPokerDiceOptions() {
         pokerDice_->resetCoins();
         changed = true;
     }
-    if (ApplyPokerDiceRolls(*chosen, p)) {
+    if (applyPokerDiceRolls(*chosen, p)) {
         newMatch();
         changed = true;
     }
-    if (const std::optional<bool> wild = ApplyPokerDiceAcesWild(*chosen, p)) {
+    if (const std::optional<bool> wild = applyPokerDiceAcesWild(*chosen, p)) {
         if (pokerDice_)
             pokerDice_->showAcesWildButton();
         menus_->checkOneOf({menu::acesWildOn, menu::acesWildOff},
@@ -730,19 +736,19 @@ bool TTumbledownWindow::runPokerDiceOptions() {
 }
 
 bool TTumbledownWindow::runShutTheBoxOptions() {
-    const std::optional<ShutTheBoxOptionsRecord> chosen = AskShutTheBoxOptions(preferences(), this);
+    const std::optional<ShutTheBoxOptionsRecord> chosen = askShutTheBoxOptions(preferences(), this);
     if (!chosen)
         return false;
     PreferencesRecord& p = preferences();
     bool changed = false;
-    if (const std::optional<bool> vsComputer = ApplyShutTheBoxOpponent(*chosen, p)) {
+    if (const std::optional<bool> vsComputer = applyShutTheBoxOpponent(*chosen, p)) {
         menus_->checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2},
                            *vsComputer ? menu::boxVsComputer : menu::boxVsPlayer2);
         if (shutTheBox_)
             shutTheBox_->newGame();
         changed = true;
     }
-    const bool renamed = ApplyShutTheBoxName(*chosen, p);
+    const bool renamed = applyShutTheBoxName(*chosen, p);
     if (renamed) {
         if (shutTheBox_)
             shutTheBox_->newGame();

@@ -76,9 +76,6 @@ class TTumbledownWindow : public QMainWindow,
                           public ShellActions,
                           public GameShell {
 public:
-    static constexpr const char* aboutText =
-        "Tumbledown 1.0 - three dice games for one or two players";
-
     // Loads the preferences (asking for names on a first run) and seeds the
     // random source; the window is not shown yet.
     TTumbledownWindow();

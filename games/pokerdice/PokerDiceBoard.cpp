@@ -38,10 +38,6 @@ Bitmap smallDie(int number) {
     return b;
 }
 
-int seatIndex(Seat seat) {
-    return static_cast<int>(seat);
-}
-
 SavedArea rowArea(int seat) {
     int left = boardWidth, top = boardHeight, right = 0, bottom = 0;
     for (int die = 1; die <= 5; ++die) {

@@ -100,7 +100,7 @@ void PokerDiceInput::rightDown(int, int) {
 }
 
 void PokerDiceInput::character(char c) {
-    if (stepDelayByKey(c, preferences().pokerDiceDelay))
+    if (stepDelayByKey(c, game_.settings().delay()))
         return;
     switch (c) {
     case ' ':

@@ -271,13 +271,13 @@ void ShutTheBoxBoard::returnDiceToCup(bool twoDice, int die1, int die2) const {
 }
 
 void ShutTheBoxBoard::drawArrow(Seat seat) const {
-    const Point p = arrowPlaces[static_cast<int>(seat)];
+    const Point p = arrowPlaces[seatIndex(seat)];
     blit(arrow_, p.x, p.y);
     screen().present();
 }
 
 void ShutTheBoxBoard::eraseArrow(Seat seat) const {
-    arrowSpots_[static_cast<int>(seat)].restore();
+    arrowSpots_[seatIndex(seat)].restore();
 }
 
 int ShutTheBoxBoard::drawGlyph(char c, int x, int y) const {

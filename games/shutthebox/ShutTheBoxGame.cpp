@@ -38,10 +38,6 @@ std::string boxString(const BoxSet& boxes) {
     return s;
 }
 
-const char* seatNumber(Seat seat) {
-    return seat == Seat::One ? "1" : "2";
-}
-
 const char* const welcomeText = "The Object of Shut The Box is to try to close all\n"
                                 "nine boxes to score the lowest number of points\n"
                                 "possible.  One, two, three or four boxes may be\n"
@@ -58,20 +54,12 @@ const char* const welcomeText = "The Object of Shut The Box is to try to close a
 } // namespace
 
 ShutTheBoxGame::ShutTheBoxGame(GameShell& shell)
-    : shell_(shell), rules_(freshlySeeded()),
-      buttons_(buttonLayout, preferences().shutTheBoxDelay, shell),
+    : shell_(shell), settings_(preferences()), rules_(freshlySeeded()),
+      buttons_(buttonLayout, settings_.delay(), shell),
       sounds_({"Dice1.wav", "Dice3.wav", "Dice4.wav", "closing2.wav", "creak.wav", "note1.wav",
                "note2.wav", "note3.wav", "note4.wav", "note5.wav", "note6.wav", "note7.wav",
                "note8.wav", "laugh.wav"}),
       gremlinOff_(loadBitmap("BITMAP_64")), gremlinOn_(loadBitmap("BITMAP_65")) {}
-
-int ShutTheBoxGame::animationDelay() const {
-    return preferences().shutTheBoxDelay;
-}
-
-bool ShutTheBoxGame::versusComputer() const {
-    return preferences().shutTheBoxVsComputer != 0;
-}
 
 std::string ShutTheBoxGame::playerTwoName() const {
     return versusComputer() ? "COMPUTER" : preferences().player2();
@@ -115,7 +103,7 @@ void ShutTheBoxGame::drawDiceInCup() const {
 }
 
 void ShutTheBoxGame::showGremlinButton() const {
-    screen().drawBitmap(preferences().gremlinOn ? gremlinOn_ : gremlinOff_, boardOrigin.x + 359,
+    screen().drawBitmap(settings_.gremlinOn() ? gremlinOn_ : gremlinOff_, boardOrigin.x + 359,
                         boardOrigin.y + 360);
     screen().present();
 }
@@ -123,7 +111,7 @@ void ShutTheBoxGame::showGremlinButton() const {
 void ShutTheBoxGame::paint() {
     board_.paintBackground();
     buttons_.drawSwitchesOn();
-    if (preferences().gremlinOn)
+    if (settings_.gremlinOn())
         showGremlinButton();
     if (firstPaint_) {
         firstPaint_ = false;
@@ -144,18 +132,11 @@ void ShutTheBoxGame::paint() {
         drawDiceInCup();
     }
     screen().present();
-    PreferencesRecord& p = preferences();
-    if (p.shutTheBoxWelcome) {
-        p.shutTheBoxWelcome = 0;
+    if (settings_.takeWelcome())
         messageBox("Welcome to Shut The Box", welcomeText);
-    }
 }
 
 void ShutTheBoxGame::rollOrEndTurn() {
-    playCup();
-}
-
-void ShutTheBoxGame::playCup() {
     const bool afterGame = rules_.gameOver();
     const CupResult result = rules_.rollOrEndTurn(services().random);
     switch (result.outcome) {
@@ -200,7 +181,7 @@ void ShutTheBoxGame::clickBox(int box) {
     reportBoxes();
     if (outcome == BoxOutcome::ThrowComplete) {
         const GremlinChance gremlin =
-            gremlinChance(rules_, preferences().gremlinOn != 0, services().random);
+            gremlinChance(rules_, settings_.gremlinOn(), services().random);
         if (gremlin.strikes)
             gremlinAct(gremlin.box);
         const bool twoDice = rules_.twoDice();
@@ -253,7 +234,7 @@ void ShutTheBoxGame::announceWinner(const GameResult& result) {
         text = result.winner == Seat::One ? p.player1() : playerTwoName();
     transcript().write({"banner", text, std::to_string(result.margin)});
     if (winnerEntersTopScores(result, versusComputer()))
-        EnterTopScore(preferences().shutTheBoxTopScores, text, result.margin);
+        enterTopScore(settings_.topScores(), text, result.margin);
 
     // Eight rising notes, the last with the last letter.
     const int length = static_cast<int>(text.size());
@@ -311,21 +292,20 @@ void ShutTheBoxGame::newGame() {
 }
 
 void ShutTheBoxGame::toggleGremlin() {
-    PreferencesRecord& p = preferences();
-    p.gremlinOn = !p.gremlinOn;
+    settings_.setGremlinOn(!settings_.gremlinOn());
     showGremlinButton();
     shell_.refreshMenuMarks();
     newGame();
 }
 
 void ShutTheBoxGame::showTopScores() const {
-    ShowShutTheBoxTopScores(preferences());
+    showShutTheBoxTopScores(preferences());
 }
 
 void ShutTheBoxGame::computerTurn() {
     setCursor(CursorShape::Wait);
     const int pause = 8 * animationDelay();
-    playCup();
+    rollOrEndTurn();
     delay(pause);
     while (!rules_.noMoveLeft(services().random)) {
         const std::vector<int> boxes = computerBoxes(rules_);
@@ -339,10 +319,10 @@ void ShutTheBoxGame::computerTurn() {
         if (computerWantsOneDie(rules_))
             useOneDie();
         if (computerRollsAgain(rules_))
-            playCup();
+            rollOrEndTurn();
         delay(pause);
     }
-    playCup();
+    rollOrEndTurn();
     setCursor(CursorShape::Arrow);
 }
 

@@ -5,6 +5,7 @@
 
 #include "ShutTheBoxBoard.h"
 #include "ShutTheBoxRules.h"
+#include "core/GameSettings.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameSounds.h"
 
@@ -42,10 +43,10 @@ public:
     void showGremlinButton() const;
 
     BoardButtons& buttons() { return buttons_; }
+    const ShutTheBoxSettings& settings() const { return settings_; }
     const ShutTheBoxRules& rules() const { return rules_; }
 
 private:
-    void playCup();
     void announceWinner(const GameResult& result);
     void gremlinAct(int box);
     void computerTurn();
@@ -57,10 +58,11 @@ private:
     void reportDice() const;
     void reportTurn() const;
     std::string playerTwoName() const;
-    bool versusComputer() const;
-    int animationDelay() const;
+    bool versusComputer() const { return settings_.vsComputer(); }
+    int animationDelay() const { return settings_.delay(); }
 
     GameShell& shell_;
+    ShutTheBoxSettings settings_;
     ShutTheBoxRules rules_;
     ShutTheBoxBoard board_;
     BoardButtons buttons_;

@@ -63,7 +63,7 @@ void ShutTheBoxInput::character(char c) {
         game_.clickBox(c - '0');
         return;
     }
-    if (stepDelayByKey(c, preferences().shutTheBoxDelay))
+    if (stepDelayByKey(c, game_.settings().delay()))
         return;
     switch (c) {
     case ' ':

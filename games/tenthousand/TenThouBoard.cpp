@@ -95,10 +95,6 @@ std::string bitmapName(int number) {
     return "BITMAP_" + std::to_string(number);
 }
 
-int seatIndex(Seat seat) {
-    return static_cast<int>(seat);
-}
-
 } // namespace
 
 TenThouBoard::TenThouBoard()

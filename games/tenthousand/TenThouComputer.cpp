@@ -122,10 +122,8 @@ bool keepRolling(const TenThouRules& rules, Level level, const RollMemory& memor
     }
 
     // Overrides, each over the ones before it; the draws above are spent
-    // whatever these decide.
-    if (memory.tookStraightOrPairs) {
-        stop = false;
-    }
+    // whatever these decide. (A straight or three pairs sends it on: the last
+    // override below.)
     if (k + t >= c.ownGoal) {
         stop = k + t >= h;
     }

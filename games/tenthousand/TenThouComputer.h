@@ -4,7 +4,7 @@
 #pragma once
 
 #include "TenThouRules.h"
-#include "games/board/ComputerLevel.h"
+#include "core/ComputerLevel.h"
 
 namespace tumbledown {
 

@@ -39,29 +39,17 @@ const ButtonLayout buttonLayout{{
     {8, 373, "BITMAP_113", "BITMAP_114", {8, 21, 373, 396}},
 }};
 
-const char* seatNumber(Seat seat) {
-    return seat == Seat::One ? "1" : "2";
-}
-
 } // namespace
 
 TenThouGame::TenThouGame(GameShell& shell)
-    : shell_(shell), panel_(panelLayout), buttons_(buttonLayout, preferences().tenThouDelay, shell),
+    : shell_(shell), settings_(preferences()), panel_(panelLayout),
+      buttons_(buttonLayout, settings_.delay(), shell),
       sounds_({"shh.wav", "money.wav", "note1.wav", "note2.wav", "note3.wav", "note4.wav",
                "note5.wav", "note6.wav", "note7.wav", "note8.wav", "ohno.wav"}) {
     seedRandom();
 }
 
 TenThouGame::~TenThouGame() = default;
-
-int TenThouGame::stepDelay() const {
-    return preferences().tenThouDelay;
-}
-
-std::optional<Level> TenThouGame::computerLevel() const {
-    const PreferencesRecord& p = preferences();
-    return levelFromFlags(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard);
-}
 
 std::string TenThouGame::displayName(Seat seat, bool shortApprentice) const {
     if (seat == Seat::One)
@@ -139,10 +127,8 @@ void TenThouGame::showStartPrompt() {
 }
 
 void TenThouGame::showWelcome() const {
-    PreferencesRecord& p = preferences();
-    if (!p.tenThouWelcome)
+    if (!settings_.takeWelcome())
         return;
-    p.tenThouWelcome = 0;
     messageBox("Welcome to 10,000!", "  o   Obtain 10,000 coins\n"
                                      "  o   Touch a window pane\n"
                                      "  o   Right-click to undo a score\n"
@@ -272,7 +258,7 @@ void TenThouGame::gameEnd() {
         // A computer's win is not recorded.
         if (result.winner == Seat::One || !computerLevel()) {
             PreferencesRecord& p = preferences();
-            EnterTopScore(p.tenThouTopScores,
+            enterTopScore(settings_.topScores(),
                           result.winner == Seat::One ? p.player1() : p.player2(),
                           result.winnerTotal);
         }
@@ -388,12 +374,8 @@ void TenThouGame::resetPlayers() {
     }
 }
 
-void TenThouGame::quit() {
-    shell_.leaveGame();
-}
-
 void TenThouGame::topScoresBox() const {
-    ShowTenThouTopScores(preferences());
+    showTenThouTopScores(preferences());
 }
 
 void TenThouGame::computerTurnIfDue() {

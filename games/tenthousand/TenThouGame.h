@@ -6,6 +6,7 @@
 #include "TenThouBoard.h"
 #include "TenThouComputer.h"
 #include "TenThouRules.h"
+#include "core/GameSettings.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameSounds.h"
 #include "games/board/MessagePanel.h"
@@ -44,7 +45,6 @@ public:
     void dismiss(DismissBy how);
     void play();
     void resetPlayers();
-    void quit();
 
     // After the opponent or a name changed.
     void newFirstPlayer();
@@ -56,6 +56,7 @@ public:
     bool messageShowing() const { return panel_.showing(); }
     OptionPrompt optionPrompt() const { return prompt_; }
     BoardButtons& buttons() { return buttons_; }
+    const TenThouSettings& settings() const { return settings_; }
     const TenThouRules& rules() const { return rules_; }
 
 private:
@@ -78,16 +79,17 @@ private:
     void reportTurn() const;
     void reportDice() const;
 
-    std::optional<Level> computerLevel() const;
+    Opponent computerLevel() const { return settings_.opponent(); }
     // The computer plays when it is player two's turn, once per event.
     void computerTurnIfDue();
     void computerTurn(Level level);
 
     std::string displayName(Seat seat, bool shortApprentice = false) const;
     DiceValues values() const;
-    int stepDelay() const;
+    int stepDelay() const { return settings_.delay(); }
 
     GameShell& shell_;
+    TenThouSettings settings_;
     TenThouRules rules_;
     TenThouBoard board_;
     MessagePanel panel_;

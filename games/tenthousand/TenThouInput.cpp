@@ -50,7 +50,7 @@ void TenThouInput::leftDownOnPrompt(int x, int y) {
     else if (resetOption.contains(x, y))
         game_.resetPlayers();
     else if (quitOption.contains(x, y))
-        game_.quit();
+        shell_.leaveGame();
 }
 
 void TenThouInput::leftUp(int x, int y) {
@@ -70,7 +70,7 @@ void TenThouInput::character(char c) {
         game_.dismiss(DismissBy::Key);
         return;
     }
-    if (stepDelayByKey(c, preferences().tenThouDelay))
+    if (stepDelayByKey(c, game_.settings().delay()))
         return;
     switch (c) {
     case ' ':

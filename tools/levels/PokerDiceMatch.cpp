@@ -15,15 +15,11 @@ using namespace tumbledown::pokerdice;
 
 namespace {
 
-int index(Seat s) {
-    return static_cast<int>(s);
-}
-
 std::string where(const PokerDiceRules& rules) {
     std::string dice;
     for (int i = 1; i <= 5; ++i)
         dice += std::to_string(rules.die(i));
-    return " (seat " + std::to_string(index(rules.toPlay()) + 1) + ", dice " + dice +
+    return " (seat " + std::to_string(seatIndex(rules.toPlay()) + 1) + ", dice " + dice +
            ", rolls used " + std::to_string(rules.rollsUsed()) + ")";
 }
 

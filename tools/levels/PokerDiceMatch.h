@@ -17,9 +17,9 @@ class RandomSource;
 
 namespace tumbledown::levels::pokerdice {
 
+using tumbledown::Seat;
 using tumbledown::pokerdice::Level;
 using tumbledown::pokerdice::PokerDiceRules;
-using tumbledown::pokerdice::Seat;
 
 // playComputerRolls for either seat: the computer's decisions are always taken
 // for player two, so a computer in seat one is shown its own row as its hand

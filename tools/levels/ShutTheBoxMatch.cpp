@@ -23,7 +23,7 @@ std::string where(const ShutTheBoxRules& rules) {
     for (int box = 1; box <= boxCount; ++box)
         if (!rules.closed(box))
             open += std::to_string(box);
-    return " (seat " + std::to_string(static_cast<int>(rules.toMove()) + 1) + ", open " +
+    return " (seat " + std::to_string(seatIndex(rules.toMove()) + 1) + ", open " +
            (open.empty() ? "none" : open) + ", throw " + std::to_string(rules.throwTotal()) +
            (rules.twoDice() ? "" : " with one die") + ")";
 }

@@ -17,7 +17,7 @@ class RandomSource;
 
 namespace tumbledown::levels::shutthebox {
 
-using tumbledown::shutthebox::Seat;
+using tumbledown::Seat;
 using tumbledown::shutthebox::ShutTheBoxRules;
 
 // Someone at the board: the boxes to shut for the throw lying there, and

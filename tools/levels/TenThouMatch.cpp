@@ -12,7 +12,6 @@
 namespace tumbledown::levels::tenthousand {
 
 using tumbledown::tenthousand::goal;
-using tumbledown::tenthousand::other;
 using tumbledown::tenthousand::Pane;
 using tumbledown::tenthousand::PassOutcome;
 using tumbledown::tenthousand::RollMemory;
@@ -24,12 +23,8 @@ namespace {
 constexpr int maxRollsPerTurn = 1000;
 constexpr int maxTurnsPerGame = 20000;
 
-int index(Seat s) {
-    return static_cast<int>(s);
-}
-
 std::string where(const TenThouRules& rules) {
-    return " (seat " + std::to_string(index(rules.current()) + 1) + ", totals " +
+    return " (seat " + std::to_string(seatIndex(rules.current()) + 1) + ", totals " +
            std::to_string(rules.total(Seat::One)) + "/" + std::to_string(rules.total(Seat::Two)) +
            ", turn score " + std::to_string(rules.turnScore(rules.current())) + ")";
 }
@@ -182,7 +177,7 @@ GameReport playGame(TenThouRules& rules, const std::array<Level, 2>& levelBySeat
                 rules.total(Seat::Two) == 0,
             "10,000: a new game did not start from nothing with its starter");
     for (;;) {
-        const Level level = levelBySeat[index(rules.current())];
+        const Level level = levelBySeat[seatIndex(rules.current())];
         const TurnReport turn = playTurn(rules, level, random);
         ++game.turns;
         require(game.turns <= maxTurnsPerGame, "10,000: a game never ends");
@@ -197,7 +192,8 @@ GameReport playGame(TenThouRules& rules, const std::array<Level, 2>& levelBySeat
     require(game.totals[0] >= goal || game.totals[1] >= goal,
             "10,000: a game ended below the goal");
     require(game.tie == (game.totals[0] == game.totals[1]) &&
-                (game.tie || game.totals[index(game.winner)] > game.totals[1 - index(game.winner)]),
+                (game.tie ||
+                 game.totals[seatIndex(game.winner)] > game.totals[1 - seatIndex(game.winner)]),
             "10,000: the winner is not the higher total");
     return game;
 }

@@ -17,8 +17,8 @@ class RandomSource;
 
 namespace tumbledown::levels::tenthousand {
 
+using tumbledown::Seat;
 using tumbledown::tenthousand::Level;
-using tumbledown::tenthousand::Seat;
 using tumbledown::tenthousand::TenThouRules;
 
 // The computer's decisions read the totals and turn scores as player two
