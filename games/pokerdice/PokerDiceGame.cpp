@@ -5,6 +5,7 @@
 
 #include "CrystalBall.h"
 #include "PokerDiceComputer.h"
+#include "PokerDiceLayout.h"
 
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
@@ -22,7 +23,7 @@ namespace tumbledown::pokerdice {
 
 namespace {
 
-constexpr int panelFirstLineTop = 230, panelLineStep = 15, panelLineHeight = 16;
+using layout::panelFirstLineTop, layout::panelLineStep, layout::panelLineHeight;
 
 // The width of the crystal ball at the middle of line i, less a margin.
 int ballWidthAt(int line) {
@@ -33,28 +34,19 @@ int ballWidthAt(int line) {
 }
 
 const PanelLayout panelLayout{"pokerdice",
-                              nullptr,
-                              402,
-                              191,
-                              222,
-                              212,
-                              402,
-                              222,
+                              0,
+                              layout::panel.x,
+                              layout::panel.y,
+                              layout::panel.width,
+                              layout::panel.height,
+                              layout::panel.x,
+                              layout::panel.width,
                               panelFirstLineTop,
                               panelLineStep,
                               FontDescription{"Times New Roman", panelLineHeight, 0, 900, false},
-                              10,
+                              layout::panelLines,
                               QColor(82, 70, 60),
                               &ballWidthAt};
-
-const ButtonLayout buttonLayout{{
-    {296, 148, "BITMAP_192", "BITMAP_193", {296, 313, 148, 165}},
-    {330, 155, "BITMAP_194", "BITMAP_195", {330, 349, 155, 160}},
-    {367, 148, "BITMAP_196", "BITMAP_197", {367, 383, 148, 165}},
-    {222, 188, "BITMAP_186", "BITMAP_187", {222, 245, 188, 211}},
-    {398, 150, "BITMAP_198", "BITMAP_199", {398, 421, 150, 173}},
-    {260, 148, "BITMAP_190", "BITMAP_191", {260, 273, 148, 165}},
-}};
 
 // The prompt that stands between hands; a message replaces its first lines.
 const std::array<const char*, 10> promptLines{"",
@@ -107,7 +99,7 @@ private:
 
 PokerDiceGame::PokerDiceGame(GameShell& shell)
     : shell_(shell), settings_(preferences()), panel_(panelLayout),
-      buttons_(buttonLayout, settings_.delay(), shell),
+      buttons_(layout::buttons, settings_.delay(), shell),
       sounds_({"magic.wav", "click.wav", "loseall.wav", "cheering.wav"}) {
     loadSettings();
     rules_.pickPurse(services().random);

@@ -4,6 +4,7 @@
 #include "ShutTheBoxGame.h"
 
 #include "ShutTheBoxComputer.h"
+#include "ShutTheBoxLayout.h"
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
 #include "dialogs/TopScoreViews.h"
@@ -15,15 +16,6 @@
 namespace tumbledown::shutthebox {
 
 namespace {
-
-const ButtonLayout buttonLayout{{
-    {95, 362, "BITMAP_10", "BITMAP_11", {95, 114, 362, 381}},
-    {133, 369, "BITMAP_12", "BITMAP_13", {133, 152, 369, 374}},
-    {172, 363, "BITMAP_14", "BITMAP_15", {172, 188, 363, 386}},
-    {207, 360, "BITMAP_16", "BITMAP_17", {207, 230, 360, 383}},
-    {245, 360, "BITMAP_18", "BITMAP_19", {245, 268, 360, 383}},
-    {285, 360, "BITMAP_20", "BITMAP_21", {285, 298, 360, 383}},
-}};
 
 // The game object seeds the generator as it is made, before its rules draw.
 RandomSource& freshlySeeded() {
@@ -55,11 +47,12 @@ const char* const welcomeText = "The Object of Shut The Box is to try to close a
 
 ShutTheBoxGame::ShutTheBoxGame(GameShell& shell)
     : shell_(shell), settings_(preferences()), rules_(freshlySeeded()),
-      buttons_(buttonLayout, settings_.delay(), shell),
+      buttons_(layout::buttons, settings_.delay(), shell),
       sounds_({"Dice1.wav", "Dice3.wav", "Dice4.wav", "closing2.wav", "creak.wav", "note1.wav",
                "note2.wav", "note3.wav", "note4.wav", "note5.wav", "note6.wav", "note7.wav",
                "note8.wav", "laugh.wav"}),
-      gremlinOff_(loadBitmap("BITMAP_64")), gremlinOn_(loadBitmap("BITMAP_65")) {}
+      gremlinOff_(loadBitmap(bitmapName(layout::bitmaps::gremlinOff))),
+      gremlinOn_(loadBitmap(bitmapName(layout::bitmaps::gremlinOn))) {}
 
 std::string ShutTheBoxGame::playerTwoName() const {
     return versusComputer() ? "COMPUTER" : preferences().player2();
@@ -103,8 +96,9 @@ void ShutTheBoxGame::drawDiceInCup() const {
 }
 
 void ShutTheBoxGame::showGremlinButton() const {
-    screen().drawBitmap(settings_.gremlinOn() ? gremlinOn_ : gremlinOff_, boardOrigin.x + 359,
-                        boardOrigin.y + 360);
+    screen().drawBitmap(settings_.gremlinOn() ? gremlinOn_ : gremlinOff_,
+                        boardOrigin.x + layout::gremlinButton.x,
+                        boardOrigin.y + layout::gremlinButton.y);
     screen().present();
 }
 

@@ -3,6 +3,8 @@
 
 #include "TenThouGame.h"
 
+#include "TenThouLayout.h"
+
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
 #include "dialogs/TopScoreViews.h"
@@ -19,31 +21,22 @@ const char* const continueLine = "PRESS A KEY OR CLICK MOUSE TO CONTINUE";
 const char* const optionsLine = "\"PLAY\"   \"RESET PLAYERS\"   \"QUIT\"";
 
 const PanelLayout panelLayout{"10000",
-                              "BITMAP_142",
-                              147,
-                              34,
-                              351,
-                              145,
-                              147,
-                              351,
-                              55,
-                              15,
+                              layout::bitmaps::panel,
+                              layout::panel.x,
+                              layout::panel.y,
+                              layout::panel.width,
+                              layout::panel.height,
+                              layout::panel.x,
+                              layout::panel.width,
+                              layout::panelFirstLineTop,
+                              layout::panelLineStep,
                               FontDescription{"Times New Roman", 15, 6, 800, false}};
-
-const ButtonLayout buttonLayout{{
-    {8, 193, "BITMAP_103", "BITMAP_104", {8, 27, 193, 212}},
-    {8, 229, "BITMAP_105", "BITMAP_106", {8, 27, 229, 234}},
-    {8, 251, "BITMAP_107", "BITMAP_108", {8, 24, 251, 274}},
-    {8, 293, "BITMAP_109", "BITMAP_110", {8, 31, 293, 316}},
-    {8, 333, "BITMAP_111", "BITMAP_112", {8, 31, 333, 356}},
-    {8, 373, "BITMAP_113", "BITMAP_114", {8, 21, 373, 396}},
-}};
 
 } // namespace
 
 TenThouGame::TenThouGame(GameShell& shell)
     : shell_(shell), settings_(preferences()), panel_(panelLayout),
-      buttons_(buttonLayout, settings_.delay(), shell),
+      buttons_(layout::buttons, settings_.delay(), shell),
       sounds_({"shh.wav", "money.wav", "note1.wav", "note2.wav", "note3.wav", "note4.wav",
                "note5.wav", "note6.wav", "note7.wav", "note8.wav", "ohno.wav"}) {
     seedRandom();
