@@ -45,6 +45,31 @@ const char* const welcomeText = "The Object of Shut The Box is to try to close a
 
 } // namespace
 
+// The board's side of each click and of the computer's turn.
+class ShutTheBoxGame::BoardView final : public TurnView {
+public:
+    explicit BoardView(ShutTheBoxGame& game) : game_(game) {}
+    void clicked(int box, BoxOutcome outcome) override { game_.showClick(box, outcome); }
+    void gremlinStrikes(int box) override { game_.gremlinLooks(box); }
+    void flipped(const FlipResult& flip) override { game_.showFlip(flip); }
+    void throwCompleted(bool hadTwoDice) override {
+        game_.board_.returnDiceToCup(hadTwoDice, game_.rules_.die(1), game_.rules_.die(2));
+        game_.reportBoxes();
+    }
+    void clickDone() override {
+        game_.drawScoreLine(game_.rules_.toMove());
+        game_.sounds_.stop();
+    }
+    void cupPlayed(const CupResult& result, bool afterGame) override {
+        game_.showCup(result, afterGame);
+    }
+    void oneDie() override { game_.showOneDie(); }
+    void pause() override { delay(8 * game_.animationDelay()); }
+
+private:
+    ShutTheBoxGame& game_;
+};
+
 ShutTheBoxGame::ShutTheBoxGame(GameShell& shell)
     : shell_(shell), settings_(preferences()), rules_(freshlySeeded()),
       buttons_(layout::buttons, settings_.delay(), shell),
@@ -131,8 +156,13 @@ void ShutTheBoxGame::paint() {
 }
 
 void ShutTheBoxGame::rollOrEndTurn() {
-    const bool afterGame = rules_.gameOver();
-    const CupResult result = rules_.rollOrEndTurn(services().random);
+    BoardView view(*this);
+    const CupResult result = playCup(rules_, services().random, view);
+    if (result.outcome == CupOutcome::TurnPassed && versusComputer())
+        computerTurn();
+}
+
+void ShutTheBoxGame::showCup(const CupResult& result, bool afterGame) {
     switch (result.outcome) {
     case CupOutcome::MustPlay:
         return;
@@ -158,12 +188,14 @@ void ShutTheBoxGame::rollOrEndTurn() {
         drawBothScoreLines();
     if (result.outcome == CupOutcome::GameEnded)
         announceWinner(result.game);
-    if (result.outcome == CupOutcome::TurnPassed && versusComputer())
-        computerTurn();
 }
 
 void ShutTheBoxGame::clickBox(int box) {
-    const BoxOutcome outcome = rules_.clickBox(box);
+    BoardView view(*this);
+    shutthebox::clickBox(rules_, box, settings_.gremlinOn(), services().random, view);
+}
+
+void ShutTheBoxGame::showClick(int box, BoxOutcome outcome) {
     if (outcome == BoxOutcome::Refused)
         return;
     const int d = animationDelay();
@@ -173,21 +205,9 @@ void ShutTheBoxGame::clickBox(int box) {
     else
         board_.shutBox(box, d);
     reportBoxes();
-    if (outcome == BoxOutcome::ThrowComplete) {
-        const GremlinChance gremlin =
-            gremlinChance(rules_, settings_.gremlinOn(), services().random);
-        if (gremlin.strikes)
-            gremlinAct(gremlin.box);
-        const bool twoDice = rules_.twoDice();
-        rules_.completeThrow(services().random);
-        board_.returnDiceToCup(twoDice, rules_.die(1), rules_.die(2));
-        reportBoxes();
-    }
-    drawScoreLine(rules_.toMove());
-    sounds_.stop();
 }
 
-void ShutTheBoxGame::gremlinAct(int box) {
+void ShutTheBoxGame::gremlinLooks(int box) {
     constexpr int step = 100;
     board_.drawGremlin(5);
     delay(step);
@@ -203,7 +223,10 @@ void ShutTheBoxGame::gremlinAct(int box) {
     }
     sounds_.play("laugh.wav", PlayMode::Sync);
     sounds_.play("creak.wav");
-    const FlipResult flip = rules_.gremlinFlip(box);
+}
+
+void ShutTheBoxGame::showFlip(const FlipResult& flip) {
+    const int box = flip.box;
     transcript().write({"gremlin", std::to_string(box)});
     const int d = animationDelay();
     if (flip.shut)
@@ -266,8 +289,11 @@ void ShutTheBoxGame::announceWinner(const GameResult& result) {
 }
 
 void ShutTheBoxGame::useOneDie() {
-    if (!rules_.useOneDie())
-        return;
+    if (rules_.useOneDie())
+        showOneDie();
+}
+
+void ShutTheBoxGame::showOneDie() {
     board_.clearCup();
     drawDiceInCup();
 }
@@ -298,25 +324,8 @@ void ShutTheBoxGame::showTopScores() const {
 
 void ShutTheBoxGame::computerTurn() {
     setCursor(CursorShape::Wait);
-    const int pause = 8 * animationDelay();
-    rollOrEndTurn();
-    delay(pause);
-    while (!rules_.noMoveLeft(services().random)) {
-        const std::vector<int> boxes = computerBoxes(rules_);
-        // A throw with a move left always has a set of boxes; without one the
-        // turn could never end.
-        if (boxes.empty())
-            break;
-        for (int box : boxes)
-            clickBox(box);
-        delay(pause);
-        if (computerWantsOneDie(rules_))
-            useOneDie();
-        if (computerRollsAgain(rules_))
-            rollOrEndTurn();
-        delay(pause);
-    }
-    rollOrEndTurn();
+    BoardView view(*this);
+    playComputerTurn(rules_, Chooser{}, settings_.gremlinOn(), services().random, view);
     setCursor(CursorShape::Arrow);
 }
 

@@ -47,8 +47,15 @@ public:
     const ShutTheBoxRules& rules() const { return rules_; }
 
 private:
+    class BoardView;
+
+    void showCup(const CupResult& result, bool afterGame);
+    void showClick(int box, BoxOutcome outcome);
+    // The Gremlin appears and its eyes roll to the box it flips.
+    void gremlinLooks(int box);
+    void showFlip(const FlipResult& flip);
+    void showOneDie();
     void announceWinner(const GameResult& result);
-    void gremlinAct(int box);
     void computerTurn();
 
     void drawScoreLine(Seat seat) const;

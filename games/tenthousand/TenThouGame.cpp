@@ -34,6 +34,36 @@ const PanelLayout panelLayout{"10000",
 
 } // namespace
 
+// The board's side of the computer's turn: the panes it touches lit, its
+// looks and decisions paced.
+class TenThouGame::ComputerView final : public ComputerTurnView {
+public:
+    explicit ComputerView(TenThouGame& game) : game_(game) {}
+    void rolling() override {
+        game_.board_.drawPane(Pane::Roll, true);
+        before_ = game_.values();
+    }
+    void rolled(const RollResult& result) override { game_.showRoll(before_, result); }
+    void looking() override { delay(pause()); }
+    void scoring(Pane pane, bool lit) override {
+        if (lit)
+            game_.board_.drawPane(pane, true);
+        before_ = game_.values();
+    }
+    void scored(Pane pane, const ScoreResult& result, bool lit) override {
+        game_.showScore(before_, result);
+        if (lit)
+            game_.board_.drawPane(pane, false);
+    }
+    void decided(bool) override { delay(pause()); }
+
+private:
+    int pause() const { return 11 * game_.stepDelay(); }
+
+    TenThouGame& game_;
+    DiceValues before_{};
+};
+
 TenThouGame::TenThouGame(GameShell& shell)
     : shell_(shell), settings_(preferences()), panel_(panelLayout),
       buttons_(layout::buttons, settings_.delay(), shell),
@@ -146,7 +176,10 @@ void TenThouGame::clickPane(Pane pane) {
 
 void TenThouGame::scorePane(Pane pane) {
     const DiceValues before = values();
-    const ScoreResult result = rules_.score(pane);
+    showScore(before, rules_.score(pane));
+}
+
+void TenThouGame::showScore(const DiceValues& before, const ScoreResult& result) {
     if (!result.scored)
         return;
     // The new points appear once the dice have gone.
@@ -172,7 +205,10 @@ void TenThouGame::roll() {
 
 void TenThouGame::doRoll() {
     const DiceValues before = values();
-    const RollResult result = rules_.roll(services().random);
+    showRoll(before, rules_.roll(services().random));
+}
+
+void TenThouGame::showRoll(const DiceValues& before, const RollResult& result) {
     if (result.allowed) {
         board_.sink(result.sunk, before, stepDelay(), sounds_);
         if (result.sunk.any())
@@ -381,49 +417,12 @@ void TenThouGame::computerTurnIfDue() {
 void TenThouGame::computerTurn(Level level) {
     computerStarted_ = true;
     setCursor(CursorShape::Wait);
-    const int pause = 11 * stepDelay();
-    for (;;) {
-        board_.drawPane(Pane::Roll, true);
-        doRoll();
-        if (rules_.disasterRolled()) {
-            // The notice waits for the person, who needs the pointer for it.
-            setCursor(CursorShape::Arrow);
-            return;
-        }
-        RollMemory memory;
-        memory.bust = !rules_.anyScoring();
-        if (!memory.bust) {
-            for (;;) {
-                delay(pause);
-                const Pane pane = nextPaneToTake(rules_, level, memory);
-                if (pane == Pane::None)
-                    break;
-                board_.drawPane(pane, true);
-                scorePane(pane);
-                board_.drawPane(pane, false);
-                ++memory.taken;
-                if (pane == Pane::Straight || pane == Pane::ThreePairs) {
-                    memory.tookStraightOrPairs = true;
-                    break;
-                }
-            }
-        }
-        const int diceBeforeFives = rules_.diceInPlay();
-        for (int fives = fivesToBankBeforeDeciding(rules_, level); fives > 0; --fives)
-            scorePane(Pane::SingleFive);
-        const bool again = keepRolling(rules_, level, memory, diceBeforeFives, services().random);
-        delay(pause);
-        // A throw the rules would refuse would leave the computer throwing forever.
-        const bool mayRoll = rules_.scoredThisRoll(Seat::Two) || rules_.firstChance();
-        if (!again || !mayRoll)
-            break;
-    }
-    while (rules_.test(Pane::SingleFive)) {
-        board_.drawPane(Pane::SingleFive, true);
-        scorePane(Pane::SingleFive);
-        board_.drawPane(Pane::SingleFive, false);
-    }
+    ComputerView view(*this);
+    const ComputerRolls end = playComputerRolls(rules_, level, services().random, view);
+    // After a disaster the notice waits for the person, who needs the pointer for it.
     setCursor(CursorShape::Arrow);
+    if (end == ComputerRolls::Disaster)
+        return;
     board_.drawPane(Pane::Pass, true);
     doPass();
 }

@@ -64,9 +64,13 @@ private:
     // turn is started by each.
     void beginEvent() { computerStarted_ = false; }
 
+    class ComputerView;
+
     void doRoll();
+    void showRoll(const DiceValues& before, const RollResult& result);
     void doPass();
     void scorePane(Pane pane);
+    void showScore(const DiceValues& before, const ScoreResult& result);
     void disasterSequence();
     void endTurn(const TurnEnd& end, const DiceValues& before);
     void gameEnd();
