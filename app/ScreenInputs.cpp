@@ -3,18 +3,19 @@
 
 #include "ScreenInputs.h"
 
+#include "GameList.h"
 #include "ShellActions.h"
 
 namespace tumbledown {
 
 void MainScreenInput::leftDown(int x, int y) {
-    if (Rect{49, 275, 101, 144}.contains(x, y))
-        shell_.switchTo(ScreenState::ShutTheBox);
-    else if (Rect{49, 27, 101, 97}.contains(x, y))
-        shell_.switchTo(ScreenState::TenThousand);
-    else if (Rect{49, 133, 101, 127}.contains(x, y))
-        shell_.switchTo(ScreenState::PokerDice);
-    else if (Rect{279, 108, 76, 37}.contains(x, y))
+    for (const GameInfo* game : gameList()) {
+        if (game->spot.contains(x, y)) {
+            shell_.switchTo(*game);
+            return;
+        }
+    }
+    if (Rect{279, 108, 76, 37}.contains(x, y))
         shell_.openHelp();
     else if (Rect{323, 157, 107, 28}.contains(x, y))
         shell_.runTopScoresDialog();

@@ -9,8 +9,8 @@
 #include "ShellActions.h"
 #include "core/BoardZoom.h"
 #include "core/InputRouting.h"
+#include "games/board/GameScreen.h"
 #include "games/board/GameShell.h"
-#include "games/tenthousand/PaneRegions.h"
 #include "media/MusicPlayer.h"
 #include "platform/EventQueue.h"
 
@@ -23,20 +23,6 @@
 #include <vector>
 
 namespace tumbledown {
-
-namespace tenthousand {
-class TenThouGame;
-class TenThouInput;
-} // namespace tenthousand
-namespace pokerdice {
-class PokerDiceGame;
-class PokerDiceInput;
-} // namespace pokerdice
-namespace shutthebox {
-class ShutTheBoxGame;
-class ShutTheBoxInput;
-} // namespace shutthebox
-class BoardButtons;
 
 // The client area: shows the off-screen image and turns the mouse and the keys
 // into events of the window's own queue. It shows the image at the board zoom
@@ -88,8 +74,7 @@ public:
 
     void handleEvent(const InputEvent& event) override;
 
-    void switchTo(ScreenState game) override;
-    void leaveGameToMainScreen() override;
+    void switchTo(const GameInfo& game) override;
     void openHelp() override;
     void showAbout() override;
     void runTopScoresDialog() override;
@@ -102,26 +87,23 @@ public:
     void selectMusic() override;
     void refreshMenuMarks() override;
     bool runOptionsDialog() override;
+    QWidget* dialogParent() override { return this; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void onCommand(int id);
-    void onOptionCommand(int id);
+    // The Game and Scores menus' commands of the games; false for any other.
+    bool gameCommand(int id);
     void paint();
     void firstPaint();
     void onSize();
     void retireGame();
     void closeDown();
-    bool runTenThouOptions();
-    void showTenThouLevel();
-    bool runShutTheBoxOptions();
-    bool runPokerDiceOptions();
-    void showPokerDiceLevel();
-    BoardButtons* boardButtons();
     void showMusicButton();
-    void setState(ScreenState state);
+    // The screen on view: a game, or none for the main screen.
+    void setScreen(const GameInfo* game);
     void showMusicOn(bool on);
 
     ClientArea* client_;
@@ -130,18 +112,12 @@ private:
     std::unique_ptr<MainScreen> mainScreen_;
     MainScreenInput mainInput_;
     InputRouter router_;
-    PaneRegions paneRegions_;
 
-    ScreenState state_ = ScreenState::Main;
-    std::unique_ptr<tenthousand::TenThouGame> tenThou_;
-    std::unique_ptr<tenthousand::TenThouInput> tenThouInput_;
-    std::unique_ptr<pokerdice::PokerDiceGame> pokerDice_;
-    std::unique_ptr<pokerdice::PokerDiceInput> pokerDiceInput_;
-    std::unique_ptr<shutthebox::ShutTheBoxGame> shutTheBox_;
-    std::unique_ptr<shutthebox::ShutTheBoxInput> shutTheBoxInput_;
+    const GameInfo* shown_ = nullptr;
+    std::unique_ptr<GameScreen> game_;
     // A game left during an event is destroyed once the event has been handled:
     // the left game's own code may still be on the stack.
-    std::vector<std::shared_ptr<void>> retired_;
+    std::vector<std::unique_ptr<GameScreen>> retired_;
 
     std::string startDirectory_;
     std::string initialMusicFile_;

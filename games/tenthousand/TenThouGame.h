@@ -21,6 +21,11 @@ class GameShell;
 
 namespace tenthousand {
 
+// Set when 10,000 is left or its players are reset: the next game-end message
+// dismissed by a left click then skips its top-scores box once. It outlives
+// the game object.
+inline bool skipScoresOnce = false;
+
 enum class OptionPrompt { None, Start, Win };
 // How a message was dismissed: only a left click may skip the top scores once.
 enum class DismissBy { LeftClick, RightClick, Key };

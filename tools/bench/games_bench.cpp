@@ -40,6 +40,7 @@ public:
     void selectMusic() override {}
     void refreshMenuMarks() override {}
     bool runOptionsDialog() override { return false; }
+    QWidget* dialogParent() override { return nullptr; }
 };
 
 class QuietHost : public Host {
