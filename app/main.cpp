@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Wires the application together: options, services (real or replayed), window.
+#include "GameList.h"
 #include "TTumbledownApp.h"
 #include "TTumbledownWindow.h"
 #include "platform/Audio.h"
@@ -36,14 +37,24 @@ using namespace tumbledown;
 
 namespace {
 
-// What --game takes: the screens' names as the transcript writes them.
-constexpr const char* gameChoices = "10000, pokerdice or shutthebox";
+// What --game takes: the games' screen names as the transcript writes them,
+// "10000, pokerdice or shutthebox".
+QString gameChoices() {
+    QString choices;
+    const auto& games = gameList();
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        if (i > 0)
+            choices += i + 1 == games.size() ? " or " : ", ";
+        choices += games[i]->id;
+    }
+    return choices;
+}
 
 struct Options {
     QString replay;
     QString transcript;
     QString dataDir;
-    std::optional<ScreenState> game;
+    const GameInfo* game = nullptr;
     qint64 epoch = 1000000000;
     bool realClock = false;
     bool reportFirstPaint = false;
@@ -310,7 +321,7 @@ int main(int argc, char** argv) {
         {"transcript", "With --replay: write a transcript of the run to FILE.", "FILE"});
     parser.addOption({"data-dir", "Where tumbledown.prf is read and written.", "DIR"});
     parser.addOption(
-        {"game", QString("Open the game NAME instead of the main screen: %1.").arg(gameChoices),
+        {"game", QString("Open the game NAME instead of the main screen: %1.").arg(gameChoices()),
          "NAME"});
     parser.addOption(
         {"epoch", "With --replay: local time in seconds at virtual time 0.", "SECONDS"});
@@ -329,7 +340,7 @@ int main(int argc, char** argv) {
     if (parser.isSet("game")) {
         options.game = TTumbledownWindow::gameNamed(parser.value("game").toStdString());
         if (!options.game) {
-            std::cerr << "tumbledown: --game takes " << gameChoices << "\n";
+            std::cerr << "tumbledown: --game takes " << gameChoices().toStdString() << "\n";
             return 2;
         }
     }
