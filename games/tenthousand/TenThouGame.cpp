@@ -360,6 +360,10 @@ void TenThouGame::dismiss(DismissBy how) {
     if (disasterPending_) {
         disasterPending_ = false;
         doPass();
+        // A pass that ended the game leaves the win prompt up: nobody plays
+        // until an option is chosen.
+        if (gameOverPending_)
+            return;
     } else if (gameOverPending_) {
         gameOverPending_ = false;
         if (how == DismissBy::LeftClick && skipScoresOnce)
