@@ -8,8 +8,10 @@
 #include "platform/Transcript.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
 #include <map>
@@ -18,28 +20,41 @@ namespace tumbledown {
 
 Menus::Menus(QMenuBar* bar, std::function<void(int)> onCommand)
     : bar_(bar), onCommand_(std::move(onCommand)) {
-    QMenu* game = bar_->addMenu("&Game");
+    QMenu* game = watch(bar_->addMenu("&Game"));
     for (const GameInfo* g : gameList())
         add(game, g->menuId, g->name);
     game->addSeparator();
     add(game, menu::mainScreen, "Main Screen");
 
-    QMenu* music = bar_->addMenu("&Music");
+    QMenu* music = watch(bar_->addMenu("&Music"));
     QActionGroup* onOff = group(music);
     add(music, menu::musicOn, "Music On", onOff);
     add(music, menu::musicOff, "Music Off", onOff);
     add(music, menu::selectMusic, "Select Music (Midi) file");
 
-    QMenu* scores = bar_->addMenu("&Scores");
+    QMenu* scores = watch(bar_->addMenu("&Scores"));
     for (const GameInfo* g : gameList())
         add(scores, g->viewScoresId, g->viewScoresText);
     scores->addSeparator();
     for (const GameInfo* g : gameList())
         add(scores, g->clearScoresId, g->clearScoresText);
 
-    QMenu* help = bar_->addMenu("&Help");
+    QMenu* help = watch(bar_->addMenu("&Help"));
     add(help, menu::about, "About");
     add(help, menu::help, "Help");
+}
+
+QMenu* Menus::watch(QMenu* popup) {
+    QObject::connect(popup, &QMenu::aboutToHide, popup, [this] {
+        // A popup closed with Escape leaves the bar holding the keyboard, so the
+        // board's keys would open menus. Once no popup is open (moving to the
+        // next title opens another), the board takes the keyboard back.
+        QTimer::singleShot(0, bar_, [this] {
+            if (!QApplication::activePopupWidget() && allClosed_)
+                allClosed_();
+        });
+    });
+    return popup;
 }
 
 QAction* Menus::add(QMenu* popup, int id, const char* text, QActionGroup* group) {
@@ -62,7 +77,7 @@ QActionGroup* Menus::group(QObject* owner) {
 
 void Menus::insertOptions(const OptionsMenu& popup) {
     removeOptions();
-    options_ = new QMenu(popup.title, bar_);
+    options_ = watch(new QMenu(popup.title, bar_));
     std::map<int, QActionGroup*> groups;
     for (const OptionItem& item : popup.items) {
         if (item.id == 0) {

@@ -34,6 +34,9 @@ public:
     // Exactly the chosen item of the group carries the mark.
     void checkOneOf(std::initializer_list<int> group, int chosen);
 
+    // Called once every popup of the bar has closed.
+    void whenAllClosed(std::function<void()> closed) { allClosed_ = std::move(closed); }
+
     // Runs the command of an item in the bar now; false if there is none.
     bool trigger(int id);
 
@@ -43,6 +46,7 @@ public:
     void report();
 
 private:
+    QMenu* watch(QMenu* popup);
     QAction* add(QMenu* menu, int id, const char* text, QActionGroup* group = nullptr);
     static QActionGroup* group(QObject* owner);
     QAction* find(int id) const;
@@ -50,6 +54,7 @@ private:
 
     QMenuBar* bar_;
     std::function<void(int)> onCommand_;
+    std::function<void()> allClosed_;
     QMenu* options_ = nullptr;
     std::string reportedTitles_;
     std::string reportedChecks_;

@@ -36,6 +36,7 @@ TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
         command.id = id;
         eventQueue().post(command);
     });
+    menus_->whenAllClosed([this] { client_->setFocus(Qt::OtherFocusReason); });
     menus_->report();
 
     std::error_code ec;
