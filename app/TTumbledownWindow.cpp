@@ -118,6 +118,11 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
         if (std::exchange(musicWaitsForAudio_, false))
             music_->startIfOn();
         break;
+    case EventType::DocumentFailed:
+        messageBox("Help", "No web browser could be started to show the help.\n\n"
+                           "To read it, open this file in any web browser:\n" +
+                               event.path);
+        break;
     case EventType::Close:
         closeDown();
         break;
