@@ -127,6 +127,8 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
         closeDown();
         break;
     }
+    if (event.type != EventType::Close && tumbledown::screen().changedSincePresent())
+        tumbledown::screen().present();
     retired_.clear();
 }
 

@@ -164,12 +164,14 @@ public:
         TTumbledownWindow& window = app_.createMainWindow();
         window.clientArea()->setFixedSize(width, height);
         window.show();
+        // A shot is what the player would see: the picture last presented.
+        screen().setPresenter([this] { presented_ = screen().shown(); });
         showFirst(window, options_);
     }
     bool chooseMenu(int id) override { return app_.mainWindow()->menus().trigger(id); }
     void endTune() override { music_.finishTune(); }
     bool saveShot(const std::string& path) override {
-        return screen().shown().save(QString::fromStdString(path), "PNG");
+        return presented_.save(QString::fromStdString(path), "PNG");
     }
     void setZoom(int factor) override { app_.mainWindow()->clientArea()->setZoom(factor); }
     SilentMusicDevice& music() { return music_; }
@@ -178,6 +180,7 @@ private:
     TTumbledownApp& app_;
     const Options& options_;
     SilentMusicDevice music_;
+    QImage presented_;
 };
 
 // Beside the program in the build tree; in an installation, the data folder

@@ -145,6 +145,7 @@ Bitmap Screen::capture(int x, int y, int width, int height) const {
 }
 
 void Screen::present() {
+    presentedKey_ = image_.cacheKey();
     if (presenter_)
         presenter_();
 }

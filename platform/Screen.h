@@ -67,6 +67,9 @@ public:
 
     void setPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
     void present();
+    // Whether anything was drawn since the last present(): the window presents
+    // after each event, so a change no drawing code presented still shows.
+    bool changedSincePresent() const { return image_.cacheKey() != presentedKey_; }
 
 private:
     void blit(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX, int sourceY,
@@ -79,6 +82,7 @@ private:
     int viewHeight_ = 0;
     int zoom_ = 1;
     std::function<void()> presenter_;
+    qint64 presentedKey_ = 0;
 };
 
 Screen& screen();

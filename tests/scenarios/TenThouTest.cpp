@@ -6,6 +6,8 @@
 #include "Scenario.h"
 #include "TenThouScript.h"
 
+#include <QImage>
+
 #include <algorithm>
 
 using namespace tumbledown;
@@ -796,7 +798,9 @@ TEST(TenThouGame, ChangingTheOpponentOnTheWinPromptStartsWithTheChosenPlayer) {
                         .thousand() // ANN wins; BEN would start the next game
                         .raw("menu 105")
                         .draws({0, 0, 0}) // but ANN is chosen to start against the Mage
+                        .raw("shot notice.png")
                         .key("x")
+                        .raw("shot dismissed.png")
                         .roll("111234")
                         .str()),
               0);
@@ -808,6 +812,9 @@ TEST(TenThouGame, ChangingTheOpponentOnTheWinPromptStartsWithTheChosenPlayer) {
     // The finished game ended with the new opponent chosen: no box, no other game.
     EXPECT_TRUE(s.linesStarting("box").empty());
     EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
+    // The dismissed notice leaves the window at once, not at the next throw.
+    EXPECT_NE(QImage((s.dataDir() / "notice.png").string().c_str()),
+              QImage((s.dataDir() / "dismissed.png").string().c_str()));
 }
 
 TEST(TenThouGame, QuitOnTheWinPromptLosesTheGame) {
