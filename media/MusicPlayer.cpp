@@ -47,8 +47,13 @@ bool MusicPlayer::openMusic(std::string& name) {
     }
     const bool opened = services().music && services().music->open(locateDataFile(name));
     transcript().write({"music", "open", name, opened ? "ok" : "fail"});
-    if (!opened)
-        return false; // the media error is not shown; the music just stays silent
+    if (!opened) {
+        // Left on, a tune that cannot play would stay silent under a menu that
+        // says "Music On", run after run.
+        turnOffAfterFailure();
+        messageBox("Music Off", "Cannot play music file " + name + ".  Turning music off.");
+        return false;
+    }
     musicOpen_ = true;
     return true;
 }
