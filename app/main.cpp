@@ -5,6 +5,7 @@
 #include "GameList.h"
 #include "TTumbledownApp.h"
 #include "TTumbledownWindow.h"
+#include "core/ProgramState.h"
 #include "platform/Audio.h"
 #include "platform/AudioOutput.h"
 #include "platform/DataFiles.h"
@@ -269,8 +270,16 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
     FirstPaintReport quitter(drawn);
     if (options.reportFirstPaint)
         window.clientArea()->installEventFilter(&quitter);
-    if (const QScreen* desktop = window.screen())
-        window.resize(desktop->availableGeometry().size());
+    // Never smaller than the board; restored from maximised, a window that fits
+    // the screen with room for its frame, in the middle of it.
+    window.clientArea()->setMinimumSize(boardWidth, boardHeight);
+    if (const QScreen* desktop = window.screen()) {
+        const QRect free = desktop->availableGeometry();
+        const QSize normal = (free.size() * 3 / 4).expandedTo(window.minimumSizeHint());
+        window.setGeometry(
+            QRect(QPoint(), normal)
+                .translated(free.center() - QPoint(normal.width() / 2, normal.height() / 2)));
+    }
     // The first paint is asked for before the window shows, so that its first
     // exposure already finds the main screen (or the game asked for) drawn.
     showFirst(window, options);
