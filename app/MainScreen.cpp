@@ -6,6 +6,7 @@
 #include "core/BoardGeometry.h"
 #include "core/Preferences.h"
 #include "core/ProgramState.h"
+#include "games/board/FittedFont.h"
 #include "platform/Screen.h"
 
 namespace tumbledown {
@@ -34,8 +35,10 @@ const std::array<MainScreen::Tip, MainScreen::tipCount> tips = {{
 constexpr int pictureBitmap = 216;
 const QColor tipColour(8, 66, 115);
 constexpr int pictureOffsetX = 31;
+// The slate the tips are written on, inside the picture's frame.
 constexpr int tipColumnX = 231;
-constexpr int tipColumnWidth = 393;
+constexpr int tipColumnWidth = 352;
+constexpr int tipMargin = 6;
 constexpr int tipTopY = 280;
 constexpr int tipLineHeight = 25;
 
@@ -65,8 +68,9 @@ void MainScreen::drawTip() {
         const std::string& text = lines[static_cast<std::size_t>(k - 1)];
         if (text.empty())
             continue;
-        const int width = Screen::textWidth(tipFont_, text);
-        screen().drawText(tipFont_, tipColour,
+        const Font font = fittedFont(tipFont_, text, tipColumnWidth - 2 * tipMargin);
+        const int width = Screen::textWidth(font, text);
+        screen().drawText(font, tipColour,
                           boardOrigin.x + tipColumnX + (tipColumnWidth - width) / 2,
                           boardOrigin.y + tipTopY + tipLineHeight * k, text);
     }
@@ -75,8 +79,8 @@ void MainScreen::drawTip() {
 void MainScreen::nextTip() {
     PreferencesRecord& p = preferences();
     p.currentTip = nextTipNumber(p.currentTip, tipCount);
-    screen().fillRect(boardOrigin.x + 231, boardOrigin.y + 290, boardOrigin.x + 622,
-                      boardOrigin.y + 400, Qt::black);
+    screen().fillRect(boardOrigin.x + tipColumnX, boardOrigin.y + 290,
+                      boardOrigin.x + tipColumnX + tipColumnWidth, boardOrigin.y + 401, Qt::black);
     drawTip();
     screen().present();
 }

@@ -3,6 +3,8 @@
 
 #include "MessagePanel.h"
 
+#include "FittedFont.h"
+
 #include "core/BoardGeometry.h"
 #include "core/ProgramState.h"
 #include "platform/Screen.h"
@@ -49,19 +51,6 @@ void MessagePanel::hide() {
     under_.restore();
 }
 
-Font MessagePanel::fittedFont(const std::string& line, int width) const {
-    // Long names can make a line wider than the panel: it is narrowed to fit
-    // rather than spilling over the board.
-    Font font = font_;
-    const int natural = font.font.stretch() > 0 ? font.font.stretch() : 100;
-    for (int stretch = natural;
-         stretch > minimumStretch && Screen::textWidth(font, line) > width;) {
-        stretch = std::max(minimumStretch, stretch * width / Screen::textWidth(font, line) - 1);
-        font.font.setStretch(stretch);
-    }
-    return font;
-}
-
 void MessagePanel::draw() const {
     Screen& s = screen();
     // Without a picture of its own the panel is the board: the old lines go first.
@@ -73,7 +62,8 @@ void MessagePanel::draw() const {
         const int room = layout_.lineWidth
                              ? std::min(layout_.textWidth, layout_.lineWidth(static_cast<int>(i)))
                              : layout_.textWidth;
-        const Font font = fittedFont(lines_[i], room);
+        // Long names can make a line wider than the panel.
+        const Font font = fittedFont(font_, lines_[i], room);
         const int width = Screen::textWidth(font, lines_[i]);
         const int left = layout_.textLeft + (layout_.textWidth - width) / 2;
         s.drawText(font, layout_.textColour, boardOrigin.x + left,

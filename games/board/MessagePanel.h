@@ -48,11 +48,7 @@ public:
     const std::vector<std::string>& lines() const { return lines_; }
 
 private:
-    // The narrowest a line is squeezed, in percent of the font's width.
-    static constexpr int minimumStretch = 70;
-
     void draw() const;
-    Font fittedFont(const std::string& line, int width) const;
 
     PanelLayout layout_;
     Bitmap picture_;

@@ -30,7 +30,7 @@ constexpr QRect kScoresPlaque(292, 157, 108, 29);
 constexpr QRect kAboutPlaque(336, 195, 100, 31);
 constexpr QRect kNextTipTab(470, 401, 90, 20);
 // The program prints the tip here in dark blue, so it must stay pure black.
-constexpr QRect kTipSlate(200, 290, 369, 111);
+constexpr QRect kTipSlate(200, 290, 352, 111);
 
 constexpr int kRailWidth = 138;
 constexpr int kCardBandHeight = 24;
@@ -343,10 +343,9 @@ void drawTableDice(QPainter& p) {
 }
 
 void drawTipSlate(QPainter& p) {
-    // A pale maple frame so that the black slate, and the dark text on it, stand
-    // out. The program writes the tips on past the picture's right edge, so the
-    // slate has no right side: the frame runs off into the dark beyond it.
-    const QRectF frame(kTipSlate.left() - 11, kTipSlate.top() - 12, kTipSlate.width() + 40,
+    // A pale maple frame, closed on all four sides inside the picture, so that
+    // the black slate, and the dark text on it, stand out.
+    const QRectF frame(kTipSlate.left() - 11, kTipSlate.top() - 12, kTipSlate.width() + 22,
                        kTipSlate.height() + 23);
     const QPainterPath framePath = roundedRect(frame, 6);
     softShadow(p, framePath, 3, 4, 7, 200);
@@ -354,25 +353,9 @@ void drawTipSlate(QPainter& p) {
         woodTexture(kSize, QColor(196, 156, 98), QColor(246, 222, 176), 41, 0.06);
     fillPathWithImage(p, framePath, maple);
     bevel(p, framePath, 3, 150, 150);
-    p.fillRect(QRectF(kTipSlate).adjusted(-2, -2, 40, 2), QColor(70, 44, 20));
-    // The table darkens toward the picture's edge beside the slate, so the
-    // frame's rails and the felt melt into the black surround.
-    const int fadeFrom = kNextTipTab.left() - 10;
-    QImage dusk(kSize, QImage::Format_ARGB32_Premultiplied);
-    dusk.fill(Qt::transparent);
-    for (int y = kTipSlate.top() - 40; y < kSize.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(dusk.scanLine(y));
-        const double vy = std::clamp((y - (kTipSlate.top() - 40)) / 32.0, 0.0, 1.0);
-        for (int x = fadeFrom; x < kSize.width(); ++x) {
-            const double t =
-                std::clamp((x - fadeFrom) / double(kSize.width() - 4 - fadeFrom), 0.0, 1.0);
-            const double a = t * t * (3 - 2 * t) * vy * vy * (3 - 2 * vy);
-            line[x] = qRgba(0, 0, 0, qRound(255 * a));
-        }
-    }
-    p.drawImage(0, 0, dusk);
+    p.fillRect(QRectF(kTipSlate).adjusted(-2, -2, 2, 2), QColor(70, 44, 20));
 
-    const QRectF label(318, 264, 134, 24);
+    const QRectF label(kTipSlate.center().x() - 66, 264, 134, 24);
     const QPainterPath plate = roundedRect(label, 5);
     softShadow(p, plate, 2, 3, 4, 170);
     QLinearGradient brass(label.topLeft(), label.bottomLeft());
