@@ -57,7 +57,7 @@ bool ClientArea::zoomKey(const QKeyEvent& event) {
 
 void ClientArea::showChosenZoom(int wantedBefore) {
     if (zoom_.wanted() != wantedBefore)
-        SaveViewSettings({zoom_.wanted()}, viewSettingsPath());
+        saveViewSettings({zoom_.wanted()}, viewSettingsPath());
     if (zoom_.factor() != tumbledown::screen().zoom())
         applyZoom();
 }

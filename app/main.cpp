@@ -251,7 +251,7 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
     TTumbledownWindow& window = app.createMainWindow();
     host.setWindow(&window, window.clientArea());
     // The zoom of the last run (a replay never reads it: scripts start at 1x).
-    window.clientArea()->restoreZoom(LoadViewSettings(viewSettingsPath()).zoom);
+    window.clientArea()->restoreZoom(loadViewSettings(viewSettingsPath()).zoom);
     bool drawn = false;
     // The audio device opens once the window shows something, off the window's
     // thread; the music waits for it.

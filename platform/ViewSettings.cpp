@@ -57,7 +57,7 @@ std::optional<ViewSettings> parse(const std::string& text) {
 
 } // namespace
 
-ViewSettings LoadViewSettings(const std::string& path) {
+ViewSettings loadViewSettings(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};
@@ -69,7 +69,7 @@ ViewSettings LoadViewSettings(const std::string& path) {
     return parse(text).value_or(ViewSettings{});
 }
 
-bool SaveViewSettings(const ViewSettings& settings, const std::string& path) {
+bool saveViewSettings(const ViewSettings& settings, const std::string& path) {
     const std::string temporary = path + ".tmp";
     bool written = false;
     {

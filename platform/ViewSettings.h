@@ -20,8 +20,8 @@ struct ViewSettings {
 };
 
 // A missing, unreadable or damaged file gives the defaults.
-ViewSettings LoadViewSettings(const std::string& path);
+ViewSettings loadViewSettings(const std::string& path);
 // Written through a temporary file renamed over the old one; false on failure.
-bool SaveViewSettings(const ViewSettings& settings, const std::string& path);
+bool saveViewSettings(const ViewSettings& settings, const std::string& path);
 
 } // namespace tumbledown

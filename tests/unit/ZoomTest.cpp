@@ -85,19 +85,19 @@ TEST(ViewSettingsFile, RoundTripsAndTakesDamageAsOneX) {
     const fs::path dir = fs::temp_directory_path() / ("td-zoom-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string path = (dir / "tumbledown.ini").string();
-    EXPECT_EQ(LoadViewSettings(path).zoom, 1); // missing
-    ASSERT_TRUE(SaveViewSettings({3}, path));
-    EXPECT_EQ(LoadViewSettings(path).zoom, 3);
+    EXPECT_EQ(loadViewSettings(path).zoom, 1); // missing
+    ASSERT_TRUE(saveViewSettings({3}, path));
+    EXPECT_EQ(loadViewSettings(path).zoom, 3);
     std::ofstream(path) << "# mine\n\n  zoom = 4 \r\ntheme=dark\n";
-    EXPECT_EQ(LoadViewSettings(path).zoom, 4);
+    EXPECT_EQ(loadViewSettings(path).zoom, 4);
     for (const std::string& bytes : std::initializer_list<std::string>{
              "zoom=abc\n", "zoom=\n", "zoom=0\n", "zoom=17\n", "zoom=2x\n", "zoom 2\n",
              "zoom=99999999999999999999\n", "zoom=2\ngarbage\n", std::string("zoom=2\n\0", 8),
              "#" + std::string(5000, 'x') + "\nzoom=2\n"}) {
         std::ofstream(path, std::ios::trunc) << bytes;
-        EXPECT_EQ(LoadViewSettings(path).zoom, 1) << bytes.substr(0, 30);
+        EXPECT_EQ(loadViewSettings(path).zoom, 1) << bytes.substr(0, 30);
     }
-    EXPECT_FALSE(SaveViewSettings({2}, (dir / "gone" / "tumbledown.ini").string()));
+    EXPECT_FALSE(saveViewSettings({2}, (dir / "gone" / "tumbledown.ini").string()));
     fs::remove_all(dir);
 }
 
@@ -132,7 +132,7 @@ TEST(ClientAreaZoom, CtrlKeysZoomRememberAndMapTheMouseBack) {
         key(area, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, "+");
         EXPECT_EQ(screen().zoom(), 2);
         EXPECT_EQ(screen().width(), 700);
-        EXPECT_EQ(LoadViewSettings(viewSettingsPath()).zoom, 2);
+        EXPECT_EQ(loadViewSettings(viewSettingsPath()).zoom, 2);
         key(area, Qt::Key_Equal, Qt::ControlModifier, "="); // 3x does not fit
         key(area, Qt::Key_Plus, Qt::ShiftModifier, "+");    // the board's own key
         const QPointF at(869, 443);
@@ -158,7 +158,7 @@ TEST(ClientAreaZoom, CtrlKeysZoomRememberAndMapTheMouseBack) {
         EXPECT_EQ(screen().zoom(), 2);
         key(area, Qt::Key_0, Qt::ControlModifier, "0");
         EXPECT_EQ(screen().zoom(), 1);
-        EXPECT_EQ(LoadViewSettings(viewSettingsPath()).zoom, 1);
+        EXPECT_EQ(loadViewSettings(viewSettingsPath()).zoom, 1);
     }
     eventQueue().dispatchAll();
     eventQueue().setSink(nullptr);

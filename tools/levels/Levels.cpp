@@ -45,6 +45,31 @@ private:
     double cpu_;
 };
 
+// Plays options.games of each row (a pairing and its settings) in chunks under
+// a progress bar, keeps each row's tally in it, and the throughput in results.
+template <typename Row, typename Play>
+void playRows(std::vector<Row>& rows, const char* label, const char* unit, Stream stream,
+              std::int64_t chunk, const RunOptions& options, GameResults& results, Play play) {
+    using Tally = decltype(Row::tally);
+    const std::vector<std::int64_t> items(rows.size(), options.games);
+    ProgressMeter meter(label, unit, options.games * static_cast<std::int64_t>(items.size()),
+                        options.progress);
+    const Stopwatch watch;
+    const auto tallies =
+        runRows<Tally>(stream, options.seed, items, chunk, options.threads,
+                       [&](int row, std::int64_t count, RandomSource& random, Tally& tally) {
+                           play(rows[static_cast<std::size_t>(row)], count, random, tally);
+                           meter.add(count, count);
+                       });
+    meter.finish();
+    std::int64_t played = 0;
+    for (std::size_t i = 0; i < tallies.size(); ++i) {
+        rows[i].tally = tallies[i];
+        played += tallies[i].played;
+    }
+    results.throughput.push_back(watch.stop(unit, played));
+}
+
 GameResults runTenThousand(const RunOptions& options) {
     GameResults results;
     for (const auto& [a, b] : tenThousandPairings()) {
@@ -53,24 +78,12 @@ GameResults runTenThousand(const RunOptions& options) {
         row.b = b;
         results.tenThousand.push_back(row);
     }
-    const std::vector<std::int64_t> items(results.tenThousand.size(), options.games);
-    ProgressMeter meter("10,000", "games", options.games * static_cast<std::int64_t>(items.size()),
-                        options.progress);
-    const Stopwatch watch;
-    const auto tallies = runRows<tenthousand::PairingTally>(
-        Stream::TenThousand, options.seed, items, tenThousandChunk, options.threads,
-        [&](int row, std::int64_t count, RandomSource& random, tenthousand::PairingTally& tally) {
-            const TenThouRow& r = results.tenThousand[static_cast<std::size_t>(row)];
-            tenthousand::playPairing(r.a, r.b, count, random, tally);
-            meter.add(count, count);
-        });
-    meter.finish();
-    std::int64_t games = 0;
-    for (std::size_t i = 0; i < tallies.size(); ++i) {
-        results.tenThousand[i].tally = tallies[i];
-        games += tallies[i].played;
-    }
-    results.throughput.push_back(watch.stop("games", games));
+    playRows(results.tenThousand, "10,000", "games", Stream::TenThousand, tenThousandChunk, options,
+             results,
+             [](const TenThouRow& r, std::int64_t count, RandomSource& random,
+                tenthousand::PairingTally& tally) {
+                 tenthousand::playPairing(r.a, r.b, count, random, tally);
+             });
     return results;
 }
 
@@ -93,24 +106,11 @@ GameResults runPokerDice(const RunOptions& options) {
                 row.setup.acesWild = wild;
                 results.pokerDice.push_back(row);
             }
-    const std::vector<std::int64_t> items(results.pokerDice.size(), options.games);
-    ProgressMeter meter("Poker Dice", "hands",
-                        options.games * static_cast<std::int64_t>(items.size()), options.progress);
-    const Stopwatch watch;
-    const auto tallies = runRows<pokerdice::HandTally>(
-        Stream::PokerDice, options.seed, items, pokerDiceChunk, options.threads,
-        [&](int row, std::int64_t count, RandomSource& random, pokerdice::HandTally& tally) {
-            pokerdice::playHands(results.pokerDice[static_cast<std::size_t>(row)].setup, count,
-                                 random, tally);
-            meter.add(count, count);
-        });
-    meter.finish();
-    std::int64_t hands = 0;
-    for (std::size_t i = 0; i < tallies.size(); ++i) {
-        results.pokerDice[i].tally = tallies[i];
-        hands += tallies[i].played;
-    }
-    results.throughput.push_back(watch.stop("hands", hands));
+    playRows(
+        results.pokerDice, "Poker Dice", "hands", Stream::PokerDice, pokerDiceChunk, options,
+        results,
+        [](const PokerRow& r, std::int64_t count, RandomSource& random,
+           pokerdice::HandTally& tally) { pokerdice::playHands(r.setup, count, random, tally); });
     return results;
 }
 

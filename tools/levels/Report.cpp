@@ -61,6 +61,13 @@ std::string pairingName(const std::string& a, const std::string& b) {
     return a + " v " + b;
 }
 
+// A pairing's games or hands: the first named's wins, the second's, the ties.
+template <typename Tally> std::string outcomeColumns(const Tally& t) {
+    return padRight(percentWithInterval({t.aWon, t.played}), 24) +
+           padRight(percentWithInterval({t.bWon, t.played}), 24) +
+           padRight(format("%.2f%%", 100 * Proportion{t.tied, t.played}.rate()), 8);
+}
+
 // --- JSON ---------------------------------------------------------------------------------
 
 class Json {
@@ -129,6 +136,17 @@ private:
     bool first_ = true;
 };
 
+// The same in the JSON report.
+template <typename Tally> void outcomeFields(Json& j, const Tally& t) {
+    j.field("played", t.played);
+    j.field("a_won", t.aWon);
+    j.field("b_won", t.bWon);
+    j.field("tied", t.tied);
+    j.rate("a_won", {t.aWon, t.played});
+    j.rate("b_won", {t.bWon, t.played});
+    j.rate("tied", {t.tied, t.played});
+}
+
 // --- HTML ---------------------------------------------------------------------------------
 
 // Each cell on a line of its own, so that the page's lines stay short.
@@ -192,10 +210,7 @@ std::string textReport(const GameResults& r) {
         for (const TenThouRow& row : r.tenThousand) {
             const auto& t = row.tally;
             out += padRight(pairingName(displayName(row.a), displayName(row.b)), 24) +
-                   padLeft(grouped(t.played), 10) + "   " +
-                   padRight(percentWithInterval({t.aWon, t.played}), 24) +
-                   padRight(percentWithInterval({t.bWon, t.played}), 24) +
-                   padRight(format("%.2f%%", 100 * Proportion{t.tied, t.played}.rate()), 8) +
+                   padLeft(grouped(t.played), 10) + "   " + outcomeColumns(t) +
                    percentWithInterval({t.starterWon, t.played}) + "\n";
         }
         std::int64_t turns = 0;
@@ -216,10 +231,7 @@ std::string textReport(const GameResults& r) {
             out += padRight(pairingName(displayName(row.setup.a), displayName(row.setup.b)), 24) +
                    padRight(std::to_string(row.setup.rolls), 6) +
                    padRight(row.setup.acesWild ? "wild" : "-", 6) + padLeft(grouped(t.played), 11) +
-                   "   " + padRight(percentWithInterval({t.aWon, t.played}), 24) +
-                   padRight(percentWithInterval({t.bWon, t.played}), 24) +
-                   padRight(format("%.2f%%", 100 * Proportion{t.tied, t.played}.rate()), 8) +
-                   meanWithInterval(t.aCoins, "%+.2f") + "\n";
+                   "   " + outcomeColumns(t) + meanWithInterval(t.aCoins, "%+.2f") + "\n";
         }
         break;
     }
@@ -282,13 +294,7 @@ std::string jsonReport(const GameResults& r) {
         j.open('{');
         j.field("a", levelName(row.a));
         j.field("b", levelName(row.b));
-        j.field("played", t.played);
-        j.field("a_won", t.aWon);
-        j.field("b_won", t.bWon);
-        j.field("tied", t.tied);
-        j.rate("a_won", {t.aWon, t.played});
-        j.rate("b_won", {t.bWon, t.played});
-        j.rate("tied", {t.tied, t.played});
+        outcomeFields(j, t);
         j.field("starter_won", t.starterWon);
         j.rate("starter_won", {t.starterWon, t.played});
         j.field("turns", t.turns);
@@ -301,13 +307,7 @@ std::string jsonReport(const GameResults& r) {
         j.field("b", levelName(row.setup.b));
         j.field("aces_wild", row.setup.acesWild);
         j.field("rolls", row.setup.rolls);
-        j.field("played", t.played);
-        j.field("a_won", t.aWon);
-        j.field("b_won", t.bWon);
-        j.field("tied", t.tied);
-        j.rate("a_won", {t.aWon, t.played});
-        j.rate("b_won", {t.bWon, t.played});
-        j.rate("tied", {t.tied, t.played});
+        outcomeFields(j, t);
         j.mean("a_coins_per_hand", t.aCoins);
         j.close('}');
     }
