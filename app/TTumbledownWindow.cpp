@@ -20,6 +20,9 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
 
 #include <filesystem>
 #include <utility>
@@ -311,6 +314,25 @@ void TTumbledownWindow::onCommand(int id) {
             game_->optionCommand(id);
         break;
     }
+}
+
+void TTumbledownWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange ||
+        !(static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMaximized) ||
+        windowState() != Qt::WindowNoState)
+        return;
+    // The window manager sends the restored size after the new state.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* desktop = screen();
+        if (!desktop || windowState() != Qt::WindowNoState)
+            return;
+        const QRect free = desktop->availableGeometry();
+        if (free.contains(frameGeometry()))
+            return;
+        const QSize normal = (free.size() * 3 / 4).expandedTo(minimumSizeHint());
+        setGeometry(QRect(free.center() - QPoint(normal.width() / 2, normal.height() / 2), normal));
+    });
 }
 
 void TTumbledownWindow::closeEvent(QCloseEvent* event) {

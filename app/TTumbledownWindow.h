@@ -69,6 +69,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A window restored from maximised to a size that does not fit the screen
+    // (it was first shown as large as the screen) takes one that does.
+    void changeEvent(QEvent* event) override;
 
 private:
     void onCommand(int id);

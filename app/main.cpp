@@ -270,16 +270,11 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
     FirstPaintReport quitter(drawn);
     if (options.reportFirstPaint)
         window.clientArea()->installEventFilter(&quitter);
-    // Never smaller than the board; restored from maximised, a window that fits
-    // the screen with room for its frame, in the middle of it.
+    // Never smaller than the board; first as large as the screen, so that the
+    // first picture is drawn at about the size it is shown.
     window.clientArea()->setMinimumSize(boardWidth, boardHeight);
-    if (const QScreen* desktop = window.screen()) {
-        const QRect free = desktop->availableGeometry();
-        const QSize normal = (free.size() * 3 / 4).expandedTo(window.minimumSizeHint());
-        window.setGeometry(
-            QRect(QPoint(), normal)
-                .translated(free.center() - QPoint(normal.width() / 2, normal.height() / 2)));
-    }
+    if (const QScreen* desktop = window.screen())
+        window.resize(desktop->availableGeometry().size());
     // The first paint is asked for before the window shows, so that its first
     // exposure already finds the main screen (or the game asked for) drawn.
     showFirst(window, options);
