@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ClientArea.h"
+
+#include "platform/DataFiles.h"
+#include "platform/EventQueue.h"
+#include "platform/Screen.h"
+#include "platform/Transcript.h"
+#include "platform/ViewSettings.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tumbledown {
+
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClientArea::restoreZoom(int factor) {
+    zoom_.restore(factor);
+    if (zoom_.factor() != tumbledown::screen().zoom())
+        applyZoom();
+}
+
+void ClientArea::setZoom(int factor) {
+    const int wanted = zoom_.wanted();
+    zoom_.set(factor);
+    showChosenZoom(wanted);
+}
+
+bool ClientArea::zoomKey(const QKeyEvent& event) {
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return false;
+    const int wanted = zoom_.wanted();
+    switch (event.key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // Ctrl+Plus without the Shift key
+        zoom_.zoomIn();
+        break;
+    case Qt::Key_Minus:
+        zoom_.zoomOut();
+        break;
+    case Qt::Key_0:
+        zoom_.set(1);
+        break;
+    default:
+        return false;
+    }
+    showChosenZoom(wanted);
+    return true;
+}
+
+void ClientArea::showChosenZoom(int wantedBefore) {
+    if (zoom_.wanted() != wantedBefore)
+        SaveViewSettings({zoom_.wanted()}, viewSettingsPath());
+    if (zoom_.factor() != tumbledown::screen().zoom())
+        applyZoom();
+}
+
+void ClientArea::applyZoom() {
+    Screen& s = tumbledown::screen();
+    const bool changed = zoom_.factor() != s.zoom();
+    s.setView(width(), height(), zoom_.factor());
+    if (changed)
+        transcript().write({"zoom", std::to_string(s.zoom())});
+    eventQueue().post({EventType::Size});
+}
+
+void ClientArea::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    tumbledown::screen().show(painter, event->rect(), devicePixelRatioF());
+}
+
+void ClientArea::resizeEvent(QResizeEvent*) {
+    zoom_.setClientSize(width(), height());
+    applyZoom();
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = tumbledown::screen().toImage(event->position());
+    if (event->button() == Qt::LeftButton)
+        eventQueue().post({EventType::LeftDown, p.x(), p.y()});
+    else if (event->button() == Qt::RightButton)
+        eventQueue().post({EventType::RightDown, p.x(), p.y()});
+}
+
+void ClientArea::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint p = tumbledown::screen().toImage(event->position());
+    if (event->button() == Qt::LeftButton)
+        eventQueue().post({EventType::LeftUp, p.x(), p.y()});
+}
+
+void ClientArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = tumbledown::screen().toImage(event->position());
+    eventQueue().post({EventType::MouseMove, p.x(), p.y()});
+}
+
+void ClientArea::keyPressEvent(QKeyEvent* event) {
+    if (zoomKey(*event))
+        return;
+    const QString text = event->text();
+    // Alt and Ctrl combinations belong to the menus, not to the board.
+    const bool command = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    if (command || text.isEmpty() || text[0].unicode() > 0xFF) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    InputEvent key{EventType::Char};
+    key.ch = static_cast<char>(text[0].unicode());
+    eventQueue().post(key);
+}
+
+} // namespace tumbledown

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Tumbledown developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "core/BoardZoom.h"
+
+#include <QWidget>
+
+namespace tumbledown {
+
+// The client area: shows the off-screen image and turns the mouse and the keys
+// into events of the window's own queue. It shows the image at the board zoom
+// (Ctrl+Plus, Ctrl+Minus, Ctrl+0) and maps the mouse back to image pixels.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent);
+
+    // The zoom of an earlier run, shown once the client area is large enough.
+    void restoreZoom(int factor);
+    // The player's zoom, within what fits now; remembered for the next run.
+    void setZoom(int factor);
+    int zoom() const { return zoom_.factor(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool zoomKey(const QKeyEvent& event);
+    // Remembers a new choice for the next run and shows it.
+    void showChosenZoom(int wantedBefore);
+    // The image takes the size the zoom gives it; a size change follows.
+    void applyZoom();
+
+    BoardZoom zoom_;
+};
+
+} // namespace tumbledown
