@@ -34,7 +34,7 @@ std::string bitmapName(int number) {
 Bitmap smallDie(int number) {
     Bitmap b = loadBitmap(bitmapName(number));
     if (!b.isNull())
-        b.image = b.image.copy(0, 0, smallDieWidth, smallDieHeight);
+        b = b.part(0, 0, smallDieWidth, smallDieHeight);
     return b;
 }
 
