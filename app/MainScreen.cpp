@@ -3,6 +3,7 @@
 
 #include "MainScreen.h"
 
+#include "core/BoardGeometry.h"
 #include "core/Preferences.h"
 #include "core/ProgramState.h"
 #include "platform/Screen.h"
@@ -29,6 +30,8 @@ const std::array<MainScreen::Tip, MainScreen::tipCount> tips = {{
      "points, turn and total."},
 }};
 
+// BITMAP_216, painted by the art generator to 569 x 428.
+constexpr int pictureBitmap = 216;
 const QColor tipColour(8, 66, 115);
 constexpr int pictureOffsetX = 31;
 constexpr int tipColumnX = 231;
@@ -39,7 +42,7 @@ constexpr int tipLineHeight = 25;
 } // namespace
 
 MainScreen::MainScreen()
-    : background_(loadBitmap("BITMAP_216")),
+    : background_(loadBitmap(bitmapName(pictureBitmap))),
       tipFont_(createFont({"Times New Roman", 25, 0, 700, true})) {}
 
 const MainScreen::Tip& MainScreen::tip(int number) {
@@ -71,7 +74,7 @@ void MainScreen::drawTip() {
 
 void MainScreen::nextTip() {
     PreferencesRecord& p = preferences();
-    p.currentTip = NextTipNumber(p.currentTip, tipCount);
+    p.currentTip = nextTipNumber(p.currentTip, tipCount);
     screen().fillRect(boardOrigin.x + 231, boardOrigin.y + 290, boardOrigin.x + 622,
                       boardOrigin.y + 400, Qt::black);
     drawTip();

@@ -3,45 +3,58 @@
 
 #include "Menus.h"
 
+#include "GameList.h"
 #include "MenuIds.h"
-#include "core/PreferencesRecord.h"
 #include "platform/Transcript.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 #include <algorithm>
+#include <map>
 
 namespace tumbledown {
 
 Menus::Menus(QMenuBar* bar, std::function<void(int)> onCommand)
     : bar_(bar), onCommand_(std::move(onCommand)) {
-    QMenu* game = bar_->addMenu("&Game");
-    add(game, menu::tenThousand, "10,000");
-    add(game, menu::pokerDice, "Poker Dice");
-    add(game, menu::shutTheBox, "Shut The Box");
+    QMenu* game = watch(bar_->addMenu("&Game"));
+    for (const GameInfo* g : gameList())
+        add(game, g->menuId, g->name);
     game->addSeparator();
     add(game, menu::mainScreen, "Main Screen");
 
-    QMenu* music = bar_->addMenu("&Music");
+    QMenu* music = watch(bar_->addMenu("&Music"));
     QActionGroup* onOff = group(music);
     add(music, menu::musicOn, "Music On", onOff);
     add(music, menu::musicOff, "Music Off", onOff);
     add(music, menu::selectMusic, "Select Music (Midi) file");
 
-    QMenu* scores = bar_->addMenu("&Scores");
-    add(scores, menu::viewTenThouScores, "View 10,000 Top Scores");
-    add(scores, menu::viewPokerDiceScores, "View Poker Dice Top Scores");
-    add(scores, menu::viewShutTheBoxScores, "View Shut The Box Top Scores");
+    QMenu* scores = watch(bar_->addMenu("&Scores"));
+    for (const GameInfo* g : gameList())
+        add(scores, g->viewScoresId, g->viewScoresText);
     scores->addSeparator();
-    add(scores, menu::clearTenThouScores, "Clear 10,000 Top Scores");
-    add(scores, menu::clearPokerDiceScores, "Clear Poker Dice Top Scores");
-    add(scores, menu::clearShutTheBoxScores, "Clear Shut The Box Top Scores");
+    for (const GameInfo* g : gameList())
+        add(scores, g->clearScoresId, g->clearScoresText);
 
-    QMenu* help = bar_->addMenu("&Help");
+    QMenu* help = watch(bar_->addMenu("&Help"));
     add(help, menu::about, "About");
     add(help, menu::help, "Help");
+}
+
+QMenu* Menus::watch(QMenu* popup) {
+    QObject::connect(popup, &QMenu::aboutToHide, popup, [this] {
+        // A popup closed with Escape leaves the bar holding the keyboard, so the
+        // board's keys would open menus. Once no popup is open (moving to the
+        // next title opens another), the board takes the keyboard back.
+        QTimer::singleShot(0, bar_, [this] {
+            if (!QApplication::activePopupWidget() && allClosed_)
+                allClosed_();
+        });
+    });
+    return popup;
 }
 
 QAction* Menus::add(QMenu* popup, int id, const char* text, QActionGroup* group) {
@@ -62,109 +75,42 @@ QActionGroup* Menus::group(QObject* owner) {
     return choice;
 }
 
-void Menus::insertOptions(ScreenState game, const PreferencesRecord& p) {
+void Menus::insertOptions(const OptionsMenu& popup) {
     removeOptions();
-    const auto levelItem = [](std::uint8_t apprentice, std::uint8_t mage, std::uint8_t wizard,
-                              int first) {
-        return apprentice ? first : mage ? first + 1 : wizard ? first + 2 : first + 3;
-    };
-    switch (game) {
-    case ScreenState::TenThousand: {
-        options_ = new QMenu("10,000 Options", bar_);
-        QActionGroup* level = group(options_);
-        add(options_, menu::tenThouApprentice, "Play Vs Apprentice", level);
-        add(options_, menu::tenThouMage, "Play Vs Mage", level);
-        add(options_, menu::tenThouWizard, "Play Vs Wizard", level);
-        add(options_, menu::tenThouPlayer2, "Play Vs Player 2", level);
-        add(options_, menu::tenThouNames, "Change Player's Name");
-        options_->addSeparator();
-        QActionGroup* sound = group(options_);
-        add(options_, menu::tenThouSoundOn, "Sound Effects On", sound);
-        add(options_, menu::tenThouSoundOff, "Sound Effects Off", sound);
-        options_->addSeparator();
-        add(options_, menu::tenThouFaster, "Speed Up Animation");
-        add(options_, menu::tenThouSlower, "Slow Down Animation");
-        break;
-    }
-    case ScreenState::PokerDice: {
-        options_ = new QMenu("Poker Dice Options", bar_);
-        QActionGroup* level = group(options_);
-        add(options_, menu::pokerApprentice, "Play Vs Apprentice", level);
-        add(options_, menu::pokerMage, "Play Vs Mage", level);
-        add(options_, menu::pokerWizard, "Play Vs Wizard", level);
-        add(options_, menu::pokerPlayer2, "Play vs Player 2", level);
-        add(options_, menu::pokerNames, "Change Player's Name");
-        options_->addSeparator();
-        QActionGroup* sound = group(options_);
-        add(options_, menu::pokerSoundOn, "Sound Effects On", sound);
-        add(options_, menu::pokerSoundOff, "Sound Effects Off", sound);
-        options_->addSeparator();
-        add(options_, menu::pokerFaster, "Speed Up Animation");
-        add(options_, menu::pokerSlower, "Slow Down Animation");
-        options_->addSeparator();
-        QActionGroup* acesWild = group(options_);
-        add(options_, menu::acesWildOn, "Aces Wild On", acesWild);
-        add(options_, menu::acesWildOff, "Aces Wild Off", acesWild);
-        options_->addSeparator();
-        add(options_, menu::rollsPerTurn, "Set Number of Rolls");
-        add(options_, menu::resetCoins, "Reset Coins to 5000");
-        break;
-    }
-    case ScreenState::ShutTheBox: {
-        options_ = new QMenu("Shut The Box Options", bar_);
-        QActionGroup* opponent = group(options_);
-        add(options_, menu::boxVsComputer, "Play Vs Computer", opponent);
-        add(options_, menu::boxVsPlayer2, "Play Vs Player 2", opponent);
-        add(options_, menu::boxNames, "Change Player's Name");
-        options_->addSeparator();
-        QActionGroup* sound = group(options_);
-        add(options_, menu::boxSoundOn, "Sound Effects On", sound);
-        add(options_, menu::boxSoundOff, "Sound Effects Off", sound);
-        options_->addSeparator();
-        add(options_, menu::boxFaster, "Speed Up Animation");
-        add(options_, menu::boxSlower, "Slow Down Animation");
-        options_->addSeparator();
-        QActionGroup* gremlin = group(options_);
-        add(options_, menu::gremlinOn, "Gremlin On", gremlin);
-        add(options_, menu::gremlinOff, "Gremlin Off", gremlin);
-        options_->addSeparator();
-        add(options_, menu::oneDie, "One Die");
-        break;
-    }
-    case ScreenState::Main:
-        return;
+    options_ = watch(new QMenu(popup.title, bar_));
+    std::map<int, QActionGroup*> groups;
+    for (const OptionItem& item : popup.items) {
+        if (item.id == 0) {
+            options_->addSeparator();
+            continue;
+        }
+        QActionGroup* choice = nullptr;
+        if (item.group != 0) {
+            QActionGroup*& g = groups[item.group];
+            if (!g)
+                g = group(options_);
+            choice = g;
+        }
+        add(options_, item.id, item.text, choice);
     }
     const QList<QAction*> popups = bar_->actions();
     bar_->insertMenu(popups.size() > 1 ? popups[1] : nullptr, options_);
     report();
+}
 
-    switch (game) {
-    case ScreenState::TenThousand:
-        check(
-            levelItem(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard, menu::tenThouApprentice),
-            true);
-        checkOneOf({menu::tenThouSoundOn, menu::tenThouSoundOff},
-                   p.soundOn ? menu::tenThouSoundOn : menu::tenThouSoundOff);
-        break;
-    case ScreenState::PokerDice:
-        check(levelItem(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard,
-                        menu::pokerApprentice),
-              true);
-        checkOneOf({menu::pokerSoundOn, menu::pokerSoundOff},
-                   p.soundOn ? menu::pokerSoundOn : menu::pokerSoundOff);
-        checkOneOf({menu::acesWildOn, menu::acesWildOff},
-                   p.acesWild ? menu::acesWildOn : menu::acesWildOff);
-        break;
-    case ScreenState::ShutTheBox:
-        checkOneOf({menu::boxVsComputer, menu::boxVsPlayer2},
-                   p.shutTheBoxVsComputer ? menu::boxVsComputer : menu::boxVsPlayer2);
-        checkOneOf({menu::boxSoundOn, menu::boxSoundOff},
-                   p.soundOn ? menu::boxSoundOn : menu::boxSoundOff);
-        checkOneOf({menu::gremlinOn, menu::gremlinOff},
-                   p.gremlinOn ? menu::gremlinOn : menu::gremlinOff);
-        break;
-    case ScreenState::Main:
-        break;
+void Menus::showMarks(const OptionsMenu& popup, const std::vector<int>& checked) {
+    // Group by group, in the popup's order.
+    std::vector<int> done;
+    for (const OptionItem& first : popup.items) {
+        if (first.group == 0 || std::find(done.begin(), done.end(), first.group) != done.end())
+            continue;
+        done.push_back(first.group);
+        for (const OptionItem& item : popup.items)
+            if (item.group == first.group)
+                if (QAction* action = find(item.id))
+                    action->setChecked(std::find(checked.begin(), checked.end(), item.id) !=
+                                       checked.end());
+        report();
     }
 }
 
@@ -194,22 +140,11 @@ std::vector<QAction*> Menus::allActions() const {
     return actions;
 }
 
-void Menus::check(int id, bool on) {
-    if (QAction* action = find(id))
-        action->setChecked(on);
-    report();
-}
-
 void Menus::checkOneOf(std::initializer_list<int> group, int chosen) {
     for (int id : group)
         if (QAction* action = find(id))
             action->setChecked(id == chosen);
     report();
-}
-
-bool Menus::isChecked(int id) const {
-    const QAction* action = find(id);
-    return action && action->isChecked();
 }
 
 bool Menus::trigger(int id) {

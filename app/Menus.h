@@ -17,9 +17,7 @@ class QMenuBar;
 
 namespace tumbledown {
 
-struct PreferencesRecord;
-
-enum class ScreenState { Main, TenThousand, PokerDice, ShutTheBox };
+struct OptionsMenu;
 
 // The menu bar: the fixed popups, the options popup of the game on view at
 // position 1, and the check-mark groups. Every command goes to onCommand.
@@ -27,13 +25,17 @@ class Menus {
 public:
     Menus(QMenuBar* bar, std::function<void(int)> onCommand);
 
-    void insertOptions(ScreenState game, const PreferencesRecord& record);
+    // The options popup of the game on view, at position 1.
+    void insertOptions(const OptionsMenu& popup);
     void removeOptions();
+    // Each choice group of the popup marked as checked says, in the popup's order.
+    void showMarks(const OptionsMenu& popup, const std::vector<int>& checked);
 
-    void check(int id, bool on);
     // Exactly the chosen item of the group carries the mark.
     void checkOneOf(std::initializer_list<int> group, int chosen);
-    bool isChecked(int id) const;
+
+    // Called once every popup of the bar has closed.
+    void whenAllClosed(std::function<void()> closed) { allClosed_ = std::move(closed); }
 
     // Runs the command of an item in the bar now; false if there is none.
     bool trigger(int id);
@@ -44,6 +46,7 @@ public:
     void report();
 
 private:
+    QMenu* watch(QMenu* popup);
     QAction* add(QMenu* menu, int id, const char* text, QActionGroup* group = nullptr);
     static QActionGroup* group(QObject* owner);
     QAction* find(int id) const;
@@ -51,6 +54,7 @@ private:
 
     QMenuBar* bar_;
     std::function<void(int)> onCommand_;
+    std::function<void()> allClosed_;
     QMenu* options_ = nullptr;
     std::string reportedTitles_;
     std::string reportedChecks_;

@@ -3,16 +3,15 @@
 
 #pragma once
 
-#include "Menus.h"
-
 namespace tumbledown {
+
+struct GameInfo;
 
 // What the screens' input can ask of the main window.
 class ShellActions {
 public:
     virtual ~ShellActions() = default;
-    virtual void switchTo(ScreenState game) = 0;
-    virtual void leaveGameToMainScreen() = 0;
+    virtual void switchTo(const GameInfo& game) = 0;
     virtual void openHelp() = 0;
     virtual void showAbout() = 0;
     virtual void runTopScoresDialog() = 0;

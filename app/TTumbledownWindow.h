@@ -10,8 +10,8 @@
 #include "ShellActions.h"
 #include "core/BoardZoom.h"
 #include "core/InputRouting.h"
+#include "games/board/GameScreen.h"
 #include "games/board/GameShell.h"
-#include "games/tenthousand/PaneRegions.h"
 #include "media/MusicPlayer.h"
 #include "platform/EventQueue.h"
 
@@ -21,23 +21,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tumbledown {
 
-namespace tenthousand {
-class TenThouGame;
-class TenThouInput;
-} // namespace tenthousand
-namespace pokerdice {
-class PokerDiceGame;
-class PokerDiceInput;
-} // namespace pokerdice
-namespace shutthebox {
-class ShutTheBoxGame;
-class ShutTheBoxInput;
-} // namespace shutthebox
-class BoardButtons;
 
 // The whole program as the user sees it: the menu, the main screen or the game
 // on view, and the receiver of every command, click and key.
@@ -46,9 +34,6 @@ class TTumbledownWindow : public QMainWindow,
                           public ShellActions,
                           public GameShell {
 public:
-    static constexpr const char* aboutText =
-        "Tumbledown 1.0 - three dice games for one or two players";
-
     // Loads the preferences (asking for names on a first run) and seeds the
     // random source; the window is not shown yet.
     TTumbledownWindow();
@@ -58,11 +43,16 @@ public:
     Menus& menus() { return *menus_; }
     // Invalidates the whole client area: a paint request joins the queue.
     void invalidate();
+    // The game a screen name stands for ("10000", "pokerdice", "shutthebox", as
+    // the transcript names the screens); none for any other name.
+    static const GameInfo* gameNamed(std::string_view name);
+    // Instead of the first invalidate(): the first paint is that game's, and
+    // the main screen is never drawn.
+    void openFirst(const GameInfo& game);
 
     void handleEvent(const InputEvent& event) override;
 
-    void switchTo(ScreenState game) override;
-    void leaveGameToMainScreen() override;
+    void switchTo(const GameInfo& game) override;
     void openHelp() override;
     void showAbout() override;
     void runTopScoresDialog() override;
@@ -75,26 +65,23 @@ public:
     void selectMusic() override;
     void refreshMenuMarks() override;
     bool runOptionsDialog() override;
+    QWidget* dialogParent() override { return this; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void onCommand(int id);
-    void onOptionCommand(int id);
+    // The Game and Scores menus' commands of the games; false for any other.
+    bool gameCommand(int id);
     void paint();
     void firstPaint();
     void onSize();
     void retireGame();
     void closeDown();
-    bool runTenThouOptions();
-    void showTenThouLevel();
-    bool runShutTheBoxOptions();
-    bool runPokerDiceOptions();
-    void showPokerDiceLevel();
-    BoardButtons* boardButtons();
     void showMusicButton();
-    void setState(ScreenState state);
+    // The screen on view: a game, or none for the main screen.
+    void setScreen(const GameInfo* game);
     void showMusicOn(bool on);
 
     ClientArea* client_;
@@ -103,18 +90,12 @@ private:
     std::unique_ptr<MainScreen> mainScreen_;
     MainScreenInput mainInput_;
     InputRouter router_;
-    PaneRegions paneRegions_;
 
-    ScreenState state_ = ScreenState::Main;
-    std::unique_ptr<tenthousand::TenThouGame> tenThou_;
-    std::unique_ptr<tenthousand::TenThouInput> tenThouInput_;
-    std::unique_ptr<pokerdice::PokerDiceGame> pokerDice_;
-    std::unique_ptr<pokerdice::PokerDiceInput> pokerDiceInput_;
-    std::unique_ptr<shutthebox::ShutTheBoxGame> shutTheBox_;
-    std::unique_ptr<shutthebox::ShutTheBoxInput> shutTheBoxInput_;
+    const GameInfo* shown_ = nullptr;
+    std::unique_ptr<GameScreen> game_;
     // A game left during an event is destroyed once the event has been handled:
     // the left game's own code may still be on the stack.
-    std::vector<std::shared_ptr<void>> retired_;
+    std::vector<std::unique_ptr<GameScreen>> retired_;
 
     std::string startDirectory_;
     std::string initialMusicFile_;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Wires the application together: options, services (real or replayed), window.
+#include "GameList.h"
 #include "TTumbledownApp.h"
 #include "TTumbledownWindow.h"
 #include "platform/Audio.h"
@@ -36,10 +37,24 @@ using namespace tumbledown;
 
 namespace {
 
+// What --game takes: the games' screen names as the transcript writes them,
+// "10000, pokerdice or shutthebox".
+QString gameChoices() {
+    QString choices;
+    const auto& games = gameList();
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        if (i > 0)
+            choices += i + 1 == games.size() ? " or " : ", ";
+        choices += games[i]->id;
+    }
+    return choices;
+}
+
 struct Options {
     QString replay;
     QString transcript;
     QString dataDir;
+    const GameInfo* game = nullptr;
     qint64 epoch = 1000000000;
     bool realClock = false;
     bool reportFirstPaint = false;
@@ -134,14 +149,22 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
+// The first paint: the game asked for, or the main screen.
+void showFirst(TTumbledownWindow& window, const Options& options) {
+    if (options.game)
+        window.openFirst(*options.game);
+    else
+        window.invalidate();
+}
+
 class Replay : public ReplayTarget {
 public:
-    explicit Replay(TTumbledownApp& app) : app_(app) {}
+    Replay(TTumbledownApp& app, const Options& options) : app_(app), options_(options) {}
     void start(int width, int height) override {
         TTumbledownWindow& window = app_.createMainWindow();
         window.clientArea()->setFixedSize(width, height);
         window.show();
-        window.invalidate();
+        showFirst(window, options_);
     }
     bool chooseMenu(int id) override { return app_.mainWindow()->menus().trigger(id); }
     void endTune() override { music_.finishTune(); }
@@ -153,6 +176,7 @@ public:
 
 private:
     TTumbledownApp& app_;
+    const Options& options_;
     SilentMusicDevice music_;
 };
 
@@ -188,7 +212,7 @@ int runReplay(TTumbledownApp& app, const Options& options) {
     RealClock realClock;
     Clock& clock = options.realClock ? static_cast<Clock&>(realClock) : virtualClock;
     ReplayDriver driver(std::move(*script), clock, options.realClock ? nullptr : &virtualClock);
-    Replay replay(app);
+    Replay replay(app, options);
     driver.setTarget(&replay);
     SilentSoundPlayer silence;
     services().clock = &clock;
@@ -245,8 +269,8 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
     if (const QScreen* desktop = window.screen())
         window.resize(desktop->availableGeometry().size());
     // The first paint is asked for before the window shows, so that its first
-    // exposure already finds the main screen drawn.
-    window.invalidate();
+    // exposure already finds the main screen (or the game asked for) drawn.
+    showFirst(window, options);
     window.showMaximized();
     const int code = app.qt().exec();
     app.closeMainWindow();
@@ -297,6 +321,9 @@ int main(int argc, char** argv) {
         {"transcript", "With --replay: write a transcript of the run to FILE.", "FILE"});
     parser.addOption({"data-dir", "Where tumbledown.prf is read and written.", "DIR"});
     parser.addOption(
+        {"game", QString("Open the game NAME instead of the main screen: %1.").arg(gameChoices()),
+         "NAME"});
+    parser.addOption(
         {"epoch", "With --replay: local time in seconds at virtual time 0.", "SECONDS"});
     parser.addOption({"real-clock", "With --replay: wait in real time, not virtual time."});
     parser.addOption(
@@ -310,6 +337,13 @@ int main(int argc, char** argv) {
     options.dataDir = parser.value("data-dir");
     options.realClock = parser.isSet("real-clock");
     options.reportFirstPaint = parser.isSet("report-first-paint");
+    if (parser.isSet("game")) {
+        options.game = TTumbledownWindow::gameNamed(parser.value("game").toStdString());
+        if (!options.game) {
+            std::cerr << "tumbledown: --game takes " << gameChoices().toStdString() << "\n";
+            return 2;
+        }
+    }
     if (parser.isSet("epoch")) {
         bool ok = false;
         options.epoch = parser.value("epoch").toLongLong(&ok);

@@ -8,9 +8,10 @@
 
 namespace tumbledown {
 
-bool Spot::contains(int x, int y) const {
-    return boardOrigin.x + x1 <= x && x <= boardOrigin.x + x2 && boardOrigin.y + y1 <= y &&
-           y <= boardOrigin.y + y2;
+bool Rect::contains(int clientX, int clientY) const {
+    const int left = boardOrigin.x + x;
+    const int top = boardOrigin.y + y;
+    return left <= clientX && clientX <= left + width && top <= clientY && clientY <= top + height;
 }
 
 void InputRouter::leftDown(int x, int y) {

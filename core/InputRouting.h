@@ -3,14 +3,9 @@
 
 #pragma once
 
-namespace tumbledown {
+#include "BoardGeometry.h"
 
-// A rectangle of the board, both ends included, tested against client
-// coordinates at the current board origin.
-struct Spot {
-    int x1, x2, y1, y2;
-    bool contains(int x, int y) const;
-};
+namespace tumbledown {
 
 // What a screen does with the input that reaches it. The router around it
 // keeps the rules every screen shares.

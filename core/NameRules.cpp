@@ -26,7 +26,7 @@ void CheckNameClash(PreferencesRecord& record, const std::function<void()>& redr
                               "'.  To change this name,\n" + "click on either player name.\n");
 }
 
-void ApplyEnteredNames(PreferencesRecord& record, std::string first, std::string second) {
+void applyEnteredNames(PreferencesRecord& record, std::string first, std::string second) {
     UpperCaseName(first);
     UpperCaseName(second);
     record.setPlayer1(first.empty() ? "PLAYERA" : first);

@@ -18,6 +18,6 @@ void CheckNameClash(PreferencesRecord& record, const std::function<void()>& redr
 
 // Player names from what was typed: upper case, defaults for empty entries,
 // then the clash rule.
-void ApplyEnteredNames(PreferencesRecord& record, std::string first, std::string second);
+void applyEnteredNames(PreferencesRecord& record, std::string first, std::string second);
 
 } // namespace tumbledown

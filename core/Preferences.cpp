@@ -133,12 +133,12 @@ void StoreCoins(PreferencesRecord& record, const std::string& name, int player) 
     }
 }
 
-void ClearTopScores(ScoreTable& table) {
+void clearTopScores(ScoreTable& table) {
     for (int i = 1; i <= 10; ++i)
         table[i] = NameScore{};
 }
 
-int NextTipNumber(int current, int count) {
+int nextTipNumber(int current, int count) {
     const long long next = static_cast<long long>(current) + 1;
     return (next < 1 || next > count) ? 1 : static_cast<int>(next);
 }

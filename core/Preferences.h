@@ -28,9 +28,9 @@ bool SavePreferences(const PreferencesRecord& record, const std::string& path);
 void AdoptCoins(PreferencesRecord& record, const std::string& name, int player);
 void StoreCoins(PreferencesRecord& record, const std::string& name, int player);
 
-void ClearTopScores(ScoreTable& table);
+void clearTopScores(ScoreTable& table);
 
 // The tip after current, wrapping to 1 past count (and from any nonsense value).
-int NextTipNumber(int current, int count);
+int nextTipNumber(int current, int count);
 
 } // namespace tumbledown

@@ -3,6 +3,8 @@
 
 #include "PreferencesRecord.h"
 
+#include "GameSettings.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -118,14 +120,6 @@ void terminateNames(ScoreTable& table) {
         terminate(entry.name);
 }
 
-// Keeps the first set flag of an exclusive group of three.
-void keepFirstLevel(std::uint8_t& apprentice, std::uint8_t& mage, std::uint8_t& wizard) {
-    if (apprentice)
-        mage = wizard = 0;
-    else if (mage)
-        wizard = 0;
-}
-
 } // namespace
 
 std::array<std::uint8_t, PreferencesRecord::fileSize> PreferencesRecord::toBytes() const {
@@ -216,8 +210,8 @@ void PreferencesRecord::sanitize() {
         *delay = std::clamp(*delay, 0, maxDelay);
     if (rollsPerTurn != 2 && rollsPerTurn != 3)
         rollsPerTurn = 3;
-    keepFirstLevel(tenThouApprentice, tenThouMage, tenThouWizard);
-    keepFirstLevel(pokerDiceApprentice, pokerDiceMage, pokerDiceWizard);
+    TenThouSettings(*this).keepFirstLevel();
+    PokerDiceSettings(*this).keepFirstLevel();
 }
 
 } // namespace tumbledown

@@ -26,9 +26,6 @@ inline constexpr int boardHeight = 428;
 inline BoardPoint boardOrigin;
 // The client size recorded at the first paint, in the same coordinates.
 inline ClientSize clientSize;
-// Set when 10,000 is left or its players are reset: the next game-end message
-// dismissed by a left click then skips its top-scores box once.
-inline bool skipScoresOnce = false;
 
 PreferencesRecord& preferences();
 

@@ -33,7 +33,7 @@ bool insertAtFirstLower(ScoreTable& table, const std::string& name, std::uint32_
 
 } // namespace
 
-bool EnterTopScore(ScoreTable& table, const std::string& name, std::int32_t score) {
+bool enterTopScore(ScoreTable& table, const std::string& name, std::int32_t score) {
     for (int i = 1; i <= 10; ++i) {
         if (table[i].value < score) {
             for (int j = 10; j > i; --j)
@@ -47,7 +47,7 @@ bool EnterTopScore(ScoreTable& table, const std::string& name, std::int32_t scor
     return false;
 }
 
-void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins) {
+void enterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins) {
     if (int known = findName(table, name)) {
         if (coins <= static_cast<std::uint32_t>(table[known].value))
             return;
@@ -61,14 +61,14 @@ void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t
         insertAtFirstLower(table, name, coins);
 }
 
-bool AdmitToBillionaireClub(ScoreTable& club, const std::string& name, std::uint32_t coins) {
+bool admitToBillionaireClub(ScoreTable& club, const std::string& name, std::uint32_t coins) {
     if (coins < billionaire || findName(club, name))
         return false;
     return insertAtFirstLower(club, name, coins);
 }
 
-void CheckClubAdmissionOfPlayer1(PreferencesRecord& record) {
-    AdmitToBillionaireClub(record.billionaireClub, record.player1(), record.player1Coins);
+void checkClubAdmissionOfPlayer1(PreferencesRecord& record) {
+    admitToBillionaireClub(record.billionaireClub, record.player1(), record.player1Coins);
 }
 
 } // namespace tumbledown

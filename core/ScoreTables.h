@@ -15,17 +15,17 @@ inline constexpr std::uint32_t billionaire = 1000000000u;
 // Points tables (10,000, Shut The Box): the score takes the first place whose
 // score is lower, below any equal score; entry 10 drops out. False when the
 // score is not above any entry.
-bool EnterTopScore(ScoreTable& table, const std::string& name, std::int32_t score);
+bool enterTopScore(ScoreTable& table, const std::string& name, std::int32_t score);
 
 // Coin tables compare coins as unsigned. A person already listed has their
 // entry raised; a newcomer takes the first place whose coins are lower.
-void EnterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins);
+void enterCoinTopScore(ScoreTable& table, const std::string& name, std::uint32_t coins);
 
 // Admits a person with at least a billion coins who is not yet a member, at
 // the first place whose coins are lower. True when they entered.
-bool AdmitToBillionaireClub(ScoreTable& club, const std::string& name, std::uint32_t coins);
+bool admitToBillionaireClub(ScoreTable& club, const std::string& name, std::uint32_t coins);
 
 // The admission check made after the Poker Dice scores are viewed: player 1 only.
-void CheckClubAdmissionOfPlayer1(PreferencesRecord& record);
+void checkClubAdmissionOfPlayer1(PreferencesRecord& record);
 
 } // namespace tumbledown

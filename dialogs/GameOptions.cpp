@@ -3,6 +3,7 @@
 
 #include "GameOptions.h"
 
+#include "core/GameSettings.h"
 #include "core/NameRules.h"
 #include "core/Preferences.h"
 
@@ -10,7 +11,7 @@
 
 namespace tumbledown {
 
-bool ApplyNameChoice(bool renameFirst, bool renameSecond, std::string name,
+bool applyNameChoice(bool renameFirst, bool renameSecond, std::string name,
                      PreferencesRecord& record) {
     UpperCaseName(name);
     if (name.empty())
@@ -26,33 +27,23 @@ bool ApplyNameChoice(bool renameFirst, bool renameSecond, std::string name,
 
 namespace {
 
-Opponent opponentOf(std::uint8_t apprentice, std::uint8_t mage, std::uint8_t wizard) {
-    // Loading leaves at most one level set; the first set one wins regardless.
-    if (apprentice)
-        return Opponent::Apprentice;
-    if (mage)
-        return Opponent::Mage;
-    if (wizard)
-        return Opponent::Wizard;
-    return Opponent::Player2;
-}
-
-void setOpponent(std::uint8_t& apprentice, std::uint8_t& mage, std::uint8_t& wizard,
-                 Opponent opponent) {
-    apprentice = opponent == Opponent::Apprentice;
-    mage = opponent == Opponent::Mage;
-    wizard = opponent == Opponent::Wizard;
+// The dialog's four radio buttons as an opponent.
+template <class Options> void checkOpponent(Options& fill, Opponent opponent) {
+    fill.apprentice = opponent == Level::Apprentice;
+    fill.mage = opponent == Level::Mage;
+    fill.wizard = opponent == Level::Wizard;
+    fill.player2 = !opponent;
 }
 
 } // namespace
 
-std::optional<Opponent> ChosenOpponent(bool apprentice, bool mage, bool wizard, bool player2,
+std::optional<Opponent> chosenOpponent(bool apprentice, bool mage, bool wizard, bool player2,
                                        Opponent current) {
     const std::pair<bool, Opponent> choices[] = {
-        {apprentice, Opponent::Apprentice},
-        {mage, Opponent::Mage},
-        {wizard, Opponent::Wizard},
-        {player2, Opponent::Player2},
+        {apprentice, Level::Apprentice},
+        {mage, Level::Mage},
+        {wizard, Level::Wizard},
+        {player2, std::nullopt},
     };
     for (const auto& [checked, opponent] : choices)
         if (checked && opponent != current)
@@ -60,133 +51,75 @@ std::optional<Opponent> ChosenOpponent(bool apprentice, bool mage, bool wizard, 
     return std::nullopt;
 }
 
-TenThouOpponent TenThouOpponentOf(const PreferencesRecord& record) {
-    return opponentOf(record.tenThouApprentice, record.tenThouMage, record.tenThouWizard);
-}
-
-void SetTenThouOpponent(PreferencesRecord& record, TenThouOpponent opponent) {
-    setOpponent(record.tenThouApprentice, record.tenThouMage, record.tenThouWizard, opponent);
-}
-
-TenThouOptionsRecord FillTenThouOptions(const PreferencesRecord& record) {
+TenThouOptionsRecord fillTenThouOptions(PreferencesRecord& record) {
     TenThouOptionsRecord fill;
-    switch (TenThouOpponentOf(record)) {
-    case TenThouOpponent::Apprentice:
-        fill.apprentice = true;
-        break;
-    case TenThouOpponent::Mage:
-        fill.mage = true;
-        break;
-    case TenThouOpponent::Wizard:
-        fill.wizard = true;
-        break;
-    case TenThouOpponent::Player2:
-        fill.player2 = true;
-        break;
-    }
+    checkOpponent(fill, TenThouSettings(record).opponent());
     return fill;
 }
 
-std::optional<TenThouOpponent> ApplyTenThouOpponent(const TenThouOptionsRecord& chosen,
-                                                    PreferencesRecord& record) {
-    const std::optional<Opponent> next = ChosenOpponent(
-        chosen.apprentice, chosen.mage, chosen.wizard, chosen.player2, TenThouOpponentOf(record));
+std::optional<Opponent> applyTenThouOpponent(const TenThouOptionsRecord& chosen,
+                                             PreferencesRecord& record) {
+    const TenThouSettings settings(record);
+    const std::optional<Opponent> next = chosenOpponent(
+        chosen.apprentice, chosen.mage, chosen.wizard, chosen.player2, settings.opponent());
     if (next)
-        SetTenThouOpponent(record, *next);
+        settings.setOpponent(*next);
     return next;
 }
 
-bool ApplyTenThouName(const TenThouOptionsRecord& chosen, PreferencesRecord& record) {
-    return ApplyNameChoice(chosen.changeFirstName, chosen.changeSecondName, chosen.name, record);
+bool applyTenThouName(const TenThouOptionsRecord& chosen, PreferencesRecord& record) {
+    return applyNameChoice(chosen.changeFirstName, chosen.changeSecondName, chosen.name, record);
 }
 
-TenThouOptionsOutcome ApplyTenThouOptions(const TenThouOptionsRecord& chosen,
-                                          PreferencesRecord& record) {
-    TenThouOptionsOutcome outcome;
-    outcome.newOpponent = ApplyTenThouOpponent(chosen, record);
-    outcome.nameChanged = ApplyTenThouName(chosen, record);
-    return outcome;
-}
-
-ShutTheBoxOptionsRecord FillShutTheBoxOptions(const PreferencesRecord& record) {
+ShutTheBoxOptionsRecord fillShutTheBoxOptions(PreferencesRecord& record) {
     ShutTheBoxOptionsRecord fill;
-    fill.vsComputer = record.shutTheBoxVsComputer != 0;
+    fill.vsComputer = ShutTheBoxSettings(record).vsComputer();
     fill.vsPlayer2 = !fill.vsComputer;
     return fill;
 }
 
-std::optional<bool> ApplyShutTheBoxOpponent(const ShutTheBoxOptionsRecord& chosen,
+std::optional<bool> applyShutTheBoxOpponent(const ShutTheBoxOptionsRecord& chosen,
                                             PreferencesRecord& record) {
-    const bool vsComputer = record.shutTheBoxVsComputer != 0;
-    if (chosen.vsComputer && !vsComputer) {
-        record.shutTheBoxVsComputer = 1;
-        return true;
-    }
-    if (chosen.vsPlayer2 && vsComputer) {
-        record.shutTheBoxVsComputer = 0;
-        return false;
-    }
-    return std::nullopt;
+    const ShutTheBoxSettings settings(record);
+    const bool vsComputer = settings.vsComputer();
+    if (!(chosen.vsComputer && !vsComputer) && !(chosen.vsPlayer2 && vsComputer))
+        return std::nullopt;
+    settings.setVsComputer(!vsComputer);
+    return !vsComputer;
 }
 
-bool ApplyShutTheBoxName(const ShutTheBoxOptionsRecord& chosen, PreferencesRecord& record) {
-    return ApplyNameChoice(chosen.changeFirstName, chosen.changeSecondName, chosen.name, record);
+bool applyShutTheBoxName(const ShutTheBoxOptionsRecord& chosen, PreferencesRecord& record) {
+    return applyNameChoice(chosen.changeFirstName, chosen.changeSecondName, chosen.name, record);
 }
 
-ShutTheBoxOptionsOutcome ApplyShutTheBoxOptions(const ShutTheBoxOptionsRecord& chosen,
-                                                PreferencesRecord& record) {
-    ShutTheBoxOptionsOutcome outcome;
-    outcome.newVsComputer = ApplyShutTheBoxOpponent(chosen, record);
-    outcome.nameChanged = ApplyShutTheBoxName(chosen, record);
-    return outcome;
-}
-
-Opponent PokerDiceOpponentOf(const PreferencesRecord& record) {
-    return opponentOf(record.pokerDiceApprentice, record.pokerDiceMage, record.pokerDiceWizard);
-}
-
-void SetPokerDiceOpponent(PreferencesRecord& record, Opponent opponent) {
-    setOpponent(record.pokerDiceApprentice, record.pokerDiceMage, record.pokerDiceWizard, opponent);
-}
-
-PokerDiceOptionsRecord FillPokerDiceOptions(const PreferencesRecord& record) {
+PokerDiceOptionsRecord fillPokerDiceOptions(PreferencesRecord& record) {
     PokerDiceOptionsRecord fill;
-    switch (PokerDiceOpponentOf(record)) {
-    case Opponent::Apprentice:
-        fill.apprentice = true;
-        break;
-    case Opponent::Mage:
-        fill.mage = true;
-        break;
-    case Opponent::Wizard:
-        fill.wizard = true;
-        break;
-    case Opponent::Player2:
-        fill.player2 = true;
-        break;
-    }
-    fill.threeRolls = record.rollsPerTurn == 3;
+    const PokerDiceSettings settings(record);
+    checkOpponent(fill, settings.opponent());
+    fill.threeRolls = settings.rollsPerTurn() == 3;
     fill.twoRolls = !fill.threeRolls;
-    fill.acesWild = record.acesWild != 0;
+    fill.acesWild = settings.acesWild();
     return fill;
 }
 
-std::optional<Opponent> ApplyPokerDiceOpponent(const PokerDiceOptionsRecord& chosen,
+std::optional<Opponent> applyPokerDiceOpponent(const PokerDiceOptionsRecord& chosen,
                                                PreferencesRecord& record) {
-    const Opponent current = PokerDiceOpponentOf(record);
+    const PokerDiceSettings settings(record);
+    const Opponent current = settings.opponent();
     const std::optional<Opponent> next =
-        ChosenOpponent(chosen.apprentice, chosen.mage, chosen.wizard, chosen.player2, current);
+        chosenOpponent(chosen.apprentice, chosen.mage, chosen.wizard, chosen.player2, current);
     if (!next)
         return std::nullopt;
-    if (current == Opponent::Player2)
+    // A second person leaving the seat keeps their coins; one taking it takes theirs.
+    if (!current)
         StoreCoins(record, record.player2(), 2);
-    SetPokerDiceOpponent(record, *next);
-    if (*next == Opponent::Player2)
+    settings.setOpponent(*next);
+    if (!*next)
         AdoptCoins(record, record.player2(), 2);
     return next;
 }
 
-bool ApplyPokerDiceName(const PokerDiceOptionsRecord& chosen, PreferencesRecord& record) {
+bool applyPokerDiceName(const PokerDiceOptionsRecord& chosen, PreferencesRecord& record) {
     std::string name = chosen.name;
     UpperCaseName(name);
     const int player = chosen.changeFirstName ? 1 : chosen.changeSecondName ? 2 : 0;
@@ -201,22 +134,24 @@ bool ApplyPokerDiceName(const PokerDiceOptionsRecord& chosen, PreferencesRecord&
     return true;
 }
 
-std::optional<int> ApplyPokerDiceRolls(const PokerDiceOptionsRecord& chosen,
+std::optional<int> applyPokerDiceRolls(const PokerDiceOptionsRecord& chosen,
                                        PreferencesRecord& record) {
-    if (chosen.twoRolls && record.rollsPerTurn == 3)
-        record.rollsPerTurn = 2;
-    else if (chosen.threeRolls && record.rollsPerTurn == 2)
-        record.rollsPerTurn = 3;
+    const PokerDiceSettings settings(record);
+    if (chosen.twoRolls && settings.rollsPerTurn() == 3)
+        settings.setRollsPerTurn(2);
+    else if (chosen.threeRolls && settings.rollsPerTurn() == 2)
+        settings.setRollsPerTurn(3);
     else
         return std::nullopt;
-    return record.rollsPerTurn;
+    return settings.rollsPerTurn();
 }
 
-std::optional<bool> ApplyPokerDiceAcesWild(const PokerDiceOptionsRecord& chosen,
+std::optional<bool> applyPokerDiceAcesWild(const PokerDiceOptionsRecord& chosen,
                                            PreferencesRecord& record) {
-    if (chosen.acesWild == (record.acesWild != 0))
+    const PokerDiceSettings settings(record);
+    if (chosen.acesWild == settings.acesWild())
         return std::nullopt;
-    record.acesWild = chosen.acesWild;
+    settings.setAcesWild(chosen.acesWild);
     return chosen.acesWild;
 }
 

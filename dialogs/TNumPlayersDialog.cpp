@@ -45,9 +45,9 @@ ShutTheBoxOptionsRecord TNumPlayersDialog::record() const {
     return r;
 }
 
-std::optional<ShutTheBoxOptionsRecord> AskShutTheBoxOptions(const PreferencesRecord& preferences,
+std::optional<ShutTheBoxOptionsRecord> askShutTheBoxOptions(PreferencesRecord& preferences,
                                                             QWidget* parent) {
-    TNumPlayersDialog dialog(parent, FillShutTheBoxOptions(preferences));
+    TNumPlayersDialog dialog(parent, fillShutTheBoxOptions(preferences));
     if (!runModal(dialog))
         return std::nullopt;
     return dialog.record();

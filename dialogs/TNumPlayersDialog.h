@@ -28,7 +28,7 @@ private:
 
 // Runs the dialog filled from the preferences; what was chosen when closed with
 // OK, nothing when cancelled.
-std::optional<ShutTheBoxOptionsRecord> AskShutTheBoxOptions(const PreferencesRecord& preferences,
+std::optional<ShutTheBoxOptionsRecord> askShutTheBoxOptions(PreferencesRecord& preferences,
                                                             QWidget* parent);
 
 } // namespace tumbledown

@@ -22,9 +22,9 @@ TenThouOptionsRecord TNumPlayersDialog2::record() const {
     return r;
 }
 
-std::optional<TenThouOptionsRecord> AskTenThouOptions(const PreferencesRecord& preferences,
+std::optional<TenThouOptionsRecord> askTenThouOptions(PreferencesRecord& preferences,
                                                       QWidget* parent) {
-    TNumPlayersDialog2 dialog(parent, FillTenThouOptions(preferences));
+    TNumPlayersDialog2 dialog(parent, fillTenThouOptions(preferences));
     if (!runModal(dialog))
         return std::nullopt;
     return dialog.record();

@@ -22,7 +22,7 @@ public:
 
 // Runs the dialog filled from the preferences; what was chosen when closed with
 // OK, nothing when cancelled.
-std::optional<TenThouOptionsRecord> AskTenThouOptions(const PreferencesRecord& preferences,
+std::optional<TenThouOptionsRecord> askTenThouOptions(PreferencesRecord& preferences,
                                                       QWidget* parent);
 
 } // namespace tumbledown

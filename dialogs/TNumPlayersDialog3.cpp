@@ -43,9 +43,9 @@ PokerDiceOptionsRecord TNumPlayersDialog3::record() const {
     return r;
 }
 
-std::optional<PokerDiceOptionsRecord> AskPokerDiceOptions(const PreferencesRecord& preferences,
+std::optional<PokerDiceOptionsRecord> askPokerDiceOptions(PreferencesRecord& preferences,
                                                           QWidget* parent) {
-    TNumPlayersDialog3 dialog(parent, FillPokerDiceOptions(preferences));
+    TNumPlayersDialog3 dialog(parent, fillPokerDiceOptions(preferences));
     if (!runModal(dialog))
         return std::nullopt;
     return dialog.record();

@@ -33,7 +33,7 @@ std::string TPlayersNamesDialog::secondName() const {
 void AskPlayerNames(PreferencesRecord& record, QWidget* parent) {
     TPlayersNamesDialog dialog(parent);
     const bool accepted = runModal(dialog);
-    ApplyEnteredNames(record, accepted ? dialog.firstName() : "",
+    applyEnteredNames(record, accepted ? dialog.firstName() : "",
                       accepted ? dialog.secondName() : "");
 }
 

@@ -37,15 +37,15 @@ std::string coinLines(const ScoreTable& table) {
 
 } // namespace
 
-std::string TenThouTopScoresText(const PreferencesRecord& record) {
+std::string tenThouTopScoresText(const PreferencesRecord& record) {
     return heading("Top Scores for 10,000") + pointsLines(record.tenThouTopScores);
 }
 
-std::string ShutTheBoxTopScoresText(const PreferencesRecord& record) {
+std::string shutTheBoxTopScoresText(const PreferencesRecord& record) {
     return heading("Top Scores for Shut The Box") + pointsLines(record.shutTheBoxTopScores);
 }
 
-std::string PokerDiceTopScoresText(const PreferencesRecord& record) {
+std::string pokerDiceTopScoresText(const PreferencesRecord& record) {
     std::string text = heading("Top Scores for PokerDice") + coinLines(record.pokerDiceTopScores);
     text += "\n\nBillionaire Club\n________________\n\n";
     if (record.billionaireClub[1].value != 0)
@@ -55,16 +55,16 @@ std::string PokerDiceTopScoresText(const PreferencesRecord& record) {
     return text;
 }
 
-void ShowTenThouTopScores(const PreferencesRecord& record) {
-    messageBox("Top Scores", TenThouTopScoresText(record));
+void showTenThouTopScores(const PreferencesRecord& record) {
+    messageBox("Top Scores", tenThouTopScoresText(record));
 }
 
-void ShowShutTheBoxTopScores(const PreferencesRecord& record) {
-    messageBox("Top Scores", ShutTheBoxTopScoresText(record));
+void showShutTheBoxTopScores(const PreferencesRecord& record) {
+    messageBox("Top Scores", shutTheBoxTopScoresText(record));
 }
 
-void ShowPokerDiceTopScores(const PreferencesRecord& record) {
-    messageBox("Top Scores", PokerDiceTopScoresText(record));
+void showPokerDiceTopScores(const PreferencesRecord& record) {
+    messageBox("Top Scores", pokerDiceTopScoresText(record));
 }
 
 } // namespace tumbledown

@@ -9,13 +9,13 @@
 
 namespace tumbledown {
 
-std::string TenThouTopScoresText(const PreferencesRecord& record);
-std::string ShutTheBoxTopScoresText(const PreferencesRecord& record);
-std::string PokerDiceTopScoresText(const PreferencesRecord& record);
+std::string tenThouTopScoresText(const PreferencesRecord& record);
+std::string shutTheBoxTopScoresText(const PreferencesRecord& record);
+std::string pokerDiceTopScoresText(const PreferencesRecord& record);
 
 // Each shows its table in a "Top Scores" box.
-void ShowTenThouTopScores(const PreferencesRecord& record);
-void ShowShutTheBoxTopScores(const PreferencesRecord& record);
-void ShowPokerDiceTopScores(const PreferencesRecord& record);
+void showTenThouTopScores(const PreferencesRecord& record);
+void showShutTheBoxTopScores(const PreferencesRecord& record);
+void showPokerDiceTopScores(const PreferencesRecord& record);
 
 } // namespace tumbledown

@@ -32,7 +32,8 @@ class MusicDevice {
 public:
     virtual ~MusicDevice() = default;
     virtual bool open(const std::string& path) = 0;
-    // Plays from the beginning; onEnd is called (on any thread) when the tune ends.
+    // Plays from the beginning; onEnd is called (on any thread) when the tune
+    // ends, unless the device repeats it by itself.
     virtual bool play(std::function<void()> onEnd) = 0;
     virtual void stop() = 0;
     virtual void close() = 0;

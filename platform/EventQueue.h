@@ -20,6 +20,8 @@ enum class EventType {
     Size,
     MusicNotify,
     AudioReady,
+    // The desktop could not show a document: path says which.
+    DocumentFailed,
     Close,
 };
 
@@ -28,7 +30,8 @@ struct InputEvent {
     int x = 0;
     int y = 0;
     char ch = 0;
-    int id = 0; // menu command id
+    int id = 0;            // menu command id
+    std::string path = {}; // the document that could not be shown
 
     bool isMouse() const;
     // The transcript name of a mouse event ("click" stands for a left press).

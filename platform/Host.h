@@ -29,6 +29,8 @@ public:
     // filter is "Description|pattern|"; returns the chosen path, or nothing.
     virtual std::optional<std::string> chooseFile(const std::string& filter) = 0;
     virtual void setCursor(CursorShape shape) = 0;
+    // Asks the desktop to show the document; when it cannot, a DocumentFailed
+    // event joins the queue, now or later.
     virtual void openDocument(const std::string& path) = 0;
 };
 

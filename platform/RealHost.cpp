@@ -3,14 +3,15 @@
 
 #include "RealHost.h"
 
+#include "EventQueue.h"
 #include "FileFilter.h"
 #include "ModalDialog.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QUrl>
 
 namespace tumbledown {
@@ -57,8 +58,30 @@ void RealHost::setCursor(CursorShape shape) {
 }
 
 void RealHost::openDocument(const std::string& path) {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
+    const QString file = QFileInfo(QString::fromStdString(path)).absoluteFilePath();
+    // xdg-open says whether a browser took the page; the desktop service would
+    // not. With no parent the process is left running at exit: a browser that
+    // it waits for is not closed with the game.
+    auto* opener = new QProcess;
+    const auto failed = [opener, file] {
+        InputEvent event{EventType::DocumentFailed};
+        event.path = file.toStdString();
+        eventQueue().post(event);
+        opener->deleteLater();
+    };
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, failed](QProcess::ProcessError e) {
+                         if (e == QProcess::FailedToStart)
+                             failed();
+                     });
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, failed](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0)
+                             failed();
+                         else
+                             opener->deleteLater();
+                     });
+    opener->start("xdg-open", {QUrl::fromLocalFile(file).toString()});
 }
 
 } // namespace tumbledown

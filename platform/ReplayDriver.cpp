@@ -90,6 +90,8 @@ std::string lineFault(const ScriptLine& line) {
         return !a.empty() && numbers(0, a.size()) ? "" : "rand takes values";
     if (v == "shot")
         return a.size() == 1 ? "" : "shot takes FILE";
+    if (v == "browser")
+        return a.size() == 1 && (a[0] == "ok" || a[0] == "none") ? "" : "browser takes ok|none";
     return "unknown command " + v;
 }
 
@@ -132,7 +134,7 @@ std::optional<std::vector<ScriptLine>> parseScript(const std::string& text, std:
             return std::nullopt;
         }
         if (line.verb != "size" && line.verb != "answer" && line.verb != "dialog" &&
-            line.verb != "file" && line.verb != "rand")
+            line.verb != "file" && line.verb != "rand" && line.verb != "browser")
             eventSeen = true;
         lines.push_back(std::move(line));
     }
@@ -291,6 +293,8 @@ int ReplayDriver::run() {
             const long long factor = std::stoll(line.args[0]);
             target_->setZoom(static_cast<int>(std::min<long long>(factor, INT_MAX)));
             eventQueue().dispatchAll();
+        } else if (line.verb == "browser") {
+            browser_ = line.args[0] == "ok";
         } else if (line.verb == "shot") {
             if (!target_->saveShot(line.args[0]))
                 transcript().write({"error", "cannot write " + line.args[0]});
@@ -302,6 +306,14 @@ int ReplayDriver::run() {
         eventQueue().dispatchAll();
     }
     return 0;
+}
+
+void ReplayDriver::openDocument(const std::string& path) {
+    if (browser_)
+        return;
+    InputEvent failed{EventType::DocumentFailed};
+    failed.path = path;
+    eventQueue().post(failed);
 }
 
 MessageAnswer ReplayDriver::messageBox(const std::string&, const std::string&,

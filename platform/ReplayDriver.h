@@ -55,7 +55,7 @@ public:
     bool runDialog(ModalDialog& dialog) override;
     std::optional<std::string> chooseFile(const std::string& filter) override;
     void setCursor(CursorShape) override {}
-    void openDocument(const std::string&) override {}
+    void openDocument(const std::string& path) override;
 
 private:
     struct BoxAnswer {
@@ -85,6 +85,7 @@ private:
     std::deque<std::optional<std::string>> fileAnswers_;
     std::deque<ScriptLine> timed_;
     bool closed_ = false;
+    bool browser_ = true; // whether the desktop can show documents
 };
 
 } // namespace tumbledown

@@ -164,7 +164,10 @@ bool SdlMusicDevice::play(std::function<void()> onEnd) {
         endHook = std::move(onEnd);
     }
     mix().Mix_HookMusicFinished(&SdlMusicDevice::finished);
-    return mix().Mix_PlayMusic(music_, 0) == 0;
+    // The mixer repeats the tune itself: the synthesizer reports an end only
+    // about two seconds after its last note has died away, which would leave a
+    // pause at every repeat. The hook stays for a tune that stops on its own.
+    return mix().Mix_PlayMusic(music_, -1) == 0;
 }
 
 void SdlMusicDevice::finished() {

@@ -28,8 +28,8 @@ bool stepDelayByKey(char key, std::int32_t& delay) {
 BoardButtons::BoardButtons(const ButtonLayout& layout, std::int32_t& delay, GameShell& shell)
     : layout_(layout), delay_(delay), shell_(shell) {
     for (int i = 0; i < boardButtonCount; ++i) {
-        up_[i] = loadBitmap(layout_[i].up);
-        down_[i] = loadBitmap(layout_[i].down);
+        up_[i] = loadBitmap(bitmapName(layout_[i].up));
+        down_[i] = loadBitmap(bitmapName(layout_[i].down));
     }
 }
 
@@ -39,8 +39,8 @@ const ButtonPlace& BoardButtons::place(BoardButton button) const {
 
 void BoardButtons::draw(BoardButton button, bool down) const {
     const int i = static_cast<int>(button);
-    screen().drawBitmap(down ? down_[i] : up_[i], boardOrigin.x + layout_[i].x,
-                        boardOrigin.y + layout_[i].y);
+    screen().drawBitmap(down ? down_[i] : up_[i], boardOrigin.x + layout_[i].place.x,
+                        boardOrigin.y + layout_[i].place.y);
     screen().present();
 }
 
@@ -68,7 +68,7 @@ void BoardButtons::showSound() const {
 }
 
 bool BoardButtons::press(int x, int y) {
-    const auto hit = [&](BoardButton b) { return place(b).hit.contains(x, y); };
+    const auto hit = [&](BoardButton b) { return place(b).place.contains(x, y); };
     if (hit(BoardButton::SpeedUp)) {
         shell_.captureMouse();
         draw(BoardButton::SpeedUp, true);
@@ -101,7 +101,7 @@ bool BoardButtons::press(int x, int y) {
 
 void BoardButtons::release(int x, int y) const {
     for (BoardButton held : {BoardButton::SpeedUp, BoardButton::SlowDown, BoardButton::MusicFile})
-        if (place(held).hit.contains(x, y))
+        if (place(held).place.contains(x, y))
             draw(held, false);
 }
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "core/InputRouting.h"
+#include "ButtonLayout.h"
 #include "platform/Graphics.h"
 
 #include <array>
@@ -16,20 +16,6 @@ class GameShell;
 // The speed keys every board shares: "+" or "=" faster, "-" or "_" slower.
 // True when the key was one of them.
 bool stepDelayByKey(char key, std::int32_t& delay);
-
-// The buttons every board has.
-enum class BoardButton { SpeedUp, SlowDown, Music, MusicFile, Sound, Help };
-inline constexpr int boardButtonCount = 6;
-
-struct ButtonPlace {
-    int x, y;       // where its pictures are drawn, board-relative
-    const char* up; // bitmap names
-    const char* down;
-    Spot hit;
-};
-
-// Where a board has its buttons, in the order of BoardButton.
-using ButtonLayout = std::array<ButtonPlace, boardButtonCount>;
 
 // The speed, music, sound and help buttons of a board: their pictures, their
 // actions, and the pressed look of the held ones until the mouse is released.

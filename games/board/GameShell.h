@@ -3,6 +3,8 @@
 
 #pragma once
 
+class QWidget;
+
 namespace tumbledown {
 
 // What a game board asks of the main window that shows it.
@@ -21,6 +23,8 @@ public:
     virtual void refreshMenuMarks() = 0;
     // The game's options dialog; true when the opponent or a name changed.
     virtual bool runOptionsDialog() = 0;
+    // What the games' dialogs open over.
+    virtual QWidget* dialogParent() = 0;
 };
 
 } // namespace tumbledown

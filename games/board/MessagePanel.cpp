@@ -3,6 +3,7 @@
 
 #include "MessagePanel.h"
 
+#include "core/BoardGeometry.h"
 #include "core/ProgramState.h"
 #include "platform/Screen.h"
 #include "platform/Transcript.h"
@@ -14,7 +15,7 @@
 namespace tumbledown {
 
 MessagePanel::MessagePanel(const PanelLayout& layout)
-    : layout_(layout), picture_(layout.bitmap ? loadBitmap(layout.bitmap) : Bitmap{}),
+    : layout_(layout), picture_(layout.bitmap ? loadBitmap(bitmapName(layout.bitmap)) : Bitmap{}),
       font_(createFont(layout.font)), under_(layout.x, layout.y, layout.width, layout.height) {}
 
 void MessagePanel::saveBoard() {

@@ -15,8 +15,8 @@ namespace tumbledown {
 
 // Where a board's message panel stands and how its lines are written.
 struct PanelLayout {
-    const char* game;   // the board's name in the transcript
-    const char* bitmap; // nullptr: the lines are written on the board itself
+    const char* game; // the board's name in the transcript
+    int bitmap;       // its picture; 0: the lines are written on the board itself
     int x, y, width, height;
     int textLeft, textWidth; // each line is centred in this column
     int firstLineTop, lineStep;

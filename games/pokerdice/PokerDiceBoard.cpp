@@ -21,14 +21,7 @@ namespace {
 
 using namespace layout;
 
-// The first of the four pictures of A, K, Q, J, 10 and 9 (the mask sits between A and K).
-constexpr std::array<int, 6> firstDiePicture{148, 153, 157, 161, 165, 169};
-
 const QColor plateText(247, 226, 163);
-
-std::string bitmapName(int number) {
-    return "BITMAP_" + std::to_string(number);
-}
 
 // The small dice are 33x32 pictures of which the top 31 rows are drawn.
 Bitmap smallDie(int number) {
@@ -38,14 +31,10 @@ Bitmap smallDie(int number) {
     return b;
 }
 
-int seatIndex(Seat seat) {
-    return static_cast<int>(seat);
-}
-
 SavedArea rowArea(int seat) {
     int left = boardWidth, top = boardHeight, right = 0, bottom = 0;
     for (int die = 1; die <= 5; ++die) {
-        const Place p = smallDice[seat][die];
+        const Point p = smallDice[seat][die];
         left = std::min(left, p.x);
         top = std::min(top, p.y);
         right = std::max(right, p.x + smallDieWidth);
@@ -58,7 +47,7 @@ SavedArea abacusArea() {
     int left = boardWidth, top = boardHeight, right = 0, bottom = 0;
     for (int rod = 1; rod <= rods; ++rod)
         for (int place = 1; place <= beadPlaces; ++place) {
-            const Place p = beads[rod][place];
+            const Point p = beads[rod][place];
             left = std::min(left, p.x);
             top = std::min(top, p.y);
             right = std::max(right, p.x + beadWidth);
@@ -82,23 +71,26 @@ std::string withThousands(std::int64_t coins) {
 }
 
 PokerDiceBoard::PokerDiceBoard()
-    : tile_(loadBitmap("BITMAP_147")), board_(loadBitmap("BITMAP_146")),
-      dieMask_(loadBitmap("BITMAP_152")), smallMask_(smallDie(206)),
-      bead_(loadBitmap("BITMAP_211")), sign_(loadBitmap("BITMAP_183")),
-      acesWildOff_(loadBitmap("BITMAP_184")), acesWildOn_(loadBitmap("BITMAP_185")),
-      exit_(loadBitmap("BITMAP_188")), font_(createFont({"Times New Roman", 16, 0, 900, false})) {
+    : tile_(loadBitmap(bitmapName(bitmaps::tile))), board_(loadBitmap(bitmapName(bitmaps::board))),
+      dieMask_(loadBitmap(bitmapName(bitmaps::dieMask))),
+      smallMask_(smallDie(bitmaps::smallDieMask)), bead_(loadBitmap(bitmapName(bitmaps::bead))),
+      sign_(loadBitmap(bitmapName(bitmaps::sign))),
+      acesWildOff_(loadBitmap(bitmapName(bitmaps::acesWildOff))),
+      acesWildOn_(loadBitmap(bitmapName(bitmaps::acesWildOn))),
+      exit_(loadBitmap(bitmapName(bitmaps::exit))),
+      font_(createFont({"Times New Roman", 16, 0, 900, false})) {
     for (int face = 1; face <= 6; ++face) {
         for (int k = 1; k <= 4; ++k)
             dice_[4 * (face - 1) + (k - 1)] =
-                loadBitmap(bitmapName(firstDiePicture[face - 1] + k - 1));
-        smallDice_[face - 1] = smallDie(199 + face);
+                loadBitmap(bitmapName(bitmaps::firstDie[face - 1] + k - 1));
+        smallDice_[face - 1] = smallDie(bitmaps::firstSmallDie + face - 1);
     }
     for (int d = 0; d < 10; ++d)
-        digitPictures_[d] = loadBitmap(bitmapName(173 + d));
+        digitPictures_[d] = loadBitmap(bitmapName(bitmaps::firstDigit + d));
     for (int f = 0; f < 4; ++f)
-        flames_[f] = loadBitmap(bitmapName(212 + f));
-    markers_[0] = loadBitmap("BITMAP_209");
-    markers_[1] = loadBitmap("BITMAP_210");
+        flames_[f] = loadBitmap(bitmapName(bitmaps::firstFlame + f));
+    for (int s = 0; s < 2; ++s)
+        markers_[s] = loadBitmap(bitmapName(bitmaps::firstMarker + s));
 
     for (int s = 0; s < 2; ++s) {
         markerSpots_[s] = SavedArea(markers[s].x, markers[s].y, markerWidths[s], markerHeight);
@@ -154,7 +146,7 @@ void PokerDiceBoard::drawExit() const {
 }
 
 void PokerDiceBoard::drawMarker(Seat seat) const {
-    const Place p = markers[seatIndex(seat)];
+    const Point p = markers[seatIndex(seat)];
     screen().drawBitmap(markers_[seatIndex(seat)], boardOrigin.x + p.x, boardOrigin.y + p.y);
     screen().present();
 }
@@ -193,11 +185,11 @@ void PokerDiceBoard::drawAbacus(std::int32_t bet) const {
     Screen& s = screen();
     for (int rod = 1; rod <= rods; ++rod)
         for (int place = 1; place <= beadPlaces; ++place) {
-            const Place p = beads[rod][place];
+            const Point p = beads[rod][place];
             abacus_.restorePart(p.x, p.y, beadWidth, beadHeight);
         }
     const auto bead = [&](int rod, int place) {
-        const Place p = beads[rod][place];
+        const Point p = beads[rod][place];
         s.drawBitmap(bead_, boardOrigin.x + p.x, boardOrigin.y + p.y);
     };
     for (int rod = 1; rod <= rods; ++rod) {
@@ -246,7 +238,7 @@ void PokerDiceBoard::drawRow(Seat seat, const Dice& faces) const {
     for (int die = 1; die <= 5; ++die) {
         if (!validFace(faces[die]))
             continue;
-        const Place p = smallDice[row][die];
+        const Point p = smallDice[row][die];
         rows_[row].restorePart(p.x, p.y, smallDieWidth, smallDieHeight);
         s.andBitmap(smallMask_, boardOrigin.x + p.x, boardOrigin.y + p.y);
         s.orBitmap(smallDice_[faces[die] - 1], boardOrigin.x + p.x, boardOrigin.y + p.y);

@@ -244,9 +244,10 @@ DiceSet Decision::discarded() const {
 
 OpponentView opponentView(const PokerDiceRules& rules) {
     OpponentView view;
-    view.played = rules.finished(Seat::One);
+    const Seat opponent = other(rules.toPlay());
+    view.played = rules.finished(opponent);
     if (view.played)
-        view.hand = rules.hand(Seat::One);
+        view.hand = rules.hand(opponent);
     return view;
 }
 
@@ -296,7 +297,7 @@ void playComputerRolls(PokerDiceRules& rules, Level level, RandomSource& random,
     while (rules.rollsUsed() < rules.rollsPerTurn()) {
         view.beforeDecision();
         const Decision decision =
-            decide(level, rules.row(Seat::Two), rules.acesWild(), opponent, random);
+            decide(level, rules.row(rules.toPlay()), rules.acesWild(), opponent, random);
         if (decision.stand)
             return;
         for (int i = 0; i < decision.callCount; ++i)

@@ -11,10 +11,10 @@ class RandomSource;
 
 namespace pokerdice {
 
-// Player one's hand as the Mage and the Wizard see it, read once at the start
-// of the computer's turn (the Apprentice never looks).
+// The other side's hand as the Mage and the Wizard see it, read once at the
+// start of the computer's turn (the Apprentice never looks).
 struct OpponentView {
-    bool played = false; // player one finished this hand: the computer plays second
+    bool played = false; // the other side finished this hand: the computer plays second
     ClassifiedHand hand;
 };
 OpponentView opponentView(const PokerDiceRules& rules);
@@ -31,8 +31,9 @@ struct Decision {
     DiceSet discarded() const; // every die any call names
 };
 
-// The decisions of player two's three computer levels; the computer is always
-// player two. `own` is its dice as they lie after the roll. Draws one number
+// The decisions of the three computer levels, for the side to play (in the
+// game the computer is player two; the levels tool seats it either side).
+// `own` is its dice as they lie after the roll. Draws one number
 // from the random source (r = draw mod 20 + 1) only in the cases that are
 // decided by chance: a straight with aces wild (the Mage and the Wizard only
 // when playing first) and nothing (the Mage and the Wizard only when playing
@@ -52,7 +53,7 @@ protected:
     ~ComputerTurnView() = default;
 };
 
-// Plays the computer's rolls: roll, then look and either stand or discard and
+// Plays the rolls of the side to play: roll, then look and either stand or discard and
 // roll again, until it stands or has used every roll (it never looks after its
 // last roll). Draws, in order: the dice of each roll, and the r of each
 // decision that needs one. The caller then waits 20 steps and ends the turn.

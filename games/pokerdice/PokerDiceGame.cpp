@@ -5,6 +5,7 @@
 
 #include "CrystalBall.h"
 #include "PokerDiceComputer.h"
+#include "PokerDiceLayout.h"
 
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
@@ -22,7 +23,7 @@ namespace tumbledown::pokerdice {
 
 namespace {
 
-constexpr int panelFirstLineTop = 230, panelLineStep = 15, panelLineHeight = 16;
+using layout::panelFirstLineTop, layout::panelLineStep, layout::panelLineHeight;
 
 // The width of the crystal ball at the middle of line i, less a margin.
 int ballWidthAt(int line) {
@@ -33,28 +34,19 @@ int ballWidthAt(int line) {
 }
 
 const PanelLayout panelLayout{"pokerdice",
-                              nullptr,
-                              402,
-                              191,
-                              222,
-                              212,
-                              402,
-                              222,
+                              0,
+                              layout::panel.x,
+                              layout::panel.y,
+                              layout::panel.width,
+                              layout::panel.height,
+                              layout::panel.x,
+                              layout::panel.width,
                               panelFirstLineTop,
                               panelLineStep,
                               FontDescription{"Times New Roman", panelLineHeight, 0, 900, false},
-                              10,
+                              layout::panelLines,
                               QColor(82, 70, 60),
                               &ballWidthAt};
-
-const ButtonLayout buttonLayout{{
-    {296, 148, "BITMAP_192", "BITMAP_193", {296, 313, 148, 165}},
-    {330, 155, "BITMAP_194", "BITMAP_195", {330, 349, 155, 160}},
-    {367, 148, "BITMAP_196", "BITMAP_197", {367, 383, 148, 165}},
-    {222, 188, "BITMAP_186", "BITMAP_187", {222, 245, 188, 211}},
-    {398, 150, "BITMAP_198", "BITMAP_199", {398, 421, 150, 173}},
-    {260, 148, "BITMAP_190", "BITMAP_191", {260, 273, 148, 165}},
-}};
 
 // The prompt that stands between hands; a message replaces its first lines.
 const std::array<const char*, 10> promptLines{"",
@@ -77,10 +69,6 @@ const char* const welcomeText = "  o   First player places bet on the abacus\n"
                                 "  o   Graduate to mage and wizard levels\n\n"
                                 "  o   Touch \"?\" to seek further aid";
 
-const char* seatNumber(Seat seat) {
-    return seat == Seat::One ? "1" : "2";
-}
-
 std::string playerName(Seat seat) {
     const PreferencesRecord& p = preferences();
     return seat == Seat::One ? p.player1() : p.player2();
@@ -89,11 +77,11 @@ std::string playerName(Seat seat) {
 } // namespace
 
 void RecordTables::enterTopScore(Seat seat, std::uint32_t coins) {
-    EnterCoinTopScore(preferences().pokerDiceTopScores, playerName(seat), coins);
+    enterCoinTopScore(PokerDiceSettings(preferences()).topScores(), playerName(seat), coins);
 }
 
 bool RecordTables::admitToClub(Seat seat, std::uint32_t coins) {
-    return AdmitToBillionaireClub(preferences().billionaireClub, playerName(seat), coins);
+    return admitToBillionaireClub(preferences().billionaireClub, playerName(seat), coins);
 }
 
 // The board's side of the computer's rolls.
@@ -110,8 +98,8 @@ private:
 };
 
 PokerDiceGame::PokerDiceGame(GameShell& shell)
-    : shell_(shell), panel_(panelLayout),
-      buttons_(buttonLayout, preferences().pokerDiceDelay, shell),
+    : shell_(shell), settings_(preferences()), panel_(panelLayout),
+      buttons_(layout::buttons, settings_.delay(), shell),
       sounds_({"magic.wav", "click.wav", "loseall.wav", "cheering.wav"}) {
     loadSettings();
     rules_.pickPurse(services().random);
@@ -120,38 +108,27 @@ PokerDiceGame::PokerDiceGame(GameShell& shell)
     saveStakes();
 }
 
-int PokerDiceGame::step() const {
-    return preferences().pokerDiceDelay;
-}
-
-std::optional<Level> PokerDiceGame::level() const {
-    const PreferencesRecord& p = preferences();
-    return levelFromFlags(p.pokerDiceApprentice, p.pokerDiceMage, p.pokerDiceWizard);
-}
-
 std::string PokerDiceGame::displayName(Seat seat, bool shortApprentice) const {
     const std::optional<Level> computer = seat == Seat::Two ? level() : std::nullopt;
     return computer ? levelName(*computer, shortApprentice) : playerName(seat);
 }
 
 void PokerDiceGame::loadSettings() {
-    const PreferencesRecord& p = preferences();
     rules_.setOpponent(level());
-    rules_.setRollsPerTurn(p.rollsPerTurn);
-    rules_.setAcesWild(p.acesWild != 0);
+    rules_.setRollsPerTurn(settings_.rollsPerTurn());
+    rules_.setAcesWild(settings_.acesWild());
     Stakes stakes = rules_.stakes();
-    stakes.player1 = p.player1Coins;
-    stakes.player2 = p.player2Coins;
-    stakes.bet = p.bet;
+    stakes.player1 = settings_.coins(Seat::One);
+    stakes.player2 = settings_.coins(Seat::Two);
+    stakes.bet = settings_.bet();
     rules_.setStakes(stakes);
 }
 
 void PokerDiceGame::saveStakes() {
-    PreferencesRecord& p = preferences();
     const Stakes& stakes = rules_.stakes();
-    p.player1Coins = stakes.player1;
-    p.player2Coins = stakes.player2;
-    p.bet = stakes.bet;
+    settings_.coins(Seat::One) = stakes.player1;
+    settings_.coins(Seat::Two) = stakes.player2;
+    settings_.bet() = stakes.bet;
 }
 
 // -- the transcript
@@ -193,7 +170,7 @@ void PokerDiceGame::drawCoinPlates(const Stakes& shown) {
 }
 
 void PokerDiceGame::showAcesWildButton() const {
-    board_.drawAcesWild(preferences().acesWild != 0);
+    board_.drawAcesWild(settings_.acesWild());
 }
 
 void PokerDiceGame::redrawBet(bool click) {
@@ -274,11 +251,8 @@ void PokerDiceGame::paint() {
         showPanel();
     }
     screen().present();
-    PreferencesRecord& p = preferences();
-    if (p.pokerDiceWelcome) {
-        p.pokerDiceWelcome = 0;
+    if (settings_.takeWelcome())
         messageBox("Welcome to Poker Dice!", welcomeText);
-    }
 }
 
 // -- a match and its hands
@@ -323,10 +297,6 @@ void PokerDiceGame::flushPendingTables() {
     rules_.flushPendingTables(tables_);
 }
 
-void PokerDiceGame::leaving() {
-    flushPendingTables();
-}
-
 // -- a turn
 
 void PokerDiceGame::showRoll(const RollResult& result) {
@@ -352,7 +322,7 @@ void PokerDiceGame::doRoll() {
     showRoll(result);
     if (result.turnOver) {
         delay(20 * step());
-        doEndTurn();
+        endTurn();
     }
 }
 
@@ -378,10 +348,6 @@ void PokerDiceGame::undoDiscards() {
 }
 
 void PokerDiceGame::endTurn() {
-    doEndTurn();
-}
-
-void PokerDiceGame::doEndTurn() {
     const Seat side = rules_.toPlay();
     const Dice faces = rules_.dice();
     const EndTurnResult result = rules_.endTurn(tables_);
@@ -433,7 +399,7 @@ void PokerDiceGame::settle() {
     }
     drawNames();
     for (Seat seat : {Seat::One, Seat::Two}) {
-        if (!s.lostAll[static_cast<int>(seat)])
+        if (!s.lostAll[seatIndex(seat)])
             continue;
         sounds_.play("loseall.wav");
         writeMessage({displayName(seat) + " LOST ALL!", "WIZARDLY GENEROSITY",
@@ -461,7 +427,7 @@ void PokerDiceGame::computerTurn() {
     playComputerRolls(rules_, *computer, services().random, view);
     delay(20 * step());
     setCursor(CursorShape::Arrow);
-    doEndTurn();
+    endTurn();
 }
 
 // -- the panel's words and what takes the panel down
@@ -525,15 +491,14 @@ void PokerDiceGame::toggleAcesWild() {
         messageBox("Warning", "Turn aces wild on or off at beginning of hand");
         return;
     }
-    PreferencesRecord& p = preferences();
-    p.acesWild = !p.acesWild;
-    rules_.setAcesWild(p.acesWild != 0);
+    settings_.setAcesWild(!settings_.acesWild());
+    rules_.setAcesWild(settings_.acesWild());
     showAcesWildButton();
     shell_.refreshMenuMarks();
 }
 
 void PokerDiceGame::topScoresBox() const {
-    ShowPokerDiceTopScores(preferences());
+    showPokerDiceTopScores(preferences());
 }
 
 } // namespace tumbledown::pokerdice

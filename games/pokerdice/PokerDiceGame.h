@@ -5,6 +5,7 @@
 
 #include "PokerDiceBoard.h"
 #include "PokerDiceRules.h"
+#include "core/GameSettings.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameSounds.h"
 #include "games/board/MessagePanel.h"
@@ -63,8 +64,6 @@ public:
     // The Billionaire Club and the top scores take a settled hand's coins,
     // wherever the pending flag would otherwise be dropped.
     void flushPendingTables();
-    // Poker Dice is left: nothing of the hand stays pending.
-    void leaving();
 
     void topScoresBox() const;
     void drawNames() const;
@@ -74,6 +73,7 @@ public:
     // The bet may be changed on the abacus: between hands, with the panel up.
     bool betMayChange() const { return panel_.showing() && rules_.betMayChange(); }
     BoardButtons& buttons() { return buttons_; }
+    const PokerDiceSettings& settings() const { return settings_; }
     const PokerDiceRules& rules() const { return rules_; }
 
 private:
@@ -82,7 +82,6 @@ private:
     void chooseFirstPlayer();
     void newHand();
     void doRoll();
-    void doEndTurn();
     void settle();
     void computerTurn();
     // A roll asked for by a person while the computer is to play starts the
@@ -113,11 +112,12 @@ private:
     void reportHand(Seat seat, const ClassifiedHand& hand) const;
     void reportCoins(const Stakes& shown) const;
 
-    std::optional<Level> level() const;
+    Opponent level() const { return settings_.opponent(); }
     std::string displayName(Seat seat, bool shortApprentice = false) const;
-    int step() const;
+    int step() const { return settings_.delay(); }
 
     GameShell& shell_;
+    PokerDiceSettings settings_;
     PokerDiceRules rules_;
     RecordTables tables_;
     PokerDiceBoard board_;

@@ -36,7 +36,7 @@ void PokerDiceInput::leftDown(int x, int y) {
         abacus(x, y);
     // The dialog enters a settled hand into the tables before it opens.
     if (resetPlayers || playerOneNames.contains(x, y) || playerTwoNames.contains(x, y) ||
-        signSpot.contains(x, y))
+        sign.contains(x, y))
         shell_.runOptionsDialog();
 }
 
@@ -57,9 +57,9 @@ bool PokerDiceInput::table(int x, int y) {
     }
     if (game_.buttons().press(x, y))
         return true;
-    if (acesWildSpot.contains(x, y)) {
+    if (acesWildButton.contains(x, y)) {
         game_.toggleAcesWild();
-    } else if (exitSpot.contains(x, y)) {
+    } else if (exitButton.contains(x, y)) {
         shell_.leaveGame();
         return false;
     }
@@ -100,7 +100,7 @@ void PokerDiceInput::rightDown(int, int) {
 }
 
 void PokerDiceInput::character(char c) {
-    if (stepDelayByKey(c, preferences().pokerDiceDelay))
+    if (stepDelayByKey(c, game_.settings().delay()))
         return;
     switch (c) {
     case ' ':

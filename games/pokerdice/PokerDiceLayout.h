@@ -3,18 +3,40 @@
 
 #pragma once
 
-// Where things stand on the Poker Dice board, board-relative: the drawing and
-// the hit tests read the same tables.
+// Where things stand on the Poker Dice board, board-relative, and which
+// pictures they are: the drawing, the hit tests and the art generator read the
+// same tables. Dice, digits, rods and bead places are numbered from 1 (entry 0
+// unused).
 
-#include "core/InputRouting.h"
+#include "core/BoardGeometry.h"
+#include "games/board/ButtonLayout.h"
 
 #include <array>
 
 namespace tumbledown::pokerdice::layout {
 
-struct Place {
-    int x, y;
-};
+inline constexpr Size boardSize{640, 428};
+inline constexpr Size tileSize{105, 70};
+
+// The pictures (BITMAP_n).
+namespace bitmaps {
+inline constexpr int board = 146;
+inline constexpr int tile = 147;
+inline constexpr int dieMask = 152;
+// The first of the four pictures of A, K, Q, J, 10 and 9 (the mask sits between A and K).
+inline constexpr std::array<int, 6> firstDie{148, 153, 157, 161, 165, 169};
+inline constexpr int firstDigit = 173; // the figures 0..9
+inline constexpr int sign = 183;
+inline constexpr int firstButton = 184; // each button's pictures follow one another
+inline constexpr int acesWildOff = 184;
+inline constexpr int acesWildOn = 185;
+inline constexpr int exit = 188;
+inline constexpr int firstSmallDie = 200; // face f: firstSmallDie + f - 1
+inline constexpr int smallDieMask = 206;
+inline constexpr int firstMarker = 209; // player one, then two
+inline constexpr int bead = 211;
+inline constexpr int firstFlame = 212; // by flame height
+} // namespace bitmaps
 
 inline constexpr int dieWidth = 40, dieHeight = 42;
 inline constexpr int smallDieWidth = 33, smallDieHeight = 31;
@@ -23,21 +45,21 @@ inline constexpr int beadWidth = 10, beadHeight = 9;
 inline constexpr int rods = 7, beadPlaces = 7;
 
 // Dice 1..5 (entry 0 unused).
-inline constexpr std::array<Place, 6> dice{
+inline constexpr std::array<Point, 6> dice{
     {{0, 0}, {478, 203}, {424, 263}, {498, 267}, {478, 335}, {552, 311}}};
 // The rows of small dice a side's finished hand goes to: player one, player two.
-inline constexpr std::array<std::array<Place, 6>, 2> smallDice{{
+inline constexpr std::array<std::array<Point, 6>, 2> smallDice{{
     {{{0, 0}, {42, 341}, {84, 347}, {120, 333}, {160, 339}, {198, 327}}},
     {{{0, 0}, {22, 389}, {64, 383}, {100, 389}, {136, 395}, {172, 383}}},
 }};
 
 // Digits 1..7 under the abacus, units to millions.
-inline constexpr std::array<Place, 8> digits{
+inline constexpr std::array<Point, 8> digits{
     {{0, 0}, {128, 220}, {115, 221}, {102, 221}, {89, 222}, {76, 222}, {63, 223}, {50, 223}}};
 
 // Bead places 1..7 of rods 1..7: the five-bead up and down, then the four
 // one-beads and their gap.
-inline constexpr std::array<std::array<Place, 8>, 8> beads{{
+inline constexpr std::array<std::array<Point, 8>, 8> beads{{
     {},
     {{{0, 0}, {129, 246}, {129, 257}, {129, 270}, {129, 280}, {130, 290}, {131, 300}, {131, 310}}},
     {{{0, 0}, {116, 247}, {117, 258}, {117, 271}, {117, 281}, {118, 291}, {119, 301}, {119, 311}}},
@@ -48,51 +70,61 @@ inline constexpr std::array<std::array<Place, 8>, 8> beads{{
     {{{0, 0}, {53, 251}, {54, 262}, {54, 276}, {54, 286}, {55, 296}, {56, 306}, {56, 316}}},
 }};
 
-inline constexpr Place panel{402, 191};
-inline constexpr int panelWidth = 222, panelHeight = 212;
+inline constexpr Rect panel{402, 191, 222, 212};
+inline constexpr int panelFirstLineTop = 230, panelLineStep = 15, panelLineHeight = 16;
+inline constexpr int panelLines = 10;
 
 // Name and coin plates, player one then player two. A name plate's lower rows
 // lie under its coin plate; names are drawn and erased above them.
-inline constexpr std::array<Place, 2> namePlates{{{260, 39}, {260, 81}}};
+inline constexpr std::array<Point, 2> namePlates{{{260, 39}, {260, 81}}};
 inline constexpr int namePlateWidth = 132, namePlateHeight = 23;
-inline constexpr std::array<Place, 2> coinPlates{{{250, 58}, {250, 100}}};
+inline constexpr std::array<Point, 2> coinPlates{{{250, 58}, {250, 100}}};
 inline constexpr int coinPlateWidth = 142, coinPlateHeight = 23;
 // Texts are centred on this column.
 inline constexpr int plateTextLeft = 260, plateTextWidth = 142;
 inline constexpr std::array<int, 2> nameTops{39, 83};
 inline constexpr std::array<int, 2> coinTops{59, 101};
 
-inline constexpr std::array<Place, 2> markers{{{246, 39}, {247, 82}}};
+inline constexpr std::array<Point, 2> markers{{{246, 39}, {247, 82}}};
 inline constexpr std::array<int, 2> markerWidths{14, 13};
 inline constexpr int markerHeight = 13;
 
-inline constexpr Place sign{298, 126};
-inline constexpr Place flame{340, 226};
-inline constexpr Place acesWildButton{222, 220};
-inline constexpr Place exitButton{222, 156};
+// The sign, the aces-wild and exit buttons are hit where they are drawn.
+inline constexpr Rect sign{298, 126, 63, 16};
+inline constexpr Rect flame{340, 226, 15, 50};
+inline constexpr Rect acesWildButton{222, 220, 28, 21};
+inline constexpr Rect exitButton{222, 156, 27, 20};
+
+// The buttons every board has.
+inline constexpr ButtonLayout buttons{{
+    {{296, 148, 17, 17}, 192, 193},
+    {{330, 155, 19, 5}, 194, 195},
+    {{367, 148, 16, 17}, 196, 197},
+    {{222, 188, 23, 23}, 186, 187},
+    {{398, 150, 23, 23}, 198, 199},
+    {{260, 148, 13, 17}, 190, 191},
+}};
 
 // Click areas, both ends included.
-inline constexpr Spot playWord{486, 537, 307, 317};
-inline constexpr Spot resetWord{447, 574, 337, 347};
-inline constexpr Spot quitWord{486, 535, 367, 379};
-inline constexpr Spot rollCandle{336, 361, 224, 354};
-inline constexpr Spot passCandle{279, 311, 248, 412};
-inline constexpr Spot acesWildSpot{222, 250, 220, 241};
-inline constexpr Spot exitSpot{222, 249, 156, 176};
-inline constexpr Spot playerOneNames{250, 392, 35, 58};
-inline constexpr Spot playerTwoNames{250, 392, 81, 104};
-inline constexpr Spot signSpot{298, 361, 126, 142};
+inline constexpr Rect playWord{486, 307, 51, 10};
+inline constexpr Rect resetWord{447, 337, 127, 10};
+inline constexpr Rect quitWord{486, 367, 49, 12};
+inline constexpr Rect rollCandle{336, 224, 25, 130};
+inline constexpr Rect passCandle{279, 248, 32, 164};
+inline constexpr Rect playerOneNames{250, 35, 142, 23};
+inline constexpr Rect playerTwoNames{250, 81, 142, 23};
 
-inline constexpr Spot dieSpot(int die) {
-    return {dice[die].x, dice[die].x + dieWidth, dice[die].y, dice[die].y + dieHeight};
+inline constexpr Rect dieSpot(int die) {
+    return {dice[die].x, dice[die].y, dieWidth, dieHeight};
 }
-inline constexpr Spot digitSpot(int digit) {
-    return {digits[digit].x, digits[digit].x + digitWidth, digits[digit].y,
-            digits[digit].y + digitHeight};
+inline constexpr Rect digitSpot(int digit) {
+    return {digits[digit].x, digits[digit].y, digitWidth, digitHeight};
 }
-inline constexpr Spot beadSpot(int rod, int place) {
-    const Place p = beads[rod][place];
-    return {p.x, p.x + beadWidth, p.y, p.y + beadHeight};
+inline constexpr Rect beadSpot(int rod, int place) {
+    return {beads[rod][place].x, beads[rod][place].y, beadWidth, beadHeight};
+}
+inline constexpr Rect markerPlace(int seat) {
+    return {markers[seat].x, markers[seat].y, markerWidths[seat], markerHeight};
 }
 
 } // namespace tumbledown::pokerdice::layout

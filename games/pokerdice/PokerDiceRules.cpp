@@ -78,7 +78,7 @@ RollResult PokerDiceRules::roll(RandomSource& random) {
     if (rollsUsed_ >= rollsPerTurn_ || onTable_.count() == 5)
         return result;
     result.allowed = true;
-    const int side = index(toPlay());
+    const int side = seatIndex(toPlay());
     rolled_[side] = true;
     result.clearRows = takeClearRows();
     for (int i = 1; i <= 5; ++i) {
@@ -127,7 +127,7 @@ UndoResult PokerDiceRules::undoDiscards() {
         result.clearRows = takeClearRows();
     onTable_ |= result.restored;
     offTable_ &= ~result.restored;
-    rows_[index(toPlay())] = dice_;
+    rows_[seatIndex(toPlay())] = dice_;
     return result;
 }
 
@@ -139,9 +139,9 @@ EndTurnResult PokerDiceRules::endTurn(CoinTables& tables) {
     rollsUsed_ = 0;
     const Seat side = toPlay();
     result.finished = side;
-    finished_[index(side)] = true;
-    hands_[index(side)] = ClassifyHand(rows_[index(side)], acesWild_);
-    result.hand = hands_[index(side)];
+    finished_[seatIndex(side)] = true;
+    hands_[seatIndex(side)] = ClassifyHand(rows_[seatIndex(side)], acesWild_);
+    result.hand = hands_[seatIndex(side)];
     result.toRow = onTable_;
     if (finished_[0] && finished_[1]) {
         tablesPending_ = true;

@@ -4,7 +4,8 @@
 #pragma once
 
 #include "PokerDiceHands.h"
-#include "games/board/ComputerLevel.h"
+#include "core/ComputerLevel.h"
+#include "core/Seat.h"
 
 #include <array>
 #include <bitset>
@@ -20,12 +21,6 @@ namespace pokerdice {
 
 // A set of dice by number 1..5 (bit 0 is never used).
 using DiceSet = std::bitset<6>;
-
-// Player one is index 0, player two index 1.
-enum class Seat : int { One = 0, Two = 1 };
-inline Seat other(Seat s) {
-    return s == Seat::One ? Seat::Two : Seat::One;
-}
 
 // The computer's levels; without one, player two is a person.
 using tumbledown::Level;
@@ -140,11 +135,11 @@ public:
     int rollsUsed() const { return rollsUsed_; }
     Seat toPlay() const { return playerOneToPlay_ ? Seat::One : Seat::Two; }
     bool computersTurn() const { return vsComputer() && toPlay() == Seat::Two; }
-    bool finished(Seat s) const { return finished_[index(s)]; }
-    bool rolled(Seat s) const { return rolled_[index(s)]; }
+    bool finished(Seat s) const { return finished_[seatIndex(s)]; }
+    bool rolled(Seat s) const { return rolled_[seatIndex(s)]; }
     // The side's final dice: the five faces after its last roll or undo.
-    const Dice& row(Seat s) const { return rows_[index(s)]; }
-    const ClassifiedHand& hand(Seat s) const { return hands_[index(s)]; }
+    const Dice& row(Seat s) const { return rows_[seatIndex(s)]; }
+    const ClassifiedHand& hand(Seat s) const { return hands_[seatIndex(s)]; }
     bool clearRowsPending() const { return clearRows_; }
     Flame flame() const;
     // The bet may change (by the abacus) between hands, while nobody has finished.
@@ -205,7 +200,6 @@ public:
     void flushPendingTables(CoinTables& tables);
 
 private:
-    static int index(Seat s) { return static_cast<int>(s); }
     int offCount() const { return static_cast<int>(offTable_.count()); }
     bool takeClearRows();
     std::uint32_t coinsOf(Seat s) const;

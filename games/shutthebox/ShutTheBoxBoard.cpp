@@ -3,6 +3,8 @@
 
 #include "ShutTheBoxBoard.h"
 
+#include "ShutTheBoxLayout.h"
+
 #include "core/ProgramState.h"
 #include "games/board/BoardBackground.h"
 #include "games/board/GameSounds.h"
@@ -17,63 +19,9 @@ namespace tumbledown::shutthebox {
 
 namespace {
 
-struct Point {
-    int x, y;
-};
-
-struct Size {
-    int width, height;
-};
-
-// Where each face's pips lie: [place][die][face], place 0 the cup, 1 the board.
-using Pips = std::vector<Point>;
-const std::array<std::array<std::array<Pips, 7>, 2>, 2>& pipTable() {
-    static const std::array<std::array<std::array<Pips, 7>, 2>, 2> table{{
-        {{
-            {{{},
-              {{352, 265}},
-              {{343, 258}, {360, 273}},
-              {{344, 259}, {352, 267}, {361, 275}},
-              {{345, 260}, {345, 273}, {362, 260}, {362, 273}},
-              {{345, 260}, {345, 273}, {353, 267}, {362, 260}, {362, 273}},
-              {{342, 259}, {342, 267}, {342, 275}, {363, 259}, {363, 267}, {363, 275}}}},
-            {{{},
-              {{356, 317}},
-              {{348, 310}, {366, 323}},
-              {{347, 309}, {356, 317}, {364, 325}},
-              {{348, 310}, {348, 323}, {365, 310}, {365, 323}},
-              {{348, 310}, {348, 323}, {356, 317}, {365, 310}, {365, 323}},
-              {{345, 309}, {345, 317}, {345, 325}, {366, 309}, {366, 317}, {366, 325}}}},
-        }},
-        {{
-            {{{},
-              {{532, 257}},
-              {{525, 249}, {540, 267}},
-              {{526, 247}, {532, 257}, {539, 269}},
-              {{525, 249}, {543, 251}, {522, 264}, {540, 268}},
-              {{525, 249}, {543, 251}, {532, 257}, {522, 264}, {540, 268}},
-              {{525, 247}, {525, 256}, {521, 263}, {544, 251}, {542, 261}, {538, 269}}}},
-            {{{},
-              {{488, 323}},
-              {{477, 316}, {498, 326}},
-              {{478, 316}, {488, 323}, {500, 327}},
-              {{478, 316}, {493, 311}, {482, 330}, {498, 328}},
-              {{477, 317}, {493, 312}, {488, 323}, {482, 333}, {499, 329}},
-              {{477, 317}, {493, 311}, {479, 325}, {495, 318}, {481, 334}, {498, 330}}}},
-        }},
-    }};
-    return table;
-}
+using namespace layout;
 
 const QColor pipColour(60, 61, 72);
-
-// Width and height of each glyph: A..Z, then 0..9.
-constexpr std::array<Size, 36> glyphSizes{{
-    {17, 18}, {16, 18}, {15, 18}, {16, 18}, {14, 18}, {13, 18}, {17, 19}, {16, 19}, {9, 19},
-    {14, 18}, {17, 18}, {14, 18}, {19, 18}, {16, 18}, {16, 18}, {15, 19}, {17, 19}, {16, 19},
-    {15, 18}, {15, 18}, {15, 18}, {18, 18}, {22, 18}, {16, 18}, {17, 19}, {16, 19}, {13, 19},
-    {11, 18}, {14, 18}, {13, 18}, {15, 18}, {13, 18}, {13, 18}, {15, 19}, {14, 19}, {13, 19},
-}};
 
 int glyphIndex(char c) {
     if (c >= 'A' && c <= 'Z')
@@ -83,12 +31,12 @@ int glyphIndex(char c) {
     return -1;
 }
 
-constexpr std::array<Point, 2> arrowPlaces{{{54, 231}, {54, 276}}};
-constexpr std::array<int, 4> stripTops{224, 250, 276, 302};
-constexpr int stripLeft = 82;
+Bitmap picture(int number) {
+    return loadBitmap(bitmapName(number));
+}
 
-std::string bitmapName(int number) {
-    return "BITMAP_" + std::to_string(number);
+SavedArea savedArea(const Rect& r) {
+    return SavedArea(r.x, r.y, r.width, r.height);
 }
 
 void blit(const Bitmap& bitmap, int x, int y) {
@@ -103,29 +51,30 @@ void blitRows(const Bitmap& bitmap, int x, int y, int rows) {
 } // namespace
 
 ShutTheBoxBoard::ShutTheBoxBoard()
-    : tile_(loadBitmap("BITMAP_140")), board_(loadBitmap("BITMAP_1")),
-      shutter_(loadBitmap("BITMAP_2")), plate_(loadBitmap("BITMAP_3")),
-      twoInCup_(loadBitmap("BITMAP_4")), twoTumbling_{loadBitmap("BITMAP_5"),
-                                                      loadBitmap("BITMAP_6")},
-      twoOnBoard_(loadBitmap("BITMAP_7")),
-      oneInCup_(loadBitmap("BITMAP_60")), oneTumbling_{loadBitmap("BITMAP_61"),
-                                                       loadBitmap("BITMAP_62")},
-      oneOnBoard_(loadBitmap("BITMAP_63")), arrow_(loadBitmap("BITMAP_59")),
-      gremlin_(loadBitmap("BITMAP_243")), twoInCupArea_(329, 249, 52, 104),
-      twoTumbling1Area_(399, 227, 90, 191), twoTumbling2Area_(473, 185, 134, 225),
-      twoOnBoardArea_(465, 239, 101, 135), oneInCupArea_(341, 296, 40, 57),
-      oneTumbling1Area_(415, 304, 74, 114), oneTumbling2Area_(551, 332, 56, 78),
-      oneOnBoardArea_(466, 299, 54, 75), gremlinArea_(282, 198, 73, 41) {
+    : tile_(picture(bitmaps::tile)), board_(picture(bitmaps::board)),
+      shutter_(picture(bitmaps::shutter)), plate_(picture(bitmaps::plate)),
+      twoInCup_(picture(bitmaps::twoInCup)), twoTumbling_{picture(bitmaps::twoTumbling),
+                                                          picture(bitmaps::twoTumbling + 1)},
+      twoOnBoard_(picture(bitmaps::twoOnBoard)),
+      oneInCup_(picture(bitmaps::oneInCup)), oneTumbling_{picture(bitmaps::oneTumbling),
+                                                          picture(bitmaps::oneTumbling + 1)},
+      oneOnBoard_(picture(bitmaps::oneOnBoard)), arrow_(picture(bitmaps::arrow)),
+      gremlin_(picture(bitmaps::gremlin)), twoInCupArea_(savedArea(twoDice.inCup)),
+      twoTumbling1Area_(savedArea(twoDice.tumbling1)),
+      twoTumbling2Area_(savedArea(twoDice.tumbling2)), twoOnBoardArea_(savedArea(twoDice.onBoard)),
+      oneInCupArea_(savedArea(oneDie.inCup)), oneTumbling1Area_(savedArea(oneDie.tumbling1)),
+      oneTumbling2Area_(savedArea(oneDie.tumbling2)), oneOnBoardArea_(savedArea(oneDie.onBoard)),
+      gremlinArea_(savedArea(layout::gremlin)) {
     for (int i = 0; i < 36; ++i)
-        glyphs_[i] = loadBitmap(bitmapName(22 + i));
-    for (int i = 0; i < 18; ++i)
-        eyes_[i + 1] = loadBitmap(bitmapName(225 + i));
-    for (int box = 1; box <= 9; ++box)
-        boxAreas_[box] = SavedArea(boxLeft[box], 33, 56, 125);
+        glyphs_[i] = picture(bitmaps::firstGlyph + i);
+    for (int i = 1; i <= 18; ++i)
+        eyes_[i] = picture(bitmaps::firstEye + i - 1);
+    for (int n = 1; n <= 9; ++n)
+        boxAreas_[n] = savedArea(box(n));
     for (int i = 0; i < 4; ++i)
-        strips_[i] = SavedArea(stripLeft, stripTops[i], 184, 26);
+        strips_[i] = SavedArea(stripLeft, stripTops[i], stripSize.width, stripSize.height);
     for (int s = 0; s < 2; ++s)
-        arrowSpots_[s] = SavedArea(arrowPlaces[s].x, arrowPlaces[s].y, 22, 10);
+        arrowSpots_[s] = SavedArea(arrows[s].x, arrows[s].y, arrowSize.width, arrowSize.height);
 }
 
 void ShutTheBoxBoard::paintBackground() const {
@@ -146,11 +95,11 @@ void ShutTheBoxBoard::saveBackgrounds() {
 }
 
 void ShutTheBoxBoard::drawBoxOpen(int box) const {
-    blit(plate_, boxLeft[box], 136);
+    blit(plate_, boxLeft[box], plateTop);
 }
 
 void ShutTheBoxBoard::drawBoxShut(int box) const {
-    blit(shutter_, boxLeft[box], 33);
+    blit(shutter_, boxLeft[box], boxTop);
 }
 
 void ShutTheBoxBoard::shutBox(int box, int wait) const {
@@ -171,7 +120,7 @@ void ShutTheBoxBoard::openBox(int box, int wait) const {
         {{100, 25}, {74, 51}, {48, 77}, {22, 103}}};
     for (std::size_t i = 0; i < frames.size(); ++i) {
         boxAreas_[box].restore();
-        blitRows(shutter_, x, 33 + frames[i][1], frames[i][0]);
+        blitRows(shutter_, x, boxTop + frames[i][1], frames[i][0]);
         if (i + 1 < frames.size())
             delay(wait);
     }
@@ -185,7 +134,7 @@ void ShutTheBoxBoard::reopenAllBoxes(int wait, const GameSounds& sounds) const {
     for (const auto& [rows, offset] : frames) {
         for (int box = 1; box <= 9; ++box) {
             boxAreas_[box].restore();
-            blitRows(shutter_, boxLeft[box], 33 + offset, rows);
+            blitRows(shutter_, boxLeft[box], boxTop + offset, rows);
         }
         delay(wait);
     }
@@ -196,38 +145,38 @@ void ShutTheBoxBoard::reopenAllBoxes(int wait, const GameSounds& sounds) const {
 }
 
 void ShutTheBoxBoard::drawPips(bool cup, bool twoDice, int die1, int die2) const {
-    const auto& place = pipTable()[cup ? 0 : 1];
-    const auto pips = [&](int die, int face) {
+    const auto& place = pips[cup ? 0 : 1];
+    const auto drawFace = [&](int die, int face) {
         if (face < 1 || face > 6)
             return;
-        for (const Point& p : place[die - 1][face]) {
-            const int x = boardOrigin.x + p.x;
-            const int y = boardOrigin.y + p.y;
-            screen().fillEllipse(x, y, x + 6, y + 6, pipColour);
+        for (int k = 0; k < face; ++k) {
+            const int x = boardOrigin.x + place[die][face][k].x;
+            const int y = boardOrigin.y + place[die][face][k].y;
+            screen().fillEllipse(x, y, x + pipSize, y + pipSize, pipColour);
         }
     };
     if (twoDice) {
-        pips(1, die1);
-        pips(2, die2);
+        drawFace(1, die1);
+        drawFace(2, die2);
     } else {
-        pips(2, die1); // a single die lies where die 2 would
+        drawFace(2, die1); // a single die lies where die 2 would
     }
 }
 
 void ShutTheBoxBoard::drawDiceInCup(bool twoDice, int die1, int die2) const {
     if (twoDice)
-        blit(twoInCup_, 329, 249);
+        blit(twoInCup_, layout::twoDice.inCup.x, layout::twoDice.inCup.y);
     else
-        blit(oneInCup_, 341, 296);
+        blit(oneInCup_, oneDie.inCup.x, oneDie.inCup.y);
     drawPips(true, twoDice, die1, die2);
     screen().present();
 }
 
 void ShutTheBoxBoard::drawDiceOnBoard(bool twoDice, int die1, int die2) const {
     if (twoDice)
-        blit(twoOnBoard_, 465, 239);
+        blit(twoOnBoard_, layout::twoDice.onBoard.x, layout::twoDice.onBoard.y);
     else
-        blit(oneOnBoard_, 466, 299);
+        blit(oneOnBoard_, oneDie.onBoard.x, oneDie.onBoard.y);
     drawPips(false, twoDice, die1, die2);
     screen().present();
 }
@@ -237,20 +186,20 @@ void ShutTheBoxBoard::throwDice(bool twoDice, int die1, int die2, int wait,
     sounds.play("Dice1.wav");
     if (twoDice) {
         twoInCupArea_.restore();
-        blit(twoTumbling_[0], 399, 227);
+        blit(twoTumbling_[0], layout::twoDice.tumbling1.x, layout::twoDice.tumbling1.y);
         delay(wait);
         twoTumbling1Area_.restore();
         sounds.play("Dice3.wav");
-        blit(twoTumbling_[1], 473, 185);
+        blit(twoTumbling_[1], layout::twoDice.tumbling2.x, layout::twoDice.tumbling2.y);
         delay(wait);
         twoTumbling2Area_.restore();
     } else {
         oneInCupArea_.restore();
-        blit(oneTumbling_[0], 415, 304);
+        blit(oneTumbling_[0], oneDie.tumbling1.x, oneDie.tumbling1.y);
         delay(wait);
         oneTumbling1Area_.restore();
         sounds.play("Dice3.wav");
-        blit(oneTumbling_[1], 551, 332);
+        blit(oneTumbling_[1], oneDie.tumbling2.x, oneDie.tumbling2.y);
         delay(wait);
         oneTumbling2Area_.restore();
     }
@@ -271,13 +220,13 @@ void ShutTheBoxBoard::returnDiceToCup(bool twoDice, int die1, int die2) const {
 }
 
 void ShutTheBoxBoard::drawArrow(Seat seat) const {
-    const Point p = arrowPlaces[static_cast<int>(seat)];
+    const Point p = arrows[seatIndex(seat)];
     blit(arrow_, p.x, p.y);
     screen().present();
 }
 
 void ShutTheBoxBoard::eraseArrow(Seat seat) const {
-    arrowSpots_[static_cast<int>(seat)].restore();
+    arrowSpots_[seatIndex(seat)].restore();
 }
 
 int ShutTheBoxBoard::drawGlyph(char c, int x, int y) const {
@@ -337,14 +286,16 @@ void ShutTheBoxBoard::restoreMarginStrip() const {
 }
 
 void ShutTheBoxBoard::drawGremlin(int eyes) const {
-    blit(gremlin_, 282, 198);
+    blit(gremlin_, layout::gremlin.x, layout::gremlin.y);
     drawGremlinEyes(eyes);
 }
 
 void ShutTheBoxBoard::drawGremlinEyes(int eyes) const {
     Screen& s = screen();
-    s.drawBitmapPart(eyes_[2 * eyes - 1], boardOrigin.x + 294, boardOrigin.y + 206, 21, 23);
-    s.drawBitmapPart(eyes_[2 * eyes], boardOrigin.x + 321, boardOrigin.y + 206, 21, 23);
+    s.drawBitmapPart(eyes_[2 * eyes - 1], boardOrigin.x + leftEye.x, boardOrigin.y + leftEye.y,
+                     eyeCopy.width, eyeCopy.height);
+    s.drawBitmapPart(eyes_[2 * eyes], boardOrigin.x + rightEye.x, boardOrigin.y + rightEye.y,
+                     eyeCopy.width, eyeCopy.height);
     s.present();
 }
 

@@ -16,9 +16,6 @@ class GameSounds;
 
 namespace shutthebox {
 
-// Left edges of the nine boxes on the board.
-inline constexpr std::array<int, 10> boxLeft{0, 51, 110, 170, 229, 288, 347, 407, 466, 525};
-
 // The Shut The Box board's pictures: the boxes and their shutters, the dice in
 // the cup and on the board, the turn arrow, the score panel written in carved
 // glyphs, and the Gremlin. It draws and waits; what the pictures mean is the

@@ -30,13 +30,16 @@ bool pickDescending(const std::vector<int>& open, std::size_t end, int count, in
 } // namespace
 
 std::vector<int> computerBoxes(const ShutTheBoxRules& rules) {
-    std::vector<int> open;
-    for (int n = 1; n <= boxCount; ++n)
-        if (!rules.closed(n))
-            open.push_back(n);
     // The computer never leaves boxes pending, so this is the whole throw at
     // the start of each of its throws.
-    const int rest = rules.throwTotal() - rules.pendingSum();
+    return computerBoxes(rules.closedBoxes(), rules.throwTotal() - rules.pendingSum());
+}
+
+std::vector<int> computerBoxes(const BoxSet& closed, int rest) {
+    std::vector<int> open;
+    for (int n = 1; n <= boxCount; ++n)
+        if (!closed[n])
+            open.push_back(n);
     std::vector<int> picked;
     for (int count = 1; count <= 4 && count <= static_cast<int>(open.size()); ++count)
         if (pickDescending(open, open.size(), count, rest, picked))
@@ -45,7 +48,11 @@ std::vector<int> computerBoxes(const ShutTheBoxRules& rules) {
 }
 
 bool computerWantsOneDie(const ShutTheBoxRules& rules) {
-    return rules.openSum() < 7;
+    return computerWantsOneDie(rules.openSum());
+}
+
+bool computerWantsOneDie(int openSum) {
+    return openSum < 7;
 }
 
 bool computerRollsAgain(const ShutTheBoxRules& rules) {
@@ -61,6 +68,55 @@ GremlinChance gremlinChance(const ShutTheBoxRules& rules, bool gremlinOn, Random
     chance.strikes = true;
     chance.box = random.draw() % boxCount + 1;
     return chance;
+}
+
+BoxOutcome clickBox(ShutTheBoxRules& rules, int box, bool gremlinOn, RandomSource& random,
+                    TurnView& view) {
+    const BoxOutcome outcome = rules.clickBox(box);
+    view.clicked(box, outcome);
+    if (outcome == BoxOutcome::Refused)
+        return outcome;
+    if (outcome == BoxOutcome::ThrowComplete) {
+        const GremlinChance gremlin = gremlinChance(rules, gremlinOn, random);
+        if (gremlin.strikes) {
+            view.gremlinStrikes(gremlin.box);
+            view.flipped(rules.gremlinFlip(gremlin.box));
+        }
+        const bool twoDice = rules.twoDice();
+        rules.completeThrow(random);
+        view.throwCompleted(twoDice);
+    }
+    view.clickDone();
+    return outcome;
+}
+
+CupResult playCup(ShutTheBoxRules& rules, RandomSource& random, TurnView& view) {
+    const bool afterGame = rules.gameOver();
+    const CupResult result = rules.rollOrEndTurn(random);
+    view.cupPlayed(result, afterGame);
+    return result;
+}
+
+CupResult playComputerTurn(ShutTheBoxRules& rules, const Chooser& player, bool gremlinOn,
+                           RandomSource& random, TurnView& view) {
+    playCup(rules, random, view);
+    view.pause();
+    while (!rules.noMoveLeft(random)) {
+        const std::vector<int> boxes = player.boxesFor(rules);
+        // A throw with a move left always has a set of boxes; without one the
+        // turn could never end.
+        if (boxes.empty())
+            break;
+        for (int box : boxes)
+            clickBox(rules, box, gremlinOn, random, view);
+        view.pause();
+        if (player.wantsOneDie(rules) && rules.useOneDie())
+            view.oneDie();
+        if (computerRollsAgain(rules))
+            playCup(rules, random, view);
+        view.pause();
+    }
+    return playCup(rules, random, view);
 }
 
 } // namespace tumbledown::shutthebox

@@ -4,6 +4,7 @@
 #include "ShutTheBoxGame.h"
 
 #include "ShutTheBoxComputer.h"
+#include "ShutTheBoxLayout.h"
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
 #include "dialogs/TopScoreViews.h"
@@ -16,15 +17,6 @@ namespace tumbledown::shutthebox {
 
 namespace {
 
-const ButtonLayout buttonLayout{{
-    {95, 362, "BITMAP_10", "BITMAP_11", {95, 114, 362, 381}},
-    {133, 369, "BITMAP_12", "BITMAP_13", {133, 152, 369, 374}},
-    {172, 363, "BITMAP_14", "BITMAP_15", {172, 188, 363, 386}},
-    {207, 360, "BITMAP_16", "BITMAP_17", {207, 230, 360, 383}},
-    {245, 360, "BITMAP_18", "BITMAP_19", {245, 268, 360, 383}},
-    {285, 360, "BITMAP_20", "BITMAP_21", {285, 298, 360, 383}},
-}};
-
 // The game object seeds the generator as it is made, before its rules draw.
 RandomSource& freshlySeeded() {
     seedRandom();
@@ -36,10 +28,6 @@ std::string boxString(const BoxSet& boxes) {
     for (int box = 1; box <= boxCount; ++box)
         s += boxes[box] ? '1' : '0';
     return s;
-}
-
-const char* seatNumber(Seat seat) {
-    return seat == Seat::One ? "1" : "2";
 }
 
 const char* const welcomeText = "The Object of Shut The Box is to try to close all\n"
@@ -57,21 +45,39 @@ const char* const welcomeText = "The Object of Shut The Box is to try to close a
 
 } // namespace
 
+// The board's side of each click and of the computer's turn.
+class ShutTheBoxGame::BoardView final : public TurnView {
+public:
+    explicit BoardView(ShutTheBoxGame& game) : game_(game) {}
+    void clicked(int box, BoxOutcome outcome) override { game_.showClick(box, outcome); }
+    void gremlinStrikes(int box) override { game_.gremlinLooks(box); }
+    void flipped(const FlipResult& flip) override { game_.showFlip(flip); }
+    void throwCompleted(bool hadTwoDice) override {
+        game_.board_.returnDiceToCup(hadTwoDice, game_.rules_.die(1), game_.rules_.die(2));
+        game_.reportBoxes();
+    }
+    void clickDone() override {
+        game_.drawScoreLine(game_.rules_.toMove());
+        game_.sounds_.stop();
+    }
+    void cupPlayed(const CupResult& result, bool afterGame) override {
+        game_.showCup(result, afterGame);
+    }
+    void oneDie() override { game_.showOneDie(); }
+    void pause() override { delay(8 * game_.animationDelay()); }
+
+private:
+    ShutTheBoxGame& game_;
+};
+
 ShutTheBoxGame::ShutTheBoxGame(GameShell& shell)
-    : shell_(shell), rules_(freshlySeeded()),
-      buttons_(buttonLayout, preferences().shutTheBoxDelay, shell),
+    : shell_(shell), settings_(preferences()), rules_(freshlySeeded()),
+      buttons_(layout::buttons, settings_.delay(), shell),
       sounds_({"Dice1.wav", "Dice3.wav", "Dice4.wav", "closing2.wav", "creak.wav", "note1.wav",
                "note2.wav", "note3.wav", "note4.wav", "note5.wav", "note6.wav", "note7.wav",
                "note8.wav", "laugh.wav"}),
-      gremlinOff_(loadBitmap("BITMAP_64")), gremlinOn_(loadBitmap("BITMAP_65")) {}
-
-int ShutTheBoxGame::animationDelay() const {
-    return preferences().shutTheBoxDelay;
-}
-
-bool ShutTheBoxGame::versusComputer() const {
-    return preferences().shutTheBoxVsComputer != 0;
-}
+      gremlinOff_(loadBitmap(bitmapName(layout::bitmaps::gremlinOff))),
+      gremlinOn_(loadBitmap(bitmapName(layout::bitmaps::gremlinOn))) {}
 
 std::string ShutTheBoxGame::playerTwoName() const {
     return versusComputer() ? "COMPUTER" : preferences().player2();
@@ -115,15 +121,16 @@ void ShutTheBoxGame::drawDiceInCup() const {
 }
 
 void ShutTheBoxGame::showGremlinButton() const {
-    screen().drawBitmap(preferences().gremlinOn ? gremlinOn_ : gremlinOff_, boardOrigin.x + 359,
-                        boardOrigin.y + 360);
+    screen().drawBitmap(settings_.gremlinOn() ? gremlinOn_ : gremlinOff_,
+                        boardOrigin.x + layout::gremlinButton.x,
+                        boardOrigin.y + layout::gremlinButton.y);
     screen().present();
 }
 
 void ShutTheBoxGame::paint() {
     board_.paintBackground();
     buttons_.drawSwitchesOn();
-    if (preferences().gremlinOn)
+    if (settings_.gremlinOn())
         showGremlinButton();
     if (firstPaint_) {
         firstPaint_ = false;
@@ -144,20 +151,18 @@ void ShutTheBoxGame::paint() {
         drawDiceInCup();
     }
     screen().present();
-    PreferencesRecord& p = preferences();
-    if (p.shutTheBoxWelcome) {
-        p.shutTheBoxWelcome = 0;
+    if (settings_.takeWelcome())
         messageBox("Welcome to Shut The Box", welcomeText);
-    }
 }
 
 void ShutTheBoxGame::rollOrEndTurn() {
-    playCup();
+    BoardView view(*this);
+    const CupResult result = playCup(rules_, services().random, view);
+    if (result.outcome == CupOutcome::TurnPassed && versusComputer())
+        computerTurn();
 }
 
-void ShutTheBoxGame::playCup() {
-    const bool afterGame = rules_.gameOver();
-    const CupResult result = rules_.rollOrEndTurn(services().random);
+void ShutTheBoxGame::showCup(const CupResult& result, bool afterGame) {
     switch (result.outcome) {
     case CupOutcome::MustPlay:
         return;
@@ -183,12 +188,14 @@ void ShutTheBoxGame::playCup() {
         drawBothScoreLines();
     if (result.outcome == CupOutcome::GameEnded)
         announceWinner(result.game);
-    if (result.outcome == CupOutcome::TurnPassed && versusComputer())
-        computerTurn();
 }
 
 void ShutTheBoxGame::clickBox(int box) {
-    const BoxOutcome outcome = rules_.clickBox(box);
+    BoardView view(*this);
+    shutthebox::clickBox(rules_, box, settings_.gremlinOn(), services().random, view);
+}
+
+void ShutTheBoxGame::showClick(int box, BoxOutcome outcome) {
     if (outcome == BoxOutcome::Refused)
         return;
     const int d = animationDelay();
@@ -198,21 +205,9 @@ void ShutTheBoxGame::clickBox(int box) {
     else
         board_.shutBox(box, d);
     reportBoxes();
-    if (outcome == BoxOutcome::ThrowComplete) {
-        const GremlinChance gremlin =
-            gremlinChance(rules_, preferences().gremlinOn != 0, services().random);
-        if (gremlin.strikes)
-            gremlinAct(gremlin.box);
-        const bool twoDice = rules_.twoDice();
-        rules_.completeThrow(services().random);
-        board_.returnDiceToCup(twoDice, rules_.die(1), rules_.die(2));
-        reportBoxes();
-    }
-    drawScoreLine(rules_.toMove());
-    sounds_.stop();
 }
 
-void ShutTheBoxGame::gremlinAct(int box) {
+void ShutTheBoxGame::gremlinLooks(int box) {
     constexpr int step = 100;
     board_.drawGremlin(5);
     delay(step);
@@ -228,7 +223,10 @@ void ShutTheBoxGame::gremlinAct(int box) {
     }
     sounds_.play("laugh.wav", PlayMode::Sync);
     sounds_.play("creak.wav");
-    const FlipResult flip = rules_.gremlinFlip(box);
+}
+
+void ShutTheBoxGame::showFlip(const FlipResult& flip) {
+    const int box = flip.box;
     transcript().write({"gremlin", std::to_string(box)});
     const int d = animationDelay();
     if (flip.shut)
@@ -253,7 +251,7 @@ void ShutTheBoxGame::announceWinner(const GameResult& result) {
         text = result.winner == Seat::One ? p.player1() : playerTwoName();
     transcript().write({"banner", text, std::to_string(result.margin)});
     if (winnerEntersTopScores(result, versusComputer()))
-        EnterTopScore(preferences().shutTheBoxTopScores, text, result.margin);
+        enterTopScore(settings_.topScores(), text, result.margin);
 
     // Eight rising notes, the last with the last letter.
     const int length = static_cast<int>(text.size());
@@ -291,8 +289,11 @@ void ShutTheBoxGame::announceWinner(const GameResult& result) {
 }
 
 void ShutTheBoxGame::useOneDie() {
-    if (!rules_.useOneDie())
-        return;
+    if (rules_.useOneDie())
+        showOneDie();
+}
+
+void ShutTheBoxGame::showOneDie() {
     board_.clearCup();
     drawDiceInCup();
 }
@@ -311,38 +312,20 @@ void ShutTheBoxGame::newGame() {
 }
 
 void ShutTheBoxGame::toggleGremlin() {
-    PreferencesRecord& p = preferences();
-    p.gremlinOn = !p.gremlinOn;
+    settings_.setGremlinOn(!settings_.gremlinOn());
     showGremlinButton();
     shell_.refreshMenuMarks();
     newGame();
 }
 
 void ShutTheBoxGame::showTopScores() const {
-    ShowShutTheBoxTopScores(preferences());
+    showShutTheBoxTopScores(preferences());
 }
 
 void ShutTheBoxGame::computerTurn() {
     setCursor(CursorShape::Wait);
-    const int pause = 8 * animationDelay();
-    playCup();
-    delay(pause);
-    while (!rules_.noMoveLeft(services().random)) {
-        const std::vector<int> boxes = computerBoxes(rules_);
-        // A throw with a move left always has a set of boxes; without one the
-        // turn could never end.
-        if (boxes.empty())
-            break;
-        for (int box : boxes)
-            clickBox(box);
-        delay(pause);
-        if (computerWantsOneDie(rules_))
-            useOneDie();
-        if (computerRollsAgain(rules_))
-            playCup();
-        delay(pause);
-    }
-    playCup();
+    BoardView view(*this);
+    playComputerTurn(rules_, Chooser{}, settings_.gremlinOn(), services().random, view);
     setCursor(CursorShape::Arrow);
 }
 

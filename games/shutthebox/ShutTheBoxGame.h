@@ -5,6 +5,7 @@
 
 #include "ShutTheBoxBoard.h"
 #include "ShutTheBoxRules.h"
+#include "core/GameSettings.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameSounds.h"
 
@@ -42,12 +43,19 @@ public:
     void showGremlinButton() const;
 
     BoardButtons& buttons() { return buttons_; }
+    const ShutTheBoxSettings& settings() const { return settings_; }
     const ShutTheBoxRules& rules() const { return rules_; }
 
 private:
-    void playCup();
+    class BoardView;
+
+    void showCup(const CupResult& result, bool afterGame);
+    void showClick(int box, BoxOutcome outcome);
+    // The Gremlin appears and its eyes roll to the box it flips.
+    void gremlinLooks(int box);
+    void showFlip(const FlipResult& flip);
+    void showOneDie();
     void announceWinner(const GameResult& result);
-    void gremlinAct(int box);
     void computerTurn();
 
     void drawScoreLine(Seat seat) const;
@@ -57,10 +65,11 @@ private:
     void reportDice() const;
     void reportTurn() const;
     std::string playerTwoName() const;
-    bool versusComputer() const;
-    int animationDelay() const;
+    bool versusComputer() const { return settings_.vsComputer(); }
+    int animationDelay() const { return settings_.delay(); }
 
     GameShell& shell_;
+    ShutTheBoxSettings settings_;
     ShutTheBoxRules rules_;
     ShutTheBoxBoard board_;
     BoardButtons buttons_;

@@ -4,27 +4,21 @@
 #include "ShutTheBoxInput.h"
 
 #include "ShutTheBoxGame.h"
+#include "ShutTheBoxLayout.h"
 #include "core/ProgramState.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameShell.h"
 
 namespace tumbledown::shutthebox {
 
-namespace {
-constexpr Spot cup{300, 408, 242, 348};
-constexpr Spot back{52, 79, 361, 381};
-constexpr Spot gremlin{359, 372, 360, 383};
-constexpr Spot oneDie{316, 339, 362, 383};
-constexpr Spot playerOneName{91, 266, 225, 243};
-constexpr Spot playerTwoName{91, 266, 275, 293};
-} // namespace
+using namespace layout;
 
 ShutTheBoxInput::ShutTheBoxInput(ShutTheBoxGame& game, GameShell& shell)
     : game_(game), shell_(shell) {}
 
 int ShutTheBoxInput::boxAt(int x, int y) {
     for (int box = 1; box <= boxCount; ++box)
-        if (Spot{boxLeft[box], boxLeft[box] + 56, 33, 158}.contains(x, y))
+        if (layout::box(box).contains(x, y))
             return box;
     return 0;
 }
@@ -38,13 +32,13 @@ void ShutTheBoxInput::leftDown(int x, int y) {
         shell_.leaveGame();
     } else if (game_.buttons().press(x, y)) {
         // the button has done its work
-    } else if (gremlin.contains(x, y)) {
+    } else if (gremlinSpot.contains(x, y)) {
         shell_.captureMouse();
         game_.toggleGremlin();
-    } else if (oneDie.contains(x, y)) {
+    } else if (oneDieIcon.contains(x, y)) {
         shell_.captureMouse();
         game_.useOneDie();
-    } else if (playerOneName.contains(x, y) || playerTwoName.contains(x, y)) {
+    } else if (names[0].contains(x, y) || names[1].contains(x, y)) {
         shell_.runOptionsDialog();
     }
 }
@@ -63,7 +57,7 @@ void ShutTheBoxInput::character(char c) {
         game_.clickBox(c - '0');
         return;
     }
-    if (stepDelayByKey(c, preferences().shutTheBoxDelay))
+    if (stepDelayByKey(c, game_.settings().delay()))
         return;
     switch (c) {
     case ' ':

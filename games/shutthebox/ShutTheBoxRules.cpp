@@ -242,8 +242,8 @@ void ShutTheBoxRules::setBoardForTest(const BoxSet& closed) {
 }
 
 void ShutTheBoxRules::setScoresForTest(Seat s, int roundScore, int total) {
-    roundScore_[index(s)] = roundScore;
-    total_[index(s)] = total;
+    roundScore_[seatIndex(s)] = roundScore;
+    total_[seatIndex(s)] = total;
 }
 
 void ShutTheBoxRules::setToMoveForTest(Seat s) {
@@ -266,7 +266,7 @@ void ShutTheBoxRules::reopenAllBoxes() {
 }
 
 void ShutTheBoxRules::followBoard() {
-    roundScore_[index(toMove())] = openSum();
+    roundScore_[seatIndex(toMove())] = openSum();
 }
 
 void ShutTheBoxRules::drawGremlinOdds(RandomSource& random) {

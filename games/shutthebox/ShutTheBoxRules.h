@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/Seat.h"
+
 #include <array>
 #include <bitset>
 
@@ -18,12 +20,6 @@ inline constexpr int goal = 100;        // a total at or above this ends the gam
 
 // A set of boxes by number 1..9 (bit 0 is never used).
 using BoxSet = std::bitset<10>;
-
-// Player one is index 0, player two index 1.
-enum class Seat : int { One = 0, Two = 1 };
-inline Seat other(Seat s) {
-    return s == Seat::One ? Seat::Two : Seat::One;
-}
 
 enum class BoxOutcome {
     Refused,       // nothing changed: no sound, no animation
@@ -97,10 +93,10 @@ public:
 
     // -- the players and the game
     Seat toMove() const { return playerOneToMove_ ? Seat::One : Seat::Two; }
-    int total(Seat s) const { return total_[index(s)]; }
+    int total(Seat s) const { return total_[seatIndex(s)]; }
     // The player to move's score follows the open boxes; the other player's
     // keeps its turn's result until the round is scored.
-    int roundScore(Seat s) const { return roundScore_[index(s)]; }
+    int roundScore(Seat s) const { return roundScore_[seatIndex(s)]; }
     int gremlinOdds() const { return gremlinOdds_; }
     bool gameOver() const { return gameOver_; }
 
@@ -148,7 +144,6 @@ public:
     void setToMoveForTest(Seat s);
 
 private:
-    static int index(Seat s) { return static_cast<int>(s); }
     void returnDiceToCup(RandomSource& random, DiceReturn& report);
     void reopenAllBoxes();
     void followBoard(); // the player to move's round score is the sum of the open boxes

@@ -55,10 +55,10 @@ private:
 
     Bitmap tile_;
     Bitmap board_;
-    std::array<Bitmap, 24> dice_;         // die d frame f at 4(d-1) + (f-1)
-    std::array<Bitmap, 10> digits_;       // '0'..'9'
-    std::array<Bitmap, 13> panesNormal_;  // by pane code - 15
-    std::array<Bitmap, 13> panesTouched_; // by pane code - 15
+    std::array<Bitmap, 24> dice_;        // die d frame f at 4(d-1) + (f-1)
+    std::array<Bitmap, 10> digits_;      // '0'..'9'
+    std::array<Bitmap, 13> panesNormal_; // pane pictures 1..12
+    std::array<Bitmap, 13> panesTouched_;
     Bitmap marker_;
     Font nameFont_;
 

@@ -53,7 +53,7 @@ bool apprenticeKeepsRolling(const TenThouRules& rules, const RollMemory& memory)
     if (memory.bust) {
         return false;
     }
-    return rules.turnScore(Seat::Two) < apprenticeStop;
+    return rules.turnScore(rules.current()) < apprenticeStop;
 }
 
 } // namespace
@@ -88,9 +88,10 @@ bool keepRolling(const TenThouRules& rules, Level level, const RollMemory& memor
         return apprenticeKeepsRolling(rules, memory);
     }
     const Temper& c = temperOf(level);
-    const int h = rules.total(Seat::One);
-    const int k = rules.total(Seat::Two);
-    const int t = rules.turnScore(Seat::Two);
+    const Seat me = rules.current();
+    const int h = rules.total(other(me));
+    const int k = rules.total(me);
+    const int t = rules.turnScore(me);
     const int n = diceBeforeFives;
     const bool chasing = h >= c.goalCheck && k + t < h;
 
@@ -122,10 +123,8 @@ bool keepRolling(const TenThouRules& rules, Level level, const RollMemory& memor
     }
 
     // Overrides, each over the ones before it; the draws above are spent
-    // whatever these decide.
-    if (memory.tookStraightOrPairs) {
-        stop = false;
-    }
+    // whatever these decide. (A straight or three pairs sends it on: the last
+    // override below.)
     if (k + t >= c.ownGoal) {
         stop = k + t >= h;
     }
@@ -144,6 +143,48 @@ bool keepRolling(const TenThouRules& rules, Level level, const RollMemory& memor
         stop = false;
     }
     return !stop;
+}
+
+ComputerRolls playComputerRolls(TenThouRules& rules, Level level, RandomSource& random,
+                                ComputerTurnView& view) {
+    const auto take = [&](Pane pane, bool lit) {
+        view.scoring(pane, lit);
+        view.scored(pane, rules.score(pane), lit);
+    };
+    for (;;) {
+        view.rolling();
+        view.rolled(rules.roll(random));
+        if (rules.disasterRolled())
+            return ComputerRolls::Disaster;
+        RollMemory memory;
+        memory.bust = !rules.anyScoring();
+        if (!memory.bust) {
+            for (;;) {
+                view.looking();
+                const Pane pane = nextPaneToTake(rules, level, memory);
+                if (pane == Pane::None)
+                    break;
+                take(pane, true);
+                ++memory.taken;
+                if (pane == Pane::Straight || pane == Pane::ThreePairs) {
+                    memory.tookStraightOrPairs = true;
+                    break;
+                }
+            }
+        }
+        const int diceBeforeFives = rules.diceInPlay();
+        for (int fives = fivesToBankBeforeDeciding(rules, level); fives > 0; --fives)
+            take(Pane::SingleFive, false);
+        const bool again = keepRolling(rules, level, memory, diceBeforeFives, random);
+        view.decided(again);
+        // A throw the rules would refuse would leave the computer throwing forever.
+        const bool mayRoll = rules.scoredThisRoll(rules.current()) || rules.firstChance();
+        if (!again || !mayRoll)
+            break;
+    }
+    while (rules.test(Pane::SingleFive))
+        take(Pane::SingleFive, true);
+    return ComputerRolls::ReadyToPass;
 }
 
 } // namespace tumbledown::tenthousand

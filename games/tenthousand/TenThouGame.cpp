@@ -3,6 +3,8 @@
 
 #include "TenThouGame.h"
 
+#include "TenThouLayout.h"
+
 #include "core/ProgramState.h"
 #include "core/ScoreTables.h"
 #include "dialogs/TopScoreViews.h"
@@ -19,49 +21,58 @@ const char* const continueLine = "PRESS A KEY OR CLICK MOUSE TO CONTINUE";
 const char* const optionsLine = "\"PLAY\"   \"RESET PLAYERS\"   \"QUIT\"";
 
 const PanelLayout panelLayout{"10000",
-                              "BITMAP_142",
-                              147,
-                              34,
-                              351,
-                              145,
-                              147,
-                              351,
-                              55,
-                              15,
+                              layout::bitmaps::panel,
+                              layout::panel.x,
+                              layout::panel.y,
+                              layout::panel.width,
+                              layout::panel.height,
+                              layout::panel.x,
+                              layout::panel.width,
+                              layout::panelFirstLineTop,
+                              layout::panelLineStep,
                               FontDescription{"Times New Roman", 15, 6, 800, false}};
-
-const ButtonLayout buttonLayout{{
-    {8, 193, "BITMAP_103", "BITMAP_104", {8, 27, 193, 212}},
-    {8, 229, "BITMAP_105", "BITMAP_106", {8, 27, 229, 234}},
-    {8, 251, "BITMAP_107", "BITMAP_108", {8, 24, 251, 274}},
-    {8, 293, "BITMAP_109", "BITMAP_110", {8, 31, 293, 316}},
-    {8, 333, "BITMAP_111", "BITMAP_112", {8, 31, 333, 356}},
-    {8, 373, "BITMAP_113", "BITMAP_114", {8, 21, 373, 396}},
-}};
-
-const char* seatNumber(Seat seat) {
-    return seat == Seat::One ? "1" : "2";
-}
 
 } // namespace
 
+// The board's side of the computer's turn: the panes it touches lit, its
+// looks and decisions paced.
+class TenThouGame::ComputerView final : public ComputerTurnView {
+public:
+    explicit ComputerView(TenThouGame& game) : game_(game) {}
+    void rolling() override {
+        game_.board_.drawPane(Pane::Roll, true);
+        before_ = game_.values();
+    }
+    void rolled(const RollResult& result) override { game_.showRoll(before_, result); }
+    void looking() override { delay(pause()); }
+    void scoring(Pane pane, bool lit) override {
+        if (lit)
+            game_.board_.drawPane(pane, true);
+        before_ = game_.values();
+    }
+    void scored(Pane pane, const ScoreResult& result, bool lit) override {
+        game_.showScore(before_, result);
+        if (lit)
+            game_.board_.drawPane(pane, false);
+    }
+    void decided(bool) override { delay(pause()); }
+
+private:
+    int pause() const { return 11 * game_.stepDelay(); }
+
+    TenThouGame& game_;
+    DiceValues before_{};
+};
+
 TenThouGame::TenThouGame(GameShell& shell)
-    : shell_(shell), panel_(panelLayout), buttons_(buttonLayout, preferences().tenThouDelay, shell),
+    : shell_(shell), settings_(preferences()), panel_(panelLayout),
+      buttons_(layout::buttons, settings_.delay(), shell),
       sounds_({"shh.wav", "money.wav", "note1.wav", "note2.wav", "note3.wav", "note4.wav",
                "note5.wav", "note6.wav", "note7.wav", "note8.wav", "ohno.wav"}) {
     seedRandom();
 }
 
 TenThouGame::~TenThouGame() = default;
-
-int TenThouGame::stepDelay() const {
-    return preferences().tenThouDelay;
-}
-
-std::optional<Level> TenThouGame::computerLevel() const {
-    const PreferencesRecord& p = preferences();
-    return levelFromFlags(p.tenThouApprentice, p.tenThouMage, p.tenThouWizard);
-}
 
 std::string TenThouGame::displayName(Seat seat, bool shortApprentice) const {
     if (seat == Seat::One)
@@ -139,10 +150,8 @@ void TenThouGame::showStartPrompt() {
 }
 
 void TenThouGame::showWelcome() const {
-    PreferencesRecord& p = preferences();
-    if (!p.tenThouWelcome)
+    if (!settings_.takeWelcome())
         return;
-    p.tenThouWelcome = 0;
     messageBox("Welcome to 10,000!", "  o   Obtain 10,000 coins\n"
                                      "  o   Touch a window pane\n"
                                      "  o   Right-click to undo a score\n"
@@ -167,7 +176,10 @@ void TenThouGame::clickPane(Pane pane) {
 
 void TenThouGame::scorePane(Pane pane) {
     const DiceValues before = values();
-    const ScoreResult result = rules_.score(pane);
+    showScore(before, rules_.score(pane));
+}
+
+void TenThouGame::showScore(const DiceValues& before, const ScoreResult& result) {
     if (!result.scored)
         return;
     // The new points appear once the dice have gone.
@@ -193,7 +205,10 @@ void TenThouGame::roll() {
 
 void TenThouGame::doRoll() {
     const DiceValues before = values();
-    const RollResult result = rules_.roll(services().random);
+    showRoll(before, rules_.roll(services().random));
+}
+
+void TenThouGame::showRoll(const DiceValues& before, const RollResult& result) {
     if (result.allowed) {
         board_.sink(result.sunk, before, stepDelay(), sounds_);
         if (result.sunk.any())
@@ -272,7 +287,7 @@ void TenThouGame::gameEnd() {
         // A computer's win is not recorded.
         if (result.winner == Seat::One || !computerLevel()) {
             PreferencesRecord& p = preferences();
-            EnterTopScore(p.tenThouTopScores,
+            enterTopScore(settings_.topScores(),
                           result.winner == Seat::One ? p.player1() : p.player2(),
                           result.winnerTotal);
         }
@@ -345,6 +360,10 @@ void TenThouGame::dismiss(DismissBy how) {
     if (disasterPending_) {
         disasterPending_ = false;
         doPass();
+        // A pass that ended the game leaves the win prompt up: nobody plays
+        // until an option is chosen.
+        if (gameOverPending_)
+            return;
     } else if (gameOverPending_) {
         gameOverPending_ = false;
         if (how == DismissBy::LeftClick && skipScoresOnce)
@@ -388,12 +407,8 @@ void TenThouGame::resetPlayers() {
     }
 }
 
-void TenThouGame::quit() {
-    shell_.leaveGame();
-}
-
 void TenThouGame::topScoresBox() const {
-    ShowTenThouTopScores(preferences());
+    showTenThouTopScores(preferences());
 }
 
 void TenThouGame::computerTurnIfDue() {
@@ -406,49 +421,12 @@ void TenThouGame::computerTurnIfDue() {
 void TenThouGame::computerTurn(Level level) {
     computerStarted_ = true;
     setCursor(CursorShape::Wait);
-    const int pause = 11 * stepDelay();
-    for (;;) {
-        board_.drawPane(Pane::Roll, true);
-        doRoll();
-        if (rules_.disasterRolled()) {
-            // The notice waits for the person, who needs the pointer for it.
-            setCursor(CursorShape::Arrow);
-            return;
-        }
-        RollMemory memory;
-        memory.bust = !rules_.anyScoring();
-        if (!memory.bust) {
-            for (;;) {
-                delay(pause);
-                const Pane pane = nextPaneToTake(rules_, level, memory);
-                if (pane == Pane::None)
-                    break;
-                board_.drawPane(pane, true);
-                scorePane(pane);
-                board_.drawPane(pane, false);
-                ++memory.taken;
-                if (pane == Pane::Straight || pane == Pane::ThreePairs) {
-                    memory.tookStraightOrPairs = true;
-                    break;
-                }
-            }
-        }
-        const int diceBeforeFives = rules_.diceInPlay();
-        for (int fives = fivesToBankBeforeDeciding(rules_, level); fives > 0; --fives)
-            scorePane(Pane::SingleFive);
-        const bool again = keepRolling(rules_, level, memory, diceBeforeFives, services().random);
-        delay(pause);
-        // A throw the rules would refuse would leave the computer throwing forever.
-        const bool mayRoll = rules_.scoredThisRoll(Seat::Two) || rules_.firstChance();
-        if (!again || !mayRoll)
-            break;
-    }
-    while (rules_.test(Pane::SingleFive)) {
-        board_.drawPane(Pane::SingleFive, true);
-        scorePane(Pane::SingleFive);
-        board_.drawPane(Pane::SingleFive, false);
-    }
+    ComputerView view(*this);
+    const ComputerRolls end = playComputerRolls(rules_, level, services().random, view);
+    // After a disaster the notice waits for the person, who needs the pointer for it.
     setCursor(CursorShape::Arrow);
+    if (end == ComputerRolls::Disaster)
+        return;
     board_.drawPane(Pane::Pass, true);
     doPass();
 }

@@ -6,6 +6,7 @@
 #include "TenThouBoard.h"
 #include "TenThouComputer.h"
 #include "TenThouRules.h"
+#include "core/GameSettings.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameSounds.h"
 #include "games/board/MessagePanel.h"
@@ -19,6 +20,11 @@ namespace tumbledown {
 class GameShell;
 
 namespace tenthousand {
+
+// Set when 10,000 is left or its players are reset: the next game-end message
+// dismissed by a left click then skips its top-scores box once. It outlives
+// the game object.
+inline bool skipScoresOnce = false;
 
 enum class OptionPrompt { None, Start, Win };
 // How a message was dismissed: only a left click may skip the top scores once.
@@ -44,7 +50,6 @@ public:
     void dismiss(DismissBy how);
     void play();
     void resetPlayers();
-    void quit();
 
     // After the opponent or a name changed.
     void newFirstPlayer();
@@ -56,6 +61,7 @@ public:
     bool messageShowing() const { return panel_.showing(); }
     OptionPrompt optionPrompt() const { return prompt_; }
     BoardButtons& buttons() { return buttons_; }
+    const TenThouSettings& settings() const { return settings_; }
     const TenThouRules& rules() const { return rules_; }
 
 private:
@@ -63,9 +69,13 @@ private:
     // turn is started by each.
     void beginEvent() { computerStarted_ = false; }
 
+    class ComputerView;
+
     void doRoll();
+    void showRoll(const DiceValues& before, const RollResult& result);
     void doPass();
     void scorePane(Pane pane);
+    void showScore(const DiceValues& before, const ScoreResult& result);
     void disasterSequence();
     void endTurn(const TurnEnd& end, const DiceValues& before);
     void gameEnd();
@@ -78,16 +88,17 @@ private:
     void reportTurn() const;
     void reportDice() const;
 
-    std::optional<Level> computerLevel() const;
+    Opponent computerLevel() const { return settings_.opponent(); }
     // The computer plays when it is player two's turn, once per event.
     void computerTurnIfDue();
     void computerTurn(Level level);
 
     std::string displayName(Seat seat, bool shortApprentice = false) const;
     DiceValues values() const;
-    int stepDelay() const;
+    int stepDelay() const { return settings_.delay(); }
 
     GameShell& shell_;
+    TenThouSettings settings_;
     TenThouRules rules_;
     TenThouBoard board_;
     MessagePanel panel_;

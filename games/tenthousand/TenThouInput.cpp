@@ -5,20 +5,14 @@
 
 #include "PaneRegions.h"
 #include "TenThouGame.h"
+#include "TenThouLayout.h"
 #include "core/ProgramState.h"
 #include "games/board/BoardButtons.h"
 #include "games/board/GameShell.h"
 
 namespace tumbledown::tenthousand {
 
-namespace {
-constexpr Spot back{8, 35, 156, 175};
-constexpr Spot playerOneName{299, 396, 321, 354};
-constexpr Spot playerTwoName{447, 550, 373, 409};
-constexpr Spot playOption{196, 248, 131, 141};
-constexpr Spot resetOption{261, 385, 131, 141};
-constexpr Spot quitOption{398, 447, 131, 144};
-} // namespace
+using namespace layout;
 
 TenThouInput::TenThouInput(TenThouGame& game, const PaneRegions& panes, GameShell& shell)
     : game_(game), panes_(panes), shell_(shell) {}
@@ -39,7 +33,7 @@ void TenThouInput::leftDownOnBoard(int x, int y) {
         shell_.leaveGame();
     } else if (game_.buttons().press(x, y)) {
         // the button has done its work
-    } else if (playerOneName.contains(x, y) || playerTwoName.contains(x, y)) {
+    } else if (players[0].name.contains(x, y) || players[1].name.contains(x, y)) {
         shell_.runOptionsDialog();
     }
 }
@@ -50,7 +44,7 @@ void TenThouInput::leftDownOnPrompt(int x, int y) {
     else if (resetOption.contains(x, y))
         game_.resetPlayers();
     else if (quitOption.contains(x, y))
-        game_.quit();
+        shell_.leaveGame();
 }
 
 void TenThouInput::leftUp(int x, int y) {
@@ -70,7 +64,7 @@ void TenThouInput::character(char c) {
         game_.dismiss(DismissBy::Key);
         return;
     }
-    if (stepDelayByKey(c, preferences().tenThouDelay))
+    if (stepDelayByKey(c, game_.settings().delay()))
         return;
     switch (c) {
     case ' ':

@@ -129,7 +129,7 @@ ScoreResult TenThouRules::score(Pane pane) {
         return result;
     }
     const Combination& c = *combinationOf(pane);
-    int& turn = turnScore_[index(current())];
+    int& turn = turnScore_[seatIndex(current())];
     int wanted = c.dice;
     for (int die = 1; die <= 6 && wanted > 0; ++die) {
         if (counts(die) && (c.face == 0 || dieValue_[die] == c.face)) {
@@ -146,7 +146,7 @@ ScoreResult TenThouRules::score(Pane pane) {
         bonusLevel_ += firstBonus;
     }
     addToRecord(pane);
-    scoredThisRoll_[index(current())] = true;
+    scoredThisRoll_[seatIndex(current())] = true;
     result.scored = true;
     return result;
 }
@@ -173,9 +173,9 @@ UndoResult TenThouRules::undo(Pane pane) {
         }
     }
     if (recordEmpty()) {
-        scoredThisRoll_[index(current())] = false;
+        scoredThisRoll_[seatIndex(current())] = false;
     }
-    int& turn = turnScore_[index(current())];
+    int& turn = turnScore_[seatIndex(current())];
     turn -= c->points;
     if (c->dice == 1) {
         // Takes back the latest bonus of the turn, whether or not this single
@@ -214,7 +214,7 @@ RollResult TenThouRules::roll(RandomSource& random) {
         secondChance_ = false;
         clearRecord();
     }
-    result.allowed = scoredThisRoll_[index(current())] || firstChance_ || firstRollOfTurn_;
+    result.allowed = scoredThisRoll_[seatIndex(current())] || firstChance_ || firstRollOfTurn_;
     firstRollOfTurn_ = false;
     if (result.allowed) {
         if (diceInPlay() == 1) {
@@ -279,15 +279,15 @@ PassResult TenThouRules::pass() {
         result.outcome = PassOutcome::Refused;
         return result;
     }
-    turnScore_[index(current())] = 0;
+    turnScore_[seatIndex(current())] = 0;
     result.outcome = PassOutcome::Bust;
     result.turnEnd = endTurn();
     return result;
 }
 
 void TenThouRules::loseAll() {
-    turnScore_[index(current())] = 0;
-    total_[index(current())] = 0;
+    turnScore_[seatIndex(current())] = 0;
+    total_[seatIndex(current())] = 0;
     firstRollOfTurn_ = true;
 }
 
@@ -300,7 +300,7 @@ TurnEnd TenThouRules::endTurn() {
 
     end.finished = current();
     playerOnesTurn_ = !playerOnesTurn_;
-    const int finished = index(end.finished);
+    const int finished = seatIndex(end.finished);
     total_[finished] += turnScore_[finished];
     turnScore_[finished] = 0;
 
@@ -360,7 +360,7 @@ GameResult TenThouRules::result() const {
     GameResult r;
     r.tie = total_[0] == total_[1];
     r.winner = total_[0] > total_[1] ? Seat::One : Seat::Two;
-    r.winnerTotal = total_[index(r.winner)];
+    r.winnerTotal = total_[seatIndex(r.winner)];
     r.nextStarter = other(starter());
     return r;
 }
@@ -375,8 +375,8 @@ void TenThouRules::setDiceForTest(const std::array<int, 7>& values, const DiceSe
 }
 
 void TenThouRules::setScoresForTest(Seat s, int turnScore, int total) {
-    turnScore_[index(s)] = turnScore;
-    total_[index(s)] = total;
+    turnScore_[seatIndex(s)] = turnScore;
+    total_[seatIndex(s)] = total;
 }
 
 void TenThouRules::setChancesForTest(bool first, bool second) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "core/Seat.h"
+
 #include <array>
 #include <bitset>
 #include <cstdint>
@@ -40,12 +42,6 @@ inline constexpr int goal = 10000;
 
 // A set of dice by number 1..6 (bit 0 is never used).
 using DiceSet = std::bitset<7>;
-
-// Player one is index 0, player two index 1.
-enum class Seat : int { One = 0, Two = 1 };
-inline Seat other(Seat s) {
-    return s == Seat::One ? Seat::Two : Seat::One;
-}
 
 struct ScoreResult {
     bool scored = false;
@@ -101,15 +97,15 @@ public:
     int dieValue(int die) const { return dieValue_[die]; }
     bool inPlay(int die) const { return inPlay_[die]; }
     bool shown(int die) const { return shown_[die]; }
-    int turnScore(Seat s) const { return turnScore_[index(s)]; }
-    int total(Seat s) const { return total_[index(s)]; }
+    int turnScore(Seat s) const { return turnScore_[seatIndex(s)]; }
+    int total(Seat s) const { return total_[seatIndex(s)]; }
     int bonusLevel() const { return bonusLevel_; }
     bool firstChance() const { return firstChance_; }
     bool secondChance() const { return secondChance_; }
     bool mustRollAgain() const { return mustRollAgain_; }
     bool firstRollOfTurn() const { return firstRollOfTurn_; }
     bool disasterRolled() const { return disasterRolled_; }
-    bool scoredThisRoll(Seat s) const { return scoredThisRoll_[index(s)]; }
+    bool scoredThisRoll(Seat s) const { return scoredThisRoll_[seatIndex(s)]; }
     Seat current() const { return playerOnesTurn_ ? Seat::One : Seat::Two; }
     Seat starter() const { return playerOneStarts_ ? Seat::One : Seat::Two; }
     int diceInPlay() const;
@@ -149,7 +145,6 @@ public:
     void setCurrentForTest(Seat s, Seat starter);
 
 private:
-    static int index(Seat s) { return static_cast<int>(s); }
     TurnEnd endTurn();
     // A die counts for a combination when it is in play and on the board.
     bool counts(int die) const;

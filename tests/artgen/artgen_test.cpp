@@ -165,24 +165,54 @@ TEST(MainScreen, EveryClickSpotShowsSomething) {
         EXPECT_GT(luminanceSpread(img, r), 20.0) << r.x() << "," << r.y();
 }
 
-TEST(Icon, HasTransparentCornersAndOpaqueMiddle) {
-    const QImage img = artwork("IDI_ICON1.png").paint();
-    EXPECT_EQ(qAlpha(img.pixel(2, 253)), 0);
-    EXPECT_EQ(qAlpha(img.pixel(253, 2)), 0);
-    EXPECT_EQ(qAlpha(img.pixel(128, 128)), 255);
+namespace {
+// The smallest rectangle holding every pixel that is not fully transparent.
+QRect drawnBounds(const QImage& img) {
+    QRect bounds;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) != 0)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
 }
 
-// The desktop's icon theme sizes, each painted for itself.
-TEST(Icon, EveryThemeSizeIsPaintedAtItsSizeWithTransparentCorners) {
+// Translucent pixels more than two pixels from any opaque one: a shadow or a
+// glow around the picture rather than its antialiased edge.
+int looseTranslucentPixels(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(img.pixel(x, y)) == 0 || qAlpha(img.pixel(x, y)) == 255)
+                continue;
+            bool nearOpaque = false;
+            for (int dy = -2; dy <= 2 && !nearOpaque; ++dy)
+                for (int dx = -2; dx <= 2 && !nearOpaque; ++dx)
+                    nearOpaque =
+                        img.valid(x + dx, y + dy) && qAlpha(img.pixel(x + dx, y + dy)) == 255;
+            n += !nearOpaque;
+        }
+    return n;
+}
+} // namespace
+
+// The desktop's icon theme sizes, each painted for itself, with the footprint
+// of other application icons: a free margin all round, most of the square
+// used, and no shadow baked in.
+TEST(Icon, EveryThemeSizeIsPaintedAtItsSizeWithinAMargin) {
     EXPECT_EQ(art::iconSizes(), (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
     for (int size : art::iconSizes()) {
-        const QImage img = art::paintIcon(size);
-        ASSERT_EQ(img.size(), QSize(size, size)) << size;
-        EXPECT_TRUE(img.hasAlphaChannel()) << size;
-        EXPECT_EQ(qAlpha(img.pixel(size - 1, 0)), 0) << size;
-        EXPECT_EQ(qAlpha(img.pixel(0, size - 1)), 0) << size;
-        EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255) << size;
-        EXPECT_EQ(img, art::paintIcon(size)) << size;
+        SCOPED_TRACE(size);
+        const QImage img = art::paintIcon(size).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(img.size(), QSize(size, size));
+        EXPECT_TRUE(img.hasAlphaChannel());
+        EXPECT_EQ(qAlpha(img.pixel(size / 2, size / 2)), 255);
+        const int margin = std::max(1, size / 16);
+        const QRect drawn = drawnBounds(img);
+        EXPECT_TRUE(QRect(margin, margin, size - 2 * margin, size - 2 * margin).contains(drawn))
+            << drawn.x() << "," << drawn.y() << " " << drawn.width() << "x" << drawn.height();
+        EXPECT_GE(std::min(drawn.width(), drawn.height()), size * 3 / 4);
+        EXPECT_EQ(looseTranslucentPixels(img), 0);
+        EXPECT_EQ(art::paintIcon(size), art::paintIcon(size));
     }
     // The window's own icon is the largest.
     EXPECT_EQ(art::paintIcon(256), artwork("IDI_ICON1.png").paint());

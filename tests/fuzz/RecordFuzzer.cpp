@@ -112,20 +112,20 @@ void exerciseTables(PreferencesRecord& r) {
 
     ScoreTable& points = r.tenThouTopScores;
     const bool wasOrdered = bestFirst(points, false);
-    if (EnterTopScore(points, first, r.currentTip))
+    if (enterTopScore(points, first, r.currentTip))
         check(indexOf(points, first) != 0, "an entered score is not in the table");
     if (wasOrdered)
         check(bestFirst(points, false), "entering a score broke the table's order");
 
     for (ScoreTable* coins : {&r.pokerDiceTopScores, &r.billionaireClub}) {
         const bool ordered = bestFirst(*coins, true);
-        EnterCoinTopScore(*coins, second, r.player2Coins);
+        enterCoinTopScore(*coins, second, r.player2Coins);
         if (ordered)
             check(bestFirst(*coins, true), "entering coins broke the table's order");
     }
-    if (AdmitToBillionaireClub(r.billionaireClub, second, r.player1Coins))
+    if (admitToBillionaireClub(r.billionaireClub, second, r.player1Coins))
         check(indexOf(r.billionaireClub, second) != 0, "an admitted member is missing");
-    CheckClubAdmissionOfPlayer1(r);
+    checkClubAdmissionOfPlayer1(r);
 
     // The tally follows a person: adopted or newly listed, then kept.
     AdoptCoins(r, r.player1(), 1);
@@ -143,13 +143,13 @@ void exerciseNames(PreferencesRecord& r) {
     check(name.size() == r.player1().size(), "upper-casing changed a name's length");
     CheckNameClash(r);
     check(r.player1() != r.player2(), "the players still share a name");
-    ApplyEnteredNames(r, r.player2(), r.musicFileName());
+    applyEnteredNames(r, r.player2(), r.musicFileName());
     check(r.player1() != r.player2(), "entered names still clash");
 }
 
 void exerciseViews(const PreferencesRecord& r) {
     for (const std::string& text :
-         {TenThouTopScoresText(r), ShutTheBoxTopScoresText(r), PokerDiceTopScoresText(r)})
+         {tenThouTopScoresText(r), shutTheBoxTopScoresText(r), pokerDiceTopScoresText(r)})
         check(text.find('\0') == std::string::npos, "a top-score text holds a NUL");
 }
 
@@ -160,7 +160,7 @@ void exerciseRecord(PreferencesRecord& r) {
     exerciseNames(r);
     checkSound(r);
     for (int count : {1, 11, 255}) {
-        const int tip = NextTipNumber(r.currentTip, count);
+        const int tip = nextTipNumber(r.currentTip, count);
         check(tip >= 1 && tip <= count, "the next tip is out of range");
     }
     const Bytes saved = r.toBytes();
@@ -183,7 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PreferencesRecord record;
     LoadPreferences(record, file, [&](PreferencesRecord& r) {
         ++askedCount;
-        ApplyEnteredNames(r, asked.substr(0, tail / 2), asked.substr(tail / 2));
+        applyEnteredNames(r, asked.substr(0, tail / 2), asked.substr(tail / 2));
     });
     check(askedCount <= 1, "the names were asked for twice");
     check((size < PreferencesRecord::fileSize) == toldOutOfDate(),

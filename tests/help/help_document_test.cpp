@@ -1,22 +1,25 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Checks of the help document opened from the Help menu, the main screen and the boards:
-// it must be a self-contained HTML page whose in-page links all resolve.
+// Checks of the help document opened from the Help menu, the main screen and the boards, as
+// the build makes it: an HTML page that needs nothing but its own pictures beside it, whose
+// in-page links all resolve; and of its source, which holds no generated blob.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#ifndef TUMBLEDOWN_HELP_FILE
-#error "TUMBLEDOWN_HELP_FILE must name the help document (a string literal)"
+#if !defined(TUMBLEDOWN_HELP_FILE) || !defined(TUMBLEDOWN_HELP_SOURCE)
+#error "TUMBLEDOWN_HELP_FILE and TUMBLEDOWN_HELP_SOURCE must name the built help and its source"
 #endif
 
 namespace {
@@ -43,8 +46,8 @@ bool isSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-std::string readDocument() {
-    std::ifstream in(TUMBLEDOWN_HELP_FILE, std::ios::binary);
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -268,6 +271,30 @@ std::string structuralFault(const std::string& html) {
     return "";
 }
 
+// The src of every <img>.
+std::vector<std::string> pictures(const std::string& html) {
+    std::vector<std::string> found;
+    for (const Tag& tag : parseTags(html))
+        for (const Attribute& attribute : tag.attributes)
+            if (tag.name == "img" && !tag.closing && attribute.name == "src")
+                found.push_back(attribute.value);
+    return found;
+}
+
+// A PNG's width and height from its header; 0 x 0 for anything else.
+std::pair<int, int> pngSize(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    unsigned char head[24] = {};
+    in.read(reinterpret_cast<char*>(head), sizeof head);
+    const auto word = [&](int at) {
+        return head[at] << 24 | head[at + 1] << 16 | head[at + 2] << 8 | head[at + 3];
+    };
+    if (!in || std::string(reinterpret_cast<char*>(head), 16) !=
+                   std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16))
+        return {0, 0};
+    return {word(16), word(20)};
+}
+
 std::string joined(const std::vector<std::string>& items) {
     std::string out;
     for (const std::string& item : items) {
@@ -326,7 +353,7 @@ TEST(HelpDocumentChecks, StructuralFaultsAreDetected) {
 
 class HelpDocument : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { document = new std::string(readDocument()); }
+    static void SetUpTestSuite() { document = new std::string(readFile(TUMBLEDOWN_HELP_FILE)); }
     static void TearDownTestSuite() {
         delete document;
         document = nullptr;
@@ -349,10 +376,36 @@ TEST_F(HelpDocument, IsASubstantialHtml5Page) {
     EXPECT_NE(text.find("<html lang="), std::string::npos);
 }
 
-TEST_F(HelpDocument, ReferencesNothingOutsideItself) {
-    const std::vector<std::string> found = externalReferences(html());
+TEST_F(HelpDocument, ReferencesNothingOutsideItselfButItsPictures) {
+    std::vector<std::string> found = externalReferences(html());
+    for (const std::string& picture : pictures(html()))
+        std::erase(found, "src=" + picture);
     EXPECT_TRUE(found.empty()) << "external references: " << joined(found);
     EXPECT_EQ(lower(html()).find("<script"), std::string::npos) << "the page needs no scripts";
+}
+
+// The pictures of the screens lie beside the page, by bare name: PNGs of the board's size.
+TEST_F(HelpDocument, EveryPictureIsABoardSizedPngBesideIt) {
+    const std::vector<std::string> names = pictures(html());
+    EXPECT_GE(names.size(), 4u) << "a picture of the main screen and of each game";
+    const std::filesystem::path folder = std::filesystem::path(TUMBLEDOWN_HELP_FILE).parent_path();
+    for (const std::string& name : names) {
+        EXPECT_EQ(name.find_first_of("/\\:"), std::string::npos) << name;
+        EXPECT_EQ(pngSize(folder / name), (std::pair{632, 428})) << name;
+    }
+}
+
+// The source is text a person edits: no encoded picture, no minified line.
+TEST(HelpSource, HoldsNoBlob) {
+    const std::string source = readFile(TUMBLEDOWN_HELP_SOURCE);
+    ASSERT_GT(source.size(), 20000u) << TUMBLEDOWN_HELP_SOURCE;
+    EXPECT_EQ(lower(source).find("base64"), std::string::npos);
+    std::istringstream lines(source);
+    int number = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++number;
+        EXPECT_LE(line.size(), 160u) << "line " << number << " of " << TUMBLEDOWN_HELP_SOURCE;
+    }
 }
 
 TEST_F(HelpDocument, EveryInPageLinkHasItsTargetAndIdsAreUnique) {

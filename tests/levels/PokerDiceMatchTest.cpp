@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Poker Dice played level against level: the seat adapter against the game's
-// own computer turn, scripted hands, and the coin and hand invariants.
+// Poker Dice played level against level: either seat, scripted hands, and the
+// coin and hand invariants.
 
 #include "PokerDiceMatch.h"
 #include "Invariant.h"
@@ -51,44 +51,6 @@ Dice randomDice(RandomSource& random) {
     return d;
 }
 
-// For player two the adapter is the game's own computer turn, draw for draw.
-TEST(PokerDiceSeats, TheAdapterPlaysSeatTwoExactlyAsTheGameDoes) {
-    NoTables tables;
-    for (Level level : {Level::Apprentice, Level::Mage, Level::Wizard})
-        for (int rolls : {2, 3})
-            for (bool wild : {false, true})
-                for (bool secondToPlay : {false, true})
-                    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
-                        RandomSource setup;
-                        setup.seed(seed);
-                        RandomSource r1;
-                        RandomSource r2;
-                        PokerDiceRules game =
-                            handWithFirst(secondToPlay ? Seat::One : Seat::Two, rolls, wild, r1);
-                        PokerDiceRules adapted =
-                            handWithFirst(secondToPlay ? Seat::One : Seat::Two, rolls, wild, r2);
-                        if (secondToPlay) {
-                            // Player one plays a hand the computer then tries to beat.
-                            const Dice first = randomDice(setup);
-                            for (auto* pair : {&game, &adapted}) {
-                                RandomSource& r = pair == &game ? r1 : r2;
-                                queueFaces(r, first);
-                                pair->roll(r);
-                                pair->endTurn(tables);
-                            }
-                        }
-                        r1.seed(seed * 7919);
-                        r2.seed(seed * 7919);
-                        QuietView view;
-                        playComputerRolls(game, level, r1, view);
-                        playRollsAs(adapted, Seat::Two, level, r2);
-                        EXPECT_EQ(adapted.dice(), game.dice()) << "seed " << seed;
-                        EXPECT_EQ(adapted.rollsUsed(), game.rollsUsed()) << "seed " << seed;
-                        EXPECT_EQ(adapted.diceOnTable(), game.diceOnTable()) << "seed " << seed;
-                        EXPECT_EQ(r2.state(), r1.state()) << "the draws differ, seed " << seed;
-                    }
-}
-
 // Player one with a level decides as player two would in its place: the
 // other side's finished hand is the opponent's.
 TEST(PokerDiceSeats, SeatOneDecidesAsSeatTwoWouldInItsPlace) {
@@ -118,7 +80,7 @@ TEST(PokerDiceSeats, SeatOneDecidesAsSeatTwoWouldInItsPlace) {
                 r2.seed(seed);
                 QuietView view;
                 playComputerRolls(asTwo, level, r1, view);
-                playRollsAs(asOne, Seat::One, level, r2);
+                playComputerRolls(asOne, level, r2, view);
                 EXPECT_EQ(asOne.row(Seat::One), asTwo.row(Seat::Two)) << "seed " << seed;
                 EXPECT_EQ(r2.state(), r1.state()) << "seed " << seed;
 
@@ -127,7 +89,7 @@ TEST(PokerDiceSeats, SeatOneDecidesAsSeatTwoWouldInItsPlace) {
                 RandomSource r3;
                 PokerDiceRules blind = handWithFirst(Seat::One, 3, wild, r3);
                 r3.seed(seed);
-                playRollsAs(blind, Seat::One, level, r3);
+                playComputerRolls(blind, level, r3, view);
                 decidedDifferently += blind.row(Seat::One) != asTwo.row(Seat::Two);
             }
     EXPECT_GT(decidedDifferently, 50);

@@ -159,7 +159,7 @@ TEST_F(Reports, TheHelpTablesShowTheRunsFigures) {
         std::map<std::string, Figure> byKey;
         for (const Figure& f : figures(of(g)))
             EXPECT_TRUE(byKey.emplace(f.key, f).second) << "two figures called " << f.key;
-        const auto shown = testing::shownFigures(htmlReport(of(g)));
+        const auto shown = shownFigures(htmlReport(of(g)));
         EXPECT_GT(shown.size(), 8u);
         for (const auto& s : shown) {
             ASSERT_TRUE(byKey.count(s.key)) << s.key;
@@ -169,7 +169,7 @@ TEST_F(Reports, TheHelpTablesShowTheRunsFigures) {
 }
 
 TEST(FigureCells, ReadsTheNumbersAsShown) {
-    const auto cells = testing::shownFigures(
+    const auto cells = shownFigures(
         "<td class=\"num\" data-figure=\"a\">71.2%<span class=\"ci\"> 70.9&ndash;71.5</span></td>"
         "<td data-figure=\"b\">&minus;12.35</td><td data-figure=\"c\">+3</td>"
         "<td data-figure=\"d\">1,234.5</td>");

@@ -32,9 +32,9 @@ Mask boxes(std::initializer_list<int> numbers) {
 class Watching : public Player {
 public:
     explicit Watching(const Player& inner) : inner_(inner) {}
-    Mask boxesFor(const ShutTheBoxRules& rules) const override {
+    Mask choose(const ShutTheBoxRules& rules) const override {
         seen.push_back(maskOf(rules.openBoxes()));
-        return inner_.boxesFor(rules);
+        return inner_.choose(rules);
     }
     bool wantsOneDie(const ShutTheBoxRules& rules) const override {
         return inner_.wantsOneDie(rules);
@@ -108,7 +108,7 @@ TEST(ShutTheBoxTurn, WithoutTheGremlinNothingIsDrawnForIt) {
 class Cheating : public Player {
 public:
     explicit Cheating(Mask (*choose)(const ShutTheBoxRules&)) : choose_(choose) {}
-    Mask boxesFor(const ShutTheBoxRules& rules) const override { return choose_(rules); }
+    Mask choose(const ShutTheBoxRules& rules) const override { return choose_(rules); }
     bool wantsOneDie(const ShutTheBoxRules&) const override { return false; }
 
 private:
@@ -121,7 +121,7 @@ TEST(ShutTheBoxInvariants, ABadChoiceIsAFault) {
     });
     const Cheating nothing([](const ShutTheBoxRules&) { return Mask{0}; });
     const Cheating shutAlready([](const ShutTheBoxRules& r) {
-        return r.closed(9) ? boxes({9}) : ComputerPlayer().boxesFor(r);
+        return r.closed(9) ? boxes({9}) : ComputerPlayer().choose(r);
     });
     for (const Player* p :
          {static_cast<const Player*>(&tooMuch), static_cast<const Player*>(&nothing),

@@ -175,25 +175,32 @@ std::string trackName(const TrackData& track) {
     return {};
 }
 
-// Seconds to the last event of any track, following every tempo change.
-double playingSeconds(const SmfFile& file) {
+// Seconds from the start to tick, following every tempo change.
+double secondsAt(const SmfFile& file, std::uint32_t tick) {
     std::map<std::uint32_t, std::uint32_t> tempos{{0, 500000}}; // the SMF default, 120 bpm
-    std::uint32_t end = 0;
     for (const TrackData& track : file.tracks) {
         for (const Event& e : track.events) {
-            end = std::max(end, e.tick);
             if (e.status == 0xFF && e.metaType == 0x51) {
                 tempos[e.tick] = (std::uint32_t(e.data[0]) << 16) | (e.data[1] << 8) | e.data[2];
             }
         }
     }
     double seconds = 0;
-    for (auto it = tempos.begin(); it != tempos.end() && it->first < end; ++it) {
+    for (auto it = tempos.begin(); it != tempos.end() && it->first < tick; ++it) {
         const auto next = std::next(it);
-        const std::uint32_t until = next == tempos.end() ? end : std::min(next->first, end);
+        const std::uint32_t until = next == tempos.end() ? tick : std::min(next->first, tick);
         seconds += double(until - it->first) * it->second / 1e6 / file.division;
     }
     return seconds;
+}
+
+// Seconds to the last event of any track: the end-of-track that ends the file.
+double playingSeconds(const SmfFile& file) {
+    std::uint32_t end = 0;
+    for (const TrackData& track : file.tracks) {
+        end = std::max(end, track.events.empty() ? 0 : track.events.back().tick);
+    }
+    return secondsAt(file, end);
 }
 
 // --- variable-length quantities -------------------------------------------
@@ -239,7 +246,7 @@ TEST(MidiWriter, WritesHeaderAndTrackChunksWithCorrectLengths) {
     voice.programChange(0, 3, 6);
     voice.noteOn(0, 3, 62, 80);
     voice.noteOff(0x4000, 3, 62);
-    file.addTrack(); // an empty track still needs its end-of-track
+    file.addTrack().endAt(0x5000); // an empty track still needs its end-of-track
 
     const Bytes bytes = file.encode();
     ASSERT_GE(bytes.size(), 14u);
@@ -253,7 +260,8 @@ TEST(MidiWriter, WritesHeaderAndTrackChunksWithCorrectLengths) {
     for (const TrackData& track : smf.tracks) {
         EXPECT_TRUE(track.endedProperly);
     }
-    EXPECT_EQ(smf.tracks[2].events.size(), 1u);
+    ASSERT_EQ(smf.tracks[2].events.size(), 1u);
+    EXPECT_EQ(smf.tracks[2].events[0].tick, 0x5000u); // held open to the tick asked for
 
     const std::vector<Event>& events = smf.tracks[1].events;
     ASSERT_EQ(events.size(), 5u); // name, program, on, off, end
@@ -264,7 +272,7 @@ TEST(MidiWriter, WritesHeaderAndTrackChunksWithCorrectLengths) {
     EXPECT_TRUE(isNoteOff(events[3]));
     EXPECT_EQ(events[3].tick, 0x4000u);
     EXPECT_EQ(events[4].tick, 0x4000u); // end-of-track right after the last event
-    EXPECT_NEAR(playingSeconds(smf), 0x4000 * 0.6 / 96, 1e-9);
+    EXPECT_NEAR(playingSeconds(smf), 0x5000 * 0.6 / 96, 1e-9);
 }
 
 TEST(MidiWriter, OrdersEventsByTimeWithReleaseBeforeRestrike) {
@@ -427,29 +435,63 @@ TEST_F(FugueFile, EveryNoteOnIsReleasedAndStaysInItsVoiceRange) {
     }
 }
 
-TEST_F(FugueFile, BeginsOnTheTonicAndEndsOnAPicardyChordForTheLoop) {
-    std::vector<std::pair<std::uint32_t, int>> onsets; // (tick, pitch) of every note-on
+// The player restarts the tune when its file ends, so any time before the first note
+// or after the last sound is a pause in the loop. The last sound is the release of
+// the last keys, about 0.2 s on a soundfont's harpsichord, whose plucked strings
+// have died away some 2 s after they are struck whether the key is held or not.
+TEST_F(FugueFile, BeginsOnTheTonicAndLoopsWithoutAPause) {
+    struct Sounding {
+        std::uint32_t on;
+        std::uint32_t off;
+        int pitch;
+    };
+    std::vector<Sounding> notes;
     std::uint32_t end = 0;
-    for (const TrackData* track : voiceTracks()) {
-        for (const Event& e : track->events) {
-            end = std::max(end, e.tick);
+    for (const TrackData& track : smf_.tracks) {
+        end = std::max(end, track.events.back().tick);
+        std::map<int, std::uint32_t> struck;
+        for (const Event& e : track.events) {
             if (isNoteOn(e)) {
-                onsets.emplace_back(e.tick, e.data[0]);
+                struck[e.data[0]] = e.tick;
+            } else if (isNoteOff(e)) {
+                notes.push_back({struck[e.data[0]], e.tick, e.data[0]});
             }
         }
     }
-    std::sort(onsets.begin(), onsets.end());
-    EXPECT_EQ(onsets.front().second % 12, 2); // D
+    std::sort(notes.begin(), notes.end(), [](const Sounding& a, const Sounding& b) {
+        return a.on != b.on ? a.on < b.on : a.pitch < b.pitch;
+    });
+    EXPECT_EQ(notes.front().pitch % 12, 2); // D
 
-    const std::uint32_t lastOnset = onsets.back().first;
+    const std::uint32_t lastOnset = notes.back().on;
     std::set<int> finalChord;
-    for (const auto& [tick, pitch] : onsets) {
-        if (tick == lastOnset) {
-            finalChord.insert(pitch % 12);
+    std::uint32_t lastOff = 0;
+    for (const Sounding& note : notes) {
+        lastOff = std::max(lastOff, note.off);
+        if (note.on == lastOnset) {
+            finalChord.insert(note.pitch % 12);
+            EXPECT_LE(secondsAt(smf_, note.off) - secondsAt(smf_, note.on), 2.0);
         }
     }
     EXPECT_EQ(finalChord, (std::set<int>{2, 6})); // D and F sharp: D major
-    EXPECT_EQ(end - lastOnset, 4u * 480u);        // held a whole bar, to the very end
+
+    constexpr double kRelease = 0.2;
+    const double lastSound = secondsAt(smf_, lastOff) + kRelease;
+    const double pause =
+        std::max(0.0, secondsAt(smf_, end) - lastSound) + secondsAt(smf_, notes.front().on);
+    EXPECT_LE(pause, 0.3);
+    EXPECT_GE(secondsAt(smf_, end), lastSound - 0.05); // the release is not cut off
+
+    // The final bar is as short as its chord, and the file says so.
+    const Event* metre = nullptr;
+    for (const Event& e : smf_.tracks[0].events) {
+        if (e.status == 0xFF && e.metaType == 0x58) {
+            metre = &e;
+        }
+    }
+    ASSERT_NE(metre, nullptr);
+    EXPECT_EQ(metre->tick, lastOnset);
+    EXPECT_EQ(metre->data[0], 2); // 2/4
 }
 
 TEST(FugueScore, PassesTheVoiceLeadingChecks) {
@@ -461,7 +503,7 @@ TEST(FugueScore, PassesTheVoiceLeadingChecks) {
     EXPECT_EQ(report.parallels, 0);
     EXPECT_GT(report.strongBeats, 40);
     EXPECT_GE(report.consonance(), 0.75);
-    EXPECT_EQ(score.lengthTicks % fugue::kTicksPerBar, 0);
+    EXPECT_EQ(score.lengthTicks % fugue::kTicksPerQuarter, 0);
 }
 
 TEST(FugueScore, VoiceLeadingCheckCatchesFaults) {

@@ -29,13 +29,22 @@ TEST(MainScreen, GamePicturesSwitchGames) {
 
 TEST(MainScreen, HelpAboutAndTheNextTip) {
     Scenario s = withPlayers();
-    ASSERT_EQ(s.run("click 384 206\nmenu 139\nclick 484 296\nmenu 138\nclick 634 496\n"), 0);
+    // The second time no browser can show the help: a box says where it is.
+    ASSERT_EQ(s.run("click 384 206\nbrowser none\nmenu 139\nclick 484 296\nmenu 138\n"
+                    "click 634 496\n"),
+              0);
     EXPECT_TRUE(s.hasInOrder({
         "open\tTumbledown.html",
         "open\tTumbledown.html",
         "box\tAbout\tTumbledown 1.0 - three dice games for one or two players\tOK\tOK",
         "box\tAbout\tTumbledown 1.0 - three dice games for one or two players\tOK\tOK",
     }));
+    const auto noBrowser = s.linesStarting("box\tHelp\t");
+    ASSERT_EQ(noBrowser.size(), 1u);
+    EXPECT_EQ(noBrowser[0].fields[2], "No web browser could be started to show the help.\\n\\n"
+                                      "To read it, open this file in any web browser:\\n" +
+                                          s.linesStarting("data\t").at(0).fields.at(1) +
+                                          "/Tumbledown.html");
     // The next tip repaints only the tip panel: no new picture, the third tip's lines.
     const auto texts = s.linesStarting("text\t");
     ASSERT_EQ(texts.size(), 5u);

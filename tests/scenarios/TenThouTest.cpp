@@ -766,6 +766,27 @@ TEST(TenThouGame, ApprenticeOpensWinsAndIsChosenAgainFromTheMenu) {
     EXPECT_EQ(s.record().tenThouTopScores[1].value, 0);
 }
 
+TEST(TenThouGame, ADisasterDismissalThatEndsTheGamePlaysNoComputerTurn) {
+    Scenario s = withRecord(tenThouRecord(1));
+    ASSERT_EQ(s.run(Script()
+                        .enter(10)
+                        .play()
+                        .faces(computerTenThousand) // the Apprentice opens with 10,000
+                        .roll("222213")             // ANN's disaster
+                        .key("x")                   // its dismissal ends the game
+                        .play()                     // and the next game starts as promised
+                        .roll("111234")
+                        .str()),
+              0);
+    const Lines afterWin = eventsFrom(s, winPrompt("APPRENTICE", 10000, "ANN"));
+    ASSERT_FALSE(afterWin.empty()) << s.dump();
+    // Nothing is played under the win prompt: the next throw is ANN's, after PLAY.
+    EXPECT_TRUE(std::find(afterWin.begin(), afterWin.end(), "cursor\twait") == afterWin.end());
+    EXPECT_TRUE(hasRun(s, Lines{panelHide, topScoresBox(""), "seed", turn(1)}));
+    EXPECT_TRUE(hasRun(s, rise() + Lines{dice("1,1,1,2,3,4")}));
+    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
+}
+
 TEST(TenThouGame, ChangingTheOpponentOnTheWinPromptStartsWithTheChosenPlayer) {
     Scenario s = withRecord(tenThouRecord());
     ASSERT_EQ(s.run(Script()

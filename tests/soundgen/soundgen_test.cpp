@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Effects.h"
+#include "Loudness.h"
 #include "Synth.h"
 #include "WavWriter.h"
 
@@ -137,7 +138,7 @@ TEST(WavWriter, FileReadsBackSampleForSample) {
     const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
     std::filesystem::remove(path);
     ASSERT_EQ(bytes.size(), 44u + 2 * original.size());
-    EXPECT_EQ(readLE(bytes, 24, 4), static_cast<std::uint32_t>(kSampleRate));
+    EXPECT_EQ(readLE(bytes, 24, 4), 44100u); // the mixer's rate: nothing is resampled
 
     const std::vector<std::int16_t> expected = {0,      16384, -16384, 32767,
                                                 -32767, 32767, -32767, 8192};
@@ -190,30 +191,77 @@ TEST(Effects, EveryFileTheGamesLoadIsProduced) {
     EXPECT_EQ(produced, expected);
 }
 
-TEST(Effects, LoudButUnclippedShortAndSilentAtBothEnds) {
-    for (const auto& [name, sound] : generatedEffects()) {
+// Reference readings: BS.1770 has a full-scale 997 Hz sine in one channel read
+// -3.01 LUFS; K-weighting leaves 1 kHz all but untouched.
+TEST(Loudness, MeterReadsReferenceSignals) {
+    Buffer tone = sine(1000.0, 2.0);
+    for (double& sample : tone)
+        sample *= 0.1; // -20 dBFS
+    const synth::Loudness steady = synth::measureLoudness(tone);
+    EXPECT_NEAR(steady.integrated, -23.0, 0.1);
+    EXPECT_NEAR(steady.maxMomentary, -23.0, 0.1);
+    EXPECT_NEAR(steady.truePeak, -20.0, 0.1);
+
+    // A second 20 dB down and a second of silence: the absolute gate drops the
+    // silence, the relative one the quiet second; only the blocks straddling the
+    // step, 3/4, 1/2 and 1/4 loud, pull the mean of ten blocks to -23.7.
+    Buffer gated = tone;
+    gated.resize(synth::samplesFor(1.0));
+    for (std::size_t i = 0; i < synth::samplesFor(1.0); ++i)
+        gated.push_back(0.1 * gated[i]);
+    gated.resize(synth::samplesFor(3.0), 0.0);
+    EXPECT_NEAR(synth::measureLoudness(gated).integrated, -23.7, 0.15);
+
+    // Shorter than a block: read as if silence followed, a quarter block at -23.
+    tone.resize(synth::samplesFor(0.1));
+    EXPECT_NEAR(synth::effectLoudness(tone), -29.0, 0.15);
+
+    // At a quarter of the sample rate, 45 degrees out of phase, every sample misses
+    // the crest by 3 dB; only oversampling finds it. (Faded, so that no edge rings.)
+    Buffer quarter = synth::silence(0.05);
+    for (std::size_t i = 0; i < quarter.size(); ++i)
+        quarter[i] = 0.5 * std::sin(std::numbers::pi * (0.5 * static_cast<double>(i) + 0.25));
+    synth::fadeEnds(quarter, 0.01, 0.01);
+    EXPECT_NEAR(20.0 * std::log10(peakOf(quarter, 0, quarter.size())), -9.03, 0.01);
+    EXPECT_NEAR(synth::measureLoudness(quarter).truePeak, -6.02, 0.2);
+}
+
+// As the player gets them: 16-bit, as loud as one another, no converter clipping,
+// ramped in over a few milliseconds and faded out, so neither end clicks.
+TEST(Effects, LevelledUnclippedShortAndClickFree) {
+    std::vector<double> rolls;
+    for (const auto& [name, generated] : generatedEffects()) {
         SCOPED_TRACE(name);
+        const Buffer sound = synth::fromPcm16(synth::toPcm16(generated));
         const bool long_ = name == "laugh.wav" || name == "cheering.wav";
-        const double limit = long_ ? 3.0 : 2.0;
-        EXPECT_LT(static_cast<double>(sound.size()) / kSampleRate, limit);
+        EXPECT_LT(static_cast<double>(sound.size()) / kSampleRate, long_ ? 3.0 : 2.0);
         ASSERT_GT(sound.size(), synth::samplesFor(0.05));
 
-        // Normalised near -1 dBFS: audible, yet nothing reaches full scale.
+        const double loudness = synth::effectLoudness(sound);
+        EXPECT_NEAR(loudness, -18.0, 2.0);
+        EXPECT_LE(synth::measureLoudness(sound).truePeak, -1.0);
+        if (name == "shh.wav" || name == "magic.wav" || name.starts_with("Dice"))
+            rolls.push_back(loudness);
+
         const double peak = peakOf(sound, 0, sound.size());
-        EXPECT_LT(peak, 0.95);
-        EXPECT_GT(peak, 0.8);
-
-        double energy = 0.0;
-        for (double sample : sound)
-            energy += sample * sample;
-        EXPECT_GT(std::sqrt(energy / static_cast<double>(sound.size())), 0.02);
-
-        // No click when playback starts or stops.
-        EXPECT_EQ(synth::toPcm16({sound.front()})[0], 0);
-        EXPECT_EQ(synth::toPcm16({sound.back()})[0], 0);
-        EXPECT_LT(peakOf(sound, 0, 8), 0.05);
-        EXPECT_LT(peakOf(sound, sound.size() - 8, sound.size()), 0.05);
+        EXPECT_EQ(sound.front(), 0.0);
+        EXPECT_EQ(sound.back(), 0.0);
+        EXPECT_LT(peakOf(sound, sound.size() - synth::samplesFor(0.001), sound.size()),
+                  0.01 * peak);
+        const auto onset = static_cast<std::size_t>(
+            std::find_if(sound.begin(), sound.end(),
+                         [peak](double sample) { return std::abs(sample) >= 0.01 * peak; }) -
+            sound.begin());
+        const double attack = peakOf(sound, onset, onset + synth::samplesFor(0.05));
+        std::size_t half = onset;
+        while (std::abs(sound[half]) < 0.5 * attack)
+            ++half;
+        EXPECT_GE(static_cast<double>(half - onset) / kSampleRate, 0.001);
     }
+    ASSERT_EQ(rolls.size(), 5u);
+    EXPECT_LE(*std::max_element(rolls.begin(), rolls.end()) -
+                  *std::min_element(rolls.begin(), rolls.end()),
+              1.0);
 }
 
 TEST(Effects, GenerationIsRepeatable) {

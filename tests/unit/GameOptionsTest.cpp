@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialogs/GameOptions.h"
+#include "core/GameSettings.h"
 #include "core/NameRules.h"
 #include "support/FakeHost.h"
 
@@ -19,17 +20,16 @@ PreferencesRecord named(const std::string& first, const std::string& second) {
     return r;
 }
 
-TenThouOptionsRecord opponentChoice(TenThouOpponent opponent) {
+TenThouOptionsRecord opponentChoice(Opponent opponent) {
     TenThouOptionsRecord chosen;
-    chosen.apprentice = opponent == TenThouOpponent::Apprentice;
-    chosen.mage = opponent == TenThouOpponent::Mage;
-    chosen.wizard = opponent == TenThouOpponent::Wizard;
-    chosen.player2 = opponent == TenThouOpponent::Player2;
+    chosen.apprentice = opponent == Level::Apprentice;
+    chosen.mage = opponent == Level::Mage;
+    chosen.wizard = opponent == Level::Wizard;
+    chosen.player2 = !opponent;
     return chosen;
 }
 
-const TenThouOpponent allOpponents[] = {TenThouOpponent::Player2, TenThouOpponent::Apprentice,
-                                        TenThouOpponent::Mage, TenThouOpponent::Wizard};
+const Opponent allOpponents[] = {std::nullopt, Level::Apprentice, Level::Mage, Level::Wizard};
 
 } // namespace
 
@@ -37,9 +37,9 @@ const TenThouOpponent allOpponents[] = {TenThouOpponent::Player2, TenThouOpponen
 
 TEST(TenThouOptions, TheDialogOpensOnTheCurrentOpponentWithNoNameChoice) {
     PreferencesRecord r = named("ANN", "BEN");
-    for (TenThouOpponent opponent : allOpponents) {
-        SetTenThouOpponent(r, opponent);
-        const TenThouOptionsRecord fill = FillTenThouOptions(r);
+    for (Opponent opponent : allOpponents) {
+        TenThouSettings(r).setOpponent(opponent);
+        const TenThouOptionsRecord fill = fillTenThouOptions(r);
         const TenThouOptionsRecord expected = opponentChoice(opponent);
         EXPECT_EQ(fill.apprentice, expected.apprentice);
         EXPECT_EQ(fill.mage, expected.mage);
@@ -50,38 +50,29 @@ TEST(TenThouOptions, TheDialogOpensOnTheCurrentOpponentWithNoNameChoice) {
     }
     // No level set at all: player 2 plays.
     PreferencesRecord none;
-    EXPECT_TRUE(FillTenThouOptions(none).player2);
+    EXPECT_TRUE(fillTenThouOptions(none).player2);
     // A record with two levels set (only a damaged file has them): the first.
     none.tenThouMage = none.tenThouWizard = 1;
-    EXPECT_EQ(TenThouOpponentOf(none), TenThouOpponent::Mage);
-    EXPECT_TRUE(FillTenThouOptions(none).mage);
-    EXPECT_FALSE(FillTenThouOptions(none).wizard);
+    EXPECT_EQ(TenThouSettings(none).opponent(), Level::Mage);
+    EXPECT_TRUE(fillTenThouOptions(none).mage);
+    EXPECT_FALSE(fillTenThouOptions(none).wizard);
 }
 
-TEST(TenThouOptions, ChoosingTheOpponentAlreadySetChangesNothing) {
-    for (TenThouOpponent opponent : allOpponents) {
-        PreferencesRecord r = named("ANN", "BEN");
-        SetTenThouOpponent(r, opponent);
-        const auto before = r.toBytes();
-        const TenThouOptionsOutcome outcome = ApplyTenThouOptions(FillTenThouOptions(r), r);
-        EXPECT_FALSE(outcome.newOpponent) << int(opponent);
-        EXPECT_FALSE(outcome.nameChanged);
-        EXPECT_EQ(r.toBytes(), before);
-    }
-}
-
-TEST(TenThouOptions, ChangingTheOpponentSetsOnlyItsLevel) {
-    for (TenThouOpponent from : allOpponents) {
-        for (TenThouOpponent to : allOpponents) {
-            if (from == to)
-                continue;
+TEST(TenThouOptions, OnlyADifferentOpponentChangesTheRecordAndOnlyItsLevel) {
+    for (Opponent from : allOpponents) {
+        for (Opponent to : allOpponents) {
             PreferencesRecord r = named("ANN", "BEN");
-            SetTenThouOpponent(r, from);
-            const TenThouOptionsOutcome outcome = ApplyTenThouOptions(opponentChoice(to), r);
-            ASSERT_TRUE(outcome.newOpponent) << int(from) << "->" << int(to);
-            EXPECT_EQ(*outcome.newOpponent, to);
-            EXPECT_FALSE(outcome.nameChanged);
-            EXPECT_EQ(TenThouOpponentOf(r), to);
+            TenThouSettings(r).setOpponent(from);
+            const auto before = r.toBytes();
+            const std::optional<Opponent> next = applyTenThouOpponent(opponentChoice(to), r);
+            if (from == to) {
+                EXPECT_FALSE(next);
+                EXPECT_EQ(r.toBytes(), before);
+                continue;
+            }
+            ASSERT_TRUE(next);
+            EXPECT_EQ(*next, to);
+            EXPECT_EQ(TenThouSettings(r).opponent(), to);
             EXPECT_LE(r.tenThouApprentice + r.tenThouMage + r.tenThouWizard, 1);
             EXPECT_EQ(r.player1(), "ANN");
             EXPECT_EQ(r.player2(), "BEN");
@@ -91,27 +82,24 @@ TEST(TenThouOptions, ChangingTheOpponentSetsOnlyItsLevel) {
 
 TEST(TenThouOptions, NoOpponentCheckedChangesNothing) {
     PreferencesRecord r = named("ANN", "BEN");
-    SetTenThouOpponent(r, TenThouOpponent::Wizard);
-    EXPECT_FALSE(ApplyTenThouOpponent(TenThouOptionsRecord{}, r));
-    EXPECT_EQ(TenThouOpponentOf(r), TenThouOpponent::Wizard);
+    TenThouSettings(r).setOpponent(Level::Wizard);
+    EXPECT_FALSE(applyTenThouOpponent(TenThouOptionsRecord{}, r));
+    EXPECT_EQ(TenThouSettings(r).opponent(), Level::Wizard);
 }
 
 TEST(TenThouOptions, NewNamesAreStoredInCapitals) {
     PreferencesRecord r = named("ANN", "BEN");
-    TenThouOptionsRecord chosen = FillTenThouOptions(r);
+    TenThouOptionsRecord chosen = fillTenThouOptions(r);
     chosen.changeFirstName = true;
     chosen.name = "bob";
-    TenThouOptionsOutcome outcome = ApplyTenThouOptions(chosen, r);
-    EXPECT_TRUE(outcome.nameChanged);
-    EXPECT_FALSE(outcome.newOpponent);
+    EXPECT_TRUE(applyTenThouName(chosen, r));
     EXPECT_EQ(r.player1(), "BOB");
     EXPECT_EQ(r.player2(), "BEN");
 
     chosen.changeFirstName = false;
     chosen.changeSecondName = true;
     chosen.name = "aLiCe";
-    outcome = ApplyTenThouOptions(chosen, r);
-    EXPECT_TRUE(outcome.nameChanged);
+    EXPECT_TRUE(applyTenThouName(chosen, r));
     EXPECT_EQ(r.player1(), "BOB");
     EXPECT_EQ(r.player2(), "ALICE");
 }
@@ -119,15 +107,15 @@ TEST(TenThouOptions, NewNamesAreStoredInCapitals) {
 TEST(TenThouOptions, ANameNeedsBothTextAndAChoiceOfPlayer) {
     PreferencesRecord r = named("ANN", "BEN");
     const auto before = r.toBytes();
-    TenThouOptionsRecord chosen = FillTenThouOptions(r);
+    TenThouOptionsRecord chosen = fillTenThouOptions(r);
     chosen.changeFirstName = true; // empty name
-    EXPECT_FALSE(ApplyTenThouOptions(chosen, r).nameChanged);
+    EXPECT_FALSE(applyTenThouName(chosen, r));
     chosen.changeFirstName = false;
     chosen.changeSecondName = true;
-    EXPECT_FALSE(ApplyTenThouOptions(chosen, r).nameChanged);
+    EXPECT_FALSE(applyTenThouName(chosen, r));
     chosen.changeSecondName = false;
     chosen.name = "carl"; // typed, but neither player chosen
-    EXPECT_FALSE(ApplyTenThouOptions(chosen, r).nameChanged);
+    EXPECT_FALSE(applyTenThouName(chosen, r));
     EXPECT_EQ(r.toBytes(), before);
 }
 
@@ -136,32 +124,18 @@ TEST(TenThouOptions, FirstPlayerWinsWhenBothNameChoicesAreSet) {
     TenThouOptionsRecord chosen;
     chosen.changeFirstName = chosen.changeSecondName = true;
     chosen.name = "dora";
-    EXPECT_TRUE(ApplyTenThouName(chosen, r));
+    EXPECT_TRUE(applyTenThouName(chosen, r));
     EXPECT_EQ(r.player1(), "DORA");
     EXPECT_EQ(r.player2(), "BEN");
-}
-
-TEST(TenThouOptions, OpponentAndNameChangeInOneGo) {
-    PreferencesRecord r = named("ANN", "BEN");
-    SetTenThouOpponent(r, TenThouOpponent::Player2);
-    TenThouOptionsRecord chosen = opponentChoice(TenThouOpponent::Mage);
-    chosen.changeSecondName = true;
-    chosen.name = "eve";
-    const TenThouOptionsOutcome outcome = ApplyTenThouOptions(chosen, r);
-    ASSERT_TRUE(outcome.newOpponent);
-    EXPECT_EQ(*outcome.newOpponent, TenThouOpponent::Mage);
-    EXPECT_TRUE(outcome.nameChanged);
-    EXPECT_EQ(r.tenThouMage, 1);
-    EXPECT_EQ(r.player2(), "EVE");
 }
 
 TEST(TenThouOptions, PlayerTwoTakingPlayerOnesNameIsReset) {
     FakeHost host;
     PreferencesRecord r = named("ANN", "BEN");
-    TenThouOptionsRecord chosen = FillTenThouOptions(r);
+    TenThouOptionsRecord chosen = fillTenThouOptions(r);
     chosen.changeSecondName = true;
     chosen.name = "aNn";
-    ASSERT_TRUE(ApplyTenThouOptions(chosen, r).nameChanged);
+    ASSERT_TRUE(applyTenThouName(chosen, r));
     EXPECT_EQ(r.player2(), "ANN"); // the clash check is the caller's next step
 
     std::size_t boxesWhenRedrawn = 99;
@@ -179,13 +153,13 @@ TEST(TenThouOptions, PlayerTwoTakingPlayerOnesNameIsReset) {
 TEST(ShutTheBoxOptions, TheDialogOpensOnTheCurrentOpponentWithNoNameChoice) {
     PreferencesRecord r = named("ANN", "BEN");
     r.shutTheBoxVsComputer = 1;
-    ShutTheBoxOptionsRecord fill = FillShutTheBoxOptions(r);
+    ShutTheBoxOptionsRecord fill = fillShutTheBoxOptions(r);
     EXPECT_TRUE(fill.vsComputer);
     EXPECT_FALSE(fill.vsPlayer2);
     EXPECT_FALSE(fill.changeFirstName || fill.changeSecondName);
     EXPECT_TRUE(fill.name.empty());
     r.shutTheBoxVsComputer = 0;
-    fill = FillShutTheBoxOptions(r);
+    fill = fillShutTheBoxOptions(r);
     EXPECT_FALSE(fill.vsComputer);
     EXPECT_TRUE(fill.vsPlayer2);
 }
@@ -195,17 +169,15 @@ TEST(ShutTheBoxOptions, OnlyADifferentOpponentIsAChange) {
         PreferencesRecord r = named("ANN", "BEN");
         r.shutTheBoxVsComputer = vsComputer;
         const auto before = r.toBytes();
-        const ShutTheBoxOptionsOutcome same = ApplyShutTheBoxOptions(FillShutTheBoxOptions(r), r);
-        EXPECT_FALSE(same.newVsComputer);
-        EXPECT_FALSE(same.nameChanged);
+        EXPECT_FALSE(applyShutTheBoxOpponent(fillShutTheBoxOptions(r), r));
         EXPECT_EQ(r.toBytes(), before);
 
         ShutTheBoxOptionsRecord other;
         other.vsComputer = !vsComputer;
         other.vsPlayer2 = vsComputer;
-        const ShutTheBoxOptionsOutcome changed = ApplyShutTheBoxOptions(other, r);
-        ASSERT_TRUE(changed.newVsComputer);
-        EXPECT_EQ(*changed.newVsComputer, !vsComputer);
+        const std::optional<bool> changed = applyShutTheBoxOpponent(other, r);
+        ASSERT_TRUE(changed);
+        EXPECT_EQ(*changed, !vsComputer);
         EXPECT_EQ(r.shutTheBoxVsComputer, vsComputer ? 0 : 1);
     }
 }
@@ -213,12 +185,10 @@ TEST(ShutTheBoxOptions, OnlyADifferentOpponentIsAChange) {
 TEST(ShutTheBoxOptions, NamesFollowTheSameRules) {
     PreferencesRecord r = named("ANN", "BEN");
     r.shutTheBoxVsComputer = 1;
-    ShutTheBoxOptionsRecord chosen = FillShutTheBoxOptions(r);
+    ShutTheBoxOptionsRecord chosen = fillShutTheBoxOptions(r);
     chosen.changeSecondName = true;
     chosen.name = "fred";
-    const ShutTheBoxOptionsOutcome outcome = ApplyShutTheBoxOptions(chosen, r);
-    EXPECT_TRUE(outcome.nameChanged);
-    EXPECT_FALSE(outcome.newVsComputer);
+    EXPECT_TRUE(applyShutTheBoxName(chosen, r));
     // Player 2's new name is kept while the computer plays.
     EXPECT_EQ(r.player2(), "FRED");
     EXPECT_EQ(r.shutTheBoxVsComputer, 1);
@@ -226,8 +196,8 @@ TEST(ShutTheBoxOptions, NamesFollowTheSameRules) {
     chosen.changeSecondName = false;
     chosen.changeFirstName = true;
     chosen.name = "";
-    EXPECT_FALSE(ApplyShutTheBoxOptions(chosen, r).nameChanged);
+    EXPECT_FALSE(applyShutTheBoxName(chosen, r));
     chosen.name = "gus";
-    EXPECT_TRUE(ApplyShutTheBoxOptions(chosen, r).nameChanged);
+    EXPECT_TRUE(applyShutTheBoxName(chosen, r));
     EXPECT_EQ(r.player1(), "GUS");
 }

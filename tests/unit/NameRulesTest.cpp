@@ -19,7 +19,7 @@ const char* const clashText = " may not be your own opponent.\n"
 TEST(NameRules, EmptyEntriesTakeTheDefaultNames) {
     FakeHost host;
     PreferencesRecord r;
-    ApplyEnteredNames(r, "", "");
+    applyEnteredNames(r, "", "");
     EXPECT_EQ(r.player1(), "PLAYERA");
     EXPECT_EQ(r.player2(), "PLAYERB");
     EXPECT_TRUE(host.boxes.empty());
@@ -28,7 +28,7 @@ TEST(NameRules, EmptyEntriesTakeTheDefaultNames) {
 TEST(NameRules, NamesAreStoredInCapitals) {
     FakeHost host;
     PreferencesRecord r;
-    ApplyEnteredNames(r, "bob", "aLiCe");
+    applyEnteredNames(r, "bob", "aLiCe");
     EXPECT_EQ(r.player1(), "BOB");
     EXPECT_EQ(r.player2(), "ALICE");
     std::string mixed = "zZaA";
@@ -40,7 +40,7 @@ TEST(NameRules, TheSameNameTwiceIsRefused) {
     FakeHost host;
     PreferencesRecord r;
     int redrawn = 0;
-    ApplyEnteredNames(r, "Bob", "bOB");
+    applyEnteredNames(r, "Bob", "bOB");
     EXPECT_EQ(r.player1(), "BOB");
     EXPECT_EQ(r.player2(), "PLAYERB");
     ASSERT_EQ(host.boxes.size(), 1u);
@@ -57,7 +57,7 @@ TEST(NameRules, TheSameNameTwiceIsRefused) {
 TEST(NameRules, PlayerBAsFirstNameMakesTheSecondPlayerA) {
     FakeHost host;
     PreferencesRecord r;
-    ApplyEnteredNames(r, "playerb", "");
+    applyEnteredNames(r, "playerb", "");
     EXPECT_EQ(r.player1(), "PLAYERB");
     EXPECT_EQ(r.player2(), "PLAYERA"); // never two players of one name
     ASSERT_EQ(host.boxes.size(), 1u);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/GameSettings.h"
 #include "dialogs/TNumPlayersDialog.h"
 #include "dialogs/TNumPlayersDialog2.h"
 #include "dialogs/TPlayersNamesDialog.h"
@@ -53,11 +54,11 @@ void type(QWidget* edit, const std::string& keys) {
     }
 }
 
-PreferencesRecord withTenThouLevel(TenThouOpponent opponent) {
+PreferencesRecord withTenThouLevel(Opponent opponent) {
     PreferencesRecord r;
     r.setPlayer1("ANN");
     r.setPlayer2("BEN");
-    SetTenThouOpponent(r, opponent);
+    TenThouSettings(r).setOpponent(opponent);
     return r;
 }
 
@@ -133,9 +134,10 @@ TEST_F(OptionsDialogs, TenThouDialogHasItsControlsByIdAndItsSize) {
 }
 
 TEST_F(OptionsDialogs, TenThouDialogShowsAndReturnsItsRecord) {
-    for (TenThouOpponent opponent : {TenThouOpponent::Player2, TenThouOpponent::Apprentice,
-                                     TenThouOpponent::Mage, TenThouOpponent::Wizard}) {
-        const TenThouOptionsRecord fill = FillTenThouOptions(withTenThouLevel(opponent));
+    for (Opponent opponent : {Opponent{}, Opponent{Level::Apprentice}, Opponent{Level::Mage},
+                              Opponent{Level::Wizard}}) {
+        PreferencesRecord r = withTenThouLevel(opponent);
+        const TenThouOptionsRecord fill = fillTenThouOptions(r);
         TNumPlayersDialog2 dialog(nullptr, fill);
         const TenThouOptionsRecord shown = dialog.record();
         EXPECT_EQ(shown.apprentice, fill.apprentice);
@@ -153,7 +155,8 @@ TEST_F(OptionsDialogs, TenThouDialogShowsAndReturnsItsRecord) {
 }
 
 TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwn) {
-    TNumPlayersDialog2 dialog(nullptr, FillTenThouOptions(withTenThouLevel(TenThouOpponent::Mage)));
+    PreferencesRecord r = withTenThouLevel(Level::Mage);
+    TNumPlayersDialog2 dialog(nullptr, fillTenThouOptions(r));
     radio(dialog, 105)->click();
     EXPECT_TRUE(radio(dialog, 102)->isChecked()); // the other group keeps its choice
     radio(dialog, 104)->click();
@@ -218,9 +221,10 @@ TEST_F(OptionsDialogs, ShutTheBoxDialogHasItsControlsById) {
 }
 
 TEST_F(OptionsDialogs, TheReplayDriverSetsRadioButtonsById) {
+    PreferencesRecord wizard = withTenThouLevel(Level::Wizard);
     std::optional<TenThouOptionsRecord> chosen;
     replay("dialog 203 104=1 106=1 107=bob ok\n",
-           [&] { chosen = AskTenThouOptions(withTenThouLevel(TenThouOpponent::Wizard), nullptr); });
+           [&] { chosen = askTenThouOptions(wizard, nullptr); });
     ASSERT_TRUE(chosen);
     EXPECT_TRUE(chosen->player2);
     EXPECT_FALSE(chosen->wizard); // checking 104 cleared the old choice
@@ -229,14 +233,13 @@ TEST_F(OptionsDialogs, TheReplayDriverSetsRadioButtonsById) {
     EXPECT_EQ(chosen->name, "bob");
 
     // A 0 clears a radio button even when it is the one checked.
-    replay("dialog 203 103=0 ok\n",
-           [&] { chosen = AskTenThouOptions(withTenThouLevel(TenThouOpponent::Wizard), nullptr); });
+    replay("dialog 203 103=0 ok\n", [&] { chosen = askTenThouOptions(wizard, nullptr); });
     ASSERT_TRUE(chosen);
     EXPECT_FALSE(chosen->apprentice || chosen->mage || chosen->wizard || chosen->player2);
 
     std::optional<ShutTheBoxOptionsRecord> boxChosen{ShutTheBoxOptionsRecord{}};
     replay("dialog 201 101=1 103=1 105=zed cancel\n",
-           [&] { boxChosen = AskShutTheBoxOptions(PreferencesRecord{}, nullptr); });
+           [&] { boxChosen = askShutTheBoxOptions(wizard, nullptr); });
     EXPECT_FALSE(boxChosen); // cancelled: nothing to apply
 }
 

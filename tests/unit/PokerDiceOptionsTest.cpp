@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/GameSettings.h"
 #include "dialogs/GameOptions.h"
 #include "dialogs/TNumPlayersDialog3.h"
 
@@ -35,15 +36,14 @@ PreferencesRecord withTally() {
 
 PokerDiceOptionsRecord opponentChoice(Opponent opponent) {
     PokerDiceOptionsRecord chosen;
-    chosen.apprentice = opponent == Opponent::Apprentice;
-    chosen.mage = opponent == Opponent::Mage;
-    chosen.wizard = opponent == Opponent::Wizard;
-    chosen.player2 = opponent == Opponent::Player2;
+    chosen.apprentice = opponent == Level::Apprentice;
+    chosen.mage = opponent == Level::Mage;
+    chosen.wizard = opponent == Level::Wizard;
+    chosen.player2 = !opponent;
     return chosen;
 }
 
-const Opponent allOpponents[] = {Opponent::Player2, Opponent::Apprentice, Opponent::Mage,
-                                 Opponent::Wizard};
+const Opponent allOpponents[] = {std::nullopt, Level::Apprentice, Level::Mage, Level::Wizard};
 
 QApplication& app() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -64,8 +64,8 @@ QApplication& app() {
 TEST(PokerDiceOptions, TheDialogOpensOnTheCurrentSettings) {
     PreferencesRecord r = withTally();
     for (Opponent opponent : allOpponents) {
-        SetPokerDiceOpponent(r, opponent);
-        const PokerDiceOptionsRecord fill = FillPokerDiceOptions(r);
+        PokerDiceSettings(r).setOpponent(opponent);
+        const PokerDiceOptionsRecord fill = fillPokerDiceOptions(r);
         const PokerDiceOptionsRecord expected = opponentChoice(opponent);
         EXPECT_EQ(fill.apprentice, expected.apprentice);
         EXPECT_EQ(fill.mage, expected.mage);
@@ -76,42 +76,42 @@ TEST(PokerDiceOptions, TheDialogOpensOnTheCurrentSettings) {
         EXPECT_FALSE(fill.resetCoins);
     }
     // 3 rolls checks "3 rolls"; anything else "2 rolls".
-    EXPECT_TRUE(FillPokerDiceOptions(r).threeRolls);
-    EXPECT_FALSE(FillPokerDiceOptions(r).twoRolls);
+    EXPECT_TRUE(fillPokerDiceOptions(r).threeRolls);
+    EXPECT_FALSE(fillPokerDiceOptions(r).twoRolls);
     r.rollsPerTurn = 2;
-    EXPECT_TRUE(FillPokerDiceOptions(r).twoRolls);
-    EXPECT_FALSE(FillPokerDiceOptions(r).threeRolls);
-    EXPECT_FALSE(FillPokerDiceOptions(r).acesWild);
+    EXPECT_TRUE(fillPokerDiceOptions(r).twoRolls);
+    EXPECT_FALSE(fillPokerDiceOptions(r).threeRolls);
+    EXPECT_FALSE(fillPokerDiceOptions(r).acesWild);
     r.acesWild = 1;
-    EXPECT_TRUE(FillPokerDiceOptions(r).acesWild);
+    EXPECT_TRUE(fillPokerDiceOptions(r).acesWild);
     // The levels of 10,000 are not those of Poker Dice.
     PreferencesRecord other = withTally();
     other.tenThouWizard = 1;
-    EXPECT_EQ(PokerDiceOpponentOf(other), Opponent::Player2);
+    EXPECT_EQ(PokerDiceSettings(other).opponent(), Opponent{});
 }
 
 TEST(PokerDiceOptions, ChoosingTheOpponentAlreadySetChangesNothing) {
     for (Opponent opponent : allOpponents) {
         PreferencesRecord r = withTally();
-        SetPokerDiceOpponent(r, opponent);
+        PokerDiceSettings(r).setOpponent(opponent);
         const auto before = r.toBytes();
-        const PokerDiceOptionsRecord same = FillPokerDiceOptions(r);
-        EXPECT_FALSE(ApplyPokerDiceOpponent(same, r));
-        EXPECT_FALSE(ApplyPokerDiceName(same, r));
-        EXPECT_FALSE(ApplyPokerDiceRolls(same, r));
-        EXPECT_FALSE(ApplyPokerDiceAcesWild(same, r));
-        EXPECT_EQ(r.toBytes(), before) << static_cast<int>(opponent);
+        const PokerDiceOptionsRecord same = fillPokerDiceOptions(r);
+        EXPECT_FALSE(applyPokerDiceOpponent(same, r));
+        EXPECT_FALSE(applyPokerDiceName(same, r));
+        EXPECT_FALSE(applyPokerDiceRolls(same, r));
+        EXPECT_FALSE(applyPokerDiceAcesWild(same, r));
+        EXPECT_EQ(r.toBytes(), before) << testing::PrintToString(opponent);
     }
 }
 
 TEST(PokerDiceOptions, ASecondPersonLeavingTheSeatKeepsTheirCoinsInTheTally) {
-    for (Opponent level : {Opponent::Apprentice, Opponent::Mage, Opponent::Wizard}) {
+    for (Level level : {Level::Apprentice, Level::Mage, Level::Wizard}) {
         PreferencesRecord r = withTally();
-        SetPokerDiceOpponent(r, Opponent::Player2);
-        const std::optional<Opponent> next = ApplyPokerDiceOpponent(opponentChoice(level), r);
+        PokerDiceSettings(r).setOpponent(Opponent{});
+        const std::optional<Opponent> next = applyPokerDiceOpponent(opponentChoice(level), r);
         ASSERT_TRUE(next);
         EXPECT_EQ(*next, level);
-        EXPECT_EQ(PokerDiceOpponentOf(r), level);
+        EXPECT_EQ(PokerDiceSettings(r).opponent(), level);
         EXPECT_EQ(r.coinTally[1].value, 9000); // BEN's coins stored
         EXPECT_EQ(r.player2Coins, 9000u);
         EXPECT_EQ(r.coinTally[2].value, 4321); // ANN's untouched
@@ -120,8 +120,8 @@ TEST(PokerDiceOptions, ASecondPersonLeavingTheSeatKeepsTheirCoinsInTheTally) {
 
 TEST(PokerDiceOptions, ChangingFromOneLevelToAnotherStoresNothing) {
     PreferencesRecord r = withTally();
-    SetPokerDiceOpponent(r, Opponent::Mage);
-    ASSERT_TRUE(ApplyPokerDiceOpponent(opponentChoice(Opponent::Wizard), r));
+    PokerDiceSettings(r).setOpponent(Level::Mage);
+    ASSERT_TRUE(applyPokerDiceOpponent(opponentChoice(Level::Wizard), r));
     EXPECT_EQ(r.pokerDiceWizard, 1);
     EXPECT_EQ(r.pokerDiceMage + r.pokerDiceApprentice, 0);
     EXPECT_EQ(r.coinTally[1].value, 1234);
@@ -129,11 +129,10 @@ TEST(PokerDiceOptions, ChangingFromOneLevelToAnotherStoresNothing) {
 
 TEST(PokerDiceOptions, ASecondPersonTakingTheSeatAdoptsTheTallysCoins) {
     PreferencesRecord r = withTally();
-    SetPokerDiceOpponent(r, Opponent::Wizard);
-    const std::optional<Opponent> next =
-        ApplyPokerDiceOpponent(opponentChoice(Opponent::Player2), r);
+    PokerDiceSettings(r).setOpponent(Level::Wizard);
+    const std::optional<Opponent> next = applyPokerDiceOpponent(opponentChoice(Opponent{}), r);
     ASSERT_TRUE(next);
-    EXPECT_EQ(*next, Opponent::Player2);
+    EXPECT_EQ(*next, Opponent{});
     EXPECT_EQ(r.pokerDiceApprentice + r.pokerDiceMage + r.pokerDiceWizard, 0);
     EXPECT_EQ(r.player2Coins, 1234u);
     EXPECT_EQ(r.player1Coins, 7000u);
@@ -141,20 +140,21 @@ TEST(PokerDiceOptions, ASecondPersonTakingTheSeatAdoptsTheTallysCoins) {
 
 TEST(PokerDiceOptions, TheFirstCheckedOpponentThatDiffersWins) {
     PreferencesRecord r = withTally();
-    SetPokerDiceOpponent(r, Opponent::Apprentice);
+    PokerDiceSettings(r).setOpponent(Level::Apprentice);
     PokerDiceOptionsRecord chosen;
     chosen.apprentice = chosen.wizard = chosen.player2 = true;
-    EXPECT_EQ(ApplyPokerDiceOpponent(chosen, r), Opponent::Wizard);
-    EXPECT_EQ(ChosenOpponent(false, false, false, false, Opponent::Mage), std::nullopt);
-    EXPECT_EQ(ChosenOpponent(false, true, false, true, Opponent::Mage), Opponent::Player2);
+    EXPECT_EQ(applyPokerDiceOpponent(chosen, r), Level::Wizard);
+    EXPECT_EQ(chosenOpponent(false, false, false, false, Level::Mage), std::nullopt);
+    EXPECT_EQ(chosenOpponent(false, true, false, true, Level::Mage),
+              std::make_optional<Opponent>());
 }
 
 TEST(PokerDiceOptions, ARenamedPlayerStoresTheOldNamesCoinsAndAdoptsTheNewOnes) {
     PreferencesRecord r = withTally();
-    PokerDiceOptionsRecord chosen = FillPokerDiceOptions(r);
+    PokerDiceOptionsRecord chosen = fillPokerDiceOptions(r);
     chosen.changeFirstName = true;
     chosen.name = "carl";
-    EXPECT_TRUE(ApplyPokerDiceName(chosen, r));
+    EXPECT_TRUE(applyPokerDiceName(chosen, r));
     EXPECT_EQ(r.player1(), "CARL");
     EXPECT_EQ(r.player1Coins, 80000u);
     EXPECT_EQ(r.coinTally[2].nameString(), "ANN");
@@ -166,7 +166,7 @@ TEST(PokerDiceOptions, ARenamedPlayerStoresTheOldNamesCoinsAndAdoptsTheNewOnes) 
     chosen.changeFirstName = false;
     chosen.changeSecondName = true;
     chosen.name = "Dora";
-    EXPECT_TRUE(ApplyPokerDiceName(chosen, r));
+    EXPECT_TRUE(applyPokerDiceName(chosen, r));
     EXPECT_EQ(r.player2(), "DORA");
     EXPECT_EQ(r.coinTally[1].nameString(), "DORA");
     EXPECT_EQ(r.coinTally[1].value, 5000);
@@ -179,10 +179,10 @@ TEST(PokerDiceOptions, ANameNeedsTextAndAChoiceOfPlayer) {
     const auto before = r.toBytes();
     PokerDiceOptionsRecord chosen;
     chosen.changeFirstName = true; // nothing typed
-    EXPECT_FALSE(ApplyPokerDiceName(chosen, r));
+    EXPECT_FALSE(applyPokerDiceName(chosen, r));
     chosen.changeFirstName = false;
     chosen.name = "eve"; // typed, nobody chosen
-    EXPECT_FALSE(ApplyPokerDiceName(chosen, r));
+    EXPECT_FALSE(applyPokerDiceName(chosen, r));
     EXPECT_EQ(r.toBytes(), before);
 }
 
@@ -190,16 +190,16 @@ TEST(PokerDiceOptions, TheNumberOfRollsChangesOnlyToTheOtherValue) {
     PreferencesRecord r = withTally();
     PokerDiceOptionsRecord chosen;
     chosen.threeRolls = true;
-    EXPECT_FALSE(ApplyPokerDiceRolls(chosen, r)); // already 3
+    EXPECT_FALSE(applyPokerDiceRolls(chosen, r)); // already 3
     chosen = {};
     chosen.twoRolls = true;
-    EXPECT_EQ(ApplyPokerDiceRolls(chosen, r), 2);
+    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 2);
     EXPECT_EQ(r.rollsPerTurn, 2);
-    EXPECT_FALSE(ApplyPokerDiceRolls(chosen, r));
+    EXPECT_FALSE(applyPokerDiceRolls(chosen, r));
     chosen = {};
-    EXPECT_FALSE(ApplyPokerDiceRolls(chosen, r)); // neither checked
+    EXPECT_FALSE(applyPokerDiceRolls(chosen, r)); // neither checked
     chosen.threeRolls = true;
-    EXPECT_EQ(ApplyPokerDiceRolls(chosen, r), 3);
+    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 3);
     EXPECT_EQ(r.rollsPerTurn, 3);
 }
 
@@ -207,11 +207,11 @@ TEST(PokerDiceOptions, AcesWildFollowsTheBox) {
     PreferencesRecord r = withTally();
     PokerDiceOptionsRecord chosen;
     chosen.acesWild = true;
-    EXPECT_EQ(ApplyPokerDiceAcesWild(chosen, r), true);
+    EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), true);
     EXPECT_EQ(r.acesWild, 1);
-    EXPECT_FALSE(ApplyPokerDiceAcesWild(chosen, r));
+    EXPECT_FALSE(applyPokerDiceAcesWild(chosen, r));
     chosen.acesWild = false;
-    EXPECT_EQ(ApplyPokerDiceAcesWild(chosen, r), false);
+    EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), false);
     EXPECT_EQ(r.acesWild, 0);
 }
 

@@ -270,11 +270,11 @@ TEST(CoinTally, AdoptingAnUnknownNameDropsTheOldest) {
 }
 
 TEST(Tips, NextTipWrapsAndMendsNonsense) {
-    EXPECT_EQ(NextTipNumber(1, 11), 2);
-    EXPECT_EQ(NextTipNumber(10, 11), 11);
-    EXPECT_EQ(NextTipNumber(11, 11), 1);
-    EXPECT_EQ(NextTipNumber(0, 11), 1);
-    EXPECT_EQ(NextTipNumber(-40, 11), 1);
-    EXPECT_EQ(NextTipNumber(5000, 11), 1);
-    EXPECT_EQ(NextTipNumber(2147483647, 11), 1);
+    EXPECT_EQ(nextTipNumber(1, 11), 2);
+    EXPECT_EQ(nextTipNumber(10, 11), 11);
+    EXPECT_EQ(nextTipNumber(11, 11), 1);
+    EXPECT_EQ(nextTipNumber(0, 11), 1);
+    EXPECT_EQ(nextTipNumber(-40, 11), 1);
+    EXPECT_EQ(nextTipNumber(5000, 11), 1);
+    EXPECT_EQ(nextTipNumber(2147483647, 11), 1);
 }

@@ -17,10 +17,10 @@ void put(ScoreTable& t, int i, const std::string& name, std::uint32_t value) {
 
 TEST(TopScoreViews, EmptyTablesShowOnlyTheirHeadings) {
     const PreferencesRecord r;
-    EXPECT_EQ(TenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n");
-    EXPECT_EQ(ShutTheBoxTopScoresText(r),
+    EXPECT_EQ(tenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n");
+    EXPECT_EQ(shutTheBoxTopScoresText(r),
               "Top Scores for Shut The Box\n___________________________\n\n\n");
-    EXPECT_EQ(PokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
+    EXPECT_EQ(pokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
                                          "\n\nBillionaire Club\n________________\n\n"
                                          "There are no billionaires yet.");
 }
@@ -29,12 +29,12 @@ TEST(TopScoreViews, EntriesAreListedInOrderSkippingEmptyOnes) {
     PreferencesRecord r;
     put(r.tenThouTopScores, 1, "ANN", 12050);
     put(r.tenThouTopScores, 3, "BEN", 10000); // entry 2 is empty
-    EXPECT_EQ(TenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n"
+    EXPECT_EQ(tenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n"
                                        "12050  \tANN\n10000  \tBEN\n");
     put(r.pokerDiceTopScores, 1, "RICH", 3000000000u); // shown as unsigned coins
     put(r.billionaireClub, 1, "RICH", 3000000000u);
     put(r.billionaireClub, 2, "ALSO", 1000000000u);
-    EXPECT_EQ(PokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
+    EXPECT_EQ(pokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
                                          "3000000000  \tRICH\n"
                                          "\n\nBillionaire Club\n________________\n\n"
                                          "3000000000  \tRICH\n1000000000  \tALSO\n");
@@ -42,15 +42,15 @@ TEST(TopScoreViews, EntriesAreListedInOrderSkippingEmptyOnes) {
 
 TEST(CoinTopScores, NewcomersTakeTheFirstLowerPlaceAndKnownNamesRise) {
     ScoreTable t{};
-    EnterCoinTopScore(t, "ANN", 0); // nothing to enter
+    enterCoinTopScore(t, "ANN", 0); // nothing to enter
     EXPECT_EQ(t[1].value, 0);
-    EnterCoinTopScore(t, "ANN", 6000);
-    EnterCoinTopScore(t, "BEN", 9000);
+    enterCoinTopScore(t, "ANN", 6000);
+    enterCoinTopScore(t, "BEN", 9000);
     EXPECT_EQ(t[1].nameString(), "BEN");
     EXPECT_EQ(t[2].nameString(), "ANN");
-    EnterCoinTopScore(t, "ANN", 5000); // lower than her entry: unchanged
+    enterCoinTopScore(t, "ANN", 5000); // lower than her entry: unchanged
     EXPECT_EQ(t[2].value, 6000);
-    EnterCoinTopScore(t, "ANN", 3000000000u); // above INT32_MAX, compared unsigned
+    enterCoinTopScore(t, "ANN", 3000000000u); // above INT32_MAX, compared unsigned
     // A raised entry moves up past the lower ones, so the table stays best first.
     EXPECT_EQ(t[1].nameString(), "ANN");
     EXPECT_EQ(static_cast<std::uint32_t>(t[1].value), 3000000000u);
@@ -60,26 +60,26 @@ TEST(CoinTopScores, NewcomersTakeTheFirstLowerPlaceAndKnownNamesRise) {
 
     for (int i = 1; i <= 10; ++i)
         put(t, i, "P" + std::to_string(i), 1000u * (11 - i));
-    EnterCoinTopScore(t, "LOW", 500); // below all ten
+    enterCoinTopScore(t, "LOW", 500); // below all ten
     EXPECT_EQ(t[10].nameString(), "P10");
-    EnterCoinTopScore(t, "MID", 5500);
+    enterCoinTopScore(t, "MID", 5500);
     EXPECT_EQ(t[6].nameString(), "MID");
     EXPECT_EQ(t[10].nameString(), "P9"); // P10 dropped
-    EnterCoinTopScore(t, "P9", 8500);    // up past every lower entry
+    enterCoinTopScore(t, "P9", 8500);    // up past every lower entry
     EXPECT_EQ(t[3].nameString(), "P9");
     EXPECT_EQ(t[4].nameString(), "P3");
     EXPECT_EQ(t[10].nameString(), "P8");
-    EnterCoinTopScore(t, "P5", 8000); // equal to P3's 8000: stays below it
+    enterCoinTopScore(t, "P5", 8000); // equal to P3's 8000: stays below it
     EXPECT_EQ(t[5].nameString(), "P5");
     EXPECT_EQ(t[4].nameString(), "P3");
 }
 
 TEST(BillionaireClub, AdmitsNewBillionairesOnce) {
     ScoreTable club{};
-    EXPECT_FALSE(AdmitToBillionaireClub(club, "ANN", 999999999u));
-    EXPECT_TRUE(AdmitToBillionaireClub(club, "ANN", 1000000000u));
-    EXPECT_FALSE(AdmitToBillionaireClub(club, "ANN", 4000000000u)); // already a member
-    EXPECT_TRUE(AdmitToBillionaireClub(club, "BEN", 4000000000u));
+    EXPECT_FALSE(admitToBillionaireClub(club, "ANN", 999999999u));
+    EXPECT_TRUE(admitToBillionaireClub(club, "ANN", 1000000000u));
+    EXPECT_FALSE(admitToBillionaireClub(club, "ANN", 4000000000u)); // already a member
+    EXPECT_TRUE(admitToBillionaireClub(club, "BEN", 4000000000u));
     EXPECT_EQ(club[1].nameString(), "BEN");
     EXPECT_EQ(club[2].nameString(), "ANN");
 
@@ -88,7 +88,7 @@ TEST(BillionaireClub, AdmitsNewBillionairesOnce) {
     r.player1Coins = 2000000000u;
     r.setPlayer2("DOG");
     r.player2Coins = 3000000000u;
-    CheckClubAdmissionOfPlayer1(r);
+    checkClubAdmissionOfPlayer1(r);
     EXPECT_EQ(r.billionaireClub[1].nameString(), "CAT");
     EXPECT_EQ(r.billionaireClub[2].value, 0); // player 2 is not checked here
 }

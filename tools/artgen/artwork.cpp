@@ -21,87 +21,92 @@ QString bitmap(int number) {
 
 void addTenThousand(std::vector<Artwork>& list) {
     using namespace tenthousand;
-    list.push_back({bitmap(66), kBoardSize, paintTenThousandBoard});
-    list.push_back({bitmap(141), {115, 90}, paintTenThousandTile});
+    namespace bitmaps = geometry::bitmaps;
+    list.push_back({bitmap(bitmaps::board), kBoardSize, paintTenThousandBoard});
+    list.push_back({bitmap(bitmaps::tile), qsize(geometry::tileSize), paintTenThousandTile});
     for (int d = 1; d <= 6; ++d)
         for (int f = 1; f <= 4; ++f)
-            list.push_back({bitmap(79 + 4 * (d - 1) + (f - 1)), kDieFrames[d - 1][f - 1].size(),
+            list.push_back({bitmap(bitmaps::die(d, f)), kDieFrames[d - 1][f - 1].size(),
                             [d, f] { return paintTenThousandDie(d, f); }});
+    // Twelve digit pictures ('0'..'9' the first ten) and the twelve panes.
     for (int i = 0; i < 12; ++i) {
-        list.push_back({bitmap(67 + i), kDigitSize, [i] { return paintTenThousandDigit(i); }});
-        list.push_back({bitmap(128 + i), kPaneRects[i].size(),
+        list.push_back({bitmap(bitmaps::firstDigit + i), kDigitSize,
+                        [i] { return paintTenThousandDigit(i); }});
+        list.push_back({bitmap(bitmaps::firstPane + i), kPaneRects[i].size(),
                         [i] { return paintTenThousandPane(i, false); }});
-        list.push_back(
-            {bitmap(116 + i), kPaneRects[i].size(), [i] { return paintTenThousandPane(i, true); }});
+        list.push_back({bitmap(bitmaps::firstTouchedPane + i), kPaneRects[i].size(),
+                        [i] { return paintTenThousandPane(i, true); }});
     }
     for (int b = 0; b < 6; ++b)
         for (bool down : {false, true})
-            list.push_back({bitmap(103 + 2 * b + (down ? 1 : 0)), kStripButtons[b].size(),
+            list.push_back({bitmap(down ? geometry::buttons[b].down : geometry::buttons[b].up),
+                            kStripButtons[b].size(),
                             [b, down] { return paintTenThousandButton(b, down); }});
-    list.push_back({bitmap(115), kMarkerSize, paintTenThousandMarker});
-    list.push_back({bitmap(142), kMessagePanel.size(), paintTenThousandPanel});
+    list.push_back({bitmap(bitmaps::marker), kMarkerSize, paintTenThousandMarker});
+    list.push_back({bitmap(bitmaps::panel), kMessagePanel.size(), paintTenThousandPanel});
 }
 
 void addShutTheBox(std::vector<Artwork>& list) {
     using namespace shutthebox;
-    list.push_back({bitmap(1), kBoardSize, paintShutTheBoxBoard});
-    list.push_back({bitmap(140), {56, 32}, paintShutTheBoxTile});
-    list.push_back({bitmap(2), kBoxSize, paintShutTheBoxShutBox});
-    list.push_back({bitmap(3), kPlateSize, paintShutTheBoxPlate});
-    const std::array<std::pair<int, QSize>, 8> dice{{{4, kTwoDice.inCup.size()},
-                                                     {5, kTwoDice.tumbling1.size()},
-                                                     {6, kTwoDice.tumbling2.size()},
-                                                     {7, kTwoDice.onBoard.size()},
-                                                     {60, kOneDie.inCup.size()},
-                                                     {61, kOneDie.tumbling1.size()},
-                                                     {62, kOneDie.tumbling2.size()},
-                                                     {63, kOneDie.onBoard.size()}}};
+    namespace bitmaps = geometry::bitmaps;
+    list.push_back({bitmap(bitmaps::board), kBoardSize, paintShutTheBoxBoard});
+    list.push_back({bitmap(bitmaps::tile), qsize(geometry::tileSize), paintShutTheBoxTile});
+    list.push_back({bitmap(bitmaps::shutter), kBoxSize, paintShutTheBoxShutBox});
+    list.push_back({bitmap(bitmaps::plate), kPlateSize, paintShutTheBoxPlate});
+    const std::array<std::pair<int, QSize>, 8> dice{
+        {{bitmaps::twoInCup, kTwoDice.inCup.size()},
+         {bitmaps::twoTumbling, kTwoDice.tumbling1.size()},
+         {bitmaps::twoTumbling + 1, kTwoDice.tumbling2.size()},
+         {bitmaps::twoOnBoard, kTwoDice.onBoard.size()},
+         {bitmaps::oneInCup, kOneDie.inCup.size()},
+         {bitmaps::oneTumbling, kOneDie.tumbling1.size()},
+         {bitmaps::oneTumbling + 1, kOneDie.tumbling2.size()},
+         {bitmaps::oneOnBoard, kOneDie.onBoard.size()}}};
     for (const auto& [number, size] : dice)
         list.push_back({bitmap(number), size, [n = number] { return paintShutTheBoxDice(n); }});
-    // Buttons 2..7 take BITMAP_10..21 in pairs; the Gremlin's takes 64 and 65.
     for (int b = 0; b < 7; ++b)
         for (bool on : {false, true}) {
-            const int number = (b < 6 ? 10 + 2 * b : 64) + (on ? 1 : 0);
+            const int number = b < 6 ? (on ? geometry::buttons[b].down : geometry::buttons[b].up)
+                                     : (on ? bitmaps::gremlinOn : bitmaps::gremlinOff);
             list.push_back({bitmap(number), kButtons[b].size(),
                             [b, on] { return paintShutTheBoxButton(b, on); }});
         }
     for (int g = 0; g < 36; ++g)
-        list.push_back({bitmap(22 + g), kGlyphSizes[g], [g] { return paintShutTheBoxGlyph(g); }});
-    list.push_back({bitmap(59), kArrowSize, paintShutTheBoxArrow});
-    list.push_back({bitmap(243), kGremlin.size(), paintShutTheBoxGremlin});
+        list.push_back({bitmap(bitmaps::firstGlyph + g), kGlyphSizes[g],
+                        [g] { return paintShutTheBoxGlyph(g); }});
+    list.push_back({bitmap(bitmaps::arrow), kArrowSize, paintShutTheBoxArrow});
+    list.push_back({bitmap(bitmaps::gremlin), kGremlin.size(), paintShutTheBoxGremlin});
     for (int k = 1; k <= 9; ++k)
         for (bool left : {true, false})
-            list.push_back({bitmap(left ? 223 + 2 * k : 224 + 2 * k), eyeSize(k, left),
+            list.push_back({bitmap(bitmaps::firstEye + 2 * k - (left ? 2 : 1)), eyeSize(k, left),
                             [k, left] { return paintShutTheBoxEye(k, left); }});
 }
 
 void addPokerDice(std::vector<Artwork>& list) {
     using namespace pokerdice;
-    list.push_back({bitmap(146), kBoardSize, paintPokerDiceBoard});
-    list.push_back({bitmap(147), {105, 70}, paintPokerDiceTile});
+    namespace bitmaps = geometry::bitmaps;
+    list.push_back({bitmap(bitmaps::board), kBoardSize, paintPokerDiceBoard});
+    list.push_back({bitmap(bitmaps::tile), qsize(geometry::tileSize), paintPokerDiceTile});
     for (int face = 1; face <= 6; ++face)
-        for (int picture = 1; picture <= 4; ++picture) {
-            // The ace's pictures come before the mask, the other faces after it.
-            const int number = (face == 1 ? 147 : 152 + 4 * (face - 2)) + picture;
-            list.push_back({bitmap(number), kDieSize,
+        for (int picture = 1; picture <= 4; ++picture)
+            list.push_back({bitmap(bitmaps::firstDie[face - 1] + picture - 1), kDieSize,
                             [face, picture] { return paintPokerDiceDie(face, picture); }});
-        }
-    list.push_back({bitmap(152), kDieSize, paintPokerDiceDieMask});
+    list.push_back({bitmap(bitmaps::dieMask), kDieSize, paintPokerDiceDieMask});
     for (int face = 1; face <= 6; ++face)
-        list.push_back({bitmap(199 + face), kSmallDiePicture,
+        list.push_back({bitmap(bitmaps::firstSmallDie + face - 1), kSmallDiePicture,
                         [face] { return paintPokerDiceSmallDie(face); }});
-    list.push_back({bitmap(206), kSmallDiePicture, paintPokerDiceSmallDieMask});
+    list.push_back({bitmap(bitmaps::smallDieMask), kSmallDiePicture, paintPokerDiceSmallDieMask});
     for (int digit = 0; digit <= 9; ++digit)
-        list.push_back(
-            {bitmap(173 + digit), kDigitSize, [digit] { return paintPokerDiceDigit(digit); }});
-    list.push_back({bitmap(211), kBeadSize, paintPokerDiceBead});
+        list.push_back({bitmap(bitmaps::firstDigit + digit), kDigitSize,
+                        [digit] { return paintPokerDiceDigit(digit); }});
+    list.push_back({bitmap(bitmaps::bead), kBeadSize, paintPokerDiceBead});
     for (int level = 0; level < 4; ++level)
-        list.push_back(
-            {bitmap(212 + level), kFlame.size(), [level] { return paintPokerDiceFlame(level); }});
+        list.push_back({bitmap(bitmaps::firstFlame + level), kFlame.size(),
+                        [level] { return paintPokerDiceFlame(level); }});
     for (int player = 0; player < 2; ++player)
-        list.push_back({bitmap(209 + player), kMarkers[player].size(),
+        list.push_back({bitmap(bitmaps::firstMarker + player), kMarkers[player].size(),
                         [player] { return paintPokerDiceMarker(player); }});
-    list.push_back({bitmap(183), kSign.size(), paintPokerDiceSign});
+    list.push_back({bitmap(bitmaps::sign), kSign.size(), paintPokerDiceSign});
     for (int b = 0; b < kButtonCount; ++b)
         for (bool down : {false, true})
             list.push_back({bitmap(kFirstButtonPicture + 2 * b + (down ? 1 : 0)),

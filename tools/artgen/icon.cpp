@@ -2,16 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The program icon: two dice tumbling, one red and one ivory. Each theme size
-// is painted for itself. From 128 pixels up the dice are shaded cubes with
-// soft shadows; at 48 and 64 the same cubes stand on plain shadows, which a
-// blur would turn to smudge; from 32 down the dice are flat faces laid out on
-// the pixel grid, with whole-pixel outlines and pips, since a shrunken cube is
-// a blur at that size.
+// is painted for itself. From 128 pixels up the dice are shaded cubes; at 48
+// and 64 the same cubes have their centres and edges on whole pixels; from 32
+// down the dice are flat faces laid out on the pixel grid, with whole-pixel
+// outlines and pips, since a shrunken cube is a blur at that size.
+//
+// Like other application icons, the dice keep a margin of about a tenth of
+// the square free (a pixel or two at the smallest sizes) and cast no shadow
+// on the ground: the desktop draws what it wants around an icon.
 
 #include "artwork.h"
 #include "paintkit.h"
 #include "props.h"
 
+#include <QTransform>
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <vector>
@@ -25,6 +31,20 @@ const QPointF kRedCentre(92, 92);
 const QPointF kIvoryCentre(168, 166);
 constexpr Tumble kRedTumble{-24, 30, -16};
 constexpr Tumble kIvoryTumble{-30, -28, 20};
+// Where the two cubes above lie, outlines included, in design pixels.
+const QRectF kDiceBounds(15, 15, 228, 229);
+
+// The design's dice centred in the square, within a free margin of 3/32 of it
+// (whole pixels).
+QTransform designToIcon(int size) {
+    const int margin = size * 3 / 32;
+    const double scale = (size - 2 * margin) / std::max(kDiceBounds.width(), kDiceBounds.height());
+    QTransform t;
+    t.translate(size / 2.0, size / 2.0);
+    t.scale(scale, scale);
+    t.translate(-kDiceBounds.center().x(), -kDiceBounds.center().y());
+    return t;
+}
 
 QImage transparentCanvas(int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -36,14 +56,7 @@ QImage paintShadedIcon(int size) {
     QImage img = transparentCanvas(size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    if (size != kDesignSize)
-        p.scale(size / double(kDesignSize), size / double(kDesignSize));
-
-    QPainterPath shadows;
-    shadows.addEllipse(QPointF(96, 150), 70, 22);
-    shadows.addEllipse(QPointF(170, 226), 66, 20);
-    softShadow(p, shadows, 0, 0, 12, 120);
-
+    p.setTransform(designToIcon(size));
     drawDie3D(p, kRedCentre, 104, kRedTumble, redDie());
     drawDie3D(p, kIvoryCentre, 100, kIvoryTumble, ivoryDie());
     p.end();
@@ -51,21 +64,19 @@ QImage paintShadedIcon(int size) {
 }
 
 // Centres on half pixels, so that the cubes' outlines fall on whole ones.
-QPointF snapped(const QPointF& design, double scale) {
-    return {std::round(design.x() * scale) + 0.5, std::round(design.y() * scale) + 0.5};
+QPointF snapped(const QPointF& design, const QTransform& toIcon) {
+    const QPointF at = toIcon.map(design);
+    return {std::floor(at.x()) + 0.5, std::floor(at.y()) + 0.5};
 }
 
-QImage paintPlainShadowIcon(int size) {
+QImage paintSnappedIcon(int size) {
     QImage img = transparentCanvas(size);
-    const double k = size / double(kDesignSize);
+    const QTransform toIcon = designToIcon(size);
+    const double k = toIcon.m11();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 70));
-    p.drawEllipse(snapped({96, 150}, k), 64 * k, 18 * k);
-    p.drawEllipse(snapped({170, 226}, k), 60 * k, 16 * k);
-    drawDie3D(p, snapped(kRedCentre, k), std::round(104 * k), kRedTumble, redDie());
-    drawDie3D(p, snapped(kIvoryCentre, k), std::round(100 * k), kIvoryTumble, ivoryDie());
+    drawDie3D(p, snapped(kRedCentre, toIcon), std::round(104 * k), kRedTumble, redDie());
+    drawDie3D(p, snapped(kIvoryCentre, toIcon), std::round(100 * k), kIvoryTumble, ivoryDie());
     p.end();
     return img;
 }
@@ -137,11 +148,14 @@ void drawGridDie(QPainter& p, const GridDie& die, int pip, int inset) {
     }
 }
 
+// The pips of the red die stay clear of the ivory one. Inside its outline a
+// face is a pip's width plus an even number of pixels, so the middle pip sits
+// in the middle.
 const std::array<GridLayout, 3>& gridLayouts() {
     static const std::array<GridLayout, 3> layouts{{
-        {16, 2, 1, {{0, 0, 10, 10}, 2, redDie()}, {{6, 6, 10, 10}, 4, ivoryDie()}},
-        {24, 2, 2, {{1, 1, 14, 14}, 3, redDie()}, {{9, 9, 14, 14}, 5, ivoryDie()}},
-        {32, 3, 2, {{1, 1, 19, 19}, 3, redDie()}, {{12, 12, 19, 19}, 5, ivoryDie()}},
+        {16, 2, 1, {{1, 1, 9, 9}, 2, redDie()}, {{6, 6, 9, 9}, 4, ivoryDie()}},
+        {24, 2, 1, {{2, 2, 12, 12}, 3, redDie()}, {{10, 10, 12, 12}, 5, ivoryDie()}},
+        {32, 3, 2, {{2, 2, 17, 17}, 3, redDie()}, {{13, 13, 17, 17}, 5, ivoryDie()}},
     }};
     return layouts;
 }
@@ -171,7 +185,7 @@ QImage paintIcon(int size) {
         if (layout.size == size)
             return paintGridIcon(layout);
     if (size < 96)
-        return paintPlainShadowIcon(size);
+        return paintSnappedIcon(size);
     return paintShadedIcon(size);
 }
 

@@ -40,6 +40,7 @@ public:
     void selectMusic() override {}
     void refreshMenuMarks() override {}
     bool runOptionsDialog() override { return false; }
+    QWidget* dialogParent() override { return nullptr; }
 };
 
 class QuietHost : public Host {
@@ -83,49 +84,35 @@ void measureRepaint(TenThouGame& game) {
                 runs, times[runs / 2], times.back());
 }
 
+// Counts the computer's looks at the panes and its decisions to throw again.
+class CountingView final : public ComputerTurnView {
+public:
+    void looking() override { ++decisions; }
+    void decided(bool) override { ++decisions; }
+    long decisions = 0;
+};
+
+// Whole computer turns, each seat's in turn, as the game plays them.
 void measureDecisions() {
     RandomSource random;
     random.seed(12345);
-    long decisions = 0;
+    CountingView view;
     QElapsedTimer timer;
     timer.start();
     const std::array<Level, 3> levels{Level::Apprentice, Level::Mage, Level::Wizard};
     int turns = 0;
+    TenThouRules rules;
     while (timer.elapsed() < 2000) {
-        TenThouRules rules;
-        rules.chooseFirstPlayer(random);
-        rules.setCurrentForTest(Seat::Two, Seat::One);
         const Level level = levels[turns++ % 3];
-        for (;;) {
-            rules.roll(random);
-            if (rules.disasterRolled())
-                break;
-            RollMemory memory;
-            memory.bust = !rules.anyScoring();
-            while (!memory.bust) {
-                const Pane pane = nextPaneToTake(rules, level, memory);
-                ++decisions;
-                if (pane == Pane::None)
-                    break;
-                rules.score(pane);
-                ++memory.taken;
-                if (pane == Pane::Straight || pane == Pane::ThreePairs) {
-                    memory.tookStraightOrPairs = true;
-                    break;
-                }
-            }
-            const int before = rules.diceInPlay();
-            for (int i = fivesToBankBeforeDeciding(rules, level); i > 0; --i)
-                rules.score(Pane::SingleFive);
-            ++decisions;
-            if (!keepRolling(rules, level, memory, before, random))
-                break;
-        }
+        if (playComputerRolls(rules, level, random, view) == ComputerRolls::Disaster)
+            rules.loseAll();
+        if (rules.pass().turnEnd.gameOver)
+            rules.newGame();
     }
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     std::printf("computer decisions (rules only, one core): %.1f million per second over %d "
                 "turns\n",
-                double(decisions) / seconds / 1e6, turns);
+                double(view.decisions) / seconds / 1e6, turns);
 }
 
 // The Wizard opens the game: dismissing the prompt starts its turn, which

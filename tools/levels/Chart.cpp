@@ -3,15 +3,17 @@
 
 #include "Chart.h"
 
-#include "Report.h"
+#include "FigureCells.h"
 
 #include <QColor>
-#include <QFile>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <cstdio>
 
 namespace tumbledown::levels {
 
@@ -30,12 +32,36 @@ QFont font(int pixels, bool bold = false) {
     return f;
 }
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
+std::string upper(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
 }
 
-QString pairing(const std::string& a, const std::string& b) {
-    return qs(a + " v " + b);
+// "wizard-apprentice" as "WIZARD v APPRENTICE"; "" for a level against itself.
+std::string pairingLabel(const std::string& pairing) {
+    const std::size_t dash = pairing.find('-');
+    if (dash == std::string::npos)
+        return "";
+    const std::string a = pairing.substr(0, dash);
+    const std::string b = pairing.substr(dash + 1);
+    return a == b ? "" : upper(a) + " v " + upper(b);
+}
+
+std::vector<std::string> keyParts(const std::string& key) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= key.size();) {
+        const std::size_t end = std::min(key.find(':', start), key.size());
+        parts.push_back(key.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+std::string percent(const char* pattern, double share) {
+    char text[32];
+    std::snprintf(text, sizeof text, pattern, 100 * share);
+    return text;
 }
 
 } // namespace
@@ -47,43 +73,73 @@ int ChartLayout::height(const std::vector<ChartSection>& sections) {
     return h + 10;
 }
 
-std::vector<ChartSection> chartSections(const std::vector<GameResults>& runs) {
-    std::vector<ChartSection> sections;
-    for (const GameResults& run : runs) {
-        ChartSection section;
-        switch (run.game) {
-        case Game::TenThousand:
-            section.title = "10,000: the first named wins";
-            for (const TenThouRow& row : run.tenThousand)
-                if (row.a != row.b)
-                    section.bars.push_back({pairing(displayName(row.a), displayName(row.b)),
-                                            {row.tally.aWon, row.tally.played}});
-            break;
-        case Game::PokerDice:
-            section.title = "Poker Dice: the first named wins a hand";
-            for (const PokerRow& row : run.pokerDice) {
-                const auto& s = row.setup;
-                if (s.a == s.b)
-                    continue;
-                section.bars.push_back(
-                    {pairing(displayName(s.a), displayName(s.b)) +
-                         QString(", %1 rolls%2").arg(s.rolls).arg(s.acesWild ? ", wild" : ""),
-                     {row.tally.aWon, row.tally.played}});
-            }
-            break;
-        case Game::ShutTheBox:
-            section.title = "Shut The Box: the COMPUTER beats the best play to 100";
-            for (const ShutTheBoxRow& row : run.shutTheBox)
-                if (row.vsOptimal.played > 0)
-                    section.bars.push_back(
-                        {row.gremlin ? "with the Gremlin" : "without the Gremlin",
-                         {row.vsOptimal.won, row.vsOptimal.played}});
-            break;
+std::vector<ChartFigure> chartFigures(const std::vector<GameResults>& runs) {
+    std::vector<ChartFigure> out;
+    for (const GameResults& run : runs)
+        for (const Figure& f : figures(run))
+            if (f.kind == Figure::Kind::Rate)
+                out.push_back({f.key, f.value(), f.interval()});
+    return out;
+}
+
+std::vector<ChartFigure> chartFigures(const std::string& html) {
+    std::vector<ChartFigure> out;
+    // The tables' cells carry an interval; a figure quoted in a sentence does not.
+    for (const ShownFigure& f : shownFigures(html))
+        if (f.interval)
+            out.push_back({f.key, f.value, *f.interval});
+    return out;
+}
+
+std::vector<ChartSection> chartSections(const std::vector<ChartFigure>& figures) {
+    std::vector<ChartSection> sections{
+        {"10,000: the first named wins", {}},
+        {"Poker Dice: the first named wins a hand", {}},
+        {"Shut The Box: the COMPUTER beats the best play to 100", {}}};
+    for (const ChartFigure& f : figures) {
+        const std::vector<std::string> p = keyParts(f.key);
+        std::size_t section = 0;
+        std::string label;
+        if (p.size() == 3 && p[0] == "tenthousand" && p[2] == "a_won") {
+            label = pairingLabel(p[1]);
+        } else if (p.size() == 5 && p[0] == "pokerdice" && p[4] == "a_won") {
+            section = 1;
+            label = pairingLabel(p[1]);
+            if (!label.empty())
+                label += ", " + p[2] + " rolls" + (p[3] == "wild" ? ", wild" : "");
+        } else if (p.size() == 4 && p[0] == "shutthebox" && p[3] == "won_vs_optimal") {
+            section = 2;
+            label = p[2] == "gremlin" ? "with the Gremlin" : "without the Gremlin";
         }
-        if (!section.bars.empty())
-            sections.push_back(section);
+        if (!label.empty())
+            sections[section].bars.push_back({label, f.rate, f.interval});
     }
+    std::erase_if(sections, [](const ChartSection& s) { return s.bars.empty(); });
     return sections;
+}
+
+std::string chartHtml(const std::vector<ChartSection>& sections) {
+    std::string out = "<figure class=\"levels-chart\">\n<figcaption>How often each computer player "
+                      "wins: the bar is the share of games (hands) won, the whisker its 95% "
+                      "confidence interval, the dashed line 50%.</figcaption>\n";
+    for (std::size_t s = 0; s < sections.size(); ++s) {
+        const std::string colour = std::to_string(s % sectionColours.size() + 1);
+        out += "<p class=\"chart-head c" + colour + "\">" + sections[s].title + "</p>\n";
+        for (const ChartBar& bar : sections[s].bars)
+            out += "<div class=\"bar c" + colour + "\"><span class=\"label\">" + bar.label +
+                   "</span>\n<span class=\"track\"><span class=\"fill\" style=\"width: " +
+                   percent("%.2f%%", bar.rate) +
+                   "\"></span>\n<span class=\"whisker\" style=\"left: " +
+                   percent("%.2f%%", bar.interval.low) +
+                   "; right: " + percent("%.2f%%", 1 - bar.interval.high) +
+                   "\"></span></span>\n<span class=\"value\">" + percent("%.1f%%", bar.rate) +
+                   "</span></div>\n";
+    }
+    out += "<div class=\"bar scale\"><span class=\"label\"></span><span class=\"track\">";
+    for (int quarter = 0; quarter <= 4; ++quarter)
+        out += "<span style=\"left: " + std::to_string(25 * quarter) + "%\">" +
+               std::to_string(25 * quarter) + "%</span>";
+    return out + "</span></div>\n</figure>\n";
 }
 
 QImage paintChart(const std::vector<ChartSection>& sections) {
@@ -125,21 +181,21 @@ QImage paintChart(const std::vector<ChartSection>& sections) {
         p.setPen(colour);
         p.setFont(font(13, true));
         p.drawText(QRect(10, y + 4, L::width - 20, L::sectionHeight - 6),
-                   Qt::AlignLeft | Qt::AlignVCenter, sections[s].title);
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(sections[s].title));
         y += L::sectionHeight;
         for (const ChartBar& bar : sections[s].bars) {
             const int mid = y + L::barPitch / 2;
             p.setPen(ink);
             p.setFont(font(11));
             p.drawText(QRect(10, y, L::labelWidth - 10, L::barPitch),
-                       Qt::AlignRight | Qt::AlignVCenter, bar.label);
+                       Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(bar.label));
             const int x0 = L::xOf(0);
-            const int x1 = L::xOf(bar.rate.rate());
+            const int x1 = L::xOf(bar.rate);
             p.fillRect(QRect(x0, mid - L::barHeight / 2, x1 - x0, L::barHeight),
                        colour.lighter(160));
             p.setPen(colour);
             p.drawRect(QRect(x0, mid - L::barHeight / 2, x1 - x0, L::barHeight));
-            const Interval ci = bar.rate.interval();
+            const Interval ci = bar.interval;
             const int lo = L::xOf(ci.low);
             const int hi = L::xOf(ci.high);
             p.setPen(QPen(ink, 1));
@@ -147,7 +203,7 @@ QImage paintChart(const std::vector<ChartSection>& sections) {
             p.drawLine(lo, mid - 4, lo, mid + 4);
             p.drawLine(hi, mid - 4, hi, mid + 4);
             p.drawText(QRect(hi + 5, y, 60, L::barPitch), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::number(100 * bar.rate.rate(), 'f', 1) + "%");
+                       QString::fromStdString(percent("%.1f%%", bar.rate)));
             y += L::barPitch;
         }
     }
@@ -156,12 +212,12 @@ QImage paintChart(const std::vector<ChartSection>& sections) {
 }
 
 bool writeChart(const std::vector<GameResults>& runs, const QString& path, QString& error) {
-    const std::vector<ChartSection> sections = chartSections(runs);
+    const std::vector<ChartSection> sections = chartSections(chartFigures(runs));
     if (sections.empty()) {
         error = "nothing to draw";
         return false;
     }
-    // A palette of the few colours drawn keeps the file small enough to embed in the help.
+    // A palette of the few colours drawn keeps the file small.
     const QImage image = paintChart(sections).convertToFormat(
         QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
     if (!image.save(path, "PNG")) {
@@ -169,25 +225,6 @@ bool writeChart(const std::vector<GameResults>& runs, const QString& path, QStri
         return false;
     }
     return true;
-}
-
-std::string chartFigureHtml(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "";
-    const QByteArray png = file.readAll();
-    QImage image;
-    image.loadFromData(png, "PNG");
-    // A CSS background, since the help's checks allow data: URLs only there;
-    // the aspect ratio keeps the box the picture's shape at any width.
-    return "<figure class=\"levels-chart\">\n<div class=\"chart\" role=\"img\" aria-label=\"Bar "
-           "chart of the win rates in the tables below, each with its 95% confidence "
-           "interval\" style=\"max-width: " +
-           std::to_string(image.width()) + "px; aspect-ratio: " + std::to_string(image.width()) +
-           " / " + std::to_string(image.height()) +
-           "; background-image: url('data:image/png;base64," + png.toBase64().toStdString() +
-           "')\"></div>\n<figcaption>How often each computer player wins; the whiskers are the "
-           "95% confidence intervals.</figcaption>\n</figure>\n";
 }
 
 } // namespace tumbledown::levels

@@ -13,21 +13,37 @@
 
 namespace tumbledown::levels {
 
+// A measured share by its figure key ("tenthousand:wizard-apprentice:a_won").
+struct ChartFigure {
+    std::string key;
+    double rate = 0;
+    Interval interval;
+};
+
+// The figures of a run, or those the help page's tables show.
+std::vector<ChartFigure> chartFigures(const std::vector<GameResults>& runs);
+std::vector<ChartFigure> chartFigures(const std::string& html);
+
 // One bar of the chart: a win rate with its confidence interval.
 struct ChartBar {
-    QString label;
-    Proportion rate;
+    std::string label;
+    double rate = 0;
+    Interval interval;
 };
 
 struct ChartSection {
-    QString title;
+    std::string title;
     std::vector<ChartBar> bars;
 };
 
-// The win rates a run measured: the first named level's wins in every pairing
-// of two different levels (10,000, Poker Dice), and the computer's wins
-// against the best play in games to 100 (Shut The Box).
-std::vector<ChartSection> chartSections(const std::vector<GameResults>& runs);
+// The win rates among the figures, in their order: the first named level's
+// wins in every pairing of two different levels (10,000, Poker Dice), and the
+// computer's wins against the best play in games to 100 (Shut The Box).
+std::vector<ChartSection> chartSections(const std::vector<ChartFigure>& figures);
+
+// The chart as the help shows it: HTML bars with text labels, which the
+// page's style sheet lays out at any width.
+std::string chartHtml(const std::vector<ChartSection>& sections);
 
 // The chart as a picture: a bar per rate from 0 to 100%, its 95% interval as
 // a whisker, a line at 50%. Needs a QGuiApplication for the fonts.
@@ -36,11 +52,7 @@ QImage paintChart(const std::vector<ChartSection>& sections);
 // Paints and saves a PNG; false with a reason when it cannot be written.
 bool writeChart(const std::vector<GameResults>& runs, const QString& path, QString& error);
 
-// The chart as the help shows it: a figure whose picture is the PNG at
-// `path`, embedded as a data URL (the help must not refer to other files).
-std::string chartFigureHtml(const QString& path);
-
-// Where the parts of the chart lie, for the painter and its tests.
+// Where the parts of the picture lie, for the painter and its tests.
 struct ChartLayout {
     static constexpr int width = 760;
     static constexpr int labelWidth = 250;

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "games/board/ComputerLevel.h"
+#include "core/ComputerLevel.h"
 
 namespace tumbledown::levels {
 

@@ -15,15 +15,11 @@ using namespace tumbledown::pokerdice;
 
 namespace {
 
-int index(Seat s) {
-    return static_cast<int>(s);
-}
-
 std::string where(const PokerDiceRules& rules) {
     std::string dice;
     for (int i = 1; i <= 5; ++i)
         dice += std::to_string(rules.die(i));
-    return " (seat " + std::to_string(index(rules.toPlay()) + 1) + ", dice " + dice +
+    return " (seat " + std::to_string(seatIndex(rules.toPlay()) + 1) + ", dice " + dice +
            ", rolls used " + std::to_string(rules.rollsUsed()) + ")";
 }
 
@@ -52,7 +48,7 @@ void checkPutBack(const PokerDiceRules& rules) {
     });
 }
 
-// Watches player two's turn as the real board would, checking each step.
+// Watches a side's turn as the real board would, checking each step.
 class CheckingView : public ComputerTurnView {
 public:
     explicit CheckingView(const PokerDiceRules& rules) : rules_(rules) {}
@@ -94,31 +90,6 @@ HandOutcome reversed(HandOutcome outcome) {
 
 } // namespace
 
-void playRollsAs(PokerDiceRules& rules, Seat seat, Level level, RandomSource& random) {
-    // What playComputerRolls reads through opponentView(), seen from `seat`.
-    OpponentView opponent;
-    opponent.played = rules.finished(other(seat));
-    if (opponent.played)
-        opponent.hand = rules.hand(other(seat));
-    RollResult rolled = rules.roll(random);
-    if (!rolled.allowed)
-        return;
-    checkRolled(rules, rolled);
-    while (rules.rollsUsed() < rules.rollsPerTurn()) {
-        const Decision decision =
-            decide(level, rules.row(seat), rules.acesWild(), opponent, random);
-        if (decision.stand)
-            return;
-        for (int i = 0; i < decision.callCount; ++i)
-            rules.discard(decision.calls[i]);
-        checkPutBack(rules);
-        rolled = rules.roll(random);
-        if (!rolled.allowed)
-            return;
-        checkRolled(rules, rolled);
-    }
-}
-
 void HandTally::merge(const HandTally& other) {
     played += other.played;
     aWon += other.aWon;
@@ -152,12 +123,8 @@ void playHands(const HandsSetup& setup, std::int64_t hands, RandomSource& random
             require(seat == (turn == 0 ? first : other(first)),
                     [&] { return "Poker Dice: the turn did not pass" + where(rules); });
             const Level level = seat == Seat::One ? setup.a : setup.b;
-            if (seat == Seat::Two) {
-                CheckingView view(rules);
-                playComputerRolls(rules, level, random, view);
-            } else {
-                playRollsAs(rules, seat, level, random);
-            }
+            CheckingView view(rules);
+            playComputerRolls(rules, level, random, view);
             require(rules.rollsUsed() >= 1,
                     [&] { return "Poker Dice: a side ended its turn unrolled" + where(rules); });
             const EndTurnResult end = rules.endTurn(tables);

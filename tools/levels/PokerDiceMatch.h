@@ -17,14 +17,9 @@ class RandomSource;
 
 namespace tumbledown::levels::pokerdice {
 
+using tumbledown::Seat;
 using tumbledown::pokerdice::Level;
 using tumbledown::pokerdice::PokerDiceRules;
-using tumbledown::pokerdice::Seat;
-
-// playComputerRolls for either seat: the computer's decisions are always taken
-// for player two, so a computer in seat one is shown its own row as its hand
-// and player two's finished hand as the opponent's. Same draws, same order.
-void playRollsAs(PokerDiceRules& rules, Seat seat, Level level, RandomSource& random);
 
 // The coins each side starts a run of hands with: so many that a fixed bet can
 // never be clamped, refill the purse or reach the Billionaire Club.

@@ -7,6 +7,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 namespace tumbledown::levels {
 
@@ -130,19 +131,31 @@ private:
 
 // --- HTML ---------------------------------------------------------------------------------
 
+// Each cell on a line of its own, so that the page's lines stay short.
 std::string cell(const std::string& text) {
-    return "<td>" + text + "</td>";
+    return "\n<td>" + text + "</td>";
 }
 
 std::string numberCell(const std::string& text) {
-    return "<td class=\"num\">" + text + "</td>";
+    return "\n<td class=\"num\">" + text + "</td>";
 }
 
 std::string figureCell(const std::string& key, const std::string& shown,
                        const std::string& interval = "") {
-    return "<td class=\"num\" data-figure=\"" + key + "\">" + shown +
+    return "\n<td class=\"num\" data-figure=\"" + key + "\">" + shown +
            (interval.empty() ? "" : "<span class=\"ci\"> " + interval + "</span>") + "</td>";
 }
+
+// A table's caption and column heads; a head starting with '#' heads numbers.
+std::string tableStart(const std::string& caption, std::initializer_list<std::string> heads) {
+    std::string out = "<table class=\"levels\">\n<caption>" + caption + "</caption>\n<thead><tr>";
+    for (const std::string& h : heads)
+        out +=
+            h[0] == '#' ? "\n<th class=\"num\">" + h.substr(1) + "</th>" : "\n<th>" + h + "</th>";
+    return out + "</tr></thead>\n<tbody>\n";
+}
+
+const char* const tableEnd = "</tbody>\n</table>\n";
 
 std::string percent(double x) {
     return format("%.1f%%", 100 * x);
@@ -333,11 +346,10 @@ std::string htmlReport(const GameResults& r) {
     std::string out;
     switch (r.game) {
     case Game::TenThousand:
-        out += "<table class=\"levels\">\n<caption>10,000: games to 10,000, each level in either "
-               "seat, each starting half the games</caption>\n<thead><tr><th>Pairing</th><th "
-               "class=\"num\">Games</th><th class=\"num\">First named wins</th><th "
-               "class=\"num\">Second named wins</th><th class=\"num\">Ties</th><th "
-               "class=\"num\">The starter wins</th></tr></thead>\n<tbody>\n";
+        out += tableStart("10,000: games to 10,000, each level in either seat, each starting half "
+                          "the games",
+                          {"Pairing", "#Games", "#First named wins", "#Second named wins", "#Ties",
+                           "#The starter wins"});
         for (const TenThouRow& row : r.tenThousand) {
             const auto& t = row.tally;
             const std::string key =
@@ -348,16 +360,13 @@ std::string htmlReport(const GameResults& r) {
                    figureCell(key + "tied", percent(Proportion{t.tied, t.played}.rate())) +
                    rateCell(key + "starter_won", {t.starterWon, t.played}) + "</tr>\n";
         }
-        out += "</tbody>\n</table>\n";
+        out += tableEnd;
         break;
     case Game::PokerDice:
-        out += "<table class=\"levels\">\n<caption>Poker Dice: hands at a bet of " +
-               std::to_string(pokerdice::defaultBet) +
-               " coins, each side playing first in half of them</caption>\n<thead><tr><th>"
-               "Pairing</th><th>Rolls</th><th>Aces</th><th class=\"num\">Hands</th><th "
-               "class=\"num\">First named wins</th><th class=\"num\">Second named wins</th><th "
-               "class=\"num\">Ties</th><th class=\"num\">First named's coins a "
-               "hand</th></tr></thead>\n<tbody>\n";
+        out += tableStart("Poker Dice: hands at a bet of " + std::to_string(pokerdice::defaultBet) +
+                              " coins, each side playing first in half of them",
+                          {"Pairing", "Rolls", "Aces", "#Hands", "#First named wins",
+                           "#Second named wins", "#Ties", "#First named's coins a hand"});
         for (const PokerRow& row : r.pokerDice) {
             const auto& s = row.setup;
             if (s.a == s.b)
@@ -377,14 +386,12 @@ std::string htmlReport(const GameResults& r) {
                                   signedNumber(coins.high, "%.1f")) +
                    "</tr>\n";
         }
-        out += "</tbody>\n</table>\n";
+        out += tableEnd;
         break;
     case Game::ShutTheBox:
-        out += "<table class=\"levels\">\n<caption>Shut The Box: single turns from nine open "
-               "boxes</caption>\n<thead><tr><th>Player</th><th>Gremlin</th><th "
-               "class=\"num\">Turns</th><th class=\"num\">Box shut</th><th "
-               "class=\"num\">Exactly</th><th class=\"num\">Mean round score</th><th "
-               "class=\"num\">Exactly</th></tr></thead>\n<tbody>\n";
+        out += tableStart("Shut The Box: single turns from nine open boxes",
+                          {"Player", "Gremlin", "#Turns", "#Box shut", "#Exactly",
+                           "#Mean round score", "#Exactly"});
         for (const ShutTheBoxRow& row : r.shutTheBox) {
             const std::string key = std::string("shutthebox:") +
                                     (row.optimal ? "optimal" : "computer") +
@@ -398,12 +405,9 @@ std::string htmlReport(const GameResults& r) {
                               format("%.2f&ndash;", score.low) + format("%.2f", score.high)) +
                    figureCell(key + "exact_score", format("%.3f", row.exactMeanScore)) + "</tr>\n";
         }
-        out += "</tbody>\n</table>\n";
-        out += "<table class=\"levels\">\n<caption>Shut The Box: the COMPUTER against the best "
-               "play, games to 100</caption>\n<thead><tr><th>Gremlin</th><th "
-               "class=\"num\">Games</th><th class=\"num\">COMPUTER wins</th><th "
-               "class=\"num\">Best play wins</th><th class=\"num\">Ties</th></tr></thead>\n"
-               "<tbody>\n";
+        out += tableEnd;
+        out += tableStart("Shut The Box: the COMPUTER against the best play, games to 100",
+                          {"Gremlin", "#Games", "#COMPUTER wins", "#Best play wins", "#Ties"});
         for (const ShutTheBoxRow& row : r.shutTheBox) {
             if (row.vsOptimal.played == 0)
                 continue;
@@ -417,7 +421,7 @@ std::string htmlReport(const GameResults& r) {
                 figureCell(key + "tied_vs_optimal", percent(Proportion{g.tied, g.played}.rate())) +
                 "</tr>\n";
         }
-        out += "</tbody>\n</table>\n";
+        out += tableEnd;
         break;
     }
     return out;
@@ -433,7 +437,8 @@ std::string htmlMadeBy(const std::vector<GameResults>& runs) {
             games += std::string(" --game ") + gameKey(r.game);
     return "<p class=\"levels-made\">Measured with <code>tumbledown-levels" + games + " --games " +
            std::to_string(o.games) + " --seed " + std::to_string(o.seed) +
-           " --html --plot chart.png</code> (any number of threads gives the same figures).</p>\n";
+           " --html</code>\n(any number of threads gives the same figures).</p>\n" +
+           htmlChartPlace + "\n";
 }
 
 } // namespace tumbledown::levels

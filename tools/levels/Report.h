@@ -22,8 +22,10 @@ std::string jsonReport(const GameResults& results);
 // to a fresh simulation.
 std::string htmlReport(const GameResults& results);
 
-// The help block's opening: the command and seed that made its figures.
+// The help block's opening: the command and seed that made its figures, and
+// the place of the chart, which the build draws there from the tables.
 std::string htmlMadeBy(const std::vector<GameResults>& runs);
+inline constexpr const char* htmlChartPlace = "<!-- the chart of the tables below -->";
 
 // A level's name as the games show it: "WIZARD".
 std::string displayName(Level level);

@@ -23,7 +23,7 @@ std::string where(const ShutTheBoxRules& rules) {
     for (int box = 1; box <= boxCount; ++box)
         if (!rules.closed(box))
             open += std::to_string(box);
-    return " (seat " + std::to_string(static_cast<int>(rules.toMove()) + 1) + ", open " +
+    return " (seat " + std::to_string(seatIndex(rules.toMove()) + 1) + ", open " +
            (open.empty() ? "none" : open) + ", throw " + std::to_string(rules.throwTotal()) +
            (rules.twoDice() ? "" : " with one die") + ")";
 }
@@ -44,23 +44,102 @@ void checkBoard(const ShutTheBoxRules& rules, Mask open) {
             [&] { return "Shut The Box: the Gremlin's odds left 6..10" + where(rules); });
 }
 
-void shutBoxes(ShutTheBoxRules& rules, Mask choice) {
-    int left = __builtin_popcount(choice);
-    for (int box = 1; box <= boxCount; ++box) {
-        if ((choice & (1u << (box - 1))) == 0)
-            continue;
-        const BoxOutcome outcome = rules.clickBox(box);
-        --left;
-        const BoxOutcome expected = left == 0 ? BoxOutcome::ThrowComplete : BoxOutcome::Shut;
-        require(outcome == expected, [&] {
-            return "Shut The Box: the rules refused box " + std::to_string(box) + where(rules);
+// Watches a turn as the real board would, checking each step against the
+// board as it reads it.
+class CheckingView final : public TurnView {
+public:
+    CheckingView(const ShutTheBoxRules& rules, bool gremlinOn)
+        : rules_(rules), gremlinOn_(gremlinOn) {}
+
+    Mask open() const { return open_; }
+    int throws() const { return throws_; }
+    int gremlinStrikes() const { return strikes_; }
+
+    void cupPlayed(const CupResult& result, bool) override {
+        if (result.outcome == CupOutcome::Rolled) {
+            require(twoDice_ || !rules_.twoDice(), [&] {
+                return "Shut The Box: two dice came back within a turn" + where(rules_);
+            });
+            twoDice_ = rules_.twoDice();
+            ++throws_;
+            require(throws_ <= maxThrowsPerTurn,
+                    [&] { return "Shut The Box: a turn never ends" + where(rules_); });
+            return;
+        }
+        require(throws_ > 0 && result.outcome != CupOutcome::MustPlay,
+                [&] { return "Shut The Box: a throw was refused" + where(rules_); });
+        require(!canMove_, [&] {
+            return "Shut The Box: the rules say no move is left, but one is" + where(rules_);
         });
     }
-}
+    void pause() override {
+        canMove_ = rules_.diceOut() && !closings(open_, rules_.throwTotal()).empty();
+        checkBoard(rules_, open_);
+    }
+    void clicked(int box, BoxOutcome outcome) override {
+        require(canMove_, [&] {
+            return "Shut The Box: the rules say a move is left, but none is" + where(rules_);
+        });
+        const Mask bit = static_cast<Mask>(1u << (box - 1));
+        require((open_ & bit) != 0 &&
+                    (outcome == BoxOutcome::Shut || outcome == BoxOutcome::ThrowComplete),
+                [&] {
+                    return "Shut The Box: the rules refused box " + std::to_string(box) +
+                           where(rules_);
+                });
+        open_ = static_cast<Mask>(open_ & ~bit);
+        if (outcome == BoxOutcome::ThrowComplete)
+            require(rules_.throwAwaitingCompletion() && maskOf(rules_.openBoxes()) == open_, [&] {
+                return "Shut The Box: a completed throw is not complete" + where(rules_);
+            });
+    }
+    void gremlinStrikes(int box) override {
+        require(gremlinOn_ && box >= 1 && box <= boxCount,
+                [&] { return "Shut The Box: the Gremlin struck off the board" + where(rules_); });
+        wasClosed_ = rules_.closed(box);
+        ++strikes_;
+    }
+    void flipped(const FlipResult& flip) override {
+        require(flip.shut == !wasClosed_ && rules_.closed(flip.box) == !wasClosed_,
+                [&] { return "Shut The Box: the Gremlin's flip went wrong" + where(rules_); });
+        open_ ^= static_cast<Mask>(1u << (flip.box - 1));
+    }
+    void throwCompleted(bool) override {
+        require(rules_.pendingBoxes().none() && !rules_.throwAwaitingCompletion() &&
+                    maskOf(rules_.openBoxes()) == open_ && rules_.diceOut() == (open_ == 0),
+                [&] { return "Shut The Box: the dice came back wrongly" + where(rules_); });
+    }
+    void oneDie() override {
+        require((open_ & sevenToNine) == 0 && !rules_.diceOut(),
+                [&] { return "Shut The Box: one die without 7, 8 and 9 shut" + where(rules_); });
+    }
+
+private:
+    const ShutTheBoxRules& rules_;
+    bool gremlinOn_;
+    Mask open_ = allOpen;
+    int throws_ = 0;
+    int strikes_ = 0;
+    bool twoDice_ = true;
+    bool canMove_ = false;
+    bool wasClosed_ = false;
+};
 
 } // namespace
 
-Mask ComputerPlayer::boxesFor(const ShutTheBoxRules& rules) const {
+std::vector<int> Player::boxesFor(const ShutTheBoxRules& rules) const {
+    const Mask open = maskOf(rules.openBoxes());
+    const Mask choice = choose(rules);
+    require(choice != 0 && (choice & ~open) == 0 && sumOf(choice) == rules.throwTotal(),
+            [&] { return "Shut The Box: the player chose boxes that do not fit" + where(rules); });
+    std::vector<int> boxes;
+    for (int box = 1; box <= boxCount; ++box)
+        if (choice & (1u << (box - 1)))
+            boxes.push_back(box);
+    return boxes;
+}
+
+Mask ComputerPlayer::choose(const ShutTheBoxRules& rules) const {
     Mask choice = 0;
     for (int box : computerBoxes(rules)) {
         require(box >= 1 && box <= boxCount && (choice & (1u << (box - 1))) == 0,
@@ -78,7 +157,7 @@ const Policy& OptimalPlayer::policy(const ShutTheBoxRules& rules) const {
     return tables_.forTurn(gremlinOn_, rules.gremlinOdds()).policy;
 }
 
-Mask OptimalPlayer::boxesFor(const ShutTheBoxRules& rules) const {
+Mask OptimalPlayer::choose(const ShutTheBoxRules& rules) const {
     const int dice = static_cast<int>(rules.twoDice() ? Dice::Two : Dice::One);
     return policy(rules).shut[dice][maskOf(rules.openBoxes())][rules.throwTotal()];
 }
@@ -95,70 +174,14 @@ TurnReport playTurn(ShutTheBoxRules& rules, const Player& player, bool gremlinOn
             [&] { return "Shut The Box: a turn began on a played board" + where(rules); });
     const int othersTotal = rules.total(other(me));
     const int ownTotal = rules.total(me);
-    TurnReport report;
-    require(rules.rollOrEndTurn(random).outcome == CupOutcome::Rolled,
-            [&] { return "Shut The Box: the first throw was refused" + where(rules); });
-    report.throws = 1;
-    Mask open = allOpen;
-    for (;;) {
-        const bool canMove = !closings(open, rules.throwTotal()).empty();
-        require(rules.diceOut(),
-                [&] { return "Shut The Box: the dice are not on the board" + where(rules); });
-        const bool noMove = rules.noMoveLeft(random);
-        require(noMove == !canMove, [&] {
-            return std::string("Shut The Box: the rules say ") +
-                   (noMove ? "no move is left, but one is" : "a move is left, but none is") +
-                   where(rules);
-        });
-        if (noMove)
-            break;
-        const Mask choice = player.boxesFor(rules);
-        require(choice != 0 && (choice & ~open) == 0 && sumOf(choice) == rules.throwTotal(), [&] {
-            return "Shut The Box: the player chose boxes that do not fit" + where(rules);
-        });
-        shutBoxes(rules, choice);
-        open = static_cast<Mask>(open & ~choice);
-        require(rules.throwAwaitingCompletion() && maskOf(rules.openBoxes()) == open,
-                [&] { return "Shut The Box: a completed throw is not complete" + where(rules); });
-        const GremlinChance gremlin = gremlinChance(rules, gremlinOn, random);
-        if (gremlin.strikes) {
-            require(gremlinOn && gremlin.box >= 1 && gremlin.box <= boxCount, [&] {
-                return "Shut The Box: the Gremlin struck off the board" + where(rules);
-            });
-            const bool wasClosed = rules.closed(gremlin.box);
-            const FlipResult flip = rules.gremlinFlip(gremlin.box);
-            require(flip.box == gremlin.box && flip.shut == !wasClosed &&
-                        rules.closed(gremlin.box) == !wasClosed,
-                    [&] { return "Shut The Box: the Gremlin's flip went wrong" + where(rules); });
-            open ^= static_cast<Mask>(1u << (gremlin.box - 1));
-            ++report.gremlinStrikes;
-        }
-        const DiceReturn back = rules.completeThrow(random);
-        require(rules.pendingBoxes().none() && !rules.throwAwaitingCompletion() &&
-                    maskOf(rules.openBoxes()) == open && back.diceStayOut == (open == 0) &&
-                    rules.diceOut() == back.diceStayOut,
-                [&] { return "Shut The Box: the dice came back wrongly" + where(rules); });
-        const bool hadTwoDice = rules.twoDice();
-        if (player.wantsOneDie(rules))
-            rules.useOneDie(); // refused unless 7, 8 and 9 are shut with the dice in the cup
-        require(hadTwoDice || !rules.twoDice(),
-                [&] { return "Shut The Box: two dice came back within a turn" + where(rules); });
-        require(rules.twoDice() || !hadTwoDice || ((open & sevenToNine) == 0 && !rules.diceOut()),
-                [&] { return "Shut The Box: one die without 7, 8 and 9 shut" + where(rules); });
-        if (open != 0) {
-            require(rules.rollOrEndTurn(random).outcome == CupOutcome::Rolled,
-                    [&] { return "Shut The Box: a throw was refused" + where(rules); });
-            ++report.throws;
-            require(report.throws <= maxThrowsPerTurn,
-                    [&] { return "Shut The Box: a turn never ends" + where(rules); });
-        }
-        checkBoard(rules, open);
-    }
-    report.score = sumOf(open);
-    require(rules.roundScore(me) == report.score,
-            [&] { return "Shut The Box: the round score is not the open sum" + where(rules); });
+    // The other player's round score stands until the round is scored.
     const int othersRound = rules.roundScore(other(me));
-    report.end = rules.rollOrEndTurn(random);
+    CheckingView view(rules, gremlinOn);
+    TurnReport report;
+    report.end = playComputerTurn(rules, player, gremlinOn, random, view);
+    report.throws = view.throws();
+    report.gremlinStrikes = view.gremlinStrikes();
+    report.score = sumOf(view.open());
     const CupOutcome outcome = report.end.outcome;
     if (me == Seat::One) {
         require(outcome == CupOutcome::TurnPassed && rules.toMove() == Seat::Two &&

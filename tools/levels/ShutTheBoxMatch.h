@@ -6,10 +6,12 @@
 #include "ShutTheBoxOptimal.h"
 #include "Stats.h"
 
+#include "games/shutthebox/ShutTheBoxComputer.h"
 #include "games/shutthebox/ShutTheBoxRules.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tumbledown {
 class RandomSource;
@@ -17,22 +19,22 @@ class RandomSource;
 
 namespace tumbledown::levels::shutthebox {
 
-using tumbledown::shutthebox::Seat;
+using tumbledown::Seat;
 using tumbledown::shutthebox::ShutTheBoxRules;
 
-// Someone at the board: the boxes to shut for the throw lying there, and
-// whether to go to one die once the dice are back in the cup.
-class Player {
+// Someone at the board, as the game's turn asks them: the boxes to shut for
+// the throw lying there (checked to fit), and whether to go to one die once
+// the dice are back in the cup.
+class Player : public tumbledown::shutthebox::Chooser {
 public:
-    virtual ~Player() = default;
-    virtual Mask boxesFor(const ShutTheBoxRules& rules) const = 0;
-    virtual bool wantsOneDie(const ShutTheBoxRules& rules) const = 0;
+    std::vector<int> boxesFor(const ShutTheBoxRules& rules) const final;
+    virtual Mask choose(const ShutTheBoxRules& rules) const = 0;
 };
 
 // The game's computer player, through its own decision functions.
 class ComputerPlayer : public Player {
 public:
-    Mask boxesFor(const ShutTheBoxRules& rules) const override;
+    Mask choose(const ShutTheBoxRules& rules) const override;
     bool wantsOneDie(const ShutTheBoxRules& rules) const override;
 };
 
@@ -41,7 +43,7 @@ class OptimalPlayer : public Player {
 public:
     OptimalPlayer(const OptimalTables& tables, bool gremlinOn)
         : tables_(tables), gremlinOn_(gremlinOn) {}
-    Mask boxesFor(const ShutTheBoxRules& rules) const override;
+    Mask choose(const ShutTheBoxRules& rules) const override;
     bool wantsOneDie(const ShutTheBoxRules& rules) const override;
 
 private:
@@ -58,8 +60,8 @@ struct TurnReport {
 };
 
 // Plays the turn of the seat to move, from nine open boxes and the dice in the
-// cup, as the game runs the computer's turn (see ShutTheBoxComputer.h), the
-// Gremlin taking its chance on every completed throw when it is on. Throws
+// cup, with the game's computer turn (playComputerTurn), the Gremlin taking
+// its chance on every completed throw when it is on. Throws
 // InvariantViolation when a decision is refused or the board goes wrong.
 TurnReport playTurn(ShutTheBoxRules& rules, const Player& player, bool gremlinOn,
                     RandomSource& random);

@@ -4,7 +4,6 @@
 #include "ShutTheBoxOptimal.h"
 
 #include "games/shutthebox/ShutTheBoxComputer.h"
-#include "platform/RandomSource.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,8 +12,6 @@
 namespace tumbledown::levels::shutthebox {
 
 using tumbledown::shutthebox::boxCount;
-using tumbledown::shutthebox::CupOutcome;
-using tumbledown::shutthebox::ShutTheBoxRules;
 
 namespace {
 
@@ -215,40 +212,20 @@ TurnValues shutProbability(const Policy& policy, int odds) {
 
 Policy computerPolicy() {
     Policy policy;
-    RandomSource random;
     for (int open = 1; open < maskCount; ++open) {
         const Mask m = static_cast<Mask>(open);
-        BoxSet closed = boxSetOf(static_cast<Mask>(~m & allOpen));
+        const BoxSet closed = boxSetOf(static_cast<Mask>(~m & allOpen));
         for (int dice : {one, two})
             for (int t = 1; t <= 12; ++t) {
                 if (chance(dice, t) == 0 || closings(m, t).empty())
                     continue;
-                random.queueValues({0, 0, 0});
-                ShutTheBoxRules rules(random);
-                if (dice == one) {
-                    // One die is only allowed with 7, 8 and 9 shut; it stays
-                    // for the turn, whatever the Gremlin reopens afterwards.
-                    rules.setBoardForTest(boxSetOf(sevenToNine));
-                    if (!rules.useOneDie())
-                        throw std::logic_error("Shut The Box: one die was refused");
-                    random.queueValues({t - 1});
-                } else {
-                    const int first = std::max(1, t - 6);
-                    random.queueValues({first - 1, t - first - 1});
-                }
-                rules.setBoardForTest(closed);
-                if (rules.rollOrEndTurn(random).outcome != CupOutcome::Rolled ||
-                    rules.throwTotal() != t)
-                    throw std::logic_error("Shut The Box: could not set up a throw");
                 Mask shut = 0;
-                for (int box : tumbledown::shutthebox::computerBoxes(rules))
+                for (int box : tumbledown::shutthebox::computerBoxes(closed, t))
                     shut |= bit(box);
                 policy.shut[dice][m][t] = shut;
             }
-        random.queueValues({0, 0, 0});
-        ShutTheBoxRules rules(random);
-        rules.setBoardForTest(closed);
-        policy.oneDie[m] = oneDieAllowed(m) && tumbledown::shutthebox::computerWantsOneDie(rules);
+        policy.oneDie[m] =
+            oneDieAllowed(m) && tumbledown::shutthebox::computerWantsOneDie(sumOf(m));
     }
     return policy;
 }

@@ -11,11 +11,10 @@
 
 namespace tumbledown::levels::tenthousand {
 
+using tumbledown::tenthousand::ComputerRolls;
 using tumbledown::tenthousand::goal;
-using tumbledown::tenthousand::other;
 using tumbledown::tenthousand::Pane;
 using tumbledown::tenthousand::PassOutcome;
-using tumbledown::tenthousand::RollMemory;
 
 namespace {
 
@@ -24,12 +23,8 @@ namespace {
 constexpr int maxRollsPerTurn = 1000;
 constexpr int maxTurnsPerGame = 20000;
 
-int index(Seat s) {
-    return static_cast<int>(s);
-}
-
 std::string where(const TenThouRules& rules) {
-    return " (seat " + std::to_string(index(rules.current()) + 1) + ", totals " +
+    return " (seat " + std::to_string(seatIndex(rules.current()) + 1) + ", totals " +
            std::to_string(rules.total(Seat::One)) + "/" + std::to_string(rules.total(Seat::Two)) +
            ", turn score " + std::to_string(rules.turnScore(rules.current())) + ")";
 }
@@ -50,15 +45,6 @@ void checkDice(const TenThouRules& rules) {
                     [&] { return "10,000: a die shows no face" + where(rules); });
 }
 
-void takeScore(TenThouRules& rules, Pane pane, const char* why) {
-    const int before = rules.turnScore(rules.current());
-    const bool scored = rules.score(pane).scored;
-    require(scored && rules.turnScore(rules.current()) > before, [&] {
-        return std::string("10,000: the rules refused the pane the computer took ") + why +
-               " (pane " + std::to_string(static_cast<int>(pane)) + ")" + where(rules);
-    });
-}
-
 // The game ends exactly when the turn is back with the starter and a total
 // has reached the goal.
 void checkGameEnd(const TenThouRules& rules, bool gameOver) {
@@ -70,20 +56,53 @@ void checkGameEnd(const TenThouRules& rules, bool gameOver) {
 
 } // namespace
 
-TenThouRules mirrored(const TenThouRules& rules) {
-    TenThouRules m = rules;
-    m.setScoresForTest(Seat::One, rules.turnScore(Seat::Two), rules.total(Seat::Two));
-    m.setScoresForTest(Seat::Two, rules.turnScore(Seat::One), rules.total(Seat::One));
-    m.setCurrentForTest(other(rules.current()), other(rules.starter()));
-    return m;
-}
+namespace {
 
-bool keepRollingAs(const TenThouRules& rules, Level level, const RollMemory& memory,
-                   int diceBeforeFives, RandomSource& random) {
-    if (rules.current() == Seat::Two)
-        return keepRolling(rules, level, memory, diceBeforeFives, random);
-    return keepRolling(mirrored(rules), level, memory, diceBeforeFives, random);
-}
+// Watches the computer's turn as the board would, checking each step.
+class CheckingView final : public tumbledown::tenthousand::ComputerTurnView {
+public:
+    explicit CheckingView(const TenThouRules& rules) : rules_(rules) {}
+    int rolls() const { return rolls_; }
+
+    void rolled(const tumbledown::tenthousand::RollResult& result) override {
+        ++rolls_;
+        require(result.allowed, [&] {
+            return "10,000: the rules refused a throw the computer chose" + where(rules_);
+        });
+        require(rolls_ <= maxRollsPerTurn,
+                [&] { return "10,000: the computer never stops throwing" + where(rules_); });
+        checkDice(rules_);
+        scoring_ = rules_.anyScoring();
+        taken_ = 0;
+    }
+    void scoring(Pane, bool) override { before_ = rules_.turnScore(rules_.current()); }
+    void scored(Pane pane, const tumbledown::tenthousand::ScoreResult& result, bool) override {
+        require(result.scored && rules_.turnScore(rules_.current()) > before_, [&] {
+            return "10,000: the rules refused the pane the computer took (pane " +
+                   std::to_string(static_cast<int>(pane)) + ")" + where(rules_);
+        });
+        ++taken_;
+    }
+    void decided(bool again) override {
+        require(!scoring_ || taken_ > 0, [&] {
+            return "10,000: the computer took nothing from a scoring throw" + where(rules_);
+        });
+        const bool mayRoll = rules_.scoredThisRoll(rules_.current()) || rules_.firstChance();
+        require(!again || mayRoll, [&] {
+            return "10,000: the computer chose a throw the rules refuse" + where(rules_);
+        });
+        checkScores(rules_);
+    }
+
+private:
+    const TenThouRules& rules_;
+    int rolls_ = 0;
+    int before_ = 0;
+    int taken_ = 0;
+    bool scoring_ = false;
+};
+
+} // namespace
 
 TurnReport playTurn(TenThouRules& rules, Level level, RandomSource& random) {
     const Seat me = rules.current();
@@ -93,65 +112,25 @@ TurnReport playTurn(TenThouRules& rules, Level level, RandomSource& random) {
             [&] { return "10,000: a turn began with points or dice left over" + where(rules); });
 
     TurnReport report;
-    for (;;) {
-        const bool allowed = rules.roll(random).allowed;
-        ++report.rolls;
-        require(allowed, [&] {
-            return "10,000: the rules refused a throw the computer chose" + where(rules);
-        });
-        require(report.rolls <= maxRollsPerTurn,
-                [&] { return "10,000: the computer never stops throwing" + where(rules); });
-        checkDice(rules);
-        if (rules.disasterRolled()) {
-            // The notice's dismissal passes for the player.
-            rules.loseAll();
-            require(rules.total(me) == 0 && rules.turnScore(me) == 0,
-                    [&] { return "10,000: a disaster left points standing" + where(rules); });
-            const auto passed = rules.pass();
-            require(passed.outcome == PassOutcome::Banked,
-                    [&] { return "10,000: a disaster did not end the turn" + where(rules); });
-            report.disaster = true;
-            require(
-                rules.current() == other(me) && rules.total(other(me)) == othersTotal &&
+    CheckingView view(rules);
+    const ComputerRolls end = playComputerRolls(rules, level, random, view);
+    report.rolls = view.rolls();
+    if (end == ComputerRolls::Disaster) {
+        // The notice's dismissal passes for the player.
+        rules.loseAll();
+        require(rules.total(me) == 0 && rules.turnScore(me) == 0,
+                [&] { return "10,000: a disaster left points standing" + where(rules); });
+        const auto passed = rules.pass();
+        require(passed.outcome == PassOutcome::Banked,
+                [&] { return "10,000: a disaster did not end the turn" + where(rules); });
+        report.disaster = true;
+        require(rules.current() == other(me) && rules.total(other(me)) == othersTotal &&
                     rules.total(me) == 0,
                 [&] { return "10,000: the turn did not pass after a disaster" + where(rules); });
-            report.gameOver = passed.turnEnd.gameOver;
-            checkGameEnd(rules, report.gameOver);
-            return report;
-        }
-
-        RollMemory memory;
-        memory.bust = !rules.anyScoring();
-        if (!memory.bust) {
-            for (;;) {
-                const Pane pane = nextPaneToTake(rules, level, memory);
-                if (pane == Pane::None)
-                    break;
-                takeScore(rules, pane, "after a throw");
-                ++memory.taken;
-                if (pane == Pane::Straight || pane == Pane::ThreePairs) {
-                    memory.tookStraightOrPairs = true;
-                    break;
-                }
-            }
-            require(memory.taken > 0, [&] {
-                return "10,000: the computer took nothing from a scoring throw" + where(rules);
-            });
-        }
-        const int diceBeforeFives = rules.diceInPlay();
-        for (int fives = fivesToBankBeforeDeciding(rules, level); fives > 0; --fives)
-            takeScore(rules, Pane::SingleFive, "when banking 5's");
-        const bool again = keepRollingAs(rules, level, memory, diceBeforeFives, random);
-        const bool mayRoll = rules.scoredThisRoll(me) || rules.firstChance();
-        require(!again || mayRoll, [&] {
-            return "10,000: the computer chose a throw the rules refuse" + where(rules);
-        });
-        checkScores(rules);
-        if (!again)
-            break;
+        report.gameOver = passed.turnEnd.gameOver;
+        checkGameEnd(rules, report.gameOver);
+        return report;
     }
-    while (rules.test(Pane::SingleFive))
-        takeScore(rules, Pane::SingleFive, "before passing");
 
     const int turnScore = rules.turnScore(me);
     const auto passed = rules.pass();
@@ -182,7 +161,7 @@ GameReport playGame(TenThouRules& rules, const std::array<Level, 2>& levelBySeat
                 rules.total(Seat::Two) == 0,
             "10,000: a new game did not start from nothing with its starter");
     for (;;) {
-        const Level level = levelBySeat[index(rules.current())];
+        const Level level = levelBySeat[seatIndex(rules.current())];
         const TurnReport turn = playTurn(rules, level, random);
         ++game.turns;
         require(game.turns <= maxTurnsPerGame, "10,000: a game never ends");
@@ -197,7 +176,8 @@ GameReport playGame(TenThouRules& rules, const std::array<Level, 2>& levelBySeat
     require(game.totals[0] >= goal || game.totals[1] >= goal,
             "10,000: a game ended below the goal");
     require(game.tie == (game.totals[0] == game.totals[1]) &&
-                (game.tie || game.totals[index(game.winner)] > game.totals[1 - index(game.winner)]),
+                (game.tie ||
+                 game.totals[seatIndex(game.winner)] > game.totals[1 - seatIndex(game.winner)]),
             "10,000: the winner is not the higher total");
     return game;
 }

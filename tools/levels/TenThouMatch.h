@@ -17,20 +17,9 @@ class RandomSource;
 
 namespace tumbledown::levels::tenthousand {
 
+using tumbledown::Seat;
 using tumbledown::tenthousand::Level;
-using tumbledown::tenthousand::Seat;
 using tumbledown::tenthousand::TenThouRules;
-
-// The computer's decisions read the totals and turn scores as player two
-// (K, T) and player one (H). For a computer in seat one they are shown the
-// position with the seats swapped; nothing else they look at (the dice, the
-// one-die chances) belongs to a seat.
-TenThouRules mirrored(const TenThouRules& rules);
-
-// keepRolling for whichever seat is to play.
-bool keepRollingAs(const TenThouRules& rules, Level level,
-                   const tumbledown::tenthousand::RollMemory& memory, int diceBeforeFives,
-                   RandomSource& random);
 
 struct TurnReport {
     int rolls = 0;
@@ -40,11 +29,9 @@ struct TurnReport {
     bool gameOver = false;
 };
 
-// Plays the turn of the seat to play as the game object plays a computer's:
-// roll; stop on a disaster; take panes until none or a straight or three
-// pairs; bank the single 5's the level banks before deciding; decide; before
-// passing take every single 5 left; pass. A disaster ends the turn through
-// pass, as the dismissed notice does. Throws InvariantViolation when the rules
+// Plays the turn of the seat to play with the game's computer turn
+// (playComputerRolls), then passes; a disaster ends the turn through pass, as
+// the dismissed notice does. Throws InvariantViolation when the rules
 // refuse a decision or a score goes wrong.
 TurnReport playTurn(TenThouRules& rules, Level level, RandomSource& random);
 

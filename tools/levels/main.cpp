@@ -38,7 +38,7 @@ const char* const usage =
     "                   number of threads\n"
     "  --threads T      worker threads (default: all cores)\n"
     "  --json           one JSON object per game on standard output\n"
-    "  --html           the help page's tables (and its chart, with --plot)\n"
+    "  --html           the help page's tables\n"
     "  --plot FILE.png  a chart of the win rates with their confidence intervals\n"
     "  --help           this text\n";
 
@@ -154,7 +154,6 @@ int main(int argc, char** argv) {
         return 3;
     }
 
-    std::string chart;
     if (!command.plot.empty()) {
         // Painting needs fonts, hence a GUI application, but never a display.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -167,11 +166,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "tumbledown-levels: %s\n", qPrintable(error));
             return 1;
         }
-        if (command.html)
-            chart = chartFigureHtml(path);
     }
     if (command.html) {
-        const std::string block = htmlMadeBy(runs) + chart + tables;
+        const std::string block = htmlMadeBy(runs) + tables;
         std::fputs(block.c_str(), stdout);
     }
     return 0;

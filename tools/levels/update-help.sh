@@ -2,10 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The Tumbledown developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Measures the computer players again and writes the figures and the chart into
-# the help page, between its "BEGIN tumbledown-levels" and "END
-# tumbledown-levels" comments. The sentences around them quote some figures
-# too: the levels_help_figures test names any that no longer hold.
+# Measures the computer players again and writes the figures into the help
+# page, between its "BEGIN tumbledown-levels" and "END tumbledown-levels"
+# comments; the build draws the chart from them. The sentences around them
+# quote some figures too: the levels_help_figures test names any that no
+# longer hold.
 #
 # usage: tools/levels/update-help.sh BUILD_DIR [GAMES [SEED]]
 set -eu
@@ -18,8 +19,7 @@ help="$root/resources/Tumbledown.html"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-"$build/bin/tumbledown-levels" --games "$games" --seed "$seed" --html \
-    --plot "$work/chart.png" >"$work/block.html"
+"$build/bin/tumbledown-levels" --games "$games" --seed "$seed" --html >"$work/block.html"
 
 grep -q '<!-- BEGIN tumbledown-levels -->' "$help" &&
     grep -q '<!-- END tumbledown-levels -->' "$help" ||

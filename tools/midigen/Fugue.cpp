@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -85,9 +86,9 @@ constexpr std::array kSections{
         "D2q A2q Bb2e A2e G2e F2e    | E2s F2s G2e C#2e E2e D2q A2q"},
 
     Section{"Coda: the subject over a tonic pedal, cadence with a Picardy third",
-        "D5q A5q Bb5e A5e G5e F5e    | E5s F5s G5e C#5e E5e D5q F5q | D5q G5q F5e E5e C#5q | D5w",
-        "F4q A4q D5q Bb4e A4e        | C#5q A4q F4q A4q             | F4q Bb4q A4q G4q     | F#4w",
-        "D2h D2h                     | D2h D2h                      | Bb2q G2q A2h         | D2w"},
+        "D5q A5q Bb5e A5e G5e F5e    | E5s F5s G5e C#5e E5e D5q F5q | D5q G5q F5e E5e C#5q | D5h",
+        "F4q A4q D5q Bb4e A4e        | C#5q A4q F4q A4q             | F4q Bb4q A4q G4q     | F#4h",
+        "D2h D2h                     | D2h D2h                      | Bb2q G2q A2h         | D2h"},
 };
 // clang-format on
 
@@ -95,6 +96,12 @@ constexpr int kBeatsPerMinute = 84;
 
 // Ritardando into the final chord; the loop restarts a tempo.
 constexpr int kRitardandoBar = 24; // zero-based bar in which it starts
+
+// How long a harpsichord of a General MIDI soundfont goes on sounding after its
+// key is released. The tune ends as that release does, so that the loop starts
+// again without a pause; the final chord lasts no longer than a plucked string
+// carries, so that it does not die away into silence first.
+constexpr double kReleaseSeconds = 0.2;
 
 struct VoiceSpec {
     const char* name;
@@ -112,6 +119,9 @@ constexpr std::array<VoiceSpec, 3> kVoices{{
 }};
 
 constexpr int kHarpsichord = 6; // General MIDI program 7, counted from zero
+
+// Sets the music some 7 LU below the sound effects with the default soundfont.
+constexpr std::uint8_t kChannelVolume = 95;
 
 // --- parsing ---------------------------------------------------------------
 
@@ -420,8 +430,10 @@ Score buildScore() {
     for (const Section& section : kSections) {
         const std::array<const char*, 3> parts{section.soprano, section.alto, section.bass};
         const int length = voiceLength(parts[0]);
-        if (length % kTicksPerBar != 0) {
-            throw std::logic_error(std::string(section.title) + ": not a whole number of bars");
+        const bool last = &section == &kSections.back();
+        if (length % kTicksPerBar != 0 && (!last || length % kTicksPerQuarter != 0)) {
+            throw std::logic_error(std::string(section.title) +
+                                   ": only the last bar of the piece may be short, of whole beats");
         }
         for (std::size_t v = 0; v < parts.size(); ++v) {
             if (voiceLength(parts[v]) != length) {
@@ -479,6 +491,14 @@ midi::File toMidi(const Score& score) {
         conductor.tempo(static_cast<std::uint32_t>(change.tick),
                         static_cast<std::uint32_t>(60'000'000 / change.beatsPerMinute));
     }
+    if (const int shortBar = score.lengthTicks % kTicksPerBar; shortBar != 0) {
+        conductor.timeSignature(static_cast<std::uint32_t>(score.lengthTicks - shortBar),
+                                static_cast<std::uint8_t>(shortBar / kTicksPerQuarter), 2);
+    }
+    const auto end = static_cast<std::uint32_t>(
+        score.lengthTicks +
+        std::lround(kReleaseSeconds * score.tempo.back().beatsPerMinute * kTicksPerQuarter / 60.0));
+    conductor.endAt(end);
 
     for (std::size_t v = 0; v < score.voices.size(); ++v) {
         const Voice& voice = score.voices[v];
@@ -487,12 +507,13 @@ midi::File toMidi(const Score& score) {
         midi::Track& track = file.addTrack();
         track.name(voice.name);
         track.programChange(0, channel, kHarpsichord);
-        track.controlChange(0, channel, 7, 100);                                   // volume
+        track.controlChange(0, channel, 7, kChannelVolume);
         track.controlChange(0, channel, 10, static_cast<std::uint8_t>(setup.pan)); // pan
         track.controlChange(0, channel, 91, 40);                                   // reverb
+        track.endAt(end);
         for (const Note& note : voice.notes) {
             // A slight release before the next note keeps the lines distinct;
-            // the final chord rings to the very end so the loop joins cleanly.
+            // the final chord is held until the end of the piece.
             const bool last = note.start + note.length == score.lengthTicks;
             const int gap = last ? 0 : std::min(note.length / 8, 40);
             const auto key = static_cast<std::uint8_t>(note.pitch);

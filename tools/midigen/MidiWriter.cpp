@@ -129,7 +129,7 @@ Bytes Track::encode() const {
         now = event->tick;
         body.insert(body.end(), event->data.begin(), event->data.end());
     }
-    appendVarLen(body, 0);
+    appendVarLen(body, std::max(end_, now) - now);
     body.insert(body.end(), {0xFF, 0x2F, 0x00});
 
     Bytes chunk;

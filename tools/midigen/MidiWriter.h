@@ -37,8 +37,12 @@ public:
     void noteOn(std::uint32_t tick, std::uint8_t channel, std::uint8_t key, std::uint8_t velocity);
     void noteOff(std::uint32_t tick, std::uint8_t channel, std::uint8_t key);
 
+    // Puts the end-of-track no earlier than tick, so that the track can go on
+    // sounding after its last event.
+    void endAt(std::uint32_t tick) { end_ = tick; }
+
     // The complete "MTrk" chunk, events in time order, closed by end-of-track
-    // at the last event's tick.
+    // at the last event's tick or the one given to endAt, whichever is later.
     Bytes encode() const;
 
 private:
@@ -57,6 +61,7 @@ private:
     void addMeta(std::uint32_t tick, std::uint8_t type, const Bytes& payload);
 
     std::vector<Event> events_;
+    std::uint32_t end_ = 0;
 };
 
 class File {

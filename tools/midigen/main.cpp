@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
             std::cerr << "midigen: cannot write " << path << '\n';
             return 1;
         }
-        std::cout << "wrote " << path.string() << ": " << score.lengthTicks / fugue::kTicksPerBar
-                  << " bars, " << fugue::secondsAt(score, score.lengthTicks) << " s, "
+        std::cout << "wrote " << path.string() << ": "
+                  << double(score.lengthTicks) / fugue::kTicksPerBar << " bars, "
+                  << fugue::secondsAt(score, score.lengthTicks) << " s, "
                   << int(100 * report.consonance() + 0.5) << "% consonant strong beats, "
                   << report.parallels << " parallel fifths/octaves\n";
     } catch (const std::exception& e) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "Effects.h"
+#include "Loudness.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,9 +14,22 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
+// Every effect as loud as the others, with room below the -1 dBTP the files keep for
+// the rounding to 16 bits and for meters that resample before they oversample.
+constexpr double kTargetLufs = -18.0;
+constexpr double kCeilingDb = -1.5;
+
 Buffer finish(Buffer buffer, double fadeOut) {
-    fadeEnds(buffer, 0.003, fadeOut);
-    normalise(buffer, -1.0);
+    // The file starts with the sound itself, so the fade-in ramps up its attack
+    // instead of passing over silence before it.
+    double peak = 0.0;
+    for (double sample : buffer)
+        peak = std::max(peak, std::abs(sample));
+    buffer.erase(buffer.begin(), std::find_if(buffer.begin(), buffer.end(), [peak](double sample) {
+                     return std::abs(sample) > 1e-3 * peak;
+                 }));
+    fadeEnds(buffer, 0.004, fadeOut);
+    normaliseLoudness(buffer, kTargetLufs, kCeilingDb);
     return buffer;
 }
 
@@ -294,9 +308,9 @@ Buffer magic() {
 // An abacus bead: a short wooden clack, then a lighter one as it nudges its neighbour.
 Buffer beadClick() {
     Noise noise(1010);
-    Buffer out = silence(0.12);
+    Buffer out = silence(0.15);
     const std::vector<Mode> bead = {
-        {950, 0.35, 0.012}, {2000, 0.6, 0.01}, {3400, 0.45, 0.007}, {5200, 0.25, 0.004}};
+        {950, 0.35, 0.024}, {2000, 0.6, 0.02}, {3400, 0.45, 0.014}, {5200, 0.25, 0.008}};
     contact(out, 0.004, 0.5, 0.001, noise);
     ring(out, 0.004, 1.0, bead, noise);
     contact(out, 0.021, 0.2, 0.001, noise);

@@ -14,7 +14,7 @@ namespace synth {
 
 struct Effect {
     std::string fileName;
-    std::function<Buffer()> generate; // finished: normalised and faded at both ends
+    std::function<Buffer()> generate; // finished: levelled and faded at both ends
 };
 
 const std::vector<Effect>& allEffects();

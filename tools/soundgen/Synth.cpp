@@ -167,17 +167,6 @@ void fadeEnds(Buffer& buffer, double fadeIn, double fadeOut) {
         buffer[n - 1 - i] *= 0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / outLength);
 }
 
-void normalise(Buffer& buffer, double peakDb) {
-    double peak = 0.0;
-    for (double sample : buffer)
-        peak = std::max(peak, std::abs(sample));
-    if (peak <= 0.0)
-        return;
-    const double gain = std::pow(10.0, peakDb / 20.0) / peak;
-    for (double& sample : buffer)
-        sample *= gain;
-}
-
 Formants scaled(Formants formants, double factor) {
     return {formants.f1 * factor, formants.f2 * factor, formants.f3 * factor};
 }

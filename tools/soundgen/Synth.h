@@ -11,7 +11,7 @@
 
 namespace synth {
 
-inline constexpr int kSampleRate = 22050;
+inline constexpr int kSampleRate = 44100; // the mixer's rate, so nothing is resampled
 
 using Buffer = std::vector<double>;
 
@@ -45,10 +45,10 @@ class Biquad {
 public:
     void setBandpass(double frequency, double q); // 0 dB gain at the centre
     void setLowpass(double frequency, double q);
+    void setCoefficients(double b0, double b1, double b2, double a0, double a1, double a2);
     double process(double x);
 
 private:
-    void setCoefficients(double b0, double b1, double b2, double a0, double a1, double a2);
     double b0_ = 1.0, b1_ = 0.0, b2_ = 0.0, a1_ = 0.0, a2_ = 0.0;
     double x1_ = 0.0, x2_ = 0.0, y1_ = 0.0, y2_ = 0.0;
 };
@@ -96,7 +96,6 @@ void applyEnvelope(Buffer& buffer, const Envelope& envelope);
 
 // Raised-cosine fades, so the first and the last sample are exactly zero.
 void fadeEnds(Buffer& buffer, double fadeIn, double fadeOut);
-void normalise(Buffer& buffer, double peakDb);
 
 struct Formants {
     double f1, f2, f3;

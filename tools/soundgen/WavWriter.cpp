@@ -34,6 +34,14 @@ std::vector<std::int16_t> toPcm16(const Buffer& buffer) {
     return samples;
 }
 
+Buffer fromPcm16(const std::vector<std::int16_t>& samples) {
+    Buffer buffer;
+    buffer.reserve(samples.size());
+    for (std::int16_t sample : samples)
+        buffer.push_back(sample / 32768.0);
+    return buffer;
+}
+
 std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& samples, int sampleRate) {
     constexpr int kChannels = 1;
     constexpr int kBytesPerSample = 2;

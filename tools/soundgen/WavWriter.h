@@ -15,6 +15,9 @@ namespace synth {
 // Scales [-1, 1] to 16-bit, rounding and clamping anything outside the range.
 std::vector<std::int16_t> toPcm16(const Buffer& buffer);
 
+// The samples as a player hears them, back in [-1, 1).
+Buffer fromPcm16(const std::vector<std::int16_t>& samples);
+
 // The complete file image: 44-byte header followed by little-endian samples.
 std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& samples, int sampleRate);
 

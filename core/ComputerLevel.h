@@ -3,28 +3,18 @@
 
 #pragma once
 
-// The three computer players of 10,000 and Poker Dice. Plain C++: the rules
-// and the boards both use it.
+// The three computer players of 10,000 and Poker Dice. Plain C++: the rules,
+// the settings and the boards all use it.
 
-#include <cstdint>
 #include <optional>
 
 namespace tumbledown {
 
 enum class Level { Apprentice, Mage, Wizard };
 
-// The level whose flag the record sets, the lowest first; none: player two is
-// a person.
-inline std::optional<Level> levelFromFlags(std::uint8_t apprentice, std::uint8_t mage,
-                                           std::uint8_t wizard) {
-    if (apprentice)
-        return Level::Apprentice;
-    if (mage)
-        return Level::Mage;
-    if (wizard)
-        return Level::Wizard;
-    return std::nullopt;
-}
+// Who plays seat two in 10,000 and Poker Dice: a computer at its level or,
+// with none, the second person.
+using Opponent = std::optional<Level>;
 
 // The computer's name on the board. Some notices have always spelt the
 // Apprentice short.
