@@ -140,6 +140,24 @@ TEST(Artwork, EveryPictureButTheIconIsOpaque) {
 TEST(Artwork, PaintingIsRepeatable) {
     for (const art::Artwork& a : art::allArtwork())
         EXPECT_EQ(a.paint(), a.paint()) << a.fileName.toStdString();
+    // The files too: the 1-bit masks' rows are stored with their padding, which
+    // must not be whatever the memory held.
+    for (int scale = 1; scale <= art::kMaxScale; ++scale) {
+        const art::PaintScale painting(scale);
+        for (int number : {152, 206}) {
+            const QImage img = bitmap(number);
+            ASSERT_EQ(img.format(), QImage::Format_Mono);
+            const int used = (img.width() + 7) / 8;
+            int stray = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                const uchar* line = img.constScanLine(y);
+                stray += (line[used - 1] & (0xFF >> (img.width() - 8 * (used - 1)))) != 0;
+                for (qsizetype b = used; b < img.bytesPerLine(); ++b)
+                    stray += line[b] != 0;
+            }
+            EXPECT_EQ(stray, 0) << "BITMAP_" << number << " at " << scale;
+        }
+    }
 }
 
 TEST(MainScreen, TipSlateIsPureBlack) {
@@ -952,7 +970,8 @@ TEST(FinerScales, OneXIsThePictureItWasAndTheFinerScalesPaintItWithMoreDetail) {
         }
         // Not the 1x pixels enlarged: few blocks are flat, and those on flat colour.
         for (int number : {216, 66, 146, 1})
-            EXPECT_LT(tumbledown::test::uniformBlocks(bitmap(number), scale), 0.3) << number << " at " << scale;
+            EXPECT_LT(tumbledown::test::uniformBlocks(bitmap(number), scale), 0.3)
+                << number << " at " << scale;
     }
 }
 

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace art::pokerdice {
 
@@ -129,7 +130,9 @@ QImage maskOf(const std::vector<bool>& inside, QSize size) {
     QImage mask(size * scale, QImage::Format_Mono);
     mask.setDevicePixelRatio(scale);
     mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    mask.fill(0); // the padding past each row's last pixel too, so the file repeats
+    // Every byte, the padding past each row's last pixel too (QImage::fill stops
+    // at the last whole byte of pixels), so that the file is the same every run.
+    std::memset(mask.bits(), 0, static_cast<std::size_t>(mask.sizeInBytes()));
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
             mask.setPixel(x, y, inside[static_cast<std::size_t>(y * mask.width() + x)] ? 0 : 1);
