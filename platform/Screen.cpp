@@ -104,6 +104,8 @@ void Screen::setView(int viewWidth, int viewHeight, int zoom, qreal devicePixelR
     width_ = width;
     height_ = height;
     scale_ = scale;
+    // The old pixels go first: at 3x on a large screen each image is tens of MiB.
+    image_ = QImage();
     image_ = replay(drawn_, QRect(0, 0, width, height), scale);
 }
 
