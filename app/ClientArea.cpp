@@ -65,13 +65,16 @@ void ClientArea::showChosenZoom(int wantedBefore) {
 void ClientArea::applyZoom() {
     Screen& s = tumbledown::screen();
     const bool changed = zoom_.factor() != s.zoom();
-    s.setView(width(), height(), zoom_.factor());
+    s.setView(width(), height(), zoom_.factor(), devicePixelRatioF());
     if (changed)
         transcript().write({"zoom", std::to_string(s.zoom())});
     eventQueue().post({EventType::Size});
 }
 
 void ClientArea::paintEvent(QPaintEvent* event) {
+    // On a screen of another pixel ratio the image is drawn again at its scale.
+    if (devicePixelRatioF() != tumbledown::screen().devicePixelRatio())
+        applyZoom();
     QPainter painter(this);
     tumbledown::screen().show(painter, event->rect(), devicePixelRatioF());
 }

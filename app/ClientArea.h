@@ -11,7 +11,8 @@ namespace tumbledown {
 
 // The client area: shows the off-screen image and turns the mouse and the keys
 // into events of the window's own queue. It shows the image at the board zoom
-// (Ctrl+Plus, Ctrl+Minus, Ctrl+0) and maps the mouse back to image pixels.
+// (Ctrl+Plus, Ctrl+Minus, Ctrl+0) and the screen's device pixel ratio, and maps
+// the mouse back to image positions.
 class ClientArea : public QWidget {
 public:
     explicit ClientArea(QWidget* parent);
@@ -34,7 +35,8 @@ private:
     bool zoomKey(const QKeyEvent& event);
     // Remembers a new choice for the next run and shows it.
     void showChosenZoom(int wantedBefore);
-    // The image takes the size the zoom gives it; a size change follows.
+    // The image takes the size and scale the zoom and the pixel ratio give it;
+    // a size change follows.
     void applyZoom();
 
     BoardZoom zoom_;

@@ -4,18 +4,61 @@
 #include "Graphics.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
 
 #include <cmath>
 
 namespace tumbledown {
 
+Bitmap::Bitmap(std::string bitmapName, QSize size, Painter paint)
+    : name(std::move(bitmapName)),
+      source_(std::make_shared<Source>(Source{size, std::move(paint), 0, {}})) {}
+
+Bitmap::Bitmap(std::string bitmapName, QSize size, Painter paint, int scale, QImage pixels)
+    : name(std::move(bitmapName)),
+      source_(std::make_shared<Source>(Source{size, std::move(paint), scale, std::move(pixels)})) {}
+
+const QImage& Bitmap::pixels(int scale) const {
+    static const QImage none;
+    if (!source_)
+        return none;
+    Source& s = *source_;
+    if (s.scale != scale) {
+        // Only the scale in use is kept: the old pixels go first.
+        s.pixels = QImage();
+        s.pixels = s.paint(scale);
+        if (s.pixels.size() != s.size * scale)
+            s.pixels = QImage();
+        else if (s.pixels.format() != QImage::Format_RGB32)
+            s.pixels = s.pixels.convertToFormat(QImage::Format_RGB32);
+        // Qt takes "@2x" in a file name for a device pixel ratio; the screen
+        // places pixels itself.
+        s.pixels.setDevicePixelRatio(1.0);
+        s.scale = scale;
+    }
+    return s.pixels;
+}
+
+Bitmap Bitmap::part(int x, int y, int width, int height) const {
+    if (!source_)
+        return *this;
+    const Bitmap whole = *this;
+    return Bitmap(name, QSize(width, height), [whole, x, y, width, height](int scale) {
+        return whole.pixels(scale).copy(x * scale, y * scale, width * scale, height * scale);
+    });
+}
+
 Bitmap loadBitmap(const std::string& resourceName) {
-    Bitmap bitmap;
-    bitmap.name = resourceName;
-    bitmap.image = QImage(QString(":/bitmaps/%1.bmp").arg(QString::fromStdString(resourceName)));
-    if (!bitmap.image.isNull())
-        bitmap.image = bitmap.image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
+    const QString name = QString(":/bitmaps/%1").arg(QString::fromStdString(resourceName));
+    const QSize size = QImageReader(name + ".bmp").size();
+    if (!size.isValid()) {
+        Bitmap missing;
+        missing.name = resourceName;
+        return missing;
+    }
+    return Bitmap(resourceName, size, [name](int scale) {
+        return QImage(scale == 1 ? name + ".bmp" : QString("%1@%2x.bmp").arg(name).arg(scale));
+    });
 }
 
 namespace {

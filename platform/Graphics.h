@@ -7,22 +7,49 @@
 #include <QFont>
 #include <QImage>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace tumbledown {
 
 // A picture: a bitmap resource by name, or a rectangle captured from the screen.
-// A null bitmap (a missing resource) draws nothing.
-struct Bitmap {
-    QImage image;
+// Its size is in board units. Its pixels exist at a scale of 1, 2 or 3 pixels a
+// unit and are made when first asked for at a scale (a resource is decoded then,
+// at that scale only); a picture keeps the pixels of the last scale asked for.
+// Copies share them. A null bitmap (a missing resource) draws nothing.
+class Bitmap {
+public:
+    // Makes the pixels at a scale: size x scale, or null when it cannot.
+    using Painter = std::function<QImage(int scale)>;
+
+    Bitmap() = default;
+    Bitmap(std::string name, QSize size, Painter paint);
+    // One whose pixels at a scale are already made.
+    Bitmap(std::string name, QSize size, Painter paint, int scale, QImage pixels);
+
     std::string name;
 
-    bool isNull() const { return image.isNull(); }
-    int width() const { return image.width(); }
-    int height() const { return image.height(); }
+    bool isNull() const { return !source_; }
+    int width() const { return source_ ? source_->size.width() : 0; }
+    int height() const { return source_ ? source_->size.height() : 0; }
+    // The pixels at a scale (RGB32), made now if they are not at hand.
+    const QImage& pixels(int scale) const;
+    // The part from (x, y) of the given size, under the same name.
+    Bitmap part(int x, int y, int width, int height) const;
+
+private:
+    struct Source {
+        QSize size;
+        Painter paint;
+        int scale = 0; // of the pixels kept; 0 before any
+        QImage pixels;
+    };
+    std::shared_ptr<Source> source_;
 };
 
-// Loads BITMAP_n or an icon name compiled into the program.
+// Loads BITMAP_n, compiled into the program at each scale (BITMAP_n.bmp,
+// BITMAP_n@2x.bmp, BITMAP_n@3x.bmp). Only its size is read now.
 Bitmap loadBitmap(const std::string& resourceName);
 
 // A font from a description. The height is the character cell (ascent plus

@@ -187,8 +187,10 @@ std::size_t ReplayDriver::gatherFollowers(std::size_t next) {
 }
 
 InputEvent ReplayDriver::mouseEvent(EventType type, const ScriptLine& line) {
-    // Scripts give positions in the client area as shown, like a real mouse.
-    const QPoint p = screen().toImage(QPointF(std::stoi(line.args[0]), std::stoi(line.args[1])));
+    // Scripts give positions in the device pixels of the client area as shown
+    // (a shot's pixels), divided back like a real mouse's.
+    const QPoint p =
+        screen().deviceToImage(QPointF(std::stoi(line.args[0]), std::stoi(line.args[1])));
     return {type, p.x(), p.y()};
 }
 

@@ -13,21 +13,100 @@
 
 namespace tumbledown {
 
-void Screen::setView(int viewWidth, int viewHeight, int zoom) {
+struct Screen::Operation {
+    enum class Kind { Blit, Fill, Ellipse, Text };
+    Kind kind = Kind::Blit;
+    QRect area; // what it covers, in board units
+    // A blit: the part of the bitmap from source, combined by composition.
+    Bitmap bitmap;
+    QPoint source;
+    QPainter::CompositionMode composition = QPainter::CompositionMode_Source;
+    // A fill, an ellipse or text.
+    QColor colour;
+    QFont font;
+    QPoint at; // the text's baseline origin
+    QString text;
+
+    bool opaque() const {
+        return kind == Kind::Fill ||
+               (kind == Kind::Blit && composition == QPainter::CompositionMode_Source);
+    }
+};
+
+namespace {
+
+// Beyond this many the image itself stands in for what drew it.
+constexpr std::size_t maxOperations = 4096;
+
+// Draws one operation onto target, whose top-left corner is the board position
+// origin, at a scale.
+void paintOperation(QImage& target, int scale, QPoint origin, const Screen::Operation& op) {
+    using Kind = Screen::Operation::Kind;
+    QPainter painter(&target);
+    const QPoint at = (op.area.topLeft() - origin) * scale;
+    switch (op.kind) {
+    case Kind::Blit: {
+        const QImage& pixels = op.bitmap.pixels(scale);
+        painter.setCompositionMode(op.composition);
+        painter.drawImage(at, pixels, QRect(op.source * scale, op.area.size() * scale));
+        break;
+    }
+    case Kind::Fill:
+        painter.fillRect(QRect(at, op.area.size() * scale), op.colour);
+        break;
+    case Kind::Ellipse:
+        painter.scale(scale, scale);
+        painter.translate(-origin);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(op.colour);
+        painter.drawEllipse(QRectF(op.area));
+        break;
+    case Kind::Text:
+        painter.scale(scale, scale);
+        painter.translate(-origin);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(op.font);
+        painter.setPen(op.colour);
+        painter.drawText(op.at, op.text);
+        break;
+    }
+}
+
+// The board-unit rectangle area as the operations draw it at a scale.
+QImage replay(const Screen::Operations& operations, const QRect& area, int scale) {
+    QImage img(area.size() * scale, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    for (const auto& op : operations)
+        if (op->area.intersects(area))
+            paintOperation(img, scale, area.topLeft(), *op);
+    return img;
+}
+
+} // namespace
+
+int Screen::scaleFor(int zoom, qreal devicePixelRatio) {
+    // A hair under a whole number is that number: ratios come as 1.25, 1.5, 2...
+    const int needed = static_cast<int>(std::ceil(zoom * devicePixelRatio - 1e-6));
+    return std::clamp(needed, 1, maxScale);
+}
+
+void Screen::setView(int viewWidth, int viewHeight, int zoom, qreal devicePixelRatio) {
     zoom_ = std::max(zoom, 1);
+    ratio_ = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     viewWidth_ = std::max(viewWidth, 0);
     viewHeight_ = std::max(viewHeight, 0);
     const int width = (viewWidth_ + zoom_ - 1) / zoom_;
     const int height = (viewHeight_ + zoom_ - 1) / zoom_;
-    if (width == image_.width() && height == image_.height())
+    const int scale = scaleFor(zoom_, ratio_);
+    if (width == width_ && height == height_ && scale == scale_ && !image_.isNull())
         return;
-    QImage resized(width, height, QImage::Format_RGB32);
-    resized.fill(Qt::black);
-    if (!image_.isNull() && !resized.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(0, 0, image_);
-    }
-    image_ = std::move(resized);
+    width_ = width;
+    height_ = height;
+    scale_ = scale;
+    // The old pixels go first: at 3x on a large screen each image is tens of MiB.
+    image_ = QImage();
+    image_ = replay(drawn_, QRect(0, 0, width, height), scale);
 }
 
 QPoint Screen::toImage(QPointF viewPosition) const {
@@ -37,43 +116,97 @@ QPoint Screen::toImage(QPointF viewPosition) const {
             static_cast<int>(std::floor(viewPosition.y() / zoom_))};
 }
 
+QPoint Screen::deviceToImage(QPointF devicePosition) const {
+    return toImage(devicePosition / ratio_);
+}
+
 void Screen::show(QPainter& painter, const QRect& area, qreal devicePixelRatio) const {
     if (image_.isNull() || area.isEmpty())
         return;
     const qreal devicePixels = zoom_ * devicePixelRatio;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform,
-                          devicePixels != std::round(devicePixels));
+    const bool exact = std::abs(devicePixels - scale_) < 1e-6;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
     const QPoint first = toImage(area.topLeft());
     const QPoint last = toImage(area.bottomRight());
-    const QRect source = QRect(first, last).intersected(image_.rect());
-    painter.drawImage(QRect(source.topLeft() * zoom_, source.size() * zoom_), image_, source);
+    const QRect source = QRect(first, last).intersected(QRect(0, 0, width_, height_));
+    const QRect target(source.topLeft() * zoom_, source.size() * zoom_);
+    const QRect pixels(source.topLeft() * scale_, source.size() * scale_);
+    if (exact || devicePixels > scale_) {
+        painter.drawImage(target, image_, pixels);
+        return;
+    }
+    // Shrunk by averaging the pixels under each device pixel: a painter's
+    // filter would skip some of them and leave the fine detail rough.
+    const QImage part = pixels == image_.rect() ? image_ : image_.copy(pixels);
+    const QSizeF size = QSizeF(source.size()) * devicePixels;
+    QImage shrunk = part.scaled(QSize(static_cast<int>(std::ceil(size.width())),
+                                      static_cast<int>(std::ceil(size.height()))),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Placed pixel for pixel: filtered again to a fraction of a pixel it would blur.
+    shrunk.setDevicePixelRatio(devicePixelRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QPointF(target.topLeft()), shrunk);
 }
 
 QImage Screen::shown() const {
     if (viewWidth_ == 0 || viewHeight_ == 0)
         return {};
-    QImage view(viewWidth_, viewHeight_, QImage::Format_RGB32);
+    QImage view(static_cast<int>(std::ceil(viewWidth_ * ratio_)),
+                static_cast<int>(std::ceil(viewHeight_ * ratio_)), QImage::Format_RGB32);
+    view.setDevicePixelRatio(ratio_);
     view.fill(Qt::black);
     QPainter painter(&view);
-    show(painter, view.rect(), 1.0);
+    show(painter, QRect(0, 0, viewWidth_, viewHeight_), ratio_);
+    painter.end();
+    view.setDevicePixelRatio(1.0);
     return view;
 }
 
-void Screen::fillRect(int left, int top, int right, int bottom, QColor colour) {
-    if (image_.isNull() || right <= left || bottom <= top)
+void Screen::perform(Operation operation) {
+    if (image_.isNull() || !operation.area.intersects(QRect(0, 0, width_, height_)))
         return;
-    QPainter painter(&image_);
-    painter.fillRect(QRect(left, top, right - left, bottom - top), colour);
+    paintOperation(image_, scale_, QPoint(0, 0), operation);
+    if (operation.opaque() &&
+        (operation.kind != Operation::Kind::Blit || !operation.bitmap.pixels(scale_).isNull())) {
+        const QRect covered = operation.area;
+        drawn_.erase(std::remove_if(drawn_.begin(), drawn_.end(),
+                                    [&](const auto& op) { return covered.contains(op->area); }),
+                     drawn_.end());
+    }
+    drawn_.push_back(std::make_shared<const Operation>(std::move(operation)));
+    if (drawn_.size() > maxOperations) {
+        // The image as it is, drawn again at another scale by filtering it.
+        const QImage now = image_;
+        const int scale = scale_;
+        Operation whole;
+        whole.area = QRect(0, 0, width_, height_);
+        whole.bitmap = Bitmap("screen", whole.area.size(), [now, scale](int wanted) {
+            return wanted == scale ? now
+                                   : now.scaled(now.size() / scale * wanted, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+        });
+        drawn_ = {std::make_shared<const Operation>(std::move(whole))};
+    }
+}
+
+void Screen::fillRect(int left, int top, int right, int bottom, QColor colour) {
+    if (right <= left || bottom <= top)
+        return;
+    Operation op;
+    op.kind = Operation::Kind::Fill;
+    op.area = QRect(left, top, right - left, bottom - top);
+    op.colour = colour;
+    perform(std::move(op));
 }
 
 void Screen::fillEllipse(int left, int top, int right, int bottom, QColor colour) {
-    if (image_.isNull() || right <= left || bottom <= top)
+    if (right <= left || bottom <= top)
         return;
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(QRectF(left, top, right - left, bottom - top));
+    Operation op;
+    op.kind = Operation::Kind::Ellipse;
+    op.area = QRect(left, top, right - left, bottom - top);
+    op.colour = colour;
+    perform(std::move(op));
 }
 
 void Screen::drawBitmap(const Bitmap& bitmap, int x, int y) {
@@ -90,10 +223,13 @@ void Screen::tileBitmap(const Bitmap& tile) {
         return;
     transcript().write({"tile", tile.name, std::to_string(width()), std::to_string(height())});
     for (int y = 0; y < height(); y += tile.height())
-        for (int x = 0; x < width(); x += tile.width())
-            paintImage(tile, x, y, std::min(tile.width(), width() - x),
-                       std::min(tile.height(), height() - y), 0, 0,
-                       QPainter::CompositionMode_Source);
+        for (int x = 0; x < width(); x += tile.width()) {
+            Operation op;
+            op.area = QRect(x, y, std::min(tile.width(), width() - x),
+                            std::min(tile.height(), height() - y));
+            op.bitmap = tile;
+            perform(std::move(op));
+        }
 }
 
 void Screen::andBitmap(const Bitmap& bitmap, int x, int y) {
@@ -112,27 +248,36 @@ void Screen::blit(const Bitmap& bitmap, int x, int y, int width, int height, int
         return;
     transcript().write({operation, bitmap.name, std::to_string(x), std::to_string(y),
                         std::to_string(width), std::to_string(height)});
-    paintImage(bitmap, x, y, width, height, sourceX, sourceY, compositionMode);
-}
-
-void Screen::paintImage(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX,
-                        int sourceY, int compositionMode) {
-    QPainter painter(&image_);
-    painter.setCompositionMode(static_cast<QPainter::CompositionMode>(compositionMode));
-    painter.drawImage(QPoint(x, y), bitmap.image, QRect(sourceX, sourceY, width, height));
+    Operation op;
+    // Only what the bitmap has is drawn.
+    op.area = QRect(x, y, width, height)
+                  .intersected(QRect(x - sourceX, y - sourceY, bitmap.width(), bitmap.height()));
+    if (op.area.isEmpty())
+        return;
+    op.source = QPoint(sourceX, sourceY) + (op.area.topLeft() - QPoint(x, y));
+    op.bitmap = bitmap;
+    op.composition = static_cast<QPainter::CompositionMode>(compositionMode);
+    perform(std::move(op));
 }
 
 void Screen::drawText(const Font& font, QColor colour, int x, int y, std::string_view text) {
     transcript().write({"text", std::to_string(x), std::to_string(y), text});
     if (image_.isNull() || text.empty())
         return;
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font.font);
-    painter.setPen(colour);
+    Operation op;
+    op.kind = Operation::Kind::Text;
+    op.font = font.font;
+    op.colour = colour;
+    op.text = QString::fromLatin1(text.data(), static_cast<int>(text.size()));
     const QFontMetrics metrics(font.font);
-    painter.drawText(QPoint(x, y + metrics.ascent()),
-                     QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    op.at = QPoint(x, y + metrics.ascent());
+    // Ink may reach past the advance (italics) and the cell; a margin more for
+    // the smoothing of its edges.
+    op.area = metrics.boundingRect(op.text)
+                  .translated(op.at)
+                  .united(QRect(x, y, metrics.horizontalAdvance(op.text), metrics.height()))
+                  .adjusted(-2, -2, 2, 2);
+    perform(std::move(op));
 }
 
 int Screen::textWidth(const Font& font, std::string_view text) {
@@ -141,7 +286,14 @@ int Screen::textWidth(const Font& font, std::string_view text) {
 }
 
 Bitmap Screen::capture(int x, int y, int width, int height) const {
-    return Bitmap{image_.copy(x, y, width, height), "capture"};
+    const QRect area(x, y, width, height);
+    Operations under;
+    for (const auto& op : drawn_)
+        if (op->area.intersects(area))
+            under.push_back(op);
+    return Bitmap(
+        "capture", area.size(), [under, area](int scale) { return replay(under, area, scale); },
+        scale_, image_.copy(QRect(area.topLeft() * scale_, area.size() * scale_)));
 }
 
 void Screen::present() {

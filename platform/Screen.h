@@ -10,7 +10,9 @@
 #include <QRect>
 
 #include <functional>
+#include <memory>
 #include <string_view>
+#include <vector>
 
 class QPainter;
 
@@ -19,29 +21,46 @@ namespace tumbledown {
 // The client area: an off-screen true-colour image that all drawing goes to.
 // The window only shows it; present() asks it to, and every wait presents.
 //
-// The window may show the image enlarged by a whole-number zoom. Everything is
-// drawn and hit-tested at 1x in image coordinates: the image is the view (the
-// window's client area) divided by the zoom, and view positions are divided
-// back, so the board, its pictures and its spots all scale together.
+// Everything is drawn and hit-tested in board units, the image's coordinates.
+// The window may show the image enlarged by a whole-number zoom: the image is
+// the view (the window's client area) divided by the zoom, and view positions
+// are divided back, so the board, its pictures and its spots all scale together.
+//
+// On a high-resolution screen the view has more device pixels than desktop
+// pixels (the device pixel ratio). The image is drawn at a scale of 1, 2 or 3
+// pixels a board unit, enough for zoom x ratio device pixels a unit: bitmaps at
+// that scale, text and shapes at that resolution. Nothing outside knows of it.
 class Screen {
 public:
-    // A view at 1x: the image is the view.
-    void resize(int width, int height) { setView(width, height, 1); }
+    static constexpr int maxScale = 3;
+    // The smallest scale at least as fine as zoom x ratio device pixels a unit.
+    static int scaleFor(int zoom, qreal devicePixelRatio);
+
+    // A view at 1x on an ordinary screen: the image is the view.
+    void resize(int width, int height) { setView(width, height, 1, 1.0); }
     // The image becomes the view divided by the zoom, rounded up so that it
-    // covers the view to its last pixel.
-    void setView(int viewWidth, int viewHeight, int zoom);
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    // covers the view to its last pixel, drawn at the scale the zoom and the
+    // device pixel ratio ask for. What was drawn is drawn again at that scale.
+    void setView(int viewWidth, int viewHeight, int zoom, qreal devicePixelRatio = 1.0);
+    // In board units.
+    int width() const { return width_; }
+    int height() const { return height_; }
     int zoom() const { return zoom_; }
+    int scale() const { return scale_; }
+    qreal devicePixelRatio() const { return ratio_; }
+    // The pixels: width() x scale() by height() x scale().
     const QImage& image() const { return image_; }
 
-    // The image pixel under a view position.
+    // The image position under a view position (in desktop pixels).
     QPoint toImage(QPointF viewPosition) const;
-    // Paints the part of the view inside area (view coordinates). Each image
-    // pixel becomes zoom x zoom view pixels; when that is a whole number of
-    // device pixels they are copied, otherwise filtered smoothly.
+    // The image position under a position in the device pixels of the view.
+    QPoint deviceToImage(QPointF devicePosition) const;
+    // Paints the part of the view inside area (view coordinates) on a device
+    // with this pixel ratio. When a board unit is as many device pixels as the
+    // image has, its pixels are copied; when fewer, they are averaged down; when
+    // more (past the finest scale), filtered smoothly.
     void show(QPainter& painter, const QRect& area, qreal devicePixelRatio) const;
-    // The view as shown at a device pixel ratio of 1.
+    // The view in device pixels, as shown at the device pixel ratio of setView.
     QImage shown() const;
 
     // Rectangles and ellipses cover [left, right) x [top, bottom).
@@ -63,6 +82,8 @@ public:
     void drawText(const Font& font, QColor colour, int x, int y, std::string_view text);
     static int textWidth(const Font& font, std::string_view text);
 
+    // A piece of the image as it is now; at another scale it is drawn again
+    // from what made it, so it stays as sharp as the rest.
     Bitmap capture(int x, int y, int width, int height) const;
 
     void setPresenter(std::function<void()> presenter) { presenter_ = std::move(presenter); }
@@ -71,16 +92,26 @@ public:
     // after each event, so a change no drawing code presented still shows.
     bool changedSincePresent() const { return image_.cacheKey() != presentedKey_; }
 
+    // One drawing operation, kept so that the image can be drawn again.
+    struct Operation;
+    using Operations = std::vector<std::shared_ptr<const Operation>>;
+
 private:
     void blit(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX, int sourceY,
               int compositionMode, const char* operation);
-    void paintImage(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX,
-                    int sourceY, int compositionMode);
+    void perform(Operation operation);
 
     QImage image_;
+    int width_ = 0;
+    int height_ = 0;
     int viewWidth_ = 0;
     int viewHeight_ = 0;
     int zoom_ = 1;
+    qreal ratio_ = 1.0;
+    int scale_ = 1;
+    // What the image shows, oldest first: operations wholly covered by a later
+    // opaque one are dropped.
+    Operations drawn_;
     std::function<void()> presenter_;
     qint64 presentedKey_ = 0;
 };

@@ -27,7 +27,7 @@ const QColor plateText(247, 226, 163);
 Bitmap smallDie(int number) {
     Bitmap b = loadBitmap(bitmapName(number));
     if (!b.isNull())
-        b.image = b.image.copy(0, 0, smallDieWidth, smallDieHeight);
+        b = b.part(0, 0, smallDieWidth, smallDieHeight);
     return b;
 }
 

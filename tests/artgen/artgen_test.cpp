@@ -7,12 +7,14 @@
 // and an icon painted for each of the desktop's theme sizes.
 
 #include "artwork.h"
+#include "paintkit.h"
 #include "pokerdice_art.h"
 #include "props.h"
 #include "shutthebox_art.h"
 #include "tenthousand_art.h"
 
 #include "games/tenthousand/PaneShapes.h"
+#include "tests/support/ImageChecks.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -138,6 +140,24 @@ TEST(Artwork, EveryPictureButTheIconIsOpaque) {
 TEST(Artwork, PaintingIsRepeatable) {
     for (const art::Artwork& a : art::allArtwork())
         EXPECT_EQ(a.paint(), a.paint()) << a.fileName.toStdString();
+    // The files too: the 1-bit masks' rows are stored with their padding, which
+    // must not be whatever the memory held.
+    for (int scale = 1; scale <= art::kMaxScale; ++scale) {
+        const art::PaintScale painting(scale);
+        for (int number : {152, 206}) {
+            const QImage img = bitmap(number);
+            ASSERT_EQ(img.format(), QImage::Format_Mono);
+            const int used = (img.width() + 7) / 8;
+            int stray = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                const uchar* line = img.constScanLine(y);
+                stray += (line[used - 1] & (0xFF >> (img.width() - 8 * (used - 1)))) != 0;
+                for (qsizetype b = used; b < img.bytesPerLine(); ++b)
+                    stray += line[b] != 0;
+            }
+            EXPECT_EQ(stray, 0) << "BITMAP_" << number << " at " << scale;
+        }
+    }
 }
 
 TEST(MainScreen, TipSlateIsPureBlack) {
@@ -891,6 +911,122 @@ TEST(PokerDice, PanelIsLightWhereTheMessagesAreWritten) {
     // The dice fall inside the panel, in the crystal.
     for (const QPoint& at : pd::kDice)
         EXPECT_TRUE(pd::kPanel.contains(QRect(at, pd::kDieSize))) << at.x() << "," << at.y();
+}
+
+// ---------------------------------------------------------- finer scales
+
+// The part of a painted picture under a board-unit rectangle.
+QImage cut(const QImage& img, const QRect& r) {
+    return img.copy(art::toPixels(r, art::scaleOf(img)));
+}
+
+// Each s x s block of a picture painted at scale s, averaged to one pixel.
+QImage shrunkByBlocks(const QImage& img, int s) {
+    QImage out(img.width() / s, img.height() / s, QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int v = 0; v < s; ++v)
+                for (int u = 0; u < s; ++u) {
+                    const QRgb c = img.pixel(x * s + u, y * s + v);
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+            out.setPixel(x, y, qRgb(r / (s * s), g / (s * s), b / (s * s)));
+        }
+    return out;
+}
+
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+TEST(FinerScales, OneXIsThePictureItWasAndTheFinerScalesPaintItWithMoreDetail) {
+    std::vector<QImage> oneX;
+    for (const art::Artwork& a : art::allArtwork())
+        if (a.everyScale)
+            oneX.push_back(a.paint());
+    // What the pictures were before the finer scales came: a change to the art
+    // that is meant changes this too.
+    EXPECT_EQ(tumbledown::test::digest(oneX), 0x2bba932eba2b52d4ull);
+    for (int scale : {2, 3}) {
+        const art::PaintScale painting(scale);
+        std::size_t i = 0;
+        for (const art::Artwork& a : art::allArtwork()) {
+            if (!a.everyScale)
+                continue;
+            const QImage img = a.paint();
+            const std::string what = a.fileName.toStdString() + " at " + std::to_string(scale);
+            ASSERT_EQ(img.size(), a.size * scale) << what;
+            // The same picture: each block of pixels averages to the 1x pixel, but
+            // for the finer edges.
+            EXPECT_LT(meanDifference(shrunkByBlocks(img, scale), oneX[i++]), 12) << what;
+        }
+        // Not the 1x pixels enlarged: few blocks are flat, and those on flat colour.
+        for (int number : {216, 66, 146, 1})
+            EXPECT_LT(tumbledown::test::uniformBlocks(bitmap(number), scale), 0.3)
+                << number << " at " << scale;
+    }
+}
+
+// Where the games blit a piece over a board in its resting state it must be that
+// board, at every scale, or a seam shows; and the dice must fill their masks.
+TEST(FinerScales, PiecesStayTheBoardBeneathThemAndDiceFillTheirMasks) {
+    struct Piece {
+        int number, board;
+        QRect place;
+    };
+    std::vector<Piece> pieces{{212, 146, pd::kFlame}, {183, 146, pd::kSign}};
+    for (int i = 0; i < 12; ++i)
+        pieces.push_back({128 + i, 66, tt::kPaneRects[i]});
+    for (int b = 0; b < 6; ++b)
+        pieces.push_back({103 + 2 * b, 66, tt::kStripButtons[b]});
+    for (int b = 0; b < 7; ++b)
+        pieces.push_back({b < 6 ? 10 + 2 * b : 64, 1, sb::kButtons[b]});
+    for (int n = 1; n <= 9; ++n)
+        pieces.push_back({3, 1, QRect(QPoint(sb::kBoxLeft[n - 1], sb::kPlateTop), sb::kPlateSize)});
+    for (int b = 0; b < pd::kButtonCount; ++b)
+        pieces.push_back({184 + 2 * b, 146, pd::kButtons[b]});
+    for (int scale : {2, 3}) {
+        const art::PaintScale painting(scale);
+        for (const Piece& p : pieces)
+            EXPECT_EQ(differingPixels(bitmap(p.number), cut(bitmap(p.board), p.place)), 0)
+                << "BITMAP_" << p.number << " at " << scale;
+        // A sinking 10,000 die puts back only its resting rectangle.
+        const QImage board = bitmap(66);
+        for (int d = 1; d <= 6; ++d)
+            for (int f = 1; f <= 3; ++f) {
+                const QRect r = art::toPixels(tt::kDieFrames[d - 1][f - 1], scale);
+                const QRect rest = art::toPixels(tt::kDieFrames[d - 1][3], scale);
+                const QImage frame = bitmap(79 + 4 * (d - 1) + (f - 1));
+                int stray = 0;
+                for (int y = 0; y < r.height(); ++y)
+                    for (int x = 0; x < r.width(); ++x) {
+                        const QPoint at = r.topLeft() + QPoint(x, y);
+                        stray += !rest.contains(at) && frame.pixel(x, y) != board.pixel(at);
+                    }
+                EXPECT_EQ(stray, 0) << "die " << d << " frame " << f << " at " << scale;
+            }
+        const QImage mask = bitmap(152), small = bitmap(206);
+        expectOneBitMask(mask, pd::kDieSize * scale, "BITMAP_152");
+        expectOneBitMask(small, pd::kSmallDieSize * scale, "BITMAP_206");
+        for (int face = 1; face <= 6; ++face) {
+            for (int picture = 1; picture <= 4; ++picture)
+                expectMaskCoversPicture(mask, bitmap(largeDie(face, picture)), pd::kDieSize * scale,
+                                        "face " + std::to_string(face) + " picture " +
+                                            std::to_string(picture));
+            expectMaskCoversPicture(small, bitmap(199 + face), pd::kSmallDiePicture * scale,
+                                    "small face " + std::to_string(face));
+        }
+    }
 }
 
 } // namespace

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "Scenario.h"
+#include "tests/support/ImageChecks.h"
 
 #include <QImage>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -16,28 +18,42 @@ using tumbledown::test::Scenario;
 
 // In a 1400 x 900 client the board's origin is (384, 236) at 1x. At 2x the
 // image is 700 x 450 with the origin at (34, 11), so a board point (x, y) is
-// shown at ((34 + x) * 2, (11 + y) * 2).
+// shown at ((34 + x) * 2, (11 + y) * 2), and at a device pixel ratio r at r
+// times that in the device pixels scripts click at.
 namespace {
 
 constexpr const char* large = "size 1400 900\n";
 
-std::string at(int zoom, int x, int y) {
-    return zoom == 2 ? std::to_string((34 + x) * 2) + " " + std::to_string((11 + y) * 2)
-                     : std::to_string(384 + x) + " " + std::to_string(236 + y);
+// The device pixel in the middle of a board point.
+std::string at(int zoom, int x, int y, double ratio = 1.0) {
+    const int ox = zoom == 2 ? 34 : 384, oy = zoom == 2 ? 11 : 236;
+    const auto device = [&](int origin, int v) {
+        return std::to_string(static_cast<int>((origin + v + 0.5) * zoom * ratio));
+    };
+    return device(ox, x) + " " + device(oy, y);
 }
+
+// The program's device pixel ratio for the runs while it lives.
+class PixelRatio {
+public:
+    explicit PixelRatio(double ratio) {
+        ::setenv("QT_SCALE_FACTOR", std::to_string(ratio).c_str(), 1);
+    }
+    ~PixelRatio() { ::unsetenv("QT_SCALE_FACTOR"); }
+};
 
 // Board points: the 10,000 and Shut The Box pictures of the main screen, the
 // PLAY word and the three 1's pane of 10,000.
 constexpr int tenThouPicture[] = {100, 75}, boxPicture[] = {100, 347}, play[] = {222, 136},
               threeOnes[] = {386, 54};
 
-std::string click(int zoom, const int* p) {
-    return "click " + at(zoom, p[0], p[1]) + "\n";
+std::string click(int zoom, const int* p, double ratio = 1.0) {
+    return "click " + at(zoom, p[0], p[1], ratio) + "\n";
 }
 
 // Into 10,000 with player one first, PLAY, and a throw of 1 1 1 2 3 4.
-std::string throwInTenThou(int zoom) {
-    return click(zoom, tenThouPicture) + "rand 0 0 0\n" + click(zoom, play) +
+std::string throwInTenThou(int zoom, double ratio = 1.0) {
+    return click(zoom, tenThouPicture, ratio) + "rand 0 0 0\n" + click(zoom, play, ratio) +
            "key space\nrand 0 0 0 1 2 3\n";
 }
 
@@ -69,11 +85,12 @@ TEST(Zoom, SpotsAndPanesAreHitAtTheirScaledPositionsOnly) {
     EXPECT_EQ(s.linesStarting("scores\t10000\t1000").size(), 1u) << s.dump();
 }
 
-TEST(Zoom, AGameGoesAlikeAtOneAndTwoXAndTheRecordKeepsItsForm) {
-    const auto play = [](int zoom) {
+TEST(Zoom, AGameGoesAlikeAtEveryZoomAndPixelRatioAndTheRecordKeepsItsForm) {
+    const auto play = [](int zoom, double ratio) {
+        const PixelRatio device(ratio);
         Scenario s = withPlayers();
         EXPECT_EQ(s.run(std::string(large) + "zoom " + std::to_string(zoom) + "\n" +
-                        throwInTenThou(zoom) + click(zoom, threeOnes) + "key p\n"),
+                        throwInTenThou(zoom, ratio) + click(zoom, threeOnes, ratio) + "key p\n"),
                   0);
         std::vector<std::string> events; // without drawing, whose places follow the origin
         for (const test::Line& line : s.lines()) {
@@ -84,13 +101,16 @@ TEST(Zoom, AGameGoesAlikeAtOneAndTwoXAndTheRecordKeepsItsForm) {
         }
         return std::make_pair(events, contents(s.prfPath()));
     };
-    const auto [events1, record1] = play(1);
-    const auto [events2, record2] = play(2);
+    const auto [events1, record1] = play(1, 1.0);
     EXPECT_NE(std::find(events1.begin(), events1.end(), "scores\t10000\t0\t1000\t0\t0"),
               events1.end()); // banked
-    EXPECT_EQ(events1, events2);
     EXPECT_EQ(record1.size(), PreferencesRecord::fileSize);
-    EXPECT_EQ(record1, record2);
+    for (const auto& [zoom, ratio] :
+         {std::pair{2, 1.0}, {1, 1.25}, {1, 1.5}, {2, 1.5}, {1, 2.0}, {1, 3.0}}) {
+        const auto [events, record] = play(zoom, ratio);
+        EXPECT_EQ(events, events1) << zoom << "x at " << ratio;
+        EXPECT_EQ(record, record1) << zoom << "x at " << ratio;
+    }
 }
 
 TEST(Zoom, StartsAtOneXClampsToWhatFitsAndIsRememberedBesideTheRecord) {
@@ -111,20 +131,73 @@ TEST(Zoom, StartsAtOneXClampsToWhatFitsAndIsRememberedBesideTheRecord) {
     EXPECT_TRUE(s.linesStarting("zoom").empty());
 }
 
-TEST(Zoom, ShotShowsEachPixelAsASharpBlock) {
+namespace {
+
+// The 10,000 board as a run shows it, in device pixels: a client of 700 x 450
+// times the zoom, the board's origin at (34, 11) in the image.
+QImage tenThouShot(int zoom, double ratio) {
+    const PixelRatio device(ratio);
     Scenario s = withPlayers();
-    const auto shot = s.dataDir() / "two.png";
-    ASSERT_EQ(s.run(std::string(large) + "zoom 2\nshot " + shot.string() + "\n"), 0);
-    const QImage two(QString::fromStdString(shot.string()));
-    ASSERT_EQ(two.size(), QSize(1400, 900));
-    int edges = 0;
-    for (int y = 0; y < 900; y += 2)
-        for (int x = 0; x < 1400; x += 2) {
-            const QRgb p = two.pixel(x, y);
-            ASSERT_TRUE(two.pixel(x + 1, y) == p && two.pixel(x, y + 1) == p &&
-                        two.pixel(x + 1, y + 1) == p)
-                << x << "," << y;
-            edges += x > 0 && two.pixel(x - 1, y) != p;
+    const auto shot = s.dataDir() / "shot.png";
+    EXPECT_EQ(s.run("size " + std::to_string(700 * zoom) + " " + std::to_string(450 * zoom) +
+                    "\nzoom " + std::to_string(zoom) + "\nmenu 101\nshot " + shot.string() + "\n"),
+              0);
+    return QImage(QString::fromStdString(shot.string())).convertToFormat(QImage::Format_RGB32);
+}
+
+// The board in a shot with this many device pixels a board unit.
+QImage board(const QImage& shot, double unit) {
+    return shot.copy(QRectF(34 * unit, 11 * unit, 632 * unit, 428 * unit).toRect());
+}
+
+// The mean squared Laplacian of the grey levels: the energy of the finest detail.
+double detail(const QImage& img) {
+    double sum = 0;
+    const auto g = [&](int x, int y) { return double(qGray(img.pixel(x, y))); };
+    for (int y = 1; y + 1 < img.height(); ++y)
+        for (int x = 1; x + 1 < img.width(); ++x) {
+            const double l = 4 * g(x, y) - g(x - 1, y) - g(x + 1, y) - g(x, y - 1) - g(x, y + 1);
+            sum += l * l;
         }
-    EXPECT_GT(edges, 10000); // the picture is there
+    return sum / ((img.width() - 2) * (img.height() - 2));
+}
+
+} // namespace
+
+TEST(Zoom, OneXShowsTheMainScreenAndABoardAsTheyWere) {
+    Scenario s = withPlayers();
+    const auto main = s.dataDir() / "main.png", tenThou = s.dataDir() / "tenthou.png";
+    ASSERT_EQ(s.run(std::string(large) + "shot " + main.string() + "\nmenu 101\nshot " +
+                    tenThou.string() + "\n"),
+              0);
+    // The pictures before the finer scales came: a change meant changes this too.
+    EXPECT_EQ(test::digest({QImage(QString::fromStdString(main.string())),
+                            QImage(QString::fromStdString(tenThou.string()))}),
+              0x1b968c5bcb4c8d42ull);
+}
+
+TEST(Zoom, TwoAndThreeXAreDrawnAtTheirScaleNotEnlarged) {
+    for (const auto& [zoom, ratio, scale] : {std::tuple{2, 1.0, 2}, {1, 2.0, 2}, {1, 3.0, 3}}) {
+        const QImage shot = board(tenThouShot(zoom, ratio), scale);
+        ASSERT_EQ(shot.size(), QSize(632, 428) * scale);
+        // Enlarged 1x pixels would make every block flat; flat blocks are few,
+        // in the lettering of the message panel too.
+        EXPECT_LT(test::uniformBlocks(shot, scale), 0.3) << zoom << "x at " << ratio;
+        const QImage panel = shot.copy(QRect(QPoint(150, 50) * scale, QSize(345, 100) * scale));
+        EXPECT_LT(test::uniformBlocks(panel, scale), 0.45) << zoom << "x at " << ratio;
+    }
+}
+
+TEST(Zoom, FractionalPixelRatiosShowTheFinerPictureShrunk) {
+    const QImage one = board(tenThouShot(1, 1.0), 1);
+    const QImage two = board(tenThouShot(1, 2.0), 2);
+    for (double ratio : {1.25, 1.5}) {
+        const QImage shot = board(tenThouShot(1, ratio), ratio);
+        const auto resized = [&](const QImage& img) {
+            return detail(img.scaled(shot.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        };
+        // As fine as the 2x picture shrunk, not the 1x one blurred up.
+        EXPECT_NEAR(detail(shot) / resized(two), 1.0, 0.15) << ratio;
+        EXPECT_GT(detail(shot), 1.3 * resized(one)) << ratio;
+    }
 }

@@ -22,6 +22,17 @@
 using namespace tumbledown;
 namespace fs = std::filesystem;
 
+namespace {
+void ensureApplication() {
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "unit_tests";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv); // never destroyed: Qt's statics may be gone at exit
+    }
+}
+} // namespace
+
 TEST(BoardZoom, StepsWithinWhatFitsAndFollowsTheClientSize) {
     EXPECT_EQ(BoardZoom::largestFitting(1264, 856), 2);
     EXPECT_EQ(BoardZoom::largestFitting(1263, 2000), 1);
@@ -45,40 +56,92 @@ TEST(BoardZoom, StepsWithinWhatFitsAndFollowsTheClientSize) {
     EXPECT_EQ(zoom.wanted(), 2);
 }
 
-TEST(ScreenZoom, MapsPositionsBackAndScalesSharplyAtWholeDevicePixels) {
+TEST(ScreenZoom, DrawsAtTheScaleOfTheViewAndShowsItPixelForPixel) {
+    EXPECT_EQ(Screen::scaleFor(1, 1.0), 1);
+    EXPECT_EQ(Screen::scaleFor(1, 1.25), 2);
+    EXPECT_EQ(Screen::scaleFor(1, 1.5), 2);
+    EXPECT_EQ(Screen::scaleFor(2, 1.0), 2);
+    EXPECT_EQ(Screen::scaleFor(2, 1.5), 3);
+    EXPECT_EQ(Screen::scaleFor(4, 1.0), 3); // the finest there is
     Screen s;
     s.setView(13, 9, 2);
     ASSERT_EQ(QSize(s.width(), s.height()), QSize(7, 5)); // rounded up
+    ASSERT_EQ(s.image().size(), QSize(14, 10));
     EXPECT_EQ(s.toImage(QPointF(3, 5)), QPoint(1, 2));
     EXPECT_EQ(s.toImage(QPointF(-1, 3.9)), QPoint(-1, 1));
+    s.fillEllipse(0, 0, 7, 5, Qt::white); // its edge blended at the finer scale
     for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            s.fillRect(x, y, x + 1, y + 1, QColor(35 * x, 50 * y, (x + y) % 2 * 255));
+        s.fillRect(0, y, 1, y + 1, QColor(0, 50 * y, 0));
     const QImage view = s.shown();
     ASSERT_EQ(view.size(), QSize(13, 9));
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 13; ++x)
-            ASSERT_EQ(view.pixel(x, y), s.image().pixel(x / 2, y / 2)) << x << "," << y;
-    // Blended colours appear only where a pixel is not a whole number of device pixels.
+            ASSERT_EQ(view.pixel(x, y), s.image().pixel(x, y)) << x << "," << y;
+    // Blended colours appear only where a unit is not as many device pixels as
+    // the image has.
     std::set<QRgb> source;
-    for (int y = 0; y < s.height(); ++y)
-        for (int x = 0; x < s.width(); ++x)
-            source.insert(s.image().pixel(x, y));
     const auto blends = [&](qreal ratio) {
-        QImage device(static_cast<int>(14 * ratio), static_cast<int>(10 * ratio),
-                      QImage::Format_RGB32);
-        device.setDevicePixelRatio(ratio);
-        QPainter painter(&device);
-        s.show(painter, QRect(0, 0, 14, 10), ratio);
-        painter.end();
+        s.setView(14, 10, 1, ratio);
+        source.clear();
+        for (int y = 0; y < s.image().height(); ++y)
+            for (int x = 0; x < s.image().width(); ++x)
+                source.insert(s.image().pixel(x, y));
+        const QImage device = s.shown();
         for (int y = 0; y < device.height(); ++y)
             for (int x = 0; x < device.width(); ++x)
                 if (!source.count(device.pixel(x, y)))
                     return true;
         return false;
     };
-    EXPECT_FALSE(blends(1.5)); // 3 device pixels a pixel
-    EXPECT_TRUE(blends(1.25)); // 2.5
+    EXPECT_FALSE(blends(3.0));
+    EXPECT_TRUE(blends(2.5)); // drawn at 3
+    EXPECT_EQ(s.deviceToImage(QPointF(20, 5)), QPoint(8, 2));
+}
+
+namespace {
+// A picture whose pixels at each scale are their own: finer, not enlarged.
+Bitmap pattern(QSize size) {
+    return Bitmap("pattern", size, [size](int scale) {
+        QImage img(size * scale, QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixel(x, y, qRgb(40 * scale, (x * 37 + y * 11) % 256, (x ^ y) * 5 % 256));
+        return img;
+    });
+}
+
+void drawScene(Screen& s) {
+    s.tileBitmap(pattern({9, 7}));
+    s.fillEllipse(5, 4, 30, 22, QColor(200, 30, 30));
+    s.andBitmap(pattern({6, 6}), 20, 3);
+}
+} // namespace
+
+TEST(ScreenScale, WhatWasDrawnAndCapturedIsDrawnAgainAtANewScale) {
+    ensureApplication();
+    Screen reference;
+    reference.setView(80, 60, 2);
+    drawScene(reference);
+    Screen s;
+    s.setView(40, 30, 1);
+    drawScene(s);
+    const Bitmap piece = s.capture(8, 8, 16, 12);
+    s.setView(80, 60, 2); // the zoom doubles: the same board units, twice the pixels
+    EXPECT_EQ(s.image(), reference.image());
+    s.fillRect(0, 0, 40, 30, Qt::black);
+    s.drawBitmap(piece, 8, 8);
+    const QRect area(16, 16, 32, 24);
+    EXPECT_EQ(s.image().copy(area), reference.image().copy(area));
+    // However much is drawn, a scale change keeps it.
+    const Font font = createFont({"Times New Roman", 12});
+    for (int i = 0; i < 5000; ++i)
+        s.drawText(font, Qt::white, 2, 2, "x");
+    s.setView(40, 30, 1);
+    int ink = 0;
+    for (int y = 2; y < 16; ++y)
+        for (int x = 2; x < 10; ++x)
+            ink += s.image().pixel(x, y) != qRgb(0, 0, 0);
+    EXPECT_GT(ink, 5);
 }
 
 TEST(ViewSettingsFile, RoundTripsAndTakesDamageAsOneX) {
@@ -110,12 +173,7 @@ public:
 } // namespace
 
 TEST(ClientAreaZoom, CtrlKeysZoomRememberAndMapTheMouseBack) {
-    if (!QCoreApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "unit_tests";
-        static char* argv[] = {name, nullptr};
-        new QApplication(argc, argv); // never destroyed: Qt's statics may be gone at exit
-    }
+    ensureApplication();
     const fs::path dir = fs::temp_directory_path() / ("td-zoomkeys-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     setPreferencesDir(dir.string());

@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "paintkit.h"
+
 #include "pokerdice_layout.h"
 #include "shutthebox_layout.h"
 #include "tenthousand_layout.h"
@@ -118,7 +120,7 @@ const std::vector<Artwork>& allArtwork() {
     static const std::vector<Artwork> list = [] {
         std::vector<Artwork> l{
             {"BITMAP_216.bmp", {569, 428}, paintMainScreen},
-            {"IDI_ICON1.png", {256, 256}, [] { return paintIcon(); }},
+            {"IDI_ICON1.png", {256, 256}, [] { return paintIcon(); }, false},
         };
         addShutTheBox(l);
         addTenThousand(l);
@@ -129,9 +131,18 @@ const std::vector<Artwork>& allArtwork() {
 }
 
 QImage canvas(QSize size) {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    const int scale = paintScale();
+    QImage img(size * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(Qt::black);
     return img;
+}
+
+QString scaledFileName(const QString& fileName, int scale) {
+    if (scale == 1)
+        return fileName;
+    const qsizetype dot = fileName.lastIndexOf('.');
+    return fileName.left(dot) + QStringLiteral("@%1x").arg(scale) + fileName.mid(dot);
 }
 
 QImage opaque(const QImage& img) {

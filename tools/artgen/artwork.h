@@ -59,9 +59,13 @@ QImage paintPokerDiceButton(int button, bool down);
 
 struct Artwork {
     QString fileName;
-    QSize size;
+    QSize size; // in board units
     std::function<QImage()> paint;
+    bool everyScale = true; // painted at 2x and 3x too, else at 1x only
 };
+
+// The file of a picture painted at a scale: BITMAP_1.bmp, BITMAP_1@2x.bmp, ...
+QString scaledFileName(const QString& fileName, int scale);
 
 const std::vector<Artwork>& allArtwork();
 
@@ -70,7 +74,8 @@ const std::vector<Artwork>& allArtwork();
 QImage paintIcon(int size);
 const std::vector<int>& iconSizes();
 
-// A blank true-colour canvas of the given size.
+// A blank true-colour canvas of the given size in board units, at the scale
+// being painted (paintkit.h).
 QImage canvas(QSize size);
 // The finished picture without an alpha channel, for pictures that are opaque.
 QImage opaque(const QImage& img);

@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// artgen OUTDIR: paints every bitmap of the program into OUTDIR as PNG files.
+// artgen OUTDIR: paints every bitmap of the program into OUTDIR, at 1x, 2x and
+// 3x (BITMAP_n.bmp, BITMAP_n@2x.bmp, BITMAP_n@3x.bmp).
 // artgen --icons OUTDIR: paints the desktop icon at each theme size into
 // OUTDIR as icon-SIZE.png.
 
 #include "artwork.h"
+#include "paintkit.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -49,10 +51,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     // The format follows the name: the pictures are BMP, which the program
-    // decodes at start-up far faster than PNG (the resource compiler
-    // compresses them anyway); the icon keeps its transparency in a PNG.
-    for (const art::Artwork& a : art::allArtwork())
-        if (!write(a.paint(), a.size, out.filePath(a.fileName)))
-            return 1;
+    // decodes far faster than PNG (the resource compiler stores most as they
+    // are: noisy textures hardly compress); the icon keeps its transparency in
+    // a PNG, at 1x only.
+    for (int scale = 1; scale <= art::kMaxScale; ++scale) {
+        const art::PaintScale painting(scale);
+        for (const art::Artwork& a : art::allArtwork())
+            if ((scale == 1 || a.everyScale) &&
+                !write(a.paint(), a.size * scale,
+                       out.filePath(art::scaledFileName(a.fileName, scale))))
+                return 1;
+    }
     return 0;
 }

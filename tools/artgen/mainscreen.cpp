@@ -52,16 +52,14 @@ Lettering goldLettering() {
     return l;
 }
 
-QImage woodTexture(QSize size, const QColor& dark, const QColor& light, std::uint32_t seed,
-                   double rings = 0.08) {
-    QImage tex = canvas(size);
-    WoodStyle style{dark, light, rings, 6.0, seed};
-    paintWood(tex, tex.rect(), style);
-    return tex;
+Texture woodTexture(QSize size, const QColor& dark, const QColor& light, std::uint32_t seed,
+                    double rings = 0.08) {
+    const WoodStyle style{dark, light, rings, 6.0, seed};
+    return Texture(size, [style](QImage& img, const QRect& r) { paintWood(img, r, style); });
 }
 
 void paintTable(QImage& img) {
-    paintFelt(img, img.rect(), kBaize, 0.22, 216);
+    paintFelt(img, boardRect(img), kBaize, 0.22, 216);
     // Walnut rail along the left edge, grain running downwards.
     WoodStyle walnut{QColor(52, 28, 14), QColor(118, 70, 36), 0.07, 7.0, 5};
     paintWood(img, QRect(0, 0, kRailWidth, kSize.height()), walnut, true);
@@ -106,9 +104,10 @@ QRectF drawCardFrame(QPainter& p, const QRect& card, const QString& title) {
     const QRectF inner = outer.adjusted(4, 4, -4, -4);
     const QRectF band(inner.left(), inner.bottom() - kCardBandHeight, inner.width(),
                       kCardBandHeight);
-    static const QImage walnut =
-        woodTexture(kSize, QColor(40, 20, 10), QColor(96, 54, 26), 31, 0.12);
-    fillPathWithImage(p, roundedRect(band, 2), walnut);
+    static PerScale<Texture> walnut;
+    fillPathWithImage(p, roundedRect(band, 2), walnut.get([] {
+        return woodTexture(kSize, QColor(40, 20, 10), QColor(96, 54, 26), 31, 0.12);
+    }));
     QLinearGradient bandLight(band.topLeft(), band.bottomLeft());
     bandLight.setColorAt(0.0, QColor(255, 255, 255, 50));
     bandLight.setColorAt(0.5, QColor(255, 255, 255, 0));
@@ -238,8 +237,13 @@ void drawShutTheBoxCard(QPainter& p) {
     const QRectF area = drawCardFrame(p, kShutTheBoxCard, QStringLiteral("Shut The Box"));
     p.save();
     p.setClipRect(area);
-    static const QImage oak = woodTexture(kSize, QColor(120, 72, 30), QColor(196, 140, 76), 77);
-    p.drawImage(area, oak, area);
+    static PerScale<Texture> oakTexture;
+    const QImage& oak =
+        oakTexture
+            .get([] { return woodTexture(kSize, QColor(120, 72, 30), QColor(196, 140, 76), 77); })
+            .over(area);
+    const int s = scaleOf(oak);
+    p.drawImage(area, oak, QRectF(area.topLeft() * s, area.size() * s));
     // The felt tray inside the box.
     const QRectF tray = area.adjusted(5, 38, -5, -6);
     p.fillRect(tray, QColor(28, 100, 62));
@@ -303,9 +307,10 @@ void drawPlaque(QPainter& p, const QRect& spot, const QString& text) {
     p.fillPath(outer, brass);
     const QRectF inner = r.adjusted(3, 3, -3, -3);
     const QPainterPath face = roundedRect(inner, 5);
-    static const QImage mahogany =
-        woodTexture(kSize, QColor(70, 18, 10), QColor(140, 52, 30), 13, 0.1);
-    fillPathWithImage(p, face, mahogany);
+    static PerScale<Texture> mahogany;
+    fillPathWithImage(p, face, mahogany.get([] {
+        return woodTexture(kSize, QColor(70, 18, 10), QColor(140, 52, 30), 13, 0.1);
+    }));
     gloss(p, face, 70);
     bevel(p, face, 2, 90, 140);
     const QFont font =
@@ -349,9 +354,10 @@ void drawTipSlate(QPainter& p) {
                        kTipSlate.height() + 23);
     const QPainterPath framePath = roundedRect(frame, 6);
     softShadow(p, framePath, 3, 4, 7, 200);
-    static const QImage maple =
-        woodTexture(kSize, QColor(196, 156, 98), QColor(246, 222, 176), 41, 0.06);
-    fillPathWithImage(p, framePath, maple);
+    static PerScale<Texture> maple;
+    fillPathWithImage(p, framePath, maple.get([] {
+        return woodTexture(kSize, QColor(196, 156, 98), QColor(246, 222, 176), 41, 0.06);
+    }));
     bevel(p, framePath, 3, 150, 150);
     p.fillRect(QRectF(kTipSlate).adjusted(-2, -2, 2, 2), QColor(70, 44, 20));
 

@@ -3,6 +3,8 @@
 
 #include "paintkit.h"
 
+#include "artwork.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <algorithm>
@@ -17,6 +19,8 @@ double smooth(double t) {
 }
 
 int wrap(int v, int period) {
+    if (v >= 0 && v < period) // nearly always: no division
+        return v;
     return ((v % period) + period) % period;
 }
 
@@ -30,7 +34,30 @@ QRgb mixRgb(const QColor& a, const QColor& b, double t) {
                  a.blue() + (b.blue() - a.blue()) * t);
 }
 
+int currentScale = 1;
+
 } // namespace
+
+int paintScale() {
+    return currentScale;
+}
+
+PaintScale::PaintScale(int scale) : previous_(currentScale) {
+    currentScale = scale;
+}
+
+PaintScale::~PaintScale() {
+    currentScale = previous_;
+}
+
+QRect boardRect(const QImage& img) {
+    return {QPoint(0, 0), img.deviceIndependentSize().toSize()};
+}
+
+QImage cutOut(const QImage& from, const QRect& r) {
+    return from.copy(toPixels(r, scaleOf(from)))
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
 
 std::uint32_t Rng::next() {
     // xorshift32: tiny, fast and good enough for texture jitter.
@@ -88,63 +115,50 @@ QColor shade(const QColor& c, double factor) {
 void paintWood(QImage& img, const QRect& rect, const WoodStyle& style, bool vertical) {
     const ValueNoise broad(style.seed, 16, 16);
     const ValueNoise fine(style.seed + 7, 64, 64);
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const double along = vertical ? y : x;
-            const double across = vertical ? x : y;
-            const double n = broad.fbm(along / 90.0, across / 14.0, 3);
-            const double rings = (across + style.warp * 10.0 * n) * style.ringsPerPixel;
-            const double ring = rings - std::floor(rings);
-            const double band = std::pow(std::sin(ring * M_PI), 0.6);
-            const double streak = fine.fbm(along / 40.0, across / 1.5, 2);
-            const double t = std::clamp(0.15 + 0.5 * band + 0.45 * streak - 0.15, 0.0, 1.0);
-            line[x] = mixRgb(style.dark, style.light, t);
-        }
-    }
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double along = vertical ? y : x;
+        const double across = vertical ? x : y;
+        const double n = broad.fbm(along / 90.0, across / 14.0, 3);
+        const double rings = (across + style.warp * 10.0 * n) * style.ringsPerPixel;
+        const double ring = rings - std::floor(rings);
+        const double band = std::pow(std::sin(ring * M_PI), 0.6);
+        const double streak = fine.fbm(along / 40.0, across / 1.5, 2);
+        const double t = std::clamp(0.15 + 0.5 * band + 0.45 * streak - 0.15, 0.0, 1.0);
+        pixel = mixRgb(style.dark, style.light, t);
+    });
 }
 
 void paintFelt(QImage& img, const QRect& rect, const QColor& base, double strength,
                std::uint32_t seed) {
     const ValueNoise cloth(seed, 32, 32);
     Rng rng(seed + 3);
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const double n = cloth.fbm(x / 12.0, y / 12.0, 3) - 0.5;
-            const double speck = rng.uniform() - 0.5;
-            const double f = 1.0 + strength * (0.8 * n + 0.5 * speck);
-            line[x] = toRgb(base.red() * f, base.green() * f, base.blue() * f);
-        }
-    }
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double n = cloth.fbm(x / 12.0, y / 12.0, 3) - 0.5;
+        const double speck = rng.uniform() - 0.5;
+        const double f = 1.0 + strength * (0.8 * n + 0.5 * speck);
+        pixel = toRgb(base.red() * f, base.green() * f, base.blue() * f);
+    });
 }
 
 void paintMarble(QImage& img, const QRect& rect, const QColor& dark, const QColor& light,
                  double veins, std::uint32_t seed) {
     const ValueNoise noise(seed, 32, 32);
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const double n = noise.fbm(x / 40.0, y / 40.0, 5);
-            const double vein = std::abs(std::sin((x * 0.02 + y * 0.035 + n * 6.0) * M_PI));
-            const double t =
-                std::clamp(0.35 + 0.6 * n - veins * std::pow(1.0 - vein, 8.0), 0.0, 1.0);
-            line[x] = mixRgb(dark, light, t);
-        }
-    }
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double n = noise.fbm(x / 40.0, y / 40.0, 5);
+        const double vein = std::abs(std::sin((x * 0.02 + y * 0.035 + n * 6.0) * M_PI));
+        const double t = std::clamp(0.35 + 0.6 * n - veins * std::pow(1.0 - vein, 8.0), 0.0, 1.0);
+        pixel = mixRgb(dark, light, t);
+    });
 }
 
 void paintParchment(QImage& img, const QRect& rect, const QColor& base, std::uint32_t seed) {
     const ValueNoise blotch(seed, 16, 16);
     Rng rng(seed + 11);
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const double n = blotch.fbm(x / 30.0, y / 30.0, 4);
-            const double f = 0.86 + 0.22 * n + 0.03 * (rng.uniform() - 0.5);
-            line[x] = toRgb(base.red() * f, base.green() * f, base.blue() * (f - 0.03));
-        }
-    }
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double n = blotch.fbm(x / 30.0, y / 30.0, 4);
+        const double f = 0.86 + 0.22 * n + 0.03 * (rng.uniform() - 0.5);
+        pixel = toRgb(base.red() * f, base.green() * f, base.blue() * (f - 0.03));
+    });
 }
 
 void paintStoneBlocks(QImage& img, const QRect& rect, const StoneStyle& style) {
@@ -158,38 +172,35 @@ void paintStoneBlocks(QImage& img, const QRect& rect, const StoneStyle& style) {
     const double blockW = static_cast<double>(w) / style.columns;
     const double blockH = static_cast<double>(h) / style.rows;
     const int m = style.mortarWidth;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        const int ly = y - rect.top();
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double ly = y - rect.top();
         const int row = static_cast<int>(ly / blockH);
         const double inRowY = ly - row * blockH;
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const int lx = x - rect.left();
-            const double shifted = std::fmod(lx + (row % 2) * blockW / 2.0, w);
-            const int col = static_cast<int>(shifted / blockW);
-            const double inColX = shifted - col * blockW;
-            const double g = grain.fbm(lx / 5.0, ly / 5.0, 3) - 0.5;
-            if (inRowY < m || inColX < m) {
-                const double f = 1.0 + 0.3 * g;
-                line[x] = toRgb(style.mortar.red() * f, style.mortar.green() * f,
-                                style.mortar.blue() * f);
-                continue;
-            }
-            const double tone = blockTone[static_cast<std::size_t>(row * style.columns + col)];
-            // Lit from the top left: brighter just after a joint, darker before one.
-            double edge = 0.0;
-            if (inRowY < m + 2)
-                edge += 0.12;
-            if (inColX < m + 2)
-                edge += 0.08;
-            if (inRowY > blockH - 3)
-                edge -= 0.15;
-            if (inColX > blockW - 3)
-                edge -= 0.1;
-            const double f = 1.0 + style.roughness * g + 0.08 * tone + edge;
-            line[x] = toRgb(style.stone.red() * f, style.stone.green() * f, style.stone.blue() * f);
+        const double lx = x - rect.left();
+        const double shifted = std::fmod(lx + (row % 2) * blockW / 2.0, w);
+        const int col = static_cast<int>(shifted / blockW);
+        const double inColX = shifted - col * blockW;
+        const double g = grain.fbm(lx / 5.0, ly / 5.0, 3) - 0.5;
+        if (inRowY < m || inColX < m) {
+            const double f = 1.0 + 0.3 * g;
+            pixel =
+                toRgb(style.mortar.red() * f, style.mortar.green() * f, style.mortar.blue() * f);
+            return;
         }
-    }
+        const double tone = blockTone[static_cast<std::size_t>(row * style.columns + col)];
+        // Lit from the top left: brighter just after a joint, darker before one.
+        double edge = 0.0;
+        if (inRowY < m + 2)
+            edge += 0.12;
+        if (inColX < m + 2)
+            edge += 0.08;
+        if (inRowY > blockH - 3)
+            edge -= 0.15;
+        if (inColX > blockW - 3)
+            edge -= 0.1;
+        const double f = 1.0 + style.roughness * g + 0.08 * tone + edge;
+        pixel = toRgb(style.stone.red() * f, style.stone.green() * f, style.stone.blue() * f);
+    });
 }
 
 void paintPlankTile(QImage& img, const QRect& rect, const WoodStyle& style, int planks) {
@@ -198,28 +209,25 @@ void paintPlankTile(QImage& img, const QRect& rect, const WoodStyle& style, int 
     const ValueNoise broad(style.seed, 4, 8);
     const ValueNoise fine(style.seed + 7, 8, 32);
     const double plankH = static_cast<double>(h) / planks;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        const int ly = y - rect.top();
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double ly = y - rect.top();
         const int plank = static_cast<int>(ly / plankH);
         const double inPlank = ly - plank * plankH;
-        for (int x = rect.left(); x <= rect.right(); ++x) {
-            const int lx = x - rect.left();
-            // Noise coordinates span whole lattice periods across the tile.
-            const double u = lx * 4.0 / w;
-            const double v = ly * 8.0 / h;
-            const double n = broad.fbm(u, v + plank * 2.0, 2);
-            const double rings = inPlank / plankH * 3.0 + style.warp * 0.3 * n + plank * 0.37;
-            const double band = std::pow(std::sin((rings - std::floor(rings)) * M_PI), 0.6);
-            const double streak = fine.fbm(lx * 8.0 / w, ly * 32.0 / h, 2);
-            double t = std::clamp(0.5 * band + 0.45 * streak, 0.0, 1.0);
-            if (inPlank < 1.0)
-                t *= 0.35; // the joint between planks
-            else if (inPlank < 2.0)
-                t = std::min(1.0, t + 0.15);
-            line[x] = mixRgb(style.dark, style.light, t);
-        }
-    }
+        const double lx = x - rect.left();
+        // Noise coordinates span whole lattice periods across the tile.
+        const double u = lx * 4.0 / w;
+        const double v = ly * 8.0 / h;
+        const double n = broad.fbm(u, v + plank * 2.0, 2);
+        const double rings = inPlank / plankH * 3.0 + style.warp * 0.3 * n + plank * 0.37;
+        const double band = std::pow(std::sin((rings - std::floor(rings)) * M_PI), 0.6);
+        const double streak = fine.fbm(lx * 8.0 / w, ly * 32.0 / h, 2);
+        double t = std::clamp(0.5 * band + 0.45 * streak, 0.0, 1.0);
+        if (inPlank < 1.0)
+            t *= 0.35; // the joint between planks
+        else if (inPlank < 2.0)
+            t = std::min(1.0, t + 0.15);
+        pixel = mixRgb(style.dark, style.light, t);
+    });
 }
 
 void fillPathWithImage(QPainter& p, const QPainterPath& path, const QImage& texture) {
@@ -227,6 +235,23 @@ void fillPathWithImage(QPainter& p, const QPainterPath& path, const QImage& text
     p.setClipPath(path, Qt::IntersectClip);
     p.drawImage(0, 0, texture);
     p.restore();
+}
+
+void fillPathWithImage(QPainter& p, const QPainterPath& path, Texture& texture) {
+    fillPathWithImage(p, path, texture.over(path.boundingRect()));
+}
+
+Texture::Texture(QSize size, Paint paint) : paint_(std::move(paint)) {
+    image_ = canvas(size);
+}
+
+const QImage& Texture::over(const QRectF& area) {
+    const QRegion missing =
+        QRegion(area.toAlignedRect().intersected(boardRect(image_))).subtracted(painted_);
+    for (const QRect& r : missing)
+        paint_(image_, r);
+    painted_ += missing;
+    return image_;
 }
 
 void vignette(QPainter& p, const QRectF& rect, double strength) {
@@ -239,6 +264,7 @@ void vignette(QPainter& p, const QRectF& rect, double strength) {
 
 QImage blurred(const QImage& src, int radius) {
     QImage img = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int r = radius * scaleOf(img);
     const int w = img.width();
     const int h = img.height();
     std::vector<QRgb> buf(static_cast<std::size_t>(std::max(w, h)));
@@ -252,16 +278,24 @@ QImage blurred(const QImage& src, int radius) {
             };
             for (int i = 0; i < len; ++i)
                 buf[i] = px(i);
+            // The mean of the window [i - r, i + r] cut to the line, kept as
+            // running sums as the window slides.
+            int a = 0, red = 0, g = 0, b = 0;
+            auto add = [&](int k, int sign) {
+                a += sign * qAlpha(buf[k]);
+                red += sign * qRed(buf[k]);
+                g += sign * qGreen(buf[k]);
+                b += sign * qBlue(buf[k]);
+            };
+            for (int k = 0; k <= std::min(len - 1, r); ++k)
+                add(k, 1);
             for (int i = 0; i < len; ++i) {
-                int a = 0, r = 0, g = 0, b = 0, n = 0;
-                for (int k = std::max(0, i - radius); k <= std::min(len - 1, i + radius); ++k) {
-                    a += qAlpha(buf[k]);
-                    r += qRed(buf[k]);
-                    g += qGreen(buf[k]);
-                    b += qBlue(buf[k]);
-                    ++n;
-                }
-                px(i) = qRgba(r / n, g / n, b / n, a / n);
+                const int n = std::min(len - 1, i + r) - std::max(0, i - r) + 1;
+                px(i) = qRgba(red / n, g / n, b / n, a / n);
+                if (i + r + 1 < len)
+                    add(i + r + 1, 1);
+                if (i - r >= 0)
+                    add(i - r, -1);
             }
         }
     };
@@ -278,7 +312,9 @@ void softShadow(QPainter& p, const QPainterPath& path, double dx, double dy, dou
     const int margin = static_cast<int>(std::ceil(blur * 2)) + 2;
     const QRect bounds =
         path.boundingRect().toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    QImage mask(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    const int scale = static_cast<int>(std::lround(p.device()->devicePixelRatioF()));
+    QImage mask(bounds.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(scale);
     mask.fill(Qt::transparent);
     {
         QPainter mp(&mask);

@@ -10,10 +10,74 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegion>
+#include <array>
+#include <cmath>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace art {
+
+// Pictures are designed in board units and painted at a scale of 1, 2 or 3
+// pixels a unit: the same shapes and textures, evaluated on a finer grid.
+// Canvases take the scale in force; images carry it as their device pixel
+// ratio, so a painter on them draws in board units.
+inline constexpr int kMaxScale = 3;
+int paintScale();
+// Sets the scale for the painting done while it lives.
+class PaintScale {
+public:
+    explicit PaintScale(int scale);
+    ~PaintScale();
+    PaintScale(const PaintScale&) = delete;
+    PaintScale& operator=(const PaintScale&) = delete;
+
+private:
+    int previous_;
+};
+
+// Pixels a board unit of an image.
+inline int scaleOf(const QImage& img) {
+    return static_cast<int>(std::lround(img.devicePixelRatio()));
+}
+// The board-unit rectangle an image covers.
+QRect boardRect(const QImage& img);
+// A board-unit rectangle in the pixels of an image at the given scale.
+inline QRect toPixels(const QRect& r, int scale) {
+    return {r.topLeft() * scale, r.size() * scale};
+}
+// The part of from under the board-unit rectangle r, ready to paint on.
+QImage cutOut(const QImage& from, const QRect& r);
+
+// Calls shade(x, y, pixel) for every pixel of img under the board-unit
+// rectangle rect, with (x, y) the board position of the pixel's top-left
+// corner: at 1x the pixel's own coordinates.
+template <class Shade> void forEachPixel(QImage& img, const QRect& rect, Shade&& shade) {
+    const int s = scaleOf(img);
+    const QRect pixels = toPixels(rect, s).intersected(img.rect());
+    for (int py = pixels.top(); py <= pixels.bottom(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(py));
+        const double y = static_cast<double>(py) / s;
+        for (int px = pixels.left(); px <= pixels.right(); ++px)
+            shade(static_cast<double>(px) / s, y, line[px]);
+    }
+}
+
+// Something painted once at each scale and kept for the next picture.
+template <class T> class PerScale {
+public:
+    template <class Paint> T& get(Paint&& paint) {
+        auto& kept = kept_[static_cast<std::size_t>(paintScale() - 1)];
+        if (!kept)
+            kept = std::make_unique<T>(paint());
+        return *kept;
+    }
+
+private:
+    std::array<std::unique_ptr<T>, kMaxScale> kept_;
+};
 
 // Small deterministic generator, so that every build paints identical pictures.
 class Rng {
@@ -78,16 +142,32 @@ struct StoneStyle {
 };
 void paintStoneBlocks(QImage& img, const QRect& rect, const StoneStyle& style);
 
-// Clips subsequent texture painting to an arbitrary shape: paints the texture
-// into a scratch image and composites it through the path.
+// A texture as large as a picture, at the scale being painted, whose pixels
+// depend on their place alone (wood, marble, brushed metal): it is painted
+// only where shapes take it from, which is a small part of most.
+class Texture {
+public:
+    using Paint = std::function<void(QImage&, const QRect&)>;
+    Texture(QSize size, Paint paint);
+    // The texture, painted at least under area (board units).
+    const QImage& over(const QRectF& area);
+
+private:
+    QImage image_;
+    QRegion painted_;
+    Paint paint_;
+};
+
+// Paints the shape filled with the texture beneath it.
 void fillPathWithImage(QPainter& p, const QPainterPath& path, const QImage& texture);
+void fillPathWithImage(QPainter& p, const QPainterPath& path, Texture& texture);
 
 // Darkens the borders of rect, as a lamp over the middle would.
 void vignette(QPainter& p, const QRectF& rect, double strength);
 // A soft blurred shadow of path, offset by (dx, dy).
 void softShadow(QPainter& p, const QPainterPath& path, double dx, double dy, double blur,
                 int alpha);
-// Box blur of a premultiplied ARGB image, radius in pixels.
+// Box blur of a premultiplied ARGB image, radius in board units.
 QImage blurred(const QImage& src, int radius);
 
 // A raised panel: fill, light top-left edge, dark bottom-right edge.

@@ -75,26 +75,31 @@ void glow(QPainter& p, const QPointF& centre, double rx, double ry, const QColor
     p.restore();
 }
 
-QImage woodTexture(const WoodStyle& style, bool vertical = false) {
-    QImage t = canvas(kBoardSize);
-    paintWood(t, t.rect(), style, vertical);
-    return t;
+Texture woodTexture(const WoodStyle& style, bool vertical = false) {
+    return Texture(kBoardSize, [style, vertical](QImage& img, const QRect& r) {
+        paintWood(img, r, style, vertical);
+    });
 }
 
-const QImage& walnut() {
-    static const QImage t = woodTexture({QColor(30, 16, 9), QColor(78, 44, 22), 0.09, 6.0, 461});
-    return t;
+Texture& walnut() {
+    static PerScale<Texture> kept;
+    return kept.get([] {
+        return woodTexture({QColor(30, 16, 9), QColor(78, 44, 22), 0.09, 6.0, 461});
+    });
 }
 
-const QImage& oak() {
-    static const QImage t =
-        woodTexture({QColor(88, 52, 24), QColor(150, 100, 52), 0.12, 4.0, 462}, true);
-    return t;
+Texture& oak() {
+    static PerScale<Texture> kept;
+    return kept.get([] {
+        return woodTexture({QColor(88, 52, 24), QColor(150, 100, 52), 0.12, 4.0, 462}, true);
+    });
 }
 
-const QImage& mahogany() {
-    static const QImage t = woodTexture({QColor(66, 20, 10), QColor(128, 52, 26), 0.1, 5.0, 463});
-    return t;
+Texture& mahogany() {
+    static PerScale<Texture> kept;
+    return kept.get([] {
+        return woodTexture({QColor(66, 20, 10), QColor(128, 52, 26), 0.1, 5.0, 463});
+    });
 }
 
 QBrush giltBrush(const QRectF& r) {
@@ -163,11 +168,12 @@ void drawWindow(QPainter& p) {
     const QRectF r = kWindow;
     const QPainterPath outer = lancet(r.adjusted(-8, -8, 8, 0), r.top() + 58);
     softShadow(p, outer, 2, 3, 5, 170);
-    static const QImage dressed = [] {
-        QImage t = canvas(kBoardSize);
-        paintMarble(t, t.rect(), QColor(120, 106, 96), QColor(176, 162, 146), 0.2, 464);
-        return t;
-    }();
+    static PerScale<Texture> kept;
+    Texture& dressed = kept.get([] {
+        return Texture(kBoardSize, [](QImage& img, const QRect& r) {
+            paintMarble(img, r, QColor(120, 106, 96), QColor(176, 162, 146), 0.2, 464);
+        });
+    });
     fillPathWithImage(p, outer, dressed);
     bevel(p, outer, 2, 110, 150);
     const QPainterPath glass = lancet(r, r.top() + 54);
@@ -322,7 +328,7 @@ void paintTable(QImage& img) {
 void lightTheHall(QImage& img) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    vignette(p, QRectF(img.rect()), 0.6);
+    vignette(p, QRectF(boardRect(img)), 0.6);
     // Candlelight from the middle of the table, and the crystal's own glow.
     glow(p, QPointF(318, 268), 230, 190, QColor(255, 170, 80, 120));
     glow(p, kPassWick + QPointF(0, -14), 90, 90, QColor(255, 190, 100, 110));
@@ -335,7 +341,8 @@ void lightTheHall(QImage& img) {
 // --------------------------------------------------------------- the cabinet
 
 void drawMarble(QPainter& p) {
-    static const QImage stone = [] {
+    static PerScale<QImage> kept;
+    const QImage& stone = kept.get([] {
         QImage t = canvas(kBoardSize);
         paintMarble(t, kMarble.adjusted(-2, -2, 2, 2), QColor(6, 14, 12), QColor(36, 56, 48), 0.25,
                     467);
@@ -356,7 +363,7 @@ void drawMarble(QPainter& p) {
             tp.strokePath(vein, QPen(QColor(120, 150, 136, 50), rng.range(0.5, 1.2)));
         }
         return t;
-    }();
+    });
     for (const QRectF& slab : {QRectF(kMarble.left(), kMarble.top(), kMarble.width(),
                                       kPlateDivide - kMarble.top() - 1.5),
                                QRectF(kMarble.left(), kPlateDivide + 1.5, kMarble.width(),
@@ -533,6 +540,14 @@ int rodColumn(int rod, int y) {
     return places[6].x() + 4;
 }
 
+// One row of a brass rod two units wide, lit on its left half, at board (x, y).
+void paintRodRow(QImage& img, int x, int y) {
+    const int s = scaleOf(img);
+    for (int py = y * s; py < (y + 1) * s; ++py)
+        for (int px = 0; px < 2 * s; ++px)
+            img.setPixel(x * s + px, py, (px < s ? kRodLight : kRodDark).rgb());
+}
+
 void stampBeadPlaces(QImage& img) {
     const QImage place = beadPlace();
     QPainter p(&img);
@@ -574,11 +589,8 @@ void drawAbacus(QPainter& p, QImage& img) {
         const int top = static_cast<int>(std::ceil(map.map(QPointF(76 - rod * 76.0 / 6, -6)).y()));
         const int bottom =
             static_cast<int>(std::floor(map.map(QPointF(76 - rod * 76.0 / 6, 72)).y())) - 1;
-        for (int y = std::max(top, static_cast<int>(wellOnScreen.top())); y <= bottom; ++y) {
-            const int x = rodColumn(rod, y);
-            img.setPixel(x, y, kRodLight.rgb());
-            img.setPixel(x + 1, y, kRodDark.rgb());
-        }
+        for (int y = std::max(top, static_cast<int>(wellOnScreen.top())); y <= bottom; ++y)
+            paintRodRow(img, rodColumn(rod, y), y);
     }
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -728,20 +740,19 @@ void drawBall(QPainter& p, QImage& img) {
                              2 * kBallRadius + 2, 2 * kBallRadius + 2)
                           .toAlignedRect();
     // Painted pixel by pixel; four samples a pixel smooth the rim.
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = box.left(); x <= box.right(); ++x) {
-            int inside = 0;
-            for (int s = 0; s < 4; ++s) {
-                const double sx = x + 0.25 + 0.5 * (s % 2), sy = y + 0.25 + 0.5 * (s / 2);
-                inside += std::hypot(sx - kBallCentre.x(), sy - kBallCentre.y()) < kBallRadius;
-            }
-            if (inside == 0)
-                continue;
-            const QRgb c = ballColour(x + 0.5, y + 0.5, clouds);
-            line[x] = mix(mix(line[x], qRgb(40, 28, 70), 0.5 * inside / 4.0), c, inside / 4.0);
+    const double unit = 1.0 / scaleOf(img); // a pixel's width in board units
+    forEachPixel(img, box, [&](double x, double y, QRgb& pixel) {
+        int inside = 0;
+        for (int k = 0; k < 4; ++k) {
+            const double sx = x + (0.25 + 0.5 * (k % 2)) * unit;
+            const double sy = y + (0.25 + 0.5 * (k / 2)) * unit;
+            inside += std::hypot(sx - kBallCentre.x(), sy - kBallCentre.y()) < kBallRadius;
         }
-    }
+        if (inside == 0)
+            return;
+        const QRgb c = ballColour(x + 0.5 * unit, y + 0.5 * unit, clouds);
+        pixel = mix(mix(pixel, qRgb(40, 28, 70), 0.5 * inside / 4.0), c, inside / 4.0);
+    });
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath ball = ellipsePath(kBallCentre, kBallRadius, kBallRadius);
@@ -873,30 +884,28 @@ QImage paintBase() {
 } // namespace
 
 QImage beadPlace() {
-    QImage img(kBeadSize, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(kBeadSize);
     img.fill(kBeadGround);
-    for (int y = 0; y < kBeadSize.height(); ++y) {
-        img.setPixel(4, y, kRodLight.rgb());
-        img.setPixel(5, y, kRodDark.rgb());
-    }
+    for (int y = 0; y < kBeadSize.height(); ++y)
+        paintRodRow(img, 4, y);
     return img;
 }
 
 const QImage& boardWithoutButtons() {
-    static const QImage img = paintBase();
-    return img;
+    static PerScale<QImage> kept;
+    return kept.get(paintBase);
 }
 
 const QImage& board() {
-    static const QImage img = [] {
+    static PerScale<QImage> kept;
+    return kept.get([] {
         QImage b = boardWithoutButtons().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QPainter p(&b);
         for (int i = 0; i < kButtonCount; ++i)
             drawButton(p, static_cast<Button>(i), false);
         p.end();
         return opaque(b);
-    }();
-    return img;
+    });
 }
 
 } // namespace art::pokerdice
@@ -911,7 +920,7 @@ QImage paintPokerDiceTile() {
     // The hall's own coursed stone, in the shadow beyond the candlelight.
     QImage img = canvas({105, 70});
     StoneStyle stone{QColor(86, 74, 70), QColor(34, 28, 28), 3, 4, 2, 0.32, 147};
-    paintStoneBlocks(img, img.rect(), stone);
+    paintStoneBlocks(img, boardRect(img), stone);
     return opaque(img);
 }
 

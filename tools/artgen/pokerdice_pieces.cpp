@@ -22,14 +22,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace art::pokerdice {
 
 namespace {
-
-QImage cut(const QImage& from, const QRect& r) {
-    return from.copy(r).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
 
 // ------------------------------------------------------------- card faces
 
@@ -110,29 +107,35 @@ const QColor kIvoryLight(255, 252, 240);
 const QColor kIvory(242, 234, 212);
 const QColor kIvoryShade(214, 200, 170);
 
-// Coverage of path over a picture of the given size; a pixel at least half
-// covered belongs to the shape.
+// Coverage of path over the pixels of a picture of the given size, at the
+// scale being painted, row by row; a pixel at least half covered belongs to
+// the shape.
 std::vector<bool> shapeCover(const QPainterPath& path, QSize size) {
-    QImage cover(size, QImage::Format_ARGB32_Premultiplied);
+    QImage cover = canvas(size);
     cover.fill(Qt::transparent);
     QPainter p(&cover);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillPath(path, Qt::white);
     p.end();
-    std::vector<bool> inside(static_cast<std::size_t>(size.width() * size.height()));
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            inside[static_cast<std::size_t>(y * size.width() + x)] =
+    std::vector<bool> inside(static_cast<std::size_t>(cover.width() * cover.height()));
+    for (int y = 0; y < cover.height(); ++y)
+        for (int x = 0; x < cover.width(); ++x)
+            inside[static_cast<std::size_t>(y * cover.width() + x)] =
                 qAlpha(cover.pixel(x, y)) >= 128;
     return inside;
 }
 
 QImage maskOf(const std::vector<bool>& inside, QSize size) {
-    QImage mask(size, QImage::Format_Mono);
+    const int scale = paintScale();
+    QImage mask(size * scale, QImage::Format_Mono);
+    mask.setDevicePixelRatio(scale);
     mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            mask.setPixel(x, y, inside[static_cast<std::size_t>(y * size.width() + x)] ? 0 : 1);
+    // Every byte, the padding past each row's last pixel too (QImage::fill stops
+    // at the last whole byte of pixels), so that the file is the same every run.
+    std::memset(mask.bits(), 0, static_cast<std::size_t>(mask.sizeInBytes()));
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            mask.setPixel(x, y, inside[static_cast<std::size_t>(y * mask.width() + x)] ? 0 : 1);
     return mask;
 }
 
@@ -164,21 +167,24 @@ QPainterPath bodyPath(const DieShape& s) {
 }
 
 const std::vector<bool>& cover(const DieShape& s) {
-    static const std::vector<bool> large = shapeCover(bodyPath(kLargeDie), kLargeDie.size);
-    static const std::vector<bool> small = [] {
+    static PerScale<std::vector<bool>> large;
+    static PerScale<std::vector<bool>> small;
+    if (&s == &kLargeDie)
+        return large.get([] { return shapeCover(bodyPath(kLargeDie), kLargeDie.size); });
+    return small.get([] {
         std::vector<bool> in = shapeCover(bodyPath(kSmallDie), kSmallDie.size);
         // The game draws the small dice a row short of their pictures.
-        for (int x = 0; x < kSmallDie.size.width(); ++x)
-            in[static_cast<std::size_t>(kSmallDieSize.height() * kSmallDie.size.width() + x)] =
-                false;
+        const int scale = paintScale();
+        const int width = kSmallDie.size.width() * scale;
+        std::fill(in.begin() + kSmallDieSize.height() * scale * width,
+                  in.begin() + (kSmallDieSize.height() + 1) * scale * width, false);
         return in;
-    }();
-    return &s == &kLargeDie ? large : small;
+    });
 }
 
 // A die at rest, its face up: ivory, lit from the top left.
 QImage paintRestingDie(const DieShape& s, int face) {
-    QImage img(s.size, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(s.size);
     img.fill(kDieEdge);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -316,19 +322,19 @@ void drawCube(QPainter& p, const QPointF& centre, double size, const Orientation
 QColor crystalAtDiceEdges() {
     const std::vector<bool>& in = cover(kLargeDie);
     const QImage& b = board();
+    const int scale = scaleOf(b);
+    const int w = kDieSize.width() * scale, h = kDieSize.height() * scale;
     double r = 0, g = 0, bl = 0;
     int n = 0;
     for (const QPoint& at : kDice)
-        for (int y = 0; y < kDieSize.height(); ++y)
-            for (int x = 0; x < kDieSize.width(); ++x) {
-                const auto i = static_cast<std::size_t>(y * kDieSize.width() + x);
-                const bool edge =
-                    in[i] && (x == 0 || !in[i - 1] || x + 1 == kDieSize.width() || !in[i + 1] ||
-                              y == 0 || !in[i - kDieSize.width()] || y + 1 == kDieSize.height() ||
-                              !in[i + kDieSize.width()]);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const auto i = static_cast<std::size_t>(y * w + x);
+                const bool edge = in[i] && (x == 0 || !in[i - 1] || x + 1 == w || !in[i + 1] ||
+                                            y == 0 || !in[i - w] || y + 1 == h || !in[i + w]);
                 if (!edge)
                     continue;
-                const QRgb c = b.pixel(at + QPoint(x, y));
+                const QRgb c = b.pixel(at * scale + QPoint(x, y));
                 r += qRed(c);
                 g += qGreen(c);
                 bl += qBlue(c);
@@ -369,8 +375,9 @@ QImage paintTumblingDie(int face, int picture) {
     }};
     const Tumbling& t = frames[picture - 1];
     const DieShape& s = kLargeDie;
-    QImage img(s.size, QImage::Format_ARGB32_Premultiplied);
-    static const QColor edge = crystalAtDiceEdges();
+    QImage img = canvas(s.size);
+    static PerScale<QColor> kept;
+    const QColor edge = kept.get(crystalAtDiceEdges);
     img.fill(edge);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -379,7 +386,7 @@ QImage paintTumblingDie(int face, int picture) {
     mist.setColorAt(0.0, QColor(255, 250, 232));
     mist.setColorAt(0.4, QColor(250, 242, 238));
     mist.setColorAt(0.8, edge);
-    p.fillRect(img.rect(), mist);
+    p.fillRect(boardRect(img), mist);
     // Shrink the die until it and its ghosts stand clear inside the outline.
     const QPainterPath room = roundedRect(s.body.adjusted(2, 2, -2, -2), s.radius - 2);
     double size = t.size;
@@ -422,7 +429,7 @@ QImage paintTumblingDie(int face, int picture) {
 // The flame's glow stays inside the picture, a pixel clear of its edge, so
 // the picture meets the candle round it without a seam.
 QImage paintFlame(int level) {
-    QImage img = cut(board(), kFlame);
+    QImage img = cutOut(board(), kFlame);
     if (level == 0)
         return opaque(img);
     QPainter p(&img);
@@ -476,8 +483,8 @@ QPainterPath iconFor(Button button, const QRectF& r) {
 QImage paintButton(Button button, bool down) {
     const QRect r = kButtons[button];
     if (!down)
-        return opaque(cut(board(), r));
-    QImage img = cut(boardWithoutButtons(), r);
+        return opaque(cutOut(board(), r));
+    QImage img = cutOut(boardWithoutButtons(), r);
     QPainter p(&img);
     p.translate(-r.topLeft());
     drawButton(p, button, true);
@@ -488,7 +495,7 @@ QImage paintButton(Button button, bool down) {
 // ------------------------------------------------------------------ digits
 
 QImage paintDigit(int digit) {
-    QImage img(kDigitSize, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(kDigitSize);
     img.fill(kDigitGround);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -706,7 +713,7 @@ QImage paintPokerDiceFlame(int level) {
 
 QImage paintPokerDiceMarker(int player) {
     const QRect place = kMarkers[player];
-    QImage img = cut(board(), place);
+    QImage img = cutOut(board(), place);
     QPainter p(&img);
     p.translate(-place.topLeft());
     drawMarkerGem(p, place);
@@ -715,7 +722,7 @@ QImage paintPokerDiceMarker(int player) {
 }
 
 QImage paintPokerDiceSign() {
-    return opaque(cut(board(), kSign));
+    return opaque(cutOut(board(), kSign));
 }
 
 QImage paintPokerDiceButton(int button, bool down) {

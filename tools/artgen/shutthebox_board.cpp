@@ -33,19 +33,19 @@ const WoodStyle kOakRail{QColor(120, 74, 34), QColor(198, 146, 84), 0.06, 5.0, 1
 const QColor kSlot(30, 16, 6);
 const QColor kNumberRed(140, 22, 26);
 
-QImage texture(const WoodStyle& style, bool vertical = false) {
-    QImage t = canvas(kBoardSize);
-    paintWood(t, t.rect(), style, vertical);
-    return t;
+Texture texture(const WoodStyle& style, bool vertical = false) {
+    return Texture(kBoardSize, [style, vertical](QImage& img, const QRect& r) {
+        paintWood(img, r, style, vertical);
+    });
 }
 
 void paintBoxAndFelt(QImage& img) {
-    paintWood(img, img.rect(), kWalnut);
+    paintWood(img, boardRect(img), kWalnut);
     paintFelt(img, kFelt, QColor(28, 100, 62), 0.22, 102);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // The box's walls: mitred frame, lit from the top left.
-    bevel(p, roundedRect(QRectF(img.rect()), 0), 9, 90, 140);
+    bevel(p, roundedRect(QRectF(boardRect(img)), 0), 9, 90, 140);
     // The baize lies below the frame: shadow along its top and left edges.
     QLinearGradient top(0, kFelt.top(), 0, kFelt.top() + 18);
     top.setColorAt(0.0, QColor(0, 0, 0, 180));
@@ -81,8 +81,8 @@ void drawTitle(QPainter& p) {
 void drawRail(QPainter& p) {
     const QPainterPath rail = roundedRect(kRail, 5);
     softShadow(p, rail, 3, 4, 6, 190);
-    static const QImage oak = texture(kOakRail);
-    fillPathWithImage(p, rail, oak);
+    static PerScale<Texture> oak;
+    fillPathWithImage(p, rail, oak.get([] { return texture(kOakRail); }));
     bevel(p, rail, 3, 150, 170);
     for (int n = 1; n <= 9; ++n) {
         const QRectF slot = QRectF(boxRect(n)).adjusted(-1.5, -1.5, 1.5, 1.5);
@@ -189,8 +189,10 @@ void drawDiceCup(QPainter& p) {
 void drawIconRail(QPainter& p) {
     const QPainterPath rail = roundedRect(kIconRail, 8);
     softShadow(p, rail, 2, 3, 5, 170);
-    static const QImage walnut = texture({QColor(50, 26, 12), QColor(104, 60, 30), 0.1, 6.0, 104});
-    fillPathWithImage(p, rail, walnut);
+    static PerScale<Texture> walnut;
+    fillPathWithImage(p, rail, walnut.get([] {
+        return texture({QColor(50, 26, 12), QColor(104, 60, 30), 0.1, 6.0, 104});
+    }));
     bevel(p, rail, 2, 110, 150);
     p.strokePath(rail, QPen(QColor(214, 170, 84, 160), 0.8));
     // The back arrow and the one-die icon belong to the board itself.
@@ -233,7 +235,7 @@ QImage paintBase() {
 }
 
 QImage paintPlate() {
-    QImage img(kPlateSize, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(kPlateSize);
     img.fill(kSlot);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -265,7 +267,7 @@ QImage paintPlate() {
 }
 
 QImage paintShutter() {
-    QImage img(kBoxSize, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(kBoxSize);
     img.fill(kSlot);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -273,7 +275,8 @@ QImage paintShutter() {
     const QRectF leaf(2.5, 2, kBoxSize.width() - 5, kBoxSize.height() - 3);
     const QPainterPath path = roundedRect(leaf, 4);
     QImage grain = canvas(kBoxSize);
-    paintWood(grain, grain.rect(), {QColor(70, 36, 14), QColor(142, 86, 42), 0.16, 4.0, 113}, true);
+    paintWood(grain, boardRect(grain), {QColor(70, 36, 14), QColor(142, 86, 42), 0.16, 4.0, 113},
+              true);
     fillPathWithImage(p, path, grain);
     bevel(p, path, 2.5, 150, 170);
     p.strokePath(path, QPen(QColor(30, 14, 4), 1));
@@ -317,25 +320,25 @@ QImage paintShutter() {
 } // namespace
 
 const QImage& bottomPlate() {
-    static const QImage img = paintPlate();
-    return img;
+    static PerScale<QImage> kept;
+    return kept.get(paintPlate);
 }
 
 const QImage& boardWithoutButtons() {
-    static const QImage img = paintBase();
-    return img;
+    static PerScale<QImage> kept;
+    return kept.get(paintBase);
 }
 
 const QImage& board() {
-    static const QImage img = [] {
+    static PerScale<QImage> kept;
+    return kept.get([] {
         QImage b = boardWithoutButtons().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QPainter p(&b);
         for (int i = 0; i < static_cast<int>(kButtons.size()); ++i)
             drawButton(p, i, false);
         p.end();
         return opaque(b);
-    }();
-    return img;
+    });
 }
 
 } // namespace art::shutthebox
@@ -356,7 +359,7 @@ QImage paintShutTheBoxPlate() {
 
 QImage paintShutTheBoxTile() {
     QImage img = canvas({56, 32});
-    paintPlankTile(img, img.rect(), {QColor(52, 28, 12), QColor(108, 64, 30), 0, 4.0, 140}, 2);
+    paintPlankTile(img, boardRect(img), {QColor(52, 28, 12), QColor(108, 64, 30), 0, 4.0, 140}, 2);
     return opaque(img);
 }
 

@@ -24,10 +24,6 @@ namespace art::shutthebox {
 
 namespace {
 
-QImage cut(const QImage& from, const QRect& r) {
-    return from.copy(r).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
 // ------------------------------------------------------------------ dice
 
 QPointF pipCentre(const QPoint& topLeft) {
@@ -113,7 +109,7 @@ void drawRestingDie(QPainter& p, const QPolygonF& top, const QPointF& depth) {
 }
 
 QImage paintResting(const QRect& r, const std::vector<int>& dice, bool onBoard) {
-    QImage img = cut(board(), r);
+    QImage img = cutOut(board(), r);
     QPainter p(&img);
     p.translate(-r.topLeft());
     // Seen from above and a little in front, so the near side shows below.
@@ -133,7 +129,7 @@ struct Flight {
 
 // Dice in mid air, pips and all (the game draws no pips on these frames).
 QImage paintTumbling(const QRect& r, const std::vector<Flight>& dice) {
-    QImage img = cut(board(), r);
+    QImage img = cutOut(board(), r);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(-r.topLeft());
@@ -163,8 +159,8 @@ QImage paintTumbling(const QRect& r, const std::vector<Flight>& dice) {
 QImage paintButtonPicture(int index, bool on) {
     const QRect r = kButtons[index];
     if (!on)
-        return opaque(cut(board(), r));
-    QImage img = cut(boardWithoutButtons(), r);
+        return opaque(cutOut(board(), r));
+    QImage img = cutOut(boardWithoutButtons(), r);
     QPainter p(&img);
     p.translate(-r.topLeft());
     drawButton(p, index, true);
@@ -178,7 +174,7 @@ const QColor kGlyphInk(128, 22, 26);
 
 QImage paintGlyph(int index) {
     const QSize size = kGlyphSizes[index];
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(size);
     img.fill(kCardColour);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -201,7 +197,7 @@ QImage paintGlyph(int index) {
 // ------------------------------------------------------------- the arrow
 
 QImage paintArrow() {
-    QImage img(kArrowSize, QImage::Format_ARGB32_Premultiplied);
+    QImage img = canvas(kArrowSize);
     img.fill(kCardColour);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -279,7 +275,7 @@ void drawEye(QPainter& p, const QPointF& c, int position) {
 }
 
 QImage paintGremlinHead(int position) {
-    QImage img = cut(board(), kGremlin);
+    QImage img = cutOut(board(), kGremlin);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const double cx = kGremlin.width() / 2.0;
@@ -459,7 +455,7 @@ QImage paintShutTheBoxGremlin() {
 QImage paintShutTheBoxEye(int position, bool left) {
     const QImage head = paintGremlinHead(position);
     const QPoint at = (left ? kLeftEye : kRightEye) - kGremlin.topLeft();
-    return head.copy(QRect(at, eyeSize(position, left)));
+    return head.copy(toPixels(QRect(at, eyeSize(position, left)), scaleOf(head)));
 }
 
 } // namespace art

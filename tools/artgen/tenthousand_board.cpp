@@ -55,9 +55,10 @@ QRgb scaled(const QColor& c, double f) {
     return qRgb(s(c.red()), s(c.green()), s(c.blue()));
 }
 
-// Coverage of path over the pixels of box, as alpha.
-QImage coverage(const QPainterPath& path, const QRect& box) {
-    QImage mask(box.size(), QImage::Format_ARGB32_Premultiplied);
+// Coverage of path over the pixels of box at a scale, as alpha.
+QImage coverage(const QPainterPath& path, const QRect& box, int scale) {
+    QImage mask(box.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    mask.setDevicePixelRatio(scale);
     mask.fill(Qt::transparent);
     QPainter p(&mask);
     p.setRenderHint(QPainter::Antialiasing);
@@ -82,14 +83,14 @@ void lightPool(QPainter& p, const QPointF& centre, double radius, const QColor& 
 
 void paintWall(QImage& img) {
     StoneStyle stone{QColor(112, 102, 92), QColor(58, 52, 48), 11, 14, 2, 0.32, 66};
-    paintStoneBlocks(img, img.rect(), stone);
+    paintStoneBlocks(img, boardRect(img), stone);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Cool daylight through the window, warm candlelight at the sides.
     lightPool(p, QPointF(322, 110), 330, QColor(150, 140, 120, 70));
     lightPool(p, kSconceFlame, 150, QColor(255, 170, 70, 110));
     lightPool(p, kStandFlame, 150, QColor(255, 170, 70, 100));
-    vignette(p, QRectF(img.rect()), 0.7);
+    vignette(p, QRectF(boardRect(img)), 0.7);
 }
 
 // ---------------------------------------------------------------- the window
@@ -99,7 +100,8 @@ void paintWall(QImage& img) {
 void paintGlass(QImage& img, int pane) {
     const QPainterPath outline = paneOutline(pane);
     const QRect box = outline.boundingRect().toAlignedRect().adjusted(-3, -3, 3, 3);
-    const QImage mask = coverage(outline, box);
+    const int s = scaleOf(img);
+    const QImage mask = coverage(outline, box, s);
     const QImage depth = blurred(mask, 2);
     const QColor glass = paneArt()[pane].glass;
     const auto seed = static_cast<std::uint32_t>(500 + pane * 17);
@@ -109,15 +111,15 @@ void paintGlass(QImage& img, int pane) {
     const double ca = std::cos(angle), sa = std::sin(angle);
     const QPointF hot = QRectF(box).center() + QPointF(-box.width() * 0.12, -box.height() * 0.2);
     const double reach = std::hypot(box.width(), box.height()) * 0.62;
-    for (int y = 0; y < box.height(); ++y) {
+    for (int y = 0; y < mask.height(); ++y) {
         const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         const auto* d = reinterpret_cast<const QRgb*>(depth.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(img.scanLine(box.top() + y));
-        for (int x = 0; x < box.width(); ++x) {
+        auto* out = reinterpret_cast<QRgb*>(img.scanLine(box.top() * s + y)) + box.left() * s;
+        for (int x = 0; x < mask.width(); ++x) {
             const double a = qAlpha(m[x]) / 255.0;
             if (a <= 0.0)
                 continue;
-            const double bx = box.left() + x, by = box.top() + y;
+            const double bx = box.left() + double(x) / s, by = box.top() + double(y) / s;
             const double u = bx * ca + by * sa, v = -bx * sa + by * ca;
             const double streak = streaks.fbm(u / 26.0, v / 4.0, 3) - 0.5;
             const double seedDot = seeds.at(bx / 1.3, by / 1.3);
@@ -137,7 +139,7 @@ void paintGlass(QImage& img, int pane) {
             QRgb c = scaled(glass, f);
             // Where the light is strongest the glass burns paler.
             c = mix(c, qRgb(255, 248, 226), std::clamp(glow * glow * sun - 0.25, 0.0, 0.45));
-            out[box.left() + x] = mix(out[box.left() + x], c, a);
+            out[x] = mix(out[x], c, a);
         }
     }
 }
@@ -211,8 +213,7 @@ void drawLeadedGlass(QPainter& p, QImage& img) {
 
 // The glass of every pane on its own, for the glow the window sheds on the wall.
 QImage glassOnly() {
-    QImage layer(kBoardSize, QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::black);
+    QImage layer = canvas(kBoardSize);
     for (int i = 0; i < 12; ++i)
         paintGlass(layer, i);
     return layer;
@@ -230,11 +231,12 @@ void drawWindowSurround(QPainter& p) {
     }
     const QPainterPath surround = roundedRect(kSurround, 6);
     softShadow(p, surround, 3, 5, 9, 210);
-    static const QImage limestone = [] {
-        QImage t = canvas(kBoardSize);
-        paintMarble(t, t.rect(), QColor(150, 138, 118), QColor(214, 204, 184), 0.25, 77);
-        return t;
-    }();
+    static PerScale<Texture> kept;
+    Texture& limestone = kept.get([] {
+        return Texture(kBoardSize, [](QImage& img, const QRect& r) {
+            paintMarble(img, r, QColor(150, 138, 118), QColor(214, 204, 184), 0.25, 77);
+        });
+    });
     fillPathWithImage(p, surround, limestone);
     bevel(p, surround, 3, 170, 170);
     // The moulding: a groove running round the opening.
@@ -269,19 +271,20 @@ QPainterPath ellipsePath(const QPointF& c, double rx, double ry) {
 
 void paintWater(QImage& img, const QPainterPath& water) {
     const QRect box = water.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    const QImage mask = coverage(water, box);
+    const int s = scaleOf(img);
+    const QImage mask = coverage(water, box, s);
     const ValueNoise ripples(901, 16, 16);
     const ValueNoise drift(902, 8, 8);
     const QColor deep(8, 34, 52);
     const QColor shallow(40, 134, 148);
-    for (int y = 0; y < box.height(); ++y) {
+    for (int y = 0; y < mask.height(); ++y) {
         const auto* m = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(img.scanLine(box.top() + y));
-        for (int x = 0; x < box.width(); ++x) {
+        auto* out = reinterpret_cast<QRgb*>(img.scanLine(box.top() * s + y)) + box.left() * s;
+        for (int x = 0; x < mask.width(); ++x) {
             const double a = qAlpha(m[x]) / 255.0;
             if (a <= 0.0)
                 continue;
-            const double bx = box.left() + x, by = box.top() + y;
+            const double bx = box.left() + double(x) / s, by = box.top() + double(y) / s;
             const double dx = (bx - kPoolCentre.x() + 18) / kWaterRadiusX;
             const double dy = (by - kPoolCentre.y() + 10) / kWaterRadiusY;
             const double centre = 1.0 - std::clamp(std::hypot(dx, dy), 0.0, 1.0);
@@ -294,7 +297,7 @@ void paintWater(QImage& img, const QPainterPath& water) {
             QRgb c = mix(qRgb(deep.red(), deep.green(), deep.blue()),
                          qRgb(shallow.red(), shallow.green(), shallow.blue()), t);
             c = mix(c, qRgb(170, 235, 225), 0.25 * thread * (0.3 + centre));
-            out[box.left() + x] = mix(out[box.left() + x], c, a);
+            out[x] = mix(out[x], c, a);
         }
     }
 }
@@ -302,11 +305,12 @@ void paintWater(QImage& img, const QPainterPath& water) {
 void drawPool(QPainter& p, QImage& img) {
     const QPainterPath rim = ellipsePath(kPoolCentre, kRimRadiusX, kRimRadiusY);
     softShadow(p, rim, 4, 7, 10, 220);
-    static const QImage stone = [] {
-        QImage t = canvas(kBoardSize);
-        paintMarble(t, t.rect(), QColor(120, 110, 96), QColor(200, 190, 170), 0.3, 78);
-        return t;
-    }();
+    static PerScale<Texture> kept;
+    Texture& stone = kept.get([] {
+        return Texture(kBoardSize, [](QImage& img, const QRect& r) {
+            paintMarble(img, r, QColor(120, 110, 96), QColor(200, 190, 170), 0.3, 78);
+        });
+    });
     fillPathWithImage(p, rim, stone);
     // The rim is rounded: lit along its far edge, shaded toward us.
     QLinearGradient round(QPointF(0, kPoolCentre.y() - kRimRadiusY),
@@ -368,25 +372,20 @@ void drawPool(QPainter& p, QImage& img) {
 
 // ---------------------------------------------------------------- the plaques
 
-QImage brassTexture() {
-    QImage t = canvas(kBoardSize);
+// Brushed metal: fine streaks along x, a broad sheen across.
+void paintBrass(QImage& img, const QRect& rect) {
     const ValueNoise brush(303, 8, 64);
-    for (int y = 0; y < t.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(t.scanLine(y));
-        for (int x = 0; x < t.width(); ++x) {
-            // Brushed metal: fine streaks along x, a broad sheen across.
-            const double n = brush.fbm(x / 80.0, y / 1.2, 2) - 0.5;
-            const double sheen = 0.5 + 0.5 * std::sin((x * 0.6 + y) * 0.02);
-            const double f = 0.82 + 0.3 * sheen + 0.07 * n;
-            line[x] = scaled(QColor(222, 182, 92), f);
-        }
-    }
-    return t;
+    forEachPixel(img, rect, [&](double x, double y, QRgb& pixel) {
+        const double n = brush.fbm(x / 80.0, y / 1.2, 2) - 0.5;
+        const double sheen = 0.5 + 0.5 * std::sin((x * 0.6 + y) * 0.02);
+        const double f = 0.82 + 0.3 * sheen + 0.07 * n;
+        pixel = scaled(QColor(222, 182, 92), f);
+    });
 }
 
-const QImage& brass() {
-    static const QImage t = brassTexture();
-    return t;
+Texture& brass() {
+    static PerScale<Texture> kept;
+    return kept.get([] { return Texture(kBoardSize, paintBrass); });
 }
 
 void drawRivet(QPainter& p, const QPointF& c) {
@@ -451,17 +450,17 @@ void drawPlaque(QPainter& p, int player) {
 
 // ----------------------------------------------------------------- the strip
 
-QImage oakTexture() {
-    QImage t = canvas(kBoardSize);
-    paintWood(t, t.rect(), {QColor(52, 28, 12), QColor(112, 68, 34), 0.11, 6.0, 67}, true);
-    return t;
+Texture oakTexture() {
+    return Texture(kBoardSize, [](QImage& img, const QRect& r) {
+        paintWood(img, r, {QColor(52, 28, 12), QColor(112, 68, 34), 0.11, 6.0, 67}, true);
+    });
 }
 
 void drawStrip(QPainter& p) {
     const QPainterPath strip = roundedRect(QRectF(kStrip), 5);
     softShadow(p, strip, 3, 4, 6, 200);
-    static const QImage oak = oakTexture();
-    fillPathWithImage(p, strip, oak);
+    static PerScale<Texture> oak;
+    fillPathWithImage(p, strip, oak.get(oakTexture));
     bevel(p, strip, 2, 110, 160);
     // Iron bands across the oak, between the buttons.
     for (int y : {187, 242, 285, 326, 366, 400}) {
@@ -729,19 +728,19 @@ QPainterPath paneLetters(int pane) {
 }
 
 const QImage& boardWithoutButtons() {
-    static const QImage img = paintBase();
-    return img;
+    static PerScale<QImage> kept;
+    return kept.get(paintBase);
 }
 
 const QImage& board() {
-    static const QImage img = [] {
+    static PerScale<QImage> kept;
+    return kept.get([] {
         QImage b = boardWithoutButtons();
         QPainter p(&b);
         for (int i = 0; i < 6; ++i)
             drawStripButton(p, i, false);
         return b;
-    }();
-    return img;
+    });
 }
 
 } // namespace art::tenthousand
@@ -755,7 +754,7 @@ QImage paintTenThousandBoard() {
 QImage paintTenThousandTile() {
     QImage img = canvas({115, 90});
     StoneStyle stone{QColor(58, 53, 48), QColor(30, 28, 25), 2, 2, 2, 0.3, 141};
-    paintStoneBlocks(img, img.rect(), stone);
+    paintStoneBlocks(img, boardRect(img), stone);
     return opaque(img);
 }
 

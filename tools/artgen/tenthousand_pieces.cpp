@@ -25,10 +25,6 @@ namespace {
 
 const QColor kInk(58, 36, 12);
 
-QImage cut(const QImage& from, const QRect& r) {
-    return from.copy(r).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
 // ------------------------------------------------------------------- dice
 
 // Centre of pip place i (0..6) within the pip area.
@@ -141,11 +137,12 @@ void paintDieBody(QPainter& p, const DiePose& pose) {
 // Alpha that falls to nothing at the picture's edges, so that what the die
 // stirs up on the water never shows a seam against the board.
 void fadeToEdges(QImage& overlay, double margin) {
+    const double pixels = margin * scaleOf(overlay);
     for (int y = 0; y < overlay.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(overlay.scanLine(y));
-        const double fy = std::min(y + 0.5, overlay.height() - y - 0.5) / margin;
+        const double fy = std::min(y + 0.5, overlay.height() - y - 0.5) / pixels;
         for (int x = 0; x < overlay.width(); ++x) {
-            const double fx = std::min(x + 0.5, overlay.width() - x - 0.5) / margin;
+            const double fx = std::min(x + 0.5, overlay.width() - x - 0.5) / pixels;
             const double f = std::clamp(std::min(fx, fy) - 0.5, 0.0, 1.0);
             const QRgb c = line[x];
             line[x] = qRgba(qRound(qRed(c) * f), qRound(qGreen(c) * f), qRound(qBlue(c) * f),
@@ -156,7 +153,7 @@ void fadeToEdges(QImage& overlay, double margin) {
 
 QImage paintDie(int die, int frame) {
     const QRect r = kDieFrames[die - 1][frame - 1];
-    QImage img = cut(board(), r);
+    QImage img = cutOut(board(), r);
     const DiePose dp = pose(die, frame);
     const QPolygonF face = faceQuad(dp.pipArea);
     const double left = face[3].x() + dp.depth.x();
@@ -166,7 +163,7 @@ QImage paintDie(int die, int frame) {
 
     // What shows on and in the water: the risen die's light on the surface,
     // or the rings where it breaks through and its drowned lower part.
-    QImage water(r.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage water = canvas(r.size());
     water.fill(Qt::transparent);
     {
         QPainter w(&water);
@@ -217,11 +214,13 @@ QImage paintDie(int die, int frame) {
     p.end();
     // Sinking puts back only the board under the resting frame, so whatever
     // of a frame lies outside it must be the board itself.
-    const QRect rest = kDieFrames[die - 1][3];
-    for (int y = 0; y < r.height(); ++y)
-        for (int x = 0; x < r.width(); ++x)
-            if (!rest.contains(r.topLeft() + QPoint(x, y)))
-                img.setPixel(x, y, board().pixel(r.topLeft() + QPoint(x, y)));
+    const int s = scaleOf(img);
+    const QRect rest = toPixels(kDieFrames[die - 1][3], s);
+    const QPoint origin = r.topLeft() * s;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (!rest.contains(origin + QPoint(x, y)))
+                img.setPixel(x, y, board().pixel(origin + QPoint(x, y)));
     return opaque(img);
 }
 
@@ -229,7 +228,7 @@ QImage paintDie(int die, int frame) {
 
 QImage paintPane(int pane, bool touched) {
     const QRect r = kPaneRects[pane];
-    QImage img = cut(board(), r);
+    QImage img = cutOut(board(), r);
     if (!touched)
         return opaque(img);
     // Light flares up behind the glass: it burns pale gold in the middle and
@@ -237,13 +236,16 @@ QImage paintPane(int pane, bool touched) {
     // unlit pane round it.
     const QColor glass = paneArt()[pane].glass;
     const double fade = std::clamp(std::min(r.width(), r.height()) / 4.0, 1.5, 5.0);
+    const int s = scaleOf(img);
     for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        // The pixel's centre, in board units.
+        const double cy = (y + 0.5) / s;
         for (int x = 0; x < img.width(); ++x) {
-            const double edge =
-                std::min({x + 0.5, y + 0.5, img.width() - x - 0.5, img.height() - y - 0.5});
-            const double dx = (x + 0.5) / img.width() * 2 - 1;
-            const double dy = (y + 0.5) / img.height() * 2 - 1;
+            const double cx = (x + 0.5) / s;
+            const double edge = std::min({cx, cy, r.width() - cx, r.height() - cy});
+            const double dx = cx / r.width() * 2 - 1;
+            const double dy = cy / r.height() * 2 - 1;
             const double core = 1.0 - 0.3 * std::min(1.0, dx * dx + dy * dy);
             const double t = std::clamp((edge - 0.3) / fade, 0.0, 1.0) * core;
             // Screen toward a light made of white and a little of the glass's colour.
@@ -277,8 +279,8 @@ QImage paintPane(int pane, bool touched) {
 QImage paintButton(int index, bool down) {
     const QRect r = kStripButtons[index];
     if (!down)
-        return opaque(cut(board(), r));
-    QImage img = cut(boardWithoutButtons(), r);
+        return opaque(cutOut(board(), r));
+    QImage img = cutOut(boardWithoutButtons(), r);
     QPainter p(&img);
     p.translate(-r.topLeft());
     drawStripButton(p, index, true);
@@ -333,18 +335,15 @@ QImage paintPanel() {
                       size.height() - 2 * (band + 3));
     // The pale glass that carries the text: streaky cream, lit from behind.
     const ValueNoise streaks(142, 16, 8);
-    for (int y = field.top(); y <= field.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = field.left(); x <= field.right(); ++x) {
-            const double n = streaks.fbm(x / 40.0, y / 8.0, 3) - 0.5;
-            const double dx = (x - size.width() / 2.0) / (field.width() / 2.0);
-            const double dy = (y - size.height() * 0.42) / (field.height() / 2.0);
-            const double glow = 1.0 - 0.09 * (dx * dx + dy * dy);
-            const double f = glow + 0.06 * n;
-            line[x] = qRgb(std::clamp(qRound(250 * f), 0, 255), std::clamp(qRound(240 * f), 0, 255),
-                           std::clamp(qRound(212 * f), 0, 255));
-        }
-    }
+    forEachPixel(img, field, [&](double x, double y, QRgb& pixel) {
+        const double n = streaks.fbm(x / 40.0, y / 8.0, 3) - 0.5;
+        const double dx = (x - size.width() / 2.0) / (field.width() / 2.0);
+        const double dy = (y - size.height() * 0.42) / (field.height() / 2.0);
+        const double glow = 1.0 - 0.09 * (dx * dx + dy * dy);
+        const double f = glow + 0.06 * n;
+        pixel = qRgb(std::clamp(qRound(250 * f), 0, 255), std::clamp(qRound(240 * f), 0, 255),
+                     std::clamp(qRound(212 * f), 0, 255));
+    });
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // The border: a run of jewel-coloured glass between lead cames.
@@ -455,8 +454,9 @@ void drawStripButton(QPainter& p, int index, bool down) {
 namespace {
 
 const QImage& markerSocket() {
-    static const QImage img = [] {
-        QImage s(kMarkerSize, QImage::Format_ARGB32_Premultiplied);
+    static PerScale<QImage> kept;
+    return kept.get([] {
+        QImage s = canvas(kMarkerSize);
         s.fill(QColor(30, 40, 70));
         QPainter p(&s);
         p.setRenderHint(QPainter::Antialiasing);
@@ -473,8 +473,7 @@ const QImage& markerSocket() {
         p.setBrush(QColor(12, 10, 16));
         p.drawEllipse(c, 3.4, 3.4);
         return s;
-    }();
-    return img;
+    });
 }
 
 } // namespace
@@ -525,8 +524,7 @@ QImage paintTenThousandDigit(int index) {
 
 QImage paintTenThousandMarker() {
     const QPoint spot = tenthousand::kMarkerSpots[0];
-    QImage img = tenthousand::board().copy(QRect(spot, tenthousand::kMarkerSize));
-    img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage img = cutOut(tenthousand::board(), QRect(spot, tenthousand::kMarkerSize));
     QPainter p(&img);
     tenthousand::drawMarkerGem(p, QPoint(0, 0));
     p.end();
