@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/BoardZoom.h"
+#include "core/InputRouting.h"
 
 #include <QWidget>
 
@@ -21,6 +22,8 @@ public:
     // The player's zoom, within what fits now; remembered for the next run.
     void setZoom(int factor);
     int zoom() const { return zoom_.factor(); }
+    // Draws the ring round the router's focused spot, over the board.
+    void showFocusOf(InputRouter& router);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +32,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Backtab move the ring on the board, not the focus between widgets.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     bool zoomKey(const QKeyEvent& event);
@@ -36,8 +41,12 @@ private:
     void showChosenZoom(int wantedBefore);
     // The image takes the size the zoom gives it; a size change follows.
     void applyZoom();
+    // Tab, Backtab, the arrows, Return and Enter (Shift+ for a right click).
+    static bool navigationKey(const QKeyEvent& event);
+    void paintFocusRing(QPainter& painter) const;
 
     BoardZoom zoom_;
+    const InputRouter* router_ = nullptr;
 };
 
 } // namespace tumbledown

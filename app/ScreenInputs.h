@@ -15,6 +15,7 @@ class MainScreenInput : public BoardInput {
 public:
     explicit MainScreenInput(ShellActions& shell) : shell_(shell) {}
     void leftDown(int x, int y) override;
+    std::vector<Spot> spots() const override;
 
 private:
     ShellActions& shell_;

@@ -15,6 +15,7 @@ enum class EventType {
     RightDown,
     MouseMove,
     Char,
+    Navigate, // a key that moves the focus ring or acts at it
     Command,
     Paint,
     Size,
@@ -25,12 +26,17 @@ enum class EventType {
     Close,
 };
 
+// The keys that move the focus ring among a board's spots and act at it; never
+// characters of a board's own key table.
+enum class NavKey { Tab, Backtab, Left, Right, Up, Down, Return, ShiftReturn };
+
 struct InputEvent {
     EventType type = EventType::Paint;
     int x = 0;
     int y = 0;
     char ch = 0;
-    int id = 0;            // menu command id
+    int id = 0; // menu command id
+    NavKey key = NavKey::Tab;
     std::string path = {}; // the document that could not be shown
 
     bool isMouse() const;
