@@ -179,7 +179,9 @@ std::vector<Spot> PokerDiceInput::spots() const {
 }
 
 void PokerDiceInput::addAbacusSpots(std::vector<Spot>& spots) const {
-    const std::int32_t bet = game_.rules().bet();
+    const PokerDiceRules& rules = game_.rules();
+    const std::int32_t bet = rules.bet();
+    // A digit or bead is live when it changes the bet both sides can pay.
     for (int i = 7; i >= 1; --i) {
         const std::string place = placeNames[i];
         const std::string now = ", now " + std::to_string(betDigit(bet, i));
@@ -187,16 +189,16 @@ void PokerDiceInput::addAbacusSpots(std::vector<Spot>& spots) const {
         const Rect upper{digits[i].x, digits[i].y, digitWidth, digitHeight / 2};
         const Rect lower{digits[i].x, digits[i].y + digitHeight / 2 + 1, digitWidth,
                          digitHeight - digitHeight / 2 - 1};
-        if (betAfterDigitClick(bet, i, true) != bet)
+        if (rules.payable(betAfterDigitClick(bet, i, true)) != bet)
             spots.push_back(buttonSpot("digit-" + std::to_string(i) + "-up", upper,
                                        "Raise the " + place + " digit" + now));
-        if (betAfterDigitClick(bet, i, false) != bet)
+        if (rules.payable(betAfterDigitClick(bet, i, false)) != bet)
             spots.push_back(buttonSpot("digit-" + std::to_string(i) + "-down", lower,
                                        "Lower the " + place + " digit" + now));
     }
     for (int rod = rods; rod >= 1; --rod) {
         for (int place = 1; place <= beadPlaces; ++place) {
-            const std::int32_t after = betAfterBeadClick(bet, rod, place);
+            const std::int32_t after = rules.payable(betAfterBeadClick(bet, rod, place));
             if (after == bet)
                 continue;
             const std::string bead = place <= 2 ? "Five-bead of the " : "One-bead of the ";
