@@ -3,6 +3,8 @@
 
 #include "ClientArea.h"
 
+#include "BoardAccessibility.h"
+
 #include "core/ProgramState.h"
 #include "platform/DataFiles.h"
 #include "platform/EventQueue.h"
@@ -123,7 +125,11 @@ namespace tumbledown {
 
 void ClientArea::showFocusOf(InputRouter& router) {
     router_ = &router;
-    router.setFocusObserver([this] { update(); });
+    exposeBoard(*this);
+    router.setFocusObserver([this] {
+        update();
+        boardChanged(*this);
+    });
 }
 
 bool ClientArea::navigationKey(const QKeyEvent& event) {

@@ -24,6 +24,7 @@ public:
     int zoom() const { return zoom_.factor(); }
     // Draws the ring round the router's focused spot, over the board.
     void showFocusOf(InputRouter& router);
+    const InputRouter* router() const { return router_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -106,6 +106,9 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
     case EventType::Navigate:
         router_.navigate(event.key);
         break;
+    case EventType::Activate:
+        router_.activate(event.path);
+        break;
     case EventType::Command:
         onCommand(event.id);
         break;

@@ -81,7 +81,7 @@ void InputRouter::character(char c) {
 
 void InputRouter::navigate(NavKey key) {
     if (key == NavKey::Return || key == NavKey::ShiftReturn) {
-        activate(key == NavKey::ShiftReturn);
+        activateFocused(key == NavKey::ShiftReturn);
         // The spot may have gone or moved: the ring is drawn again.
         refreshRing();
         return;
@@ -94,7 +94,7 @@ void InputRouter::navigate(NavKey key) {
         focusObserver_();
 }
 
-void InputRouter::activate(bool right) {
+void InputRouter::activateFocused(bool right) {
     const std::vector<Spot> live = spots();
     const Spot* spot = ring_.focused(live);
     // Without a spot, or where the board gives the key a meaning, Return is
@@ -103,8 +103,21 @@ void InputRouter::activate(bool right) {
         character('\r');
         return;
     }
-    const int x = boardOrigin.x + spot->click.x;
-    const int y = boardOrigin.y + spot->click.y;
+    click(*spot, right);
+}
+
+void InputRouter::activate(const std::string& id) {
+    for (const Spot& spot : spots()) {
+        if (spot.id == id) {
+            click(spot, false);
+            return;
+        }
+    }
+}
+
+void InputRouter::click(const Spot& spot, bool right) {
+    const int x = boardOrigin.x + spot.click.x;
+    const int y = boardOrigin.y + spot.click.y;
     if (right) {
         board_->rightDown(x, y);
         return;

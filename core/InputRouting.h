@@ -58,6 +58,9 @@ public:
     void mouseMove();
     void character(char c);
     void navigate(NavKey key);
+    // A left click at the live spot of that id, as assistive technology asks
+    // for it; nothing when the spot has gone meanwhile.
+    void activate(const std::string& id);
 
     // Called by a screen when one of its held buttons is pressed.
     void captureMouse() { captured_ = true; }
@@ -75,9 +78,10 @@ private:
     void press(int x, int y);
     void loseFocus();
     void refreshRing() const;
-    // Return or Shift+Return at the focused spot: a click there, left then
-    // released, or right.
-    void activate(bool right);
+    // Return or Shift+Return at the focused spot.
+    void activateFocused(bool right);
+    // A click at the spot, left then released, or right.
+    void click(const Spot& spot, bool right);
 
     BoardInput* board_ = nullptr;
     std::string screen_;

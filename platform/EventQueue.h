@@ -16,6 +16,7 @@ enum class EventType {
     MouseMove,
     Char,
     Navigate, // a key that moves the focus ring or acts at it
+    Activate, // assistive technology clicks a spot (by its id, in `path`)
     Command,
     Paint,
     Size,
@@ -37,7 +38,7 @@ struct InputEvent {
     char ch = 0;
     int id = 0; // menu command id
     NavKey key = NavKey::Tab;
-    std::string path = {}; // the document that could not be shown
+    std::string path = {}; // the document that could not be shown; the spot activated
 
     bool isMouse() const;
     // The transcript name of a mouse event ("click" stands for a left press).
