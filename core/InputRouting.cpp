@@ -80,18 +80,19 @@ void InputRouter::character(char c) {
 }
 
 void InputRouter::navigate(NavKey key) {
-    if (key == NavKey::Return || key == NavKey::ShiftReturn) {
+    const bool acting = key == NavKey::Return || key == NavKey::ShiftReturn;
+    if (acting)
         activateFocused(key == NavKey::ShiftReturn);
-        // The spot may have gone or moved: the ring is drawn again.
-        refreshRing();
-        return;
-    }
     const std::vector<Spot> live = spots();
-    if (!ring_.move(key, live))
-        return;
-    transcript().write({"focus", screen_, ring_.focused(live)->id});
-    if (focusObserver_)
-        focusObserver_();
+    // A spot that went with what Return did hands the ring on to the one that
+    // took its place, so that the player still sees where the keys act.
+    const bool moved = acting
+                           ? !ring_.empty() && !ring_.focused(live) && ring_.move(NavKey::Tab, live)
+                           : ring_.move(key, live);
+    if (moved)
+        transcript().write({"focus", screen_, ring_.focused(live)->id});
+    if (moved || acting)
+        refreshRing();
 }
 
 void InputRouter::activateFocused(bool right) {

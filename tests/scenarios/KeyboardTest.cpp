@@ -55,8 +55,9 @@ TEST(Keyboard, AWholeGameOfTenThousandAgainstTheWizard) {
     using namespace tumbledown::test::tenthou;
     Scenario s = withRecord(tenThouRecord(3));
     Script game;
-    // Tab on the start prompt only moves the ring; Return answers it as any key does.
-    game.key("Tab").key("Return").draws({0, 0, 0}).key("Tab").key("Return").key("Tab");
+    // Tab on the start prompt only moves the ring; Return answers it as any key
+    // does, and the ring goes on to the first pane.
+    game.key("Tab").key("Return").draws({0, 0, 0}).key("Tab").key("Return");
     for (int i = 0; i < 3; ++i)
         game.roll("123456").key("Return");
     game.roll("111155").raw(tabs(2)).key("Return").raw(tabs(6)).key("Return").key("Tab");
@@ -97,8 +98,9 @@ TEST(Keyboard, PokerDiceWithABetOnTheAbacusAndDiscards) {
     Script p;
     p.raw(tabs(2)).key("Return").draws({0, 0, 0, 0});
     p.raw(tabs(8)).key("Return").key("Return").raw(tabs(-7)).key("Return").space("11234");
-    p.raw(tabs(7)).key("Return").key("Backtab").key("Return").key("Tab").key("shift+Return");
-    p.key("Backtab").key("Return").space("1").raw(tabs(10)).key("Return");
+    // The ring goes on from a discarded die to the spot after it.
+    p.raw(tabs(6)).key("Return").key("Backtab").key("Return").key("shift+Return");
+    p.key("Backtab").key("Return").space("1").raw(tabs(9)).key("Return");
     ASSERT_EQ(s.run(p.str()), 0);
     const auto dice = [](const std::string& faces) { return "dice\tpokerdice\t" + faces; };
     // The hundreds raised twice; the jack and the queen discarded, both given
