@@ -127,9 +127,13 @@ public:
         return text < words_.size() ? words_[text] : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0, n = childCount(); i < n; ++i)
-            if (this->child(i) == child)
-                return i;
+        const std::vector<Spot> live = spots();
+        for (std::size_t i = 0; i < live.size(); ++i)
+            if (spots_.contains(live[i].id) && spots_.at(live[i].id) == child)
+                return static_cast<int>(i);
+        for (std::size_t i = 0; i < words_.size(); ++i)
+            if (words_[i] == child)
+                return static_cast<int>(live.size() + i);
         return -1;
     }
     QAccessibleInterface* focusChild() const override {
