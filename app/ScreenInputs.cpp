@@ -4,7 +4,10 @@
 #include "ScreenInputs.h"
 
 #include "GameList.h"
+#include "MainScreen.h"
 #include "ShellActions.h"
+#include "core/ProgramState.h"
+#include "games/board/BoardSpots.h"
 
 #include <array>
 
@@ -50,6 +53,11 @@ std::vector<Spot> MainScreenInput::spots() const {
     for (const ShellSpot& spot : shellSpots)
         all.push_back(buttonSpot(spot.id, spot.area, spot.name));
     return all;
+}
+
+BoardWords MainScreenInput::words() const {
+    const MainScreen::Tip& tip = MainScreen::tip(preferences().currentTip);
+    return {joinedLines({tip.begin(), tip.end()}), "", ""};
 }
 
 } // namespace tumbledown

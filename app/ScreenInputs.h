@@ -16,6 +16,8 @@ public:
     explicit MainScreenInput(ShellActions& shell) : shell_(shell) {}
     void leftDown(int x, int y) override;
     std::vector<Spot> spots() const override;
+    // The tip of the day.
+    BoardWords words() const override;
 
 private:
     ShellActions& shell_;

@@ -111,6 +111,9 @@ void InputRouter::activate(const std::string& id) {
     for (const Spot& spot : spots()) {
         if (spot.id == id) {
             click(spot, false);
+            // What the click changed is told on at once.
+            if (focusObserver_)
+                focusObserver_();
             return;
         }
     }

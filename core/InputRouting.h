@@ -71,7 +71,8 @@ public:
     std::vector<Spot> spots() const;
     const Spot* focused(const std::vector<Spot>& spots) const { return ring_.focused(spots); }
     BoardWords words() const;
-    // Told whenever the focus moves or goes: the window redraws the ring.
+    // Told whenever the focus moves or goes, and after a click asked for by
+    // assistive technology: the window redraws the ring and tells what changed.
     void setFocusObserver(std::function<void()> observer) { focusObserver_ = std::move(observer); }
 
 private:

@@ -58,6 +58,12 @@ def children(node):
     return {child.name: child for child in node if child is not None}
 
 
+def texts(node):
+    """The board's texts that say something now."""
+    return [child.name for child in node
+            if child is not None and child.getRole() == pyatspi.ROLE_LABEL and child.name]
+
+
 def spots_named(node, names):
     """The board's children once all these names are among them."""
     now = children(node)
@@ -99,6 +105,10 @@ def main(program):
         spots = wait_for("the main screen's spots", lambda: spots_named(node, main_screen))
         if spots["10,000"].getRole() != pyatspi.ROLE_PUSH_BUTTON:
             fail("a game's picture is not a button")
+        tip = wait_for("the tip read out", lambda: texts(node))
+        events.clear()
+        press(node, "Next tip")
+        wait_for("the next tip announced", announced(lambda name: name and name not in tip))
 
         press(node, "Poker Dice")
         wait_for("Poker Dice's spots", lambda: spots_named(
