@@ -3,6 +3,9 @@
 
 #include "ClientArea.h"
 
+#include "BoardAccessibility.h"
+
+#include "core/ProgramState.h"
 #include "platform/DataFiles.h"
 #include "platform/EventQueue.h"
 #include "platform/Screen.h"
@@ -77,6 +80,7 @@ void ClientArea::paintEvent(QPaintEvent* event) {
         applyZoom();
     QPainter painter(this);
     tumbledown::screen().show(painter, event->rect(), devicePixelRatioF());
+    paintFocusRing(painter);
 }
 
 void ClientArea::resizeEvent(QResizeEvent*) {
@@ -104,7 +108,7 @@ void ClientArea::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ClientArea::keyPressEvent(QKeyEvent* event) {
-    if (zoomKey(*event))
+    if (zoomKey(*event) || navigationKey(*event))
         return;
     const QString text = event->text();
     // Alt and Ctrl combinations belong to the menus, not to the board.
@@ -116,6 +120,75 @@ void ClientArea::keyPressEvent(QKeyEvent* event) {
     InputEvent key{EventType::Char};
     key.ch = static_cast<char>(text[0].unicode());
     eventQueue().post(key);
+}
+
+} // namespace tumbledown
+
+namespace tumbledown {
+
+void ClientArea::showFocusOf(InputRouter& router) {
+    router_ = &router;
+    exposeBoard(*this);
+    router.setFocusObserver([this] {
+        update();
+        boardChanged(*this);
+    });
+}
+
+bool ClientArea::navigationKey(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::AltModifier | Qt::ControlModifier))
+        return false;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    InputEvent navigate{EventType::Navigate};
+    switch (event.key()) {
+    case Qt::Key_Tab:
+        navigate.key = shift ? NavKey::Backtab : NavKey::Tab;
+        break;
+    case Qt::Key_Backtab:
+        navigate.key = NavKey::Backtab;
+        break;
+    case Qt::Key_Left:
+        navigate.key = NavKey::Left;
+        break;
+    case Qt::Key_Right:
+        navigate.key = NavKey::Right;
+        break;
+    case Qt::Key_Up:
+        navigate.key = NavKey::Up;
+        break;
+    case Qt::Key_Down:
+        navigate.key = NavKey::Down;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        navigate.key = shift ? NavKey::ShiftReturn : NavKey::Return;
+        break;
+    default:
+        return false;
+    }
+    eventQueue().post(navigate);
+    return true;
+}
+
+void ClientArea::paintFocusRing(QPainter& painter) const {
+    if (!router_)
+        return;
+    const std::vector<Spot> spots = router_->spots();
+    const Spot* spot = router_->focused(spots);
+    if (!spot)
+        return;
+    // The spot reaches one pixel past its area's width and height; the ring
+    // goes round that, at the zoom shown, a light line between two dark ones
+    // so that it stands out on every board.
+    const int z = tumbledown::screen().zoom();
+    const QRect around((boardOrigin.x + spot->area.x) * z, (boardOrigin.y + spot->area.y) * z,
+                       (spot->area.width + 1) * z, (spot->area.height + 1) * z);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(20, 20, 20), 4));
+    painter.drawRect(around.adjusted(-3, -3, 2, 2));
+    painter.setPen(QPen(QColor(255, 240, 120), 2));
+    painter.drawRect(around.adjusted(-3, -3, 2, 2));
 }
 
 } // namespace tumbledown

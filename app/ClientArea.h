@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/BoardZoom.h"
+#include "core/InputRouting.h"
 
 #include <QWidget>
 
@@ -22,6 +23,9 @@ public:
     // The player's zoom, within what fits now; remembered for the next run.
     void setZoom(int factor);
     int zoom() const { return zoom_.factor(); }
+    // Draws the ring round the router's focused spot, over the board.
+    void showFocusOf(InputRouter& router);
+    const InputRouter* router() const { return router_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -30,6 +34,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Backtab move the ring on the board, not the focus between widgets.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     bool zoomKey(const QKeyEvent& event);
@@ -38,8 +44,12 @@ private:
     // The image takes the size and scale the zoom and the pixel ratio give it;
     // a size change follows.
     void applyZoom();
+    // Tab, Backtab, the arrows, Return and Enter (Shift+ for a right click).
+    static bool navigationKey(const QKeyEvent& event);
+    void paintFocusRing(QPainter& painter) const;
 
     BoardZoom zoom_;
+    const InputRouter* router_ = nullptr;
 };
 
 } // namespace tumbledown

@@ -15,6 +15,9 @@ class MainScreenInput : public BoardInput {
 public:
     explicit MainScreenInput(ShellActions& shell) : shell_(shell) {}
     void leftDown(int x, int y) override;
+    std::vector<Spot> spots() const override;
+    // The tip of the day.
+    BoardWords words() const override;
 
 private:
     ShellActions& shell_;

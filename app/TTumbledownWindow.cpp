@@ -54,7 +54,8 @@ TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
                                            [this](bool on) { showMusicOn(on); });
     mainScreen_ = std::make_unique<MainScreen>();
     p.currentTip = nextTipNumber(p.currentTip, MainScreen::tipCount);
-    router_.setBoard(&mainInput_);
+    router_.setBoard(&mainInput_, "main");
+    client_->showFocusOf(router_);
     eventQueue().setSink(this);
     setScreen(nullptr);
 }
@@ -104,6 +105,12 @@ void TTumbledownWindow::handleEvent(const InputEvent& event) {
         break;
     case EventType::Char:
         router_.character(event.ch);
+        break;
+    case EventType::Navigate:
+        router_.navigate(event.key);
+        break;
+    case EventType::Activate:
+        router_.activate(event.path);
         break;
     case EventType::Command:
         onCommand(event.id);
@@ -181,7 +188,7 @@ void TTumbledownWindow::switchTo(const GameInfo& game) {
         retireGame();
     game_ = game.open(*this);
     setScreen(&game);
-    router_.setBoard(&game_->input());
+    router_.setBoard(&game_->input(), game.id);
     menus_->insertOptions(game_->optionsMenu());
     refreshMenuMarks();
     paint();
@@ -190,7 +197,7 @@ void TTumbledownWindow::switchTo(const GameInfo& game) {
 void TTumbledownWindow::retireGame() {
     game_->leaving();
     setScreen(nullptr);
-    router_.setBoard(&mainInput_);
+    router_.setBoard(&mainInput_, "main");
     menus_->removeOptions();
     retired_.push_back(std::move(game_));
 }

@@ -15,6 +15,8 @@ enum class EventType {
     RightDown,
     MouseMove,
     Char,
+    Navigate, // a key that moves the focus ring or acts at it
+    Activate, // assistive technology clicks a spot (by its id, in `path`)
     Command,
     Paint,
     Size,
@@ -25,13 +27,18 @@ enum class EventType {
     Close,
 };
 
+// The keys that move the focus ring among a board's spots and act at it; never
+// characters of a board's own key table.
+enum class NavKey { Tab, Backtab, Left, Right, Up, Down, Return, ShiftReturn };
+
 struct InputEvent {
     EventType type = EventType::Paint;
     int x = 0;
     int y = 0;
     char ch = 0;
-    int id = 0;            // menu command id
-    std::string path = {}; // the document that could not be shown
+    int id = 0; // menu command id
+    NavKey key = NavKey::Tab;
+    std::string path = {}; // the document that could not be shown; the spot activated
 
     bool isMouse() const;
     // The transcript name of a mouse event ("click" stands for a left press).

@@ -46,6 +46,26 @@ std::optional<MessageAnswer> answerNamed(const std::string& name) {
     return std::nullopt;
 }
 
+// The keys a script names: Tab, Backtab, the arrows, Return and Enter, each
+// also as shift+NAME (Shift+Tab is Backtab, Shift+Return a right click).
+std::optional<NavKey> navKeyNamed(const std::string& text) {
+    const bool shift = text.rfind("shift+", 0) == 0;
+    const std::string name = shift ? text.substr(6) : text;
+    if (name == "Tab")
+        return shift ? NavKey::Backtab : NavKey::Tab;
+    if (name == "Return" || name == "Enter")
+        return shift ? NavKey::ShiftReturn : NavKey::Return;
+    static const std::pair<const char*, NavKey> others[] = {{"Backtab", NavKey::Backtab},
+                                                            {"Left", NavKey::Left},
+                                                            {"Right", NavKey::Right},
+                                                            {"Up", NavKey::Up},
+                                                            {"Down", NavKey::Down}};
+    for (const auto& [n, key] : others)
+        if (name == n)
+            return key;
+    return std::nullopt;
+}
+
 // Checks the argument count and kinds of one line; empty when it is sound.
 std::string lineFault(const ScriptLine& line) {
     const auto& a = line.args;
@@ -64,8 +84,9 @@ std::string lineFault(const ScriptLine& line) {
     if (v == "click" || v == "press" || v == "release" || v == "rclick" || v == "move")
         return a.size() == 2 && numbers(0, 2) ? "" : v + " takes X Y";
     if (v == "key")
-        return a.size() == 1 && (a[0].size() == 1 || a[0] == "space") ? ""
-                                                                      : "key takes one character";
+        return a.size() == 1 && (a[0].size() == 1 || a[0] == "space" || navKeyNamed(a[0]))
+                   ? ""
+                   : "key takes one character or a key's name";
     if (v == "menu" || v == "wait")
         return a.size() == 1 && numbers(0, 1) ? "" : v + " takes a number";
     if (v == "zoom") {
@@ -210,7 +231,12 @@ void ReplayDriver::enqueue(const ScriptLine& line) {
         eventQueue().post(mouseEvent(EventType::MouseMove, line));
     } else if (v == "key") {
         InputEvent key{EventType::Char};
-        key.ch = line.args[0] == "space" ? ' ' : line.args[0][0];
+        if (const std::optional<NavKey> named = navKeyNamed(line.args[0])) {
+            key.type = EventType::Navigate;
+            key.key = *named;
+        } else {
+            key.ch = line.args[0] == "space" ? ' ' : line.args[0][0];
+        }
         eventQueue().post(key);
     } else if (v == "menu") {
         if (!target_->chooseMenu(number(0)))

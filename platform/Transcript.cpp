@@ -11,6 +11,8 @@ bool Transcript::open(const std::string& path) {
 }
 
 void Transcript::write(std::initializer_list<std::string_view> fields) {
+    if (watcher_ && fields.size() > 0)
+        watcher_(*fields.begin());
     if (!out_.is_open())
         return;
     out_ << (now_ ? now_() : 0);

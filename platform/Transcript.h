@@ -20,6 +20,11 @@ public:
     bool open(const std::string& path);
     bool isOpen() const { return out_.is_open(); }
     void setTimeSource(std::function<std::uint32_t()> now) { now_ = std::move(now); }
+    // Told the kind (first field) of every line, written or not: what the
+    // board shows in words is announced to assistive technology from here.
+    void setWatcher(std::function<void(std::string_view kind)> watcher) {
+        watcher_ = std::move(watcher);
+    }
 
     // Writes the current time, then the fields separated by tabs, escaped.
     void write(std::initializer_list<std::string_view> fields);
@@ -29,6 +34,7 @@ public:
 private:
     std::ofstream out_;
     std::function<std::uint32_t()> now_;
+    std::function<void(std::string_view)> watcher_;
 };
 
 Transcript& transcript();

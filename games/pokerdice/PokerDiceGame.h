@@ -70,6 +70,7 @@ public:
     void showAcesWildButton() const;
 
     bool panelUp() const { return panel_.showing(); }
+    const std::vector<std::string>& messageLines() const { return panel_.lines(); }
     // The bet may be changed on the abacus: between hands, with the panel up.
     bool betMayChange() const { return panel_.showing() && rules_.betMayChange(); }
     BoardButtons& buttons() { return buttons_; }

@@ -24,11 +24,14 @@ public:
     void leftUp(int x, int y) override;
     void rightDown(int x, int y) override;
     void character(char c) override;
+    std::vector<Spot> spots() const override;
+    BoardWords words() const override;
 
 private:
     // The candles, a die or a button; false when the game was left.
     bool table(int x, int y);
     void abacus(int x, int y);
+    void addAbacusSpots(std::vector<Spot>& spots) const;
 
     PokerDiceGame& game_;
     GameShell& shell_;

@@ -244,15 +244,20 @@ Settlement PokerDiceRules::settle(RandomSource& random, CoinTables& tables) {
     return s;
 }
 
-bool PokerDiceRules::clampBet() {
-    std::int64_t bet = std::clamp<std::int64_t>(stakes_.bet, 0, maxBet);
+std::int32_t PokerDiceRules::payable(std::int32_t wanted) const {
+    std::int64_t bet = std::clamp<std::int64_t>(wanted, 0, maxBet);
     const std::int64_t mine = stakes_.player1;
     const std::int64_t theirs =
         vsComputer() ? std::max<std::int64_t>(stakes_.purse, 0) : stakes_.player2;
     if (bet > mine || bet > theirs)
         bet = std::min(mine, theirs);
+    return static_cast<std::int32_t>(bet);
+}
+
+bool PokerDiceRules::clampBet() {
+    const std::int32_t bet = payable(stakes_.bet);
     const bool changed = bet != stakes_.bet;
-    stakes_.bet = static_cast<std::int32_t>(bet);
+    stakes_.bet = bet;
     return changed;
 }
 

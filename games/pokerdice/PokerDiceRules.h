@@ -182,6 +182,8 @@ public:
     // The clamp made at every redraw of the abacus or the digits: 0 to
     // 999,999,999 and no more than either side can pay. True when it changed.
     bool clampBet();
+    // The bet that clamp makes of this one.
+    std::int32_t payable(std::int32_t wanted) const;
     // One draw: r mod 11 + 1 = 1 gives 5,000, k = 2..11 gives 10,000 x (k - 1).
     std::int32_t pickPurse(RandomSource& random);
     // "Reset Coins to 5000": both people to 5,000, the bet no higher than

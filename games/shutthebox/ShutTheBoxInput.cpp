@@ -7,7 +7,10 @@
 #include "ShutTheBoxLayout.h"
 #include "core/ProgramState.h"
 #include "games/board/BoardButtons.h"
+#include "games/board/BoardSpots.h"
 #include "games/board/GameShell.h"
+
+#include <cstdlib>
 
 namespace tumbledown::shutthebox {
 
@@ -70,6 +73,63 @@ void ShutTheBoxInput::character(char c) {
     default:
         break;
     }
+}
+
+std::string ShutTheBoxInput::playerName(Seat seat) const {
+    if (seat == Seat::One)
+        return preferences().player1();
+    return game_.settings().vsComputer() ? "COMPUTER" : preferences().player2();
+}
+
+std::vector<Spot> ShutTheBoxInput::spots() const {
+    const ShutTheBoxRules& rules = game_.rules();
+    std::vector<Spot> spots;
+    // A box is a spot while a click would shut it, or open it again.
+    for (int n = 1; n <= boxCount; ++n)
+        if (rules.pending(n) || rules.canShut(n))
+            spots.push_back(
+                toggleSpot("box-" + std::to_string(n), box(n),
+                           "Box " + std::to_string(n) + (rules.closed(n) ? ", shut" : ", open"),
+                           rules.closed(n)));
+    if (rules.gameOver())
+        spots.push_back(buttonSpot("cup", cup, "Cup, new game"));
+    else if (!rules.diceOut())
+        spots.push_back(
+            buttonSpot("cup", cup, rules.twoDice() ? "Cup, roll the dice" : "Cup, roll the die"));
+    else if (!rules.canCompleteThrow())
+        spots.push_back(buttonSpot("cup", cup, "Cup, end the turn"));
+    if (rules.canUseOneDie())
+        spots.push_back(buttonSpot("one-die", oneDieIcon, "Play one die"));
+    const bool gremlin = game_.settings().gremlinOn();
+    spots.push_back(
+        toggleSpot("gremlin", gremlinSpot, gremlin ? "Gremlin, on" : "Gremlin, off", gremlin));
+    spots.push_back(buttonSpot("back", back, "Main screen"));
+    addButtonSpots(spots, buttons);
+    for (Seat seat : {Seat::One, Seat::Two})
+        spots.push_back(nameSpot(seat, names[seatIndex(seat)], playerName(seat)));
+    return spots;
+}
+
+BoardWords ShutTheBoxInput::words() const {
+    const ShutTheBoxRules& rules = game_.rules();
+    BoardWords words;
+    const int one = rules.total(Seat::One);
+    const int two = rules.total(Seat::Two);
+    if (rules.gameOver())
+        words.message = one == two ? "Tie"
+                                   : playerName(one < two ? Seat::One : Seat::Two) + " wins by " +
+                                         std::to_string(std::abs(one - two));
+    for (Seat seat : {Seat::One, Seat::Two})
+        words.scores += (seat == Seat::One ? "" : ". ") + playerName(seat) + " " +
+                        std::to_string(rules.roundScore(seat)) + " this round, " +
+                        std::to_string(rules.total(seat)) + " in all";
+    if (rules.diceOut()) {
+        std::vector<int> faces{rules.die(1)};
+        if (rules.twoDice())
+            faces.push_back(rules.die(2));
+        words.dice = diceWords(faces, [](int face) { return std::to_string(face); });
+    }
+    return words;
 }
 
 } // namespace tumbledown::shutthebox

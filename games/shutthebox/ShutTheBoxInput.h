@@ -4,6 +4,9 @@
 #pragma once
 
 #include "core/InputRouting.h"
+#include "core/Seat.h"
+
+#include <string>
 
 namespace tumbledown {
 
@@ -23,10 +26,13 @@ public:
     void rightDown(int x, int y) override;
     void character(char c) override;
     bool flushesAfterRelease() const override { return true; }
+    std::vector<Spot> spots() const override;
+    BoardWords words() const override;
 
 private:
     // The box under the point, or 0.
     static int boxAt(int x, int y);
+    std::string playerName(Seat seat) const;
 
     ShutTheBoxGame& game_;
     GameShell& shell_;

@@ -59,6 +59,7 @@ public:
     void drawNames() const;
 
     bool messageShowing() const { return panel_.showing(); }
+    const std::vector<std::string>& messageLines() const { return panel_.lines(); }
     OptionPrompt optionPrompt() const { return prompt_; }
     BoardButtons& buttons() { return buttons_; }
     const TenThouSettings& settings() const { return settings_; }

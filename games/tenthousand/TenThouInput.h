@@ -26,6 +26,10 @@ public:
     void rightDown(int x, int y) override;
     void character(char c) override;
     bool flushesAfterRelease() const override { return true; }
+    std::vector<Spot> spots() const override;
+    // While a message is up every key is its answer.
+    bool claimsKey(char) const override;
+    BoardWords words() const override;
 
 private:
     void leftDownOnBoard(int x, int y);

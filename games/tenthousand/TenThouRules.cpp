@@ -151,6 +151,13 @@ ScoreResult TenThouRules::score(Pane pane) {
     return result;
 }
 
+int TenThouRules::worth(Pane pane) const {
+    const Combination* c = combinationOf(pane);
+    if (c == nullptr)
+        return 0;
+    return c->points + (c->dice == 1 && (firstChance_ || secondChance_) ? bonusLevel_ : 0);
+}
+
 UndoResult TenThouRules::undo(Pane pane) {
     UndoResult result;
     const Combination* c = combinationOf(pane);

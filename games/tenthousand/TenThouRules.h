@@ -112,6 +112,9 @@ public:
 
     // -- scoring (any player)
     bool test(Pane pane) const;
+    // What scoring the pane would add now, a single's bonus included; 0 for
+    // ROLL and PASS.
+    int worth(Pane pane) const;
     bool anyScoring() const;
     ScoreResult score(Pane pane);
     // The right-click undo: gives back one scoring of the pane if this roll holds it.
