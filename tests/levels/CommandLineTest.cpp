@@ -3,7 +3,7 @@
 
 // The installed program itself: its options, its outputs and its exit codes.
 
-#include "JsonReader.h"
+#include "Json.h"
 
 #include <QTemporaryDir>
 
@@ -64,8 +64,8 @@ TEST(CommandLine, TheSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
     // One object per game, one per line.
     const std::size_t newline = one.out.find('\n');
     ASSERT_NE(newline, std::string::npos);
-    const testing::JsonValue first = testing::JsonReader(one.out.substr(0, newline)).document();
-    const testing::JsonValue second = testing::JsonReader(one.out.substr(newline + 1)).document();
+    const testing::JsonValue first = testing::parseJson(one.out.substr(0, newline));
+    const testing::JsonValue second = testing::parseJson(one.out.substr(newline + 1));
     EXPECT_EQ(first["game"].text, "tenthousand");
     EXPECT_EQ(first["seed"].number, 9);
     EXPECT_EQ(first["threads"].number, 1);

@@ -122,21 +122,43 @@ TEST(Startup, ScriptErrorsExitWithTwo) {
     EXPECT_TRUE(s.has("error\tno menu item 999 in the menu bar"));
 }
 
+// Starts the real program (not a replay) in the scenario's folder, with a
+// transcript, and returns once the window has drawn the main screen: the
+// handshake that replaces a guess at how long start-up takes.
+pid_t startAndWaitForTheMainScreen(const Scenario& s) {
+    const std::string dir = s.dataDir().string();
+    const std::string transcript = dir + "/live.transcript";
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(dir.c_str()) != 0)
+            _exit(127);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        execl(TUMBLEDOWN_BINARY, TUMBLEDOWN_BINARY, "--data-dir", dir.c_str(), "--transcript",
+              transcript.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // The ctest timeout bounds a program that never draws.
+    for (bool drawn = false; child > 0 && !drawn; std::this_thread::yield()) {
+        for (const test::Line& line : test::readTranscript(transcript))
+            drawn = drawn || (!line.fields.empty() && line.fields[0] == "blit");
+        if (waitpid(child, nullptr, WNOHANG) == child) {
+            ADD_FAILURE() << "ended before it drew";
+            return -1;
+        }
+    }
+    return child;
+}
+
+// A termination signal (logging out) closes through the close path, so the
+// record is saved.
 TEST(Startup, TerminationSignalClosesAndSaves) {
     Scenario s;
     PreferencesRecord record = test::namedRecord("ANN", "BEN");
     record.currentTip = 4;
     s.writeRecord(record);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        const std::string dir = s.dataDir().string();
-        execl(TUMBLEDOWN_BINARY, TUMBLEDOWN_BINARY, "--data-dir", dir.c_str(),
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(3000)); // well past start-up
+    const pid_t child = startAndWaitForTheMainScreen(s);
+    ASSERT_GT(child, 0);
     kill(child, SIGTERM);
     int status = 0;
     waitpid(child, &status, 0);

@@ -6,7 +6,7 @@
 #include "SoakCheck.h"
 
 #include "scenarios/TranscriptLines.h"
-#include "scenarios/TranscriptWatch.h"
+#include "TranscriptWatch.h"
 
 #include <fstream>
 #include <iterator>

@@ -4,9 +4,9 @@
 #pragma once
 
 // The games' invariants as a transcript goes by, line by line, and those of a
-// saved record: what the monkeys and the soak hold every session to.
+// saved record: what the soak holds every session to.
 
-#include "Scenario.h"
+#include "scenarios/Scenario.h"
 
 #include "core/PreferencesRecord.h"
 
