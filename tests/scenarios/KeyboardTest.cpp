@@ -14,14 +14,9 @@
 using namespace tumbledown;
 using tumbledown::test::Lines;
 using tumbledown::test::Scenario;
+using tumbledown::test::withRecord;
 
 namespace {
-
-Scenario withRecord(const PreferencesRecord& record) {
-    Scenario s;
-    s.writeRecord(record);
-    return s;
-}
 
 // n presses of Tab, or of Backtab for a negative n.
 std::string tabs(int n) {

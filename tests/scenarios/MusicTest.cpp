@@ -104,9 +104,8 @@ TEST(Music, AFileThatCannotPlayTurnsTheMusicOffAndSaysSo) {
     const std::string box =
         "box\tMusic Off\tCannot play music file notmidi.mid.  Turning music off.\tOK\tOK";
     // At start-up, and again when the player asks for the music.
-    EXPECT_TRUE(s.hasInOrder({"music\topen\tnotmidi.mid\tfail", "checked\t128", box,
-                              "checked\t127", "music\topen\tnotmidi.mid\tfail", "checked\t128",
-                              box}));
+    EXPECT_TRUE(s.hasInOrder({"music\topen\tnotmidi.mid\tfail", "checked\t128", box, "checked\t127",
+                              "music\topen\tnotmidi.mid\tfail", "checked\t128", box}));
     EXPECT_TRUE(s.linesStarting("music\tplay").empty());
     EXPECT_EQ(s.record().musicOn, 0);
 }

@@ -19,6 +19,7 @@ using namespace tumbledown;
 using namespace tumbledown::test::pokerdice;
 using tumbledown::test::Line;
 using tumbledown::test::Scenario;
+using tumbledown::test::withRecord;
 
 namespace {
 
@@ -124,12 +125,6 @@ bool wroteText(const Scenario& s, int boardY, const std::string& text) {
             line.fields[2] == std::to_string(originY + boardY) && line.fields[3] == text)
             return true;
     return false;
-}
-
-Scenario withRecord(const PreferencesRecord& record) {
-    Scenario s;
-    s.writeRecord(record);
-    return s;
 }
 
 std::string entryName(const ScoreTable& table, int i) {

@@ -136,4 +136,10 @@ PreferencesRecord namedRecord(const std::string& first, const std::string& secon
     return record;
 }
 
+Scenario withRecord(const PreferencesRecord& record) {
+    Scenario s;
+    s.writeRecord(record);
+    return s;
+}
+
 } // namespace tumbledown::test

@@ -50,6 +50,9 @@ private:
     std::vector<Line> lines_;
 };
 
+// A scenario whose run starts from this record.
+Scenario withRecord(const PreferencesRecord& record);
+
 // A transcript file read into lines.
 std::vector<Line> readTranscript(const std::filesystem::path& path);
 

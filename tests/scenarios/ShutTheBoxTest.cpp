@@ -12,14 +12,9 @@ using namespace tumbledown;
 using namespace tumbledown::test::stb;
 using tumbledown::test::Line;
 using tumbledown::test::Scenario;
+using tumbledown::test::withRecord;
 
 namespace {
-
-Scenario withRecord(const PreferencesRecord& record) {
-    Scenario s;
-    s.writeRecord(record);
-    return s;
-}
 
 std::string saved(const Scenario& s) {
     return "save\t" + s.prfPath() + "\tok";

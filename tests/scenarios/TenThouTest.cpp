@@ -13,14 +13,9 @@
 using namespace tumbledown;
 using namespace tumbledown::test::tenthou;
 using tumbledown::test::Scenario;
+using tumbledown::test::withRecord;
 
 namespace {
-
-Scenario withRecord(const PreferencesRecord& record) {
-    Scenario s;
-    s.writeRecord(record);
-    return s;
-}
 
 // The window's close path after the script.
 Lines closing(const Scenario& s) {
