@@ -26,7 +26,6 @@
 
 namespace tumbledown {
 
-
 // The whole program as the user sees it: the menu, the main screen or the game
 // on view, and the receiver of every command, click and key.
 class TTumbledownWindow : public QMainWindow,

@@ -5,8 +5,8 @@
 
 #include "SoakCheck.h"
 
-#include "scenarios/TranscriptLines.h"
 #include "TranscriptWatch.h"
+#include "scenarios/TranscriptLines.h"
 
 #include <fstream>
 #include <iterator>
