@@ -178,17 +178,20 @@ void ClientArea::paintFocusRing(QPainter& painter) const {
     if (!spot)
         return;
     // The spot reaches one pixel past its area's width and height; the ring
-    // goes round that, at the zoom shown, a light line between two dark ones
-    // so that it stands out on every board.
+    // goes round that, a light line between two dark ones so that it stands
+    // out on every board. Its lines grow with the zoom as the board does (the
+    // painter already widens them by the pixel ratio), so that it stays as
+    // plain beside an enlarged board as at 1x.
     const int z = tumbledown::screen().zoom();
     const QRect around((boardOrigin.x + spot->area.x) * z, (boardOrigin.y + spot->area.y) * z,
                        (spot->area.width + 1) * z, (spot->area.height + 1) * z);
+    const QRect ring = around.adjusted(-3 * z, -3 * z, 2 * z, 2 * z);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(20, 20, 20), 4));
-    painter.drawRect(around.adjusted(-3, -3, 2, 2));
-    painter.setPen(QPen(QColor(255, 240, 120), 2));
-    painter.drawRect(around.adjusted(-3, -3, 2, 2));
+    painter.setPen(QPen(QColor(20, 20, 20), 4 * z));
+    painter.drawRect(ring);
+    painter.setPen(QPen(QColor(255, 240, 120), 2 * z));
+    painter.drawRect(ring);
 }
 
 } // namespace tumbledown
