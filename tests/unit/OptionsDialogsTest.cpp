@@ -220,20 +220,16 @@ TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwnAndTheRecordReadsTheCont
 }
 
 TEST_F(OptionsDialogs, FramesLetClicksThroughToTheButtonsTheyEnclose) {
-    TNumPlayersDialog2 dialog(nullptr, TenThouOptionsRecord{});
-    dialog.show();
-    for (int id : {101, 102, 103, 104, 105, 106, 107}) {
-        QWidget* control = dialog.control(id);
-        EXPECT_EQ(dialog.childAt(control->geometry().center()), control) << id;
-    }
-    dialog.hide();
+    TNumPlayersDialog2 ten(nullptr, TenThouOptionsRecord{});
     TNumPlayersDialog box(nullptr, ShutTheBoxOptionsRecord{});
-    box.show();
-    for (int id : {101, 102, 103, 104, 105}) {
-        QWidget* control = box.control(id);
-        EXPECT_EQ(box.childAt(control->geometry().center()), control) << id;
+    for (const auto& [dialog, last] : {std::pair<ModalDialog*, int>{&ten, 107}, {&box, 105}}) {
+        dialog->show();
+        for (int id = 101; id <= last; ++id) {
+            QWidget* control = dialog->control(id);
+            EXPECT_EQ(dialog->childAt(control->geometry().center()), control) << id;
+        }
+        dialog->hide();
     }
-    box.hide();
 }
 
 TEST_F(OptionsDialogs, TheReplayDriverSetsRadioButtonsById) {
