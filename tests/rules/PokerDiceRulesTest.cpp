@@ -268,6 +268,7 @@ TEST(PokerDiceBet, ClampKeepsTheBetWithinWhatBothSidesHold) {
         {Level::Mage, stakes(50000, 1, 30000, 40000), 30000},
         {Level::Wizard, stakes(20000, 1, 30000, 40000), 20000},
         {Level::Apprentice, stakes(0, 1, 30000, 40000), 0},
+        {Level::Mage, stakes(5000, 1, -7, 4000), 0}, // a damaged purse pays nothing
     };
     for (const Case& c : cases) {
         PokerDiceRules rules;

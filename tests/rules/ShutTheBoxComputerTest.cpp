@@ -66,15 +66,10 @@ ShutTheBoxRules computersTurnNext(RandomSource& random) {
 
 TEST(ShutTheBoxComputer, ShutsAsFewBoxesAsPossibleTakingTheHighest) {
     EXPECT_EQ(choiceFor({}, 3, 4), (Boxes{7}));
-    EXPECT_EQ(choiceFor(boxes({7}), 3, 4), (Boxes{6, 1}));
-    EXPECT_EQ(choiceFor(boxes({6, 7}), 3, 4), (Boxes{5, 2}));
-    EXPECT_EQ(choiceFor({}, 4, 6), (Boxes{9, 1}));
     EXPECT_EQ(choiceFor(boxes({9}), 4, 5), (Boxes{8, 1})); // shut boxes are not counted
     // Three boxes: with the same largest box, the higher second box wins
-    // (5 + 4 + 1 before 5 + 3 + 2).
+    // (5 + 4 + 1 before 5 + 3 + 2). The search below covers every other board.
     EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 4, 5}), 4, 6), (Boxes{5, 4, 1}));
-    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 6}), 6, 6), (Boxes{6, 3, 2, 1}));
-    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 4}), 4, 6), (Boxes{4, 3, 2, 1}));
     EXPECT_EQ(choiceFor(allShutBut({9}), 1, 1), Boxes{});
 }
 
@@ -106,9 +101,9 @@ Boxes bestSetByEnumeration(const BoxSet& closed, int throwTotal) {
 } // namespace
 
 TEST(ShutTheBoxComputer, EveryChoiceIsTheBestSetAndAcceptedByTheRules) {
-    // Over many boards and throws the choice matches an exhaustive search and
+    // Over every board and throw the choice matches an exhaustive search and
     // completes the throw box by box.
-    for (int mask = 0; mask < 512; mask += 3) {
+    for (int mask = 0; mask < 512; ++mask) {
         BoxSet closed(static_cast<unsigned long>(mask) << 1);
         for (int t = 2; t <= 12; ++t) {
             RandomSource random;

@@ -73,81 +73,74 @@ TEST(TenThouScoring, NothingScoresOrPassesBeforeTheFirstRoll) {
     EXPECT_EQ(rules.current(), Seat::One);
 }
 
-TEST(TenThouScoring, StraightAgainstSingles) {
+// Every roll of six dice, with each die in turn off the board or out of play:
+// each pane holds, scores and sinks as the counting dice show, against a
+// count of the faces.
+TEST(TenThouScoring, EveryRollScoresWhatItsCountingDiceShow) {
+    const std::pair<int, int> takes[] = {{0, 3000}, {0, 1500}, {1, 1000}, {6, 600}, {5, 500},
+                                         {4, 400},  {3, 300},  {2, 200},  {1, 100}, {5, 50}};
+    for (int code = 0; code < 6 * 6 * 6 * 6 * 6 * 6 * 7; ++code) {
+        std::array<int, 7> values{};
+        for (int die = 1, rest = code; die <= 6; ++die, rest /= 6)
+            values[die] = rest % 6 + 1;
+        const int left = code / 46656; // 0: every die counts
+        DiceSet inPlay = allSix, shown = allSix;
+        if (left)
+            (code % 2 ? inPlay : shown).reset(left);
+        TenThouRules rules;
+        rules.setDiceForTest(values, inPlay, shown);
+        std::array<int, 7> count{};
+        for (int die = 1; die <= 6; ++die)
+            count[values[die]] += die != left;
+        bool straight = left == 0, pairs = left == 0, any = false;
+        for (int face = 1; face <= 6; ++face) {
+            straight = straight && count[face] == 1;
+            pairs = pairs && count[face] % 2 == 0;
+        }
+        for (std::size_t i = 0; i < scoringPanes.size(); ++i) {
+            const Pane pane = scoringPanes[i];
+            const auto [face, points] = takes[i];
+            const int dice = i < 2 ? 6 : i < 8 ? 3 : 1;
+            const bool holds = i == 0 ? straight : i == 1 ? pairs : count[face] >= dice;
+            any = any || holds;
+            ASSERT_EQ(rules.test(pane), holds) << code << " pane " << i;
+            TenThouRules after = rules;
+            ASSERT_EQ(after.score(pane).scored, holds) << code << " pane " << i;
+            if (!holds)
+                continue;
+            DiceSet first; // the first dice in die order that show the face
+            for (int die = 1; die <= 6 && int(first.count()) < dice; ++die)
+                if (die != left && (face == 0 || values[die] == face))
+                    first.set(die);
+            TenThouRules taken = rules;
+            ASSERT_EQ(taken.score(pane).sunk, first) << code << " pane " << i;
+            ASSERT_EQ(taken.turnScore(Seat::One), points);
+            ASSERT_TRUE(taken.recordHolds(pane));
+            ASSERT_TRUE(taken.scoredThisRoll(Seat::One));
+            ASSERT_FALSE(taken.scoredThisRoll(Seat::Two));
+            ASSERT_EQ(taken.mustRollAgain(), face == 0);
+        }
+        ASSERT_EQ(rules.anyScoring(), any) << code;
+    }
+}
+
+TEST(TenThouScoring, TakingASingleFirstBreaksTheStraight) {
     TenThouRules rules;
     throwDice(rules, {3, 1, 4, 6, 5, 2});
-    EXPECT_EQ(holding(rules),
-              (std::vector<Pane>{Pane::Straight, Pane::SingleOne, Pane::SingleFive}));
-
     TenThouRules straight = rules;
-    EXPECT_EQ(straight.score(Pane::Straight).sunk, allSix);
-    EXPECT_EQ(straight.turnScore(Seat::One), 3000);
+    straight.score(Pane::Straight);
     EXPECT_EQ(straight.pass().outcome, PassOutcome::MustRollAgain);
     const RollResult again = throwDice(straight, {2, 3, 4, 6, 6, 3});
     EXPECT_EQ(again.risen, allSix);
     EXPECT_FALSE(straight.mustRollAgain());
 
-    // Taking the 1 first breaks the straight.
     EXPECT_EQ(rules.score(Pane::SingleOne).sunk, dice({2}));
     EXPECT_FALSE(rules.score(Pane::Straight).scored);
     EXPECT_EQ(rules.turnScore(Seat::One), 100);
     EXPECT_FALSE(rules.mustRollAgain());
-
     // Die 2 keeps showing 1 out of play: five dice showing 2..6 are no straight.
     throwDice(rules, {2, 3, 4, 5, 6});
     EXPECT_EQ(holding(rules), std::vector<Pane>{Pane::SingleFive});
-}
-
-TEST(TenThouScoring, ThreePairsMeanEveryFaceAnEvenNumberOfTimes) {
-    const std::pair<std::array<int, 7>, bool> cases[] = {{{0, 2, 2, 2, 2, 3, 3}, true},
-                                                         {{0, 5, 5, 5, 5, 5, 5}, true},
-                                                         {{0, 1, 6, 3, 6, 1, 3}, true},
-                                                         {{0, 1, 1, 1, 6, 6, 6}, false},
-                                                         {{0, 4, 4, 4, 4, 4, 3}, false}};
-    for (const auto& [values, pairs] : cases) {
-        TenThouRules rules;
-        rules.setDiceForTest(values, allSix, allSix);
-        EXPECT_EQ(rules.test(Pane::ThreePairs), pairs) << values[1] << values[4] << values[6];
-        // A die off the board or out of play spoils it.
-        rules.setDiceForTest(values, allSix, dice({1, 2, 3, 4, 5}));
-        EXPECT_FALSE(rules.test(Pane::ThreePairs));
-        rules.setDiceForTest(values, dice({2, 3, 4, 5, 6}), allSix);
-        EXPECT_FALSE(rules.test(Pane::ThreePairs));
-    }
-
-    TenThouRules rules;
-    throwDice(rules, {4, 3, 4, 4, 3, 4});
-    EXPECT_EQ(rules.score(Pane::ThreePairs).sunk, allSix);
-    EXPECT_EQ(rules.turnScore(Seat::One), 1500);
-    EXPECT_EQ(rules.pass().outcome, PassOutcome::MustRollAgain);
-}
-
-TEST(TenThouScoring, FourOnesAndTwoFives) {
-    TenThouRules rules;
-    throwDice(rules, {1, 1, 1, 1, 5, 5});
-    EXPECT_EQ(holding(rules), (std::vector<Pane>{Pane::ThreePairs, Pane::ThreeOnes, Pane::SingleOne,
-                                                 Pane::SingleFive}));
-    EXPECT_EQ(rules.score(Pane::ThreeOnes).sunk, dice({1, 2, 3}));
-    EXPECT_EQ(rules.score(Pane::SingleOne).sunk, dice({4}));
-    EXPECT_EQ(rules.score(Pane::SingleFive).sunk, dice({5}));
-    EXPECT_EQ(rules.score(Pane::SingleFive).sunk, dice({6}));
-    EXPECT_EQ(rules.turnScore(Seat::One), 1200);
-    EXPECT_TRUE(rules.scoredThisRoll(Seat::One));
-    EXPECT_FALSE(rules.scoredThisRoll(Seat::Two));
-}
-
-TEST(TenThouScoring, ThreeOfAKindTakesTheFirstThreeForItsPoints) {
-    const std::tuple<Pane, std::vector<int>, int> cases[] = {
-        {Pane::ThreeOnes, {3, 1, 4, 1, 1, 1}, 1000},  {Pane::ThreeSixes, {3, 6, 4, 6, 6, 6}, 600},
-        {Pane::ThreeFives, {3, 5, 4, 5, 5, 5}, 500},  {Pane::ThreeFours, {3, 4, 6, 4, 4, 4}, 400},
-        {Pane::ThreeThrees, {4, 3, 6, 3, 3, 3}, 300}, {Pane::ThreeTwos, {3, 2, 4, 2, 2, 6}, 200}};
-    for (const auto& [pane, faces, points] : cases) {
-        TenThouRules rules;
-        throwDice(rules, faces);
-        EXPECT_EQ(rules.score(pane).sunk, dice({2, 4, 5})) << points;
-        EXPECT_EQ(rules.turnScore(Seat::One), points);
-        EXPECT_TRUE(rules.recordHolds(pane));
-    }
 }
 
 TEST(TenThouScoring, FourTwosOnTheRolledDiceAreADisaster) {

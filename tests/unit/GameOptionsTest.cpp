@@ -13,15 +13,25 @@ using tumbledown::test::FakeHost;
 
 namespace {
 
-PreferencesRecord named(const std::string& first, const std::string& second) {
+// Two people with their balances in the tally, as a record of some history has them.
+PreferencesRecord withTally() {
     PreferencesRecord r;
-    r.setPlayer1(first);
-    r.setPlayer2(second);
+    r.setPlayer1("ANN");
+    r.setPlayer2("BEN");
+    r.player1Coins = 7000;
+    r.player2Coins = 9000;
+    r.rollsPerTurn = 3;
+    r.coinTally[1].setName("BEN");
+    r.coinTally[1].value = 1234;
+    r.coinTally[2].setName("ANN");
+    r.coinTally[2].value = 4321;
+    r.coinTally[3].setName("CARL");
+    r.coinTally[3].value = 80000;
     return r;
 }
 
-TenThouOptionsRecord opponentChoice(Opponent opponent) {
-    TenThouOptionsRecord chosen;
+template <class Record> Record opponentChoice(Opponent opponent) {
+    Record chosen;
     chosen.apprentice = opponent == Level::Apprentice;
     chosen.mage = opponent == Level::Mage;
     chosen.wizard = opponent == Level::Wizard;
@@ -31,173 +41,240 @@ TenThouOptionsRecord opponentChoice(Opponent opponent) {
 
 const Opponent allOpponents[] = {std::nullopt, Level::Apprentice, Level::Mage, Level::Wizard};
 
+// The name choice works alike in the three dialogs: it needs text and a
+// player, the first player wins when both are chosen, and names go into capitals.
+template <class Record, class Apply> void checkNameChoice(Apply apply) {
+    PreferencesRecord r = withTally();
+    r.shutTheBoxVsComputer = 1; // a second name is kept while the computer plays
+    const auto before = r.toBytes();
+    Record chosen;
+    chosen.changeFirstName = true; // nothing typed
+    EXPECT_FALSE(apply(chosen, r));
+    chosen.changeFirstName = false;
+    chosen.changeSecondName = true;
+    EXPECT_FALSE(apply(chosen, r));
+    chosen.changeSecondName = false;
+    chosen.name = "carl"; // typed, but neither player chosen
+    EXPECT_FALSE(apply(chosen, r));
+    EXPECT_EQ(r.toBytes(), before);
+
+    chosen.changeFirstName = chosen.changeSecondName = true;
+    chosen.name = "dora";
+    EXPECT_TRUE(apply(chosen, r));
+    EXPECT_EQ(r.player1(), "DORA");
+    EXPECT_EQ(r.player2(), "BEN");
+    chosen.changeFirstName = false;
+    chosen.name = "aLiCe";
+    EXPECT_TRUE(apply(chosen, r));
+    EXPECT_EQ(r.player1(), "DORA");
+    EXPECT_EQ(r.player2(), "ALICE");
+    EXPECT_EQ(r.shutTheBoxVsComputer, 1);
+}
+
 } // namespace
 
-// ---- 10,000 ----
-
-TEST(TenThouOptions, TheDialogOpensOnTheCurrentOpponentWithNoNameChoice) {
-    PreferencesRecord r = named("ANN", "BEN");
+TEST(GameOptions, TheDialogsOpenOnTheCurrentOpponentWithNoNameChoice) {
+    PreferencesRecord r = withTally();
     for (Opponent opponent : allOpponents) {
+        SCOPED_TRACE(testing::PrintToString(opponent));
         TenThouSettings(r).setOpponent(opponent);
-        const TenThouOptionsRecord fill = fillTenThouOptions(r);
-        const TenThouOptionsRecord expected = opponentChoice(opponent);
-        EXPECT_EQ(fill.apprentice, expected.apprentice);
-        EXPECT_EQ(fill.mage, expected.mage);
-        EXPECT_EQ(fill.wizard, expected.wizard);
-        EXPECT_EQ(fill.player2, expected.player2);
-        EXPECT_FALSE(fill.changeFirstName || fill.changeSecondName);
-        EXPECT_TRUE(fill.name.empty());
+        PokerDiceSettings(r).setOpponent(opponent);
+        const TenThouOptionsRecord ten = fillTenThouOptions(r);
+        const PokerDiceOptionsRecord poker = fillPokerDiceOptions(r);
+        const auto expected = opponentChoice<TenThouOptionsRecord>(opponent);
+        for (const TenThouOptionsRecord* fill :
+             {&ten, static_cast<const TenThouOptionsRecord*>(&poker)}) {
+            EXPECT_EQ(fill->apprentice, expected.apprentice);
+            EXPECT_EQ(fill->mage, expected.mage);
+            EXPECT_EQ(fill->wizard, expected.wizard);
+            EXPECT_EQ(fill->player2, expected.player2);
+            EXPECT_FALSE(fill->changeFirstName || fill->changeSecondName);
+            EXPECT_TRUE(fill->name.empty());
+        }
+        EXPECT_FALSE(poker.resetCoins);
     }
-    // No level set at all: player 2 plays.
+    // 3 rolls checks "3 rolls"; anything else "2 rolls".
+    EXPECT_TRUE(fillPokerDiceOptions(r).threeRolls);
+    EXPECT_FALSE(fillPokerDiceOptions(r).twoRolls);
+    r.rollsPerTurn = 2;
+    EXPECT_TRUE(fillPokerDiceOptions(r).twoRolls);
+    EXPECT_FALSE(fillPokerDiceOptions(r).threeRolls);
+    EXPECT_FALSE(fillPokerDiceOptions(r).acesWild);
+    r.acesWild = 1;
+    EXPECT_TRUE(fillPokerDiceOptions(r).acesWild);
+
+    // The levels of one game are not those of the other.
     PreferencesRecord none;
-    EXPECT_TRUE(fillTenThouOptions(none).player2);
-    // A record with two levels set (only a damaged file has them): the first.
-    none.tenThouMage = none.tenThouWizard = 1;
+    none.tenThouWizard = 1;
+    EXPECT_EQ(PokerDiceSettings(none).opponent(), Opponent{});
+    // Two levels set (only a damaged file has them): the first counts.
+    none.tenThouMage = 1;
     EXPECT_EQ(TenThouSettings(none).opponent(), Level::Mage);
     EXPECT_TRUE(fillTenThouOptions(none).mage);
     EXPECT_FALSE(fillTenThouOptions(none).wizard);
+
+    none.shutTheBoxVsComputer = 1;
+    ShutTheBoxOptionsRecord box = fillShutTheBoxOptions(none);
+    EXPECT_TRUE(box.vsComputer);
+    EXPECT_FALSE(box.vsPlayer2);
+    EXPECT_FALSE(box.changeFirstName || box.changeSecondName);
+    EXPECT_TRUE(box.name.empty());
+    none.shutTheBoxVsComputer = 0;
+    box = fillShutTheBoxOptions(none);
+    EXPECT_FALSE(box.vsComputer);
+    EXPECT_TRUE(box.vsPlayer2);
 }
 
-TEST(TenThouOptions, OnlyADifferentOpponentChangesTheRecordAndOnlyItsLevel) {
+// Every change of opponent in both games with levels; in Poker Dice a second
+// person leaving the seat keeps their coins in the tally, one taking it adopts
+// the tally's coins, and a change of level moves no coins.
+TEST(GameOptions, OnlyADifferentOpponentChangesTheRecordAndMovesTheSecondPersonsCoins) {
     for (Opponent from : allOpponents) {
         for (Opponent to : allOpponents) {
-            PreferencesRecord r = named("ANN", "BEN");
-            TenThouSettings(r).setOpponent(from);
-            const auto before = r.toBytes();
-            const std::optional<Opponent> next = applyTenThouOpponent(opponentChoice(to), r);
+            SCOPED_TRACE(testing::PrintToString(from) + " to " + testing::PrintToString(to));
+            PreferencesRecord ten = withTally();
+            TenThouSettings(ten).setOpponent(from);
+            PreferencesRecord poker = withTally();
+            PokerDiceSettings(poker).setOpponent(from);
+            const auto tenBefore = ten.toBytes(), pokerBefore = poker.toBytes();
+            const auto nextTen =
+                applyTenThouOpponent(opponentChoice<TenThouOptionsRecord>(to), ten);
+            const auto nextPoker =
+                applyPokerDiceOpponent(opponentChoice<PokerDiceOptionsRecord>(to), poker);
             if (from == to) {
-                EXPECT_FALSE(next);
-                EXPECT_EQ(r.toBytes(), before);
+                EXPECT_FALSE(nextTen);
+                EXPECT_FALSE(nextPoker);
+                const PokerDiceOptionsRecord same = fillPokerDiceOptions(poker);
+                EXPECT_FALSE(applyPokerDiceName(same, poker));
+                EXPECT_FALSE(applyPokerDiceRolls(same, poker));
+                EXPECT_FALSE(applyPokerDiceAcesWild(same, poker));
+                EXPECT_EQ(ten.toBytes(), tenBefore);
+                EXPECT_EQ(poker.toBytes(), pokerBefore);
                 continue;
             }
-            ASSERT_TRUE(next);
-            EXPECT_EQ(*next, to);
-            EXPECT_EQ(TenThouSettings(r).opponent(), to);
-            EXPECT_LE(r.tenThouApprentice + r.tenThouMage + r.tenThouWizard, 1);
-            EXPECT_EQ(r.player1(), "ANN");
-            EXPECT_EQ(r.player2(), "BEN");
+            ASSERT_TRUE(nextTen && nextPoker);
+            EXPECT_EQ(*nextTen, to);
+            EXPECT_EQ(*nextPoker, to);
+            EXPECT_EQ(TenThouSettings(ten).opponent(), to);
+            EXPECT_EQ(PokerDiceSettings(poker).opponent(), to);
+            EXPECT_LE(ten.tenThouApprentice + ten.tenThouMage + ten.tenThouWizard, 1);
+            EXPECT_LE(poker.pokerDiceApprentice + poker.pokerDiceMage + poker.pokerDiceWizard, 1);
+            for (const PreferencesRecord* r : {&ten, &poker}) {
+                EXPECT_EQ(r->player1(), "ANN");
+                EXPECT_EQ(r->player2(), "BEN");
+            }
+            EXPECT_EQ(poker.coinTally[1].value, from ? 1234 : 9000); // BEN's coins
+            EXPECT_EQ(poker.player2Coins, to ? 9000u : 1234u);
+            EXPECT_EQ(poker.player1Coins, 7000u);
+            EXPECT_EQ(poker.coinTally[2].value, 4321); // ANN's untouched
         }
     }
-}
-
-TEST(TenThouOptions, NoOpponentCheckedChangesNothing) {
-    PreferencesRecord r = named("ANN", "BEN");
+    // No opponent checked changes nothing; the first checked one that differs wins.
+    PreferencesRecord r = withTally();
     TenThouSettings(r).setOpponent(Level::Wizard);
     EXPECT_FALSE(applyTenThouOpponent(TenThouOptionsRecord{}, r));
     EXPECT_EQ(TenThouSettings(r).opponent(), Level::Wizard);
+    PokerDiceSettings(r).setOpponent(Level::Apprentice);
+    PokerDiceOptionsRecord chosen;
+    chosen.apprentice = chosen.wizard = chosen.player2 = true;
+    EXPECT_EQ(applyPokerDiceOpponent(chosen, r), Level::Wizard);
+    EXPECT_EQ(chosenOpponent(false, false, false, false, Level::Mage), std::nullopt);
+    EXPECT_EQ(chosenOpponent(false, true, false, true, Level::Mage),
+              std::make_optional<Opponent>());
+
+    for (const std::uint8_t vsComputer : {0, 1}) {
+        PreferencesRecord box = withTally();
+        box.shutTheBoxVsComputer = vsComputer;
+        const auto before = box.toBytes();
+        EXPECT_FALSE(applyShutTheBoxOpponent(fillShutTheBoxOptions(box), box));
+        EXPECT_EQ(box.toBytes(), before);
+        ShutTheBoxOptionsRecord other;
+        other.vsComputer = !vsComputer;
+        other.vsPlayer2 = vsComputer;
+        const std::optional<bool> changed = applyShutTheBoxOpponent(other, box);
+        ASSERT_TRUE(changed);
+        EXPECT_EQ(*changed, !vsComputer);
+        EXPECT_EQ(box.shutTheBoxVsComputer, vsComputer ? 0 : 1);
+    }
 }
 
-TEST(TenThouOptions, NewNamesAreStoredInCapitals) {
-    PreferencesRecord r = named("ANN", "BEN");
-    TenThouOptionsRecord chosen = fillTenThouOptions(r);
-    chosen.changeFirstName = true;
-    chosen.name = "bob";
-    EXPECT_TRUE(applyTenThouName(chosen, r));
-    EXPECT_EQ(r.player1(), "BOB");
-    EXPECT_EQ(r.player2(), "BEN");
+TEST(GameOptions, NamesNeedTextAndAPlayerAndAreStoredInCapitals) {
+    {
+        SCOPED_TRACE("10,000");
+        checkNameChoice<TenThouOptionsRecord>(applyTenThouName);
+    }
+    {
+        SCOPED_TRACE("Shut The Box");
+        checkNameChoice<ShutTheBoxOptionsRecord>(applyShutTheBoxName);
+    }
+    {
+        SCOPED_TRACE("Poker Dice");
+        checkNameChoice<PokerDiceOptionsRecord>(applyPokerDiceName);
+    }
 
-    chosen.changeFirstName = false;
-    chosen.changeSecondName = true;
-    chosen.name = "aLiCe";
-    EXPECT_TRUE(applyTenThouName(chosen, r));
-    EXPECT_EQ(r.player1(), "BOB");
-    EXPECT_EQ(r.player2(), "ALICE");
-}
-
-TEST(TenThouOptions, ANameNeedsBothTextAndAChoiceOfPlayer) {
-    PreferencesRecord r = named("ANN", "BEN");
-    const auto before = r.toBytes();
-    TenThouOptionsRecord chosen = fillTenThouOptions(r);
-    chosen.changeFirstName = true; // empty name
-    EXPECT_FALSE(applyTenThouName(chosen, r));
-    chosen.changeFirstName = false;
-    chosen.changeSecondName = true;
-    EXPECT_FALSE(applyTenThouName(chosen, r));
-    chosen.changeSecondName = false;
-    chosen.name = "carl"; // typed, but neither player chosen
-    EXPECT_FALSE(applyTenThouName(chosen, r));
-    EXPECT_EQ(r.toBytes(), before);
-}
-
-TEST(TenThouOptions, FirstPlayerWinsWhenBothNameChoicesAreSet) {
-    PreferencesRecord r = named("ANN", "BEN");
-    TenThouOptionsRecord chosen;
-    chosen.changeFirstName = chosen.changeSecondName = true;
-    chosen.name = "dora";
-    EXPECT_TRUE(applyTenThouName(chosen, r));
-    EXPECT_EQ(r.player1(), "DORA");
-    EXPECT_EQ(r.player2(), "BEN");
-}
-
-TEST(TenThouOptions, PlayerTwoTakingPlayerOnesNameIsReset) {
+    // Player two taking player one's name is reset, after the board shows it.
     FakeHost host;
-    PreferencesRecord r = named("ANN", "BEN");
-    TenThouOptionsRecord chosen = fillTenThouOptions(r);
+    PreferencesRecord r = withTally();
+    TenThouOptionsRecord chosen;
     chosen.changeSecondName = true;
     chosen.name = "aNn";
     ASSERT_TRUE(applyTenThouName(chosen, r));
     EXPECT_EQ(r.player2(), "ANN"); // the clash check is the caller's next step
-
     std::size_t boxesWhenRedrawn = 99;
     CheckNameClash(r, [&] { boxesWhenRedrawn = host.boxes.size(); });
     EXPECT_EQ(r.player1(), "ANN");
     EXPECT_EQ(r.player2(), "PLAYERB");
-    EXPECT_EQ(boxesWhenRedrawn, 0u); // the board shows the names before the warning
+    EXPECT_EQ(boxesWhenRedrawn, 0u);
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].caption, "Warning");
     EXPECT_EQ(host.boxes[0].text.rfind("ANN may not be your own opponent.\n", 0), 0u);
 }
 
-// ---- Shut The Box ----
-
-TEST(ShutTheBoxOptions, TheDialogOpensOnTheCurrentOpponentWithNoNameChoice) {
-    PreferencesRecord r = named("ANN", "BEN");
-    r.shutTheBoxVsComputer = 1;
-    ShutTheBoxOptionsRecord fill = fillShutTheBoxOptions(r);
-    EXPECT_TRUE(fill.vsComputer);
-    EXPECT_FALSE(fill.vsPlayer2);
-    EXPECT_FALSE(fill.changeFirstName || fill.changeSecondName);
-    EXPECT_TRUE(fill.name.empty());
-    r.shutTheBoxVsComputer = 0;
-    fill = fillShutTheBoxOptions(r);
-    EXPECT_FALSE(fill.vsComputer);
-    EXPECT_TRUE(fill.vsPlayer2);
-}
-
-TEST(ShutTheBoxOptions, OnlyADifferentOpponentIsAChange) {
-    for (const std::uint8_t vsComputer : {0, 1}) {
-        PreferencesRecord r = named("ANN", "BEN");
-        r.shutTheBoxVsComputer = vsComputer;
-        const auto before = r.toBytes();
-        EXPECT_FALSE(applyShutTheBoxOpponent(fillShutTheBoxOptions(r), r));
-        EXPECT_EQ(r.toBytes(), before);
-
-        ShutTheBoxOptionsRecord other;
-        other.vsComputer = !vsComputer;
-        other.vsPlayer2 = vsComputer;
-        const std::optional<bool> changed = applyShutTheBoxOpponent(other, r);
-        ASSERT_TRUE(changed);
-        EXPECT_EQ(*changed, !vsComputer);
-        EXPECT_EQ(r.shutTheBoxVsComputer, vsComputer ? 0 : 1);
-    }
-}
-
-TEST(ShutTheBoxOptions, NamesFollowTheSameRules) {
-    PreferencesRecord r = named("ANN", "BEN");
-    r.shutTheBoxVsComputer = 1;
-    ShutTheBoxOptionsRecord chosen = fillShutTheBoxOptions(r);
-    chosen.changeSecondName = true;
-    chosen.name = "fred";
-    EXPECT_TRUE(applyShutTheBoxName(chosen, r));
-    // Player 2's new name is kept while the computer plays.
-    EXPECT_EQ(r.player2(), "FRED");
-    EXPECT_EQ(r.shutTheBoxVsComputer, 1);
-
-    chosen.changeSecondName = false;
+TEST(GameOptions, APokerDiceRenameStoresTheOldNamesCoinsAndAdoptsTheNewOnes) {
+    PreferencesRecord r = withTally();
+    PokerDiceOptionsRecord chosen = fillPokerDiceOptions(r);
     chosen.changeFirstName = true;
-    chosen.name = "";
-    EXPECT_FALSE(applyShutTheBoxName(chosen, r));
-    chosen.name = "gus";
-    EXPECT_TRUE(applyShutTheBoxName(chosen, r));
-    EXPECT_EQ(r.player1(), "GUS");
+    chosen.name = "carl";
+    EXPECT_TRUE(applyPokerDiceName(chosen, r));
+    EXPECT_EQ(r.player1(), "CARL");
+    EXPECT_EQ(r.player1Coins, 80000u);
+    EXPECT_EQ(r.coinTally[2].nameString(), "ANN");
+    EXPECT_EQ(r.coinTally[2].value, 7000); // ANN's balance kept for her return
+    EXPECT_EQ(r.player2Coins, 9000u);
+
+    // A name the tally does not know gets an entry of 5,000 at the top.
+    chosen.changeFirstName = false;
+    chosen.changeSecondName = true;
+    chosen.name = "Dora";
+    EXPECT_TRUE(applyPokerDiceName(chosen, r));
+    EXPECT_EQ(r.player2(), "DORA");
+    EXPECT_EQ(r.coinTally[1].nameString(), "DORA");
+    EXPECT_EQ(r.coinTally[1].value, 5000);
+    EXPECT_EQ(r.coinTally[2].nameString(), "BEN");
+    EXPECT_EQ(r.coinTally[2].value, 9000);
+}
+
+TEST(GameOptions, PokerDiceRollsAndAcesWildChangeOnlyToTheOtherValue) {
+    PreferencesRecord r = withTally();
+    PokerDiceOptionsRecord chosen;
+    chosen.threeRolls = true;
+    EXPECT_FALSE(applyPokerDiceRolls(chosen, r)); // already 3
+    chosen = {};
+    chosen.twoRolls = true;
+    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 2);
+    EXPECT_EQ(r.rollsPerTurn, 2);
+    EXPECT_FALSE(applyPokerDiceRolls(chosen, r));
+    chosen = {};
+    EXPECT_FALSE(applyPokerDiceRolls(chosen, r)); // neither checked
+    chosen.threeRolls = true;
+    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 3);
+    EXPECT_EQ(r.rollsPerTurn, 3);
+
+    chosen.acesWild = true;
+    EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), true);
+    EXPECT_EQ(r.acesWild, 1);
+    EXPECT_FALSE(applyPokerDiceAcesWild(chosen, r));
+    chosen.acesWild = false;
+    EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), false);
+    EXPECT_EQ(r.acesWild, 0);
 }

@@ -16,21 +16,16 @@ const char* const clashText = " may not be your own opponent.\n"
                               "click on either player name.\n";
 }
 
-TEST(NameRules, EmptyEntriesTakeTheDefaultNames) {
+TEST(NameRules, EmptyEntriesTakeTheDefaultNamesAndNamesAreStoredInCapitals) {
     FakeHost host;
     PreferencesRecord r;
     applyEnteredNames(r, "", "");
     EXPECT_EQ(r.player1(), "PLAYERA");
     EXPECT_EQ(r.player2(), "PLAYERB");
-    EXPECT_TRUE(host.boxes.empty());
-}
-
-TEST(NameRules, NamesAreStoredInCapitals) {
-    FakeHost host;
-    PreferencesRecord r;
     applyEnteredNames(r, "bob", "aLiCe");
     EXPECT_EQ(r.player1(), "BOB");
     EXPECT_EQ(r.player2(), "ALICE");
+    EXPECT_TRUE(host.boxes.empty());
     std::string mixed = "zZaA";
     UpperCaseName(mixed);
     EXPECT_EQ(mixed, "ZZAA");

@@ -4,12 +4,15 @@
 #include "core/GameSettings.h"
 #include "dialogs/TNumPlayersDialog.h"
 #include "dialogs/TNumPlayersDialog2.h"
+#include "dialogs/TNumPlayersDialog3.h"
 #include "dialogs/TPlayersNamesDialog.h"
 #include "platform/EventQueue.h"
 #include "platform/ReplayDriver.h"
 #include "platform/System.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -97,64 +100,88 @@ void replay(const std::string& script, const std::function<void()>& open) {
 
 } // namespace
 
-TEST_F(OptionsDialogs, TenThouDialogHasItsControlsByIdAndItsSize) {
-    TNumPlayersDialog2 dialog(nullptr, TenThouOptionsRecord{});
+// Each options dialog: its id, caption, controls by id with their texts, its
+// fill, and its size in dialog units against the names dialog's 189 x 103.
+TEST_F(OptionsDialogs, EachDialogHasItsControlsByIdAndItsSize) {
+    ShutTheBoxOptionsRecord boxFill;
+    boxFill.vsComputer = true;
+    PokerDiceOptionsRecord pokerFill;
+    pokerFill.mage = pokerFill.threeRolls = pokerFill.acesWild = true;
+    TNumPlayersDialog box(nullptr, boxFill);
+    TNumPlayersDialog2 ten(nullptr, TenThouOptionsRecord{});
+    TNumPlayersDialog3 poker(nullptr, pokerFill);
     TPlayersNamesDialog names(nullptr);
-    EXPECT_EQ(dialog.resourceId(), 203);
-    EXPECT_TRUE(dialog.windowTitle().isEmpty());
-    // 210 x 187 units against the names dialog's 189 x 103, in the same font.
-    EXPECT_NEAR(dialog.width(), names.width() * 210.0 / 189.0, 1.5);
-    EXPECT_NEAR(dialog.height(), names.height() * 187.0 / 103.0, 1.5);
-
-    const std::pair<int, const char*> radios[] = {
+    const std::vector<std::pair<int, const char*>> opponents = {
         {101, "Play vs Apprentice"},
         {102, "Play vs Mage"},
         {103, "Play vs Wizard"},
         {104, "Play vs Player 2"},
         {105, "Change first player's name"},
-        {106, "Change second player's name"},
+        {106, "Change second player's name"}};
+    auto pokerControls = opponents;
+    pokerControls.insert(
+        pokerControls.end(),
+        {{111, "2 rolls"}, {112, "3 rolls"}, {113, "Aces wild"}, {114, "Reset coins to 5000"}});
+    struct Case {
+        const ModalDialog& dialog;
+        int resourceId;
+        QString title;
+        std::vector<std::pair<int, const char*>> controls;
+        const char* label; // the name field's label
+        const char* summary;
+        int height; // in dialog units; 0: not fixed here
     };
-    for (const auto& [id, text] : radios) {
-        ASSERT_NE(radio(dialog, id), nullptr) << id;
-        EXPECT_EQ(radio(dialog, id)->text(), text);
+    const Case cases[] = {
+        {box,
+         201,
+         "",
+         {{101, "Play vs Computer"},
+          {102, "Play vs Player 2"},
+          {103, "Change first player's name"},
+          {104, "Change second player's name"}},
+         "108",
+         "101=1,102=0,103=0,104=0,105=",
+         147},
+        {ten, 203, "", opponents, "110", "101=0,102=0,103=0,104=0,105=0,106=0,107=", 187},
+        {poker, 204, "Options for Poker Dice", pokerControls, nullptr,
+         "101=0,102=1,103=0,104=0,105=0,106=0,107=,111=0,112=1,113=1,114=0", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.resourceId);
+        EXPECT_EQ(c.dialog.resourceId(), c.resourceId);
+        EXPECT_EQ(c.dialog.windowTitle(), c.title);
+        for (const auto& [id, text] : c.controls) {
+            auto* button = qobject_cast<QAbstractButton*>(c.dialog.control(id));
+            ASSERT_NE(button, nullptr) << id;
+            EXPECT_EQ(button->text(), text);
+        }
+        EXPECT_EQ(c.dialog.fieldSummary(), c.summary);
+        if (c.label) {
+            auto* label = c.dialog.findChild<QLabel*>(c.label);
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(label->text(), "Enter new player name:");
+        }
+        if (c.height) {
+            EXPECT_NEAR(c.dialog.width(), names.width() * 210.0 / 189.0, 1.5);
+            EXPECT_NEAR(c.dialog.height(), names.height() * c.height / 103.0, 1.5);
+        }
     }
-    auto* name = qobject_cast<QLineEdit*>(dialog.control(107));
-    ASSERT_NE(name, nullptr);
-    auto* label = dialog.findChild<QLabel*>("110");
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), "Enter new player name:");
-    EXPECT_NE(dialog.findChild<QWidget*>("108"), nullptr);
-    EXPECT_NE(dialog.findChild<QWidget*>("109"), nullptr);
+    EXPECT_TRUE(box.record().vsComputer);
     // Frames are no fields: nothing to fill or report.
-    EXPECT_EQ(dialog.control(108), nullptr);
-    EXPECT_EQ(dialog.fieldSummary(), "101=0,102=0,103=0,104=0,105=0,106=0,107=");
-    // The edit sits right of its label inside the lower frame, as laid out.
-    EXPECT_GT(name->x(), label->x());
-    EXPECT_LT(radio(dialog, 104)->y(), radio(dialog, 105)->y());
+    EXPECT_NE(ten.findChild<QWidget*>("108"), nullptr);
+    EXPECT_NE(ten.findChild<QWidget*>("109"), nullptr);
+    EXPECT_EQ(ten.control(108), nullptr);
+    // Poker Dice's is wider by the rolls and the other options.
+    EXPECT_GT(poker.width(), poker.height());
+
+    TenThouOptionsRecord named;
+    named.changeSecondName = true;
+    named.name = "BOB";
+    EXPECT_EQ(TNumPlayersDialog2(nullptr, named).fieldSummary(),
+              "101=0,102=0,103=0,104=0,105=0,106=1,107=BOB");
 }
 
-TEST_F(OptionsDialogs, TenThouDialogShowsAndReturnsItsRecord) {
-    for (Opponent opponent : {Opponent{}, Opponent{Level::Apprentice}, Opponent{Level::Mage},
-                              Opponent{Level::Wizard}}) {
-        PreferencesRecord r = withTenThouLevel(opponent);
-        const TenThouOptionsRecord fill = fillTenThouOptions(r);
-        TNumPlayersDialog2 dialog(nullptr, fill);
-        const TenThouOptionsRecord shown = dialog.record();
-        EXPECT_EQ(shown.apprentice, fill.apprentice);
-        EXPECT_EQ(shown.mage, fill.mage);
-        EXPECT_EQ(shown.wizard, fill.wizard);
-        EXPECT_EQ(shown.player2, fill.player2);
-        EXPECT_FALSE(shown.changeFirstName || shown.changeSecondName);
-        EXPECT_TRUE(shown.name.empty());
-    }
-    TenThouOptionsRecord fill;
-    fill.changeSecondName = true;
-    fill.name = "BOB";
-    TNumPlayersDialog2 dialog(nullptr, fill);
-    EXPECT_EQ(dialog.fieldSummary(), "101=0,102=0,103=0,104=0,105=0,106=1,107=BOB");
-}
-
-TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwn) {
+TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwnAndTheRecordReadsTheControls) {
     PreferencesRecord r = withTenThouLevel(Level::Mage);
     TNumPlayersDialog2 dialog(nullptr, fillTenThouOptions(r));
     radio(dialog, 105)->click();
@@ -167,57 +194,42 @@ TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwn) {
     EXPECT_FALSE(radio(dialog, 105)->isChecked());
     EXPECT_TRUE(radio(dialog, 104)->isChecked());
     EXPECT_EQ(dialog.fieldSummary(), "101=0,102=0,103=0,104=1,105=0,106=1,107=");
+    type(dialog.control(107), "b0b-Longername");
+    const TenThouOptionsRecord ten = dialog.record();
+    EXPECT_TRUE(ten.player2 && ten.changeSecondName);
+    EXPECT_FALSE(ten.mage || ten.changeFirstName);
+    EXPECT_EQ(ten.name, "bbLonger"); // the name field's filter and limit
 
     TNumPlayersDialog box(nullptr, ShutTheBoxOptionsRecord{});
     radio(box, 101)->click();
     radio(box, 104)->click();
     radio(box, 102)->click();
     EXPECT_EQ(box.fieldSummary(), "101=0,102=1,103=0,104=1,105=");
+    type(box.control(105), "a b.c!");
+    EXPECT_EQ(box.record().name, "abc");
+
+    PokerDiceOptionsRecord fill;
+    fill.player2 = fill.twoRolls = true;
+    TNumPlayersDialog3 poker(nullptr, fill);
+    for (int id : {103, 106, 112})
+        radio(poker, id)->click();
+    qobject_cast<QCheckBox*>(poker.control(114))->click();
+    const PokerDiceOptionsRecord chosen = poker.record();
+    EXPECT_TRUE(chosen.wizard && chosen.changeSecondName && chosen.threeRolls && chosen.resetCoins);
+    EXPECT_FALSE(chosen.player2 || chosen.twoRolls || chosen.acesWild);
 }
 
 TEST_F(OptionsDialogs, FramesLetClicksThroughToTheButtonsTheyEnclose) {
-    TNumPlayersDialog2 dialog(nullptr, TenThouOptionsRecord{});
-    dialog.show();
-    for (int id : {101, 102, 103, 104, 105, 106, 107}) {
-        QWidget* control = dialog.control(id);
-        EXPECT_EQ(dialog.childAt(control->geometry().center()), control) << id;
-    }
-    dialog.hide();
+    TNumPlayersDialog2 ten(nullptr, TenThouOptionsRecord{});
     TNumPlayersDialog box(nullptr, ShutTheBoxOptionsRecord{});
-    box.show();
-    for (int id : {101, 102, 103, 104, 105}) {
-        QWidget* control = box.control(id);
-        EXPECT_EQ(box.childAt(control->geometry().center()), control) << id;
+    for (const auto& [dialog, last] : {std::pair<ModalDialog*, int>{&ten, 107}, {&box, 105}}) {
+        dialog->show();
+        for (int id = 101; id <= last; ++id) {
+            QWidget* control = dialog->control(id);
+            EXPECT_EQ(dialog->childAt(control->geometry().center()), control) << id;
+        }
+        dialog->hide();
     }
-    box.hide();
-}
-
-TEST_F(OptionsDialogs, TheNameFieldTakesAtMostEightLetters) {
-    TNumPlayersDialog2 dialog(nullptr, TenThouOptionsRecord{});
-    type(dialog.control(107), "b0b-Longername");
-    EXPECT_EQ(dialog.record().name, "bbLonger");
-    TNumPlayersDialog box(nullptr, ShutTheBoxOptionsRecord{});
-    type(box.control(105), "a b.c!");
-    EXPECT_EQ(box.record().name, "abc");
-}
-
-TEST_F(OptionsDialogs, ShutTheBoxDialogHasItsControlsById) {
-    ShutTheBoxOptionsRecord fill;
-    fill.vsComputer = true;
-    TNumPlayersDialog dialog(nullptr, fill);
-    TPlayersNamesDialog names(nullptr);
-    EXPECT_EQ(dialog.resourceId(), 201);
-    EXPECT_TRUE(dialog.windowTitle().isEmpty());
-    EXPECT_NEAR(dialog.width(), names.width() * 210.0 / 189.0, 1.5);
-    EXPECT_NEAR(dialog.height(), names.height() * 147.0 / 103.0, 1.5);
-    EXPECT_EQ(radio(dialog, 101)->text(), "Play vs Computer");
-    EXPECT_EQ(radio(dialog, 102)->text(), "Play vs Player 2");
-    EXPECT_EQ(radio(dialog, 103)->text(), "Change first player's name");
-    EXPECT_EQ(radio(dialog, 104)->text(), "Change second player's name");
-    ASSERT_NE(dialog.findChild<QLabel*>("108"), nullptr);
-    EXPECT_EQ(dialog.findChild<QLabel*>("108")->text(), "Enter new player name:");
-    EXPECT_EQ(dialog.fieldSummary(), "101=1,102=0,103=0,104=0,105=");
-    EXPECT_TRUE(dialog.record().vsComputer);
 }
 
 TEST_F(OptionsDialogs, TheReplayDriverSetsRadioButtonsById) {

@@ -129,12 +129,15 @@ TEST_F(PreferencesTest, RoundTripIsByteExact) {
     EXPECT_EQ(readFile(), bytes);
 }
 
-TEST_F(PreferencesTest, ShortFileAndResetFlagGiveDefaults) {
+// A record one byte short or with the reset flag gives defaults; a longer one
+// is read and shortened on save.
+TEST_F(PreferencesTest, OnlyAFullRecordWithoutTheResetFlagIsKept) {
     PreferencesRecord valid;
     SetDefaults(valid, [](PreferencesRecord& r) { r.setPlayer1("ZED"); });
-    auto bytes = valid.toBytes();
+    const auto bytes = valid.toBytes();
+    const std::vector<std::uint8_t> exact(bytes.begin(), bytes.end());
 
-    writeFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1)); // 1035 bytes
+    writeFile(std::vector<std::uint8_t>(exact.begin(), exact.end() - 1)); // 1035 bytes
     int asked = 0;
     PreferencesRecord record = load(asked);
     EXPECT_EQ(asked, 1);
@@ -144,29 +147,24 @@ TEST_F(PreferencesTest, ShortFileAndResetFlagGiveDefaults) {
     EXPECT_EQ(record.player1(), "ANN");
 
     host_.boxes.clear();
-    bytes[0] = 1;
-    writeFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    std::vector<std::uint8_t> reset = exact;
+    reset[0] = 1;
+    writeFile(reset);
     record = load(asked);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(host_.boxes.empty());
     EXPECT_EQ(record.resetFlag, 0);
     EXPECT_EQ(record.player1(), "ANN");
-}
 
-TEST_F(PreferencesTest, LongerFileIsReadAndShortenedOnSave) {
-    PreferencesRecord valid;
-    SetDefaults(valid, [](PreferencesRecord& r) { r.setPlayer1("ZED"); });
-    const auto bytes = valid.toBytes();
-    std::vector<std::uint8_t> longer(bytes.begin(), bytes.end());
+    std::vector<std::uint8_t> longer = exact;
     longer.resize(2000, 0xAB);
     writeFile(longer);
-    int asked = 0;
-    const PreferencesRecord record = load(asked);
+    record = load(asked);
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(host_.boxes.empty());
     EXPECT_EQ(record.player1(), "ZED");
     ASSERT_TRUE(SavePreferences(record, path_));
-    EXPECT_EQ(readFile(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+    EXPECT_EQ(readFile(), exact);
 }
 
 TEST_F(PreferencesTest, UnreadableFileIsSaidAndDefaulted) {

@@ -92,3 +92,15 @@ TEST(BillionaireClub, AdmitsNewBillionairesOnce) {
     EXPECT_EQ(r.billionaireClub[1].nameString(), "CAT");
     EXPECT_EQ(r.billionaireClub[2].value, 0); // player 2 is not checked here
 }
+
+TEST(TopScores, AnEqualScoreGoesBelowTheOldOneAndTheTenthIsDropped) {
+    ScoreTable t{};
+    for (int i = 1; i <= 10; ++i)
+        put(t, i, "P" + std::to_string(i), 1000u * (11 - i));
+    EXPECT_TRUE(enterTopScore(t, "NEW", 8000));
+    EXPECT_EQ(t[3].nameString(), "P3");
+    EXPECT_EQ(t[4].nameString(), "NEW");
+    EXPECT_EQ(t[10].nameString(), "P9");
+    EXPECT_FALSE(enterTopScore(t, "LOW", 2000)); // no better than the last
+    EXPECT_EQ(t[10].nameString(), "P9");
+}
