@@ -220,42 +220,33 @@ std::string SoakScript::oddControl() {
     return pick(odd);
 }
 
-std::string SoakScript::tenThouOptions() {
-    std::string line = "dialog 203 " + std::to_string(101 + below(4)) + "=1 ";
-    if (chance(60)) {
-        line += std::to_string(105 + below(2)) + "=1 ";
-        line += "107=" + name() + " ";
-    }
+// A game's options dialog: `choice` ticked, now and then one of the two
+// name switches from `names` and the name after them, what `more` sets, now
+// and then a made-up control; mostly confirmed.
+std::string SoakScript::options(int dialog, int choice, int names, const std::string& more) {
+    std::string line = "dialog " + std::to_string(dialog) + " " + std::to_string(choice) + "=1 ";
+    if (chance(60))
+        line += std::to_string(names + below(2)) + "=1 " + std::to_string(names + 2) + "=" +
+                name() + " ";
+    line += more;
     if (chance(10))
         line += oddControl() + " ";
     return line + (chance(70) ? "ok" : "cancel") + "\n";
 }
 
+std::string SoakScript::tenThouOptions() {
+    return options(203, 101 + below(4), 105, "");
+}
+
 std::string SoakScript::pokerDiceOptions() {
-    std::string line = "dialog 204 " + std::to_string(101 + below(4)) + "=1 ";
-    if (chance(50)) {
-        line += std::to_string(105 + below(2)) + "=1 ";
-        line += "107=" + name() + " ";
-    }
-    line += std::to_string(111 + below(2)) + "=1 ";
-    line += "113=" + std::to_string(below(2)) + " ";
-    if (chance(15))
-        line += "114=1 ";
-    if (chance(10))
-        line += oddControl() + " ";
-    return line + (chance(70) ? "ok" : "cancel") + "\n";
+    const std::string rolls = std::to_string(111 + below(2)) + "=1 ";
+    const std::string wild = "113=" + std::to_string(below(2)) + " ";
+    return options(204, 101 + below(4), 105, rolls + wild + (chance(15) ? "114=1 " : ""));
 }
 
 std::string SoakScript::shutTheBoxOptions() {
     // Mostly against the computer, whose turns bring games to their end.
-    std::string line = std::string("dialog 201 ") + (chance(80) ? "101" : "102") + "=1 ";
-    if (chance(60)) {
-        line += std::to_string(103 + below(2)) + "=1 ";
-        line += "105=" + name() + " ";
-    }
-    if (chance(10))
-        line += oddControl() + " ";
-    return line + (chance(70) ? "ok" : "cancel") + "\n";
+    return options(201, chance(80) ? 101 : 102, 103, "");
 }
 
 std::string SoakScript::topScoresChoice() {

@@ -50,6 +50,7 @@ private:
     std::string fileAnswer();
     std::string name();
     std::string oddControl();
+    std::string options(int dialog, int choice, int names, const std::string& more);
     std::string tenThouOptions();
     std::string pokerDiceOptions();
     std::string shutTheBoxOptions();
