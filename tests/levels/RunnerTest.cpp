@@ -87,13 +87,6 @@ TEST(Runner, AFailingTaskStopsTheRunAndIsReported) {
     EXPECT_LT(ranTogether.load(), 1000) << "the other tasks went on after the failure";
 }
 
-TEST(Runner, EveryTaskRunsOnceWithManyThreads) {
-    std::vector<std::atomic<int>> runs(500);
-    runTasks(500, 4, [&](int t, RandomSource&) { ++runs[static_cast<std::size_t>(t)]; });
-    for (std::size_t t = 0; t < runs.size(); ++t)
-        EXPECT_EQ(runs[t].load(), 1) << "task " << t;
-}
-
 TEST(ProgressLine, ShowsTheBarTheRateAndTheTimeLeft) {
     EXPECT_EQ(ProgressMeter::line("10,000", "games", 0.25, 23456.4, 75, 8),
               "10,000 [##------]  25%  23,456 games/s  1:15 left");
