@@ -17,45 +17,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool runOne(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", file.c_str());
-        return false;
-    }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    std::fprintf(stderr, "%s (%zu bytes)\n", file.c_str(), bytes.size());
-    // An empty vector's data() may be null; libFuzzer never passes null.
-    static const std::uint8_t none = 0;
-    LLVMFuzzerTestOneInput(bytes.empty() ? &none : bytes.data(), bytes.size());
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     std::vector<fs::path> files;
-    for (int i = 1; i < argc; ++i) {
-        std::error_code ec;
-        if (fs::is_directory(argv[i], ec)) {
-            for (const fs::directory_entry& entry : fs::directory_iterator(argv[i], ec))
-                if (entry.is_regular_file())
-                    files.push_back(entry.path());
-        } else {
+    for (int i = 1; i < argc; ++i)
+        if (fs::is_directory(argv[i]))
+            for (const fs::directory_entry& entry : fs::directory_iterator(argv[i]))
+                files.push_back(entry.path());
+        else
             files.emplace_back(argv[i]);
-        }
-    }
     if (files.empty()) {
         std::fprintf(stderr, "usage: %s CORPUS-FOLDER|FILE...: no inputs found\n", argv[0]);
         return 1;
     }
     std::sort(files.begin(), files.end());
-    for (const fs::path& file : files)
-        if (!runOne(file))
+    for (const fs::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", file.c_str());
             return 1;
+        }
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                              std::istreambuf_iterator<char>()};
+        std::fprintf(stderr, "%s (%zu bytes)\n", file.c_str(), bytes.size());
+        // An empty vector's data() may be null; libFuzzer never passes null.
+        static const std::uint8_t none = 0;
+        LLVMFuzzerTestOneInput(bytes.empty() ? &none : bytes.data(), bytes.size());
+    }
     std::fprintf(stderr, "%zu inputs ran\n", files.size());
     return 0;
 }

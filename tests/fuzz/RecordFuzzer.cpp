@@ -30,10 +30,8 @@ test::FakeHost& host() {
 }
 
 bool toldOutOfDate() {
-    for (const test::FakeHost::Box& box : host().boxes)
-        if (box.text.rfind("Out-of-date", 0) == 0)
-            return true;
-    return false;
+    return std::any_of(host().boxes.begin(), host().boxes.end(),
+                       [](const auto& box) { return box.text.rfind("Out-of-date", 0) == 0; });
 }
 
 // The bytes the loader may change: each text's last character, the delays,
@@ -56,18 +54,14 @@ bool mayBeMended(std::size_t offset) {
            offset == prf::pokerDiceMage || offset == prf::pokerDiceWizard;
 }
 
-void checkTable(const ScoreTable& table) {
-    for (const NameScore& entry : table)
-        check(entry.nameString().size() <= 8, "a table name runs past its field");
-}
-
 // What every record the program holds must satisfy, however damaged the file.
 void checkSound(const PreferencesRecord& r) {
     check(r.player1().size() <= 8 && r.player2().size() <= 8, "a player name runs past its field");
     check(r.musicFileName().size() <= 255, "the music file runs past its field");
     for (const ScoreTable* table : {&r.shutTheBoxTopScores, &r.tenThouTopScores, &r.coinTally,
                                     &r.billionaireClub, &r.pokerDiceTopScores})
-        checkTable(*table);
+        for (const NameScore& entry : *table)
+            check(entry.nameString().size() <= 8, "a table name runs past its field");
     for (std::int32_t delay : {r.shutTheBoxDelay, r.tenThouDelay, r.pokerDiceDelay})
         check(delay >= 0 && delay <= PreferencesRecord::maxDelay, "a delay out of range");
     check(r.rollsPerTurn == 2 || r.rollsPerTurn == 3, "rolls per turn out of range");
@@ -77,15 +71,11 @@ void checkSound(const PreferencesRecord& r) {
           "two Poker Dice levels at once");
 }
 
-// A loaded record saves to bytes that differ from the file only where it was
-// mended, and that load back unchanged.
-void checkRoundTrip(const Bytes& file) {
-    const Bytes saved = PreferencesRecord::fromBytes(file).toBytes();
-    for (std::size_t i = 0; i < saved.size(); ++i)
-        if (saved[i] != file[i] && !mayBeMended(i))
-            check(false, "saving changed a byte loading had no reason to mend");
+// A record's saved bytes load back to the very same bytes.
+void checkSurvivesSaving(const PreferencesRecord& r) {
+    const Bytes saved = r.toBytes();
     check(PreferencesRecord::fromBytes(saved).toBytes() == saved,
-          "a loaded record does not survive saving and loading");
+          "a record does not survive saving and loading");
 }
 
 int indexOf(const ScoreTable& table, const std::string& name) {
@@ -163,9 +153,7 @@ void exerciseRecord(PreferencesRecord& r) {
         const int tip = nextTipNumber(r.currentTip, count);
         check(tip >= 1 && tip <= count, "the next tip is out of range");
     }
-    const Bytes saved = r.toBytes();
-    check(PreferencesRecord::fromBytes(saved).toBytes() == saved,
-          "a record changed by play does not survive saving and loading");
+    checkSurvivesSaving(r);
 }
 
 } // namespace
@@ -193,8 +181,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= PreferencesRecord::fileSize) {
         Bytes file{};
         std::copy_n(data, file.size(), file.begin());
-        checkRoundTrip(file);
+        // Saving changes the file only where loading mended it.
         PreferencesRecord loaded = PreferencesRecord::fromBytes(file);
+        const Bytes saved = loaded.toBytes();
+        for (std::size_t i = 0; i < saved.size(); ++i)
+            check(saved[i] == file[i] || mayBeMended(i),
+                  "saving changed a byte loading had no reason to mend");
+        checkSurvivesSaving(loaded);
         exerciseRecord(loaded);
     }
     return 0;

@@ -8,7 +8,6 @@
 #include "Report.h"
 
 #include <QImage>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -105,20 +104,6 @@ TEST(ChartPicture, DrawsEachBarToItsRate) {
     EXPECT_NE(image.pixelColor(ChartLayout::xOf(0.24), y - 3), paper);
     EXPECT_EQ(image.pixelColor(ChartLayout::xOf(0.45), y - 3), paper);
     EXPECT_EQ(image.pixelColor(ChartLayout::xOf(0.85), y - 3), paper);
-}
-
-TEST(ChartPicture, IsWrittenAsAPng) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("chart.png");
-    QString error;
-    ASSERT_TRUE(writeChart({fakeTenThousand(), fakeShutTheBox()}, path, error))
-        << error.toStdString();
-    QImage back;
-    ASSERT_TRUE(back.load(path, "PNG"));
-    EXPECT_EQ(back.width(), ChartLayout::width);
-    EXPECT_FALSE(writeChart({}, dir.filePath("empty.png"), error));
-    EXPECT_FALSE(writeChart({fakeTenThousand()}, dir.filePath("no/such/dir/x.png"), error));
 }
 
 } // namespace

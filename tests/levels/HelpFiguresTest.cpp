@@ -30,28 +30,12 @@ std::string readHelp() {
     return text.str();
 }
 
-// The section on the computer players' strength.
+// The section on the computer players' strength (it holds no other section).
 std::string strengthSection(const std::string& html) {
     const std::size_t start = html.find("<section id=\"strength\">");
-    if (start == std::string::npos)
-        return "";
-    std::size_t depth = 0;
-    for (std::size_t pos = start; pos < html.size();) {
-        const std::size_t open = html.find("<section", pos + 1);
-        const std::size_t close = html.find("</section>", pos + 1);
-        if (close == std::string::npos)
-            break;
-        if (open != std::string::npos && open < close) {
-            ++depth;
-            pos = open;
-        } else if (depth > 0) {
-            --depth;
-            pos = close;
-        } else {
-            return html.substr(start, close - start);
-        }
-    }
-    return "";
+    const std::size_t end = html.find("</section>", start);
+    return start == std::string::npos || end == std::string::npos ? ""
+                                                                  : html.substr(start, end - start);
 }
 
 TEST(HelpFigures, TheSectionShowsTheFiguresThePlaceOfTheChartAndHowTheyWereMade) {

@@ -35,7 +35,7 @@ std::vector<DrawTally> drawRows(std::uint64_t seed, int threads) {
                               });
 }
 
-TEST(Runner, FiguresDependOnTheSeedAloneNotOnTheThreads) {
+TEST(Runner, FiguresDependOnTheSeedNotOnTheThreads) {
     const std::vector<DrawTally> one = drawRows(5, 1);
     for (int threads : {2, 3, 8}) {
         const std::vector<DrawTally> many = drawRows(5, threads);
@@ -48,10 +48,7 @@ TEST(Runner, FiguresDependOnTheSeedAloneNotOnTheThreads) {
     EXPECT_EQ(one[0].count, 1000);
     EXPECT_EQ(one[1].count, 2500);
     EXPECT_EQ(one[2].count, 7);
-}
-
-TEST(Runner, AnotherSeedGivesOtherFigures) {
-    EXPECT_NE(drawRows(5, 2)[1].sum, drawRows(6, 2)[1].sum);
+    EXPECT_NE(drawRows(6, 2)[1].sum, one[1].sum) << "another seed gives the same figures";
 }
 
 TEST(Runner, ChunksAndGamesGetUnrelatedSeeds) {
@@ -88,13 +85,6 @@ TEST(Runner, AFailingTaskStopsTheRunAndIsReported) {
                           }),
                  std::runtime_error);
     EXPECT_LT(ranTogether.load(), 1000) << "the other tasks went on after the failure";
-}
-
-TEST(Runner, EveryTaskRunsOnceWithManyThreads) {
-    std::vector<std::atomic<int>> runs(500);
-    runTasks(500, 4, [&](int t, RandomSource&) { ++runs[static_cast<std::size_t>(t)]; });
-    for (std::size_t t = 0; t < runs.size(); ++t)
-        EXPECT_EQ(runs[t].load(), 1) << "task " << t;
 }
 
 TEST(ProgressLine, ShowsTheBarTheRateAndTheTimeLeft) {

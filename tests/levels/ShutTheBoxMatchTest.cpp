@@ -73,35 +73,25 @@ TEST(ShutTheBoxTurn, PlaysTheComputersTurnInTheGamesOrderOfDraws) {
     EXPECT_EQ(random.draw(), sentinel) << "the turn took more or fewer draws than the game";
 }
 
-TEST(ShutTheBoxTurn, TheGremlinTakesItsChanceOnACompletedThrow) {
-    RandomSource random;
-    random.queueValues({0, 0, 0}); // odds 6
-    ShutTheBoxRules rules(random);
-    random.queueValues({3, 4}); // 4 + 5: the computer shuts 9
-    random.queueValues({0, 8}); // the Gremlin strikes (r mod 6 = 0) at box 9
-    random.queueValues({0, 0}); // the dice back in the cup
-    random.seed(99);            // the rest of the turn at random
-    const ComputerPlayer computer;
-    const Watching watching(computer);
-    const TurnReport turn = playTurn(rules, watching, true, random);
-    ASSERT_GE(watching.seen.size(), 2u);
-    EXPECT_EQ(watching.seen[1], allOpen) << "the Gremlin did not reopen box 9";
-    EXPECT_GE(turn.gremlinStrikes, 1);
-}
-
-TEST(ShutTheBoxTurn, WithoutTheGremlinNothingIsDrawnForIt) {
-    RandomSource random;
-    random.queueValues({0, 0, 0});
-    ShutTheBoxRules rules(random);
-    random.queueValues({3, 4}); // 9
-    random.queueValues({0, 0}); // straight back to the cup: no draw for a Gremlin
-    random.seed(99);
-    const ComputerPlayer computer;
-    const Watching watching(computer);
-    const TurnReport turn = playTurn(rules, watching, false, random);
-    ASSERT_GE(watching.seen.size(), 2u);
-    EXPECT_EQ(watching.seen[1], boxes({1, 2, 3, 4, 5, 6, 7, 8}));
-    EXPECT_EQ(turn.gremlinStrikes, 0);
+// After a completed throw the Gremlin takes its chance (a strike when r mod 6
+// is 0, at the box the next draw names) only when it is on.
+TEST(ShutTheBoxTurn, TheGremlinTakesItsChanceOnACompletedThrowOnlyWhenOn) {
+    for (bool gremlin : {false, true}) {
+        RandomSource random;
+        random.queueValues({0, 0, 0}); // odds 6
+        ShutTheBoxRules rules(random);
+        random.queueValues({3, 4}); // 4 + 5: the computer shuts 9
+        if (gremlin)
+            random.queueValues({0, 8}); // it strikes at box 9
+        random.queueValues({0, 0});     // the dice back in the cup
+        random.seed(99);                // the rest of the turn at random
+        const ComputerPlayer computer;
+        const Watching watching(computer);
+        const TurnReport turn = playTurn(rules, watching, gremlin, random);
+        ASSERT_GE(watching.seen.size(), 2u);
+        EXPECT_EQ(watching.seen[1], gremlin ? allOpen : boxes({1, 2, 3, 4, 5, 6, 7, 8}));
+        EXPECT_EQ(turn.gremlinStrikes > 0, gremlin);
+    }
 }
 
 // A player asking for boxes that do not make the throw is caught.

@@ -20,20 +20,10 @@ Mask boxes(std::initializer_list<int> numbers) {
     return m;
 }
 
-class BestPlay : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { plain = new Optimum(solveOptimal(gremlinOff)); }
-    static void TearDownTestSuite() {
-        delete plain;
-        plain = nullptr;
-    }
-    static double value(std::initializer_list<int> open, Dice dice = Dice::Two) {
-        return plain->expectedScore.at(boxes(open), dice);
-    }
-    static Optimum* plain;
-};
-
-Optimum* BestPlay::plain = nullptr;
+const Optimum& plain() {
+    static const Optimum best = solveOptimal(gremlinOff);
+    return best;
+}
 
 TEST(ShutTheBoxBoards, MasksSumsAndClosings) {
     EXPECT_EQ(sumOf(allOpen), 45);
@@ -50,65 +40,62 @@ TEST(ShutTheBoxBoards, MasksSumsAndClosings) {
     EXPECT_TRUE(closings(allOpen, 13).empty());
 }
 
-TEST_F(BestPlay, OneBoxLeft) {
-    // Box 1 is shut only by one die showing 1.
-    EXPECT_NEAR(value({1}, Dice::One), 5.0 / 6, 1e-12);
-    EXPECT_NEAR(value({1}), 5.0 / 6, 1e-12) << "with 7, 8, 9 shut the best play takes one die";
-    // Box 2: one die 1 in 6 (5/3 left on average) beats two dice 1 in 36 (35/18).
-    EXPECT_NEAR(value({2}), 5.0 / 3, 1e-12);
-    EXPECT_TRUE(plain->policy.oneDie[boxes({2})]);
-    // Box 9 needs two dice: 4 throws in 36 make 9.
-    EXPECT_NEAR(value({9}), 32.0 / 36 * 9, 1e-12);
-    EXPECT_NEAR(value({7}), 30.0 / 36 * 7, 1e-12);
-    EXPECT_FALSE(plain->policy.oneDie[boxes({7})]) << "one die is not allowed with 7 open";
+// Small boards worked out by hand: the expected sum left and the chance of
+// shutting them all. Box 1 is shut only by one die showing 1, which the best
+// play takes once 7, 8 and 9 are shut; box 2: one die 1 in 6 (5/3 left) beats
+// two dice 1 in 36. {1, 2} with one die: 1 leaves {2}, 2 leaves {1}, 3 shuts
+// both, 4 to 6 leave 3. {1, 7} needs two dice: 7 (6 in 36) leaves {1}, 8 (5 in
+// 36) shuts both, the other 25 throws leave 8. {3}: one die, 5/6 of 3.
+TEST(BestPlay, SmallBoards) {
+    const TurnValues shut = shutProbability(plain().policy, gremlinOff);
+    const struct {
+        std::initializer_list<int> open;
+        Dice dice;
+        double left;
+        double shut;
+        bool oneDie;
+    } rows[] = {
+        {{1}, Dice::One, 5.0 / 6, 1.0 / 6, false},
+        {{1}, Dice::Two, 5.0 / 6, 1.0 / 6, true},
+        {{2}, Dice::Two, 5.0 / 3, 1.0 / 6, true},
+        {{9}, Dice::Two, 32.0 / 36 * 9, 4.0 / 36, false},
+        {{7}, Dice::Two, 30.0 / 36 * 7, 6.0 / 36, false},
+        {{1, 2}, Dice::One, 69.0 / 36, 8.0 / 36, false},
+        {{1, 2}, Dice::Two, 69.0 / 36, 8.0 / 36, true},
+        {{1, 7}, Dice::Two, 205.0 / 36, 5.0 / 36 + 6.0 / 36 / 6, false},
+        {{3}, Dice::Two, 2.5, 1.0 / 6, true},
+    };
+    for (const auto& row : rows) {
+        const Mask m = boxes(row.open);
+        SCOPED_TRACE(::testing::Message()
+                     << "boxes " << m << " dice " << static_cast<int>(row.dice));
+        EXPECT_NEAR(plain().expectedScore.at(m, row.dice), row.left, 1e-12);
+        EXPECT_NEAR(shut.at(m, row.dice), row.shut, 1e-12);
+        EXPECT_EQ(row.dice == Dice::Two && plain().policy.oneDie[m], row.oneDie);
+    }
+    // {1, 2, 3} and a 3: shutting the 3 leaves {1, 2} (69/36), shutting 1 and 2
+    // leaves {3} (2.5): the 3 goes. No set fits: nothing to shut.
+    for (Dice d : {Dice::One, Dice::Two})
+        EXPECT_EQ(plain().policy.shut[static_cast<int>(d)][boxes({1, 2, 3})][3], boxes({3}));
+    EXPECT_EQ(plain().policy.shut[static_cast<int>(Dice::Two)][boxes({1, 5, 6, 8})][2], 0);
 }
 
-TEST_F(BestPlay, TwoBoxesLeft) {
-    // {1, 2} with one die: 1 leaves {2} (5/3), 2 leaves {1} (5/6), 3 shuts both,
-    // 4 to 6 leave 3: (5/3 + 5/6 + 0 + 9) / 6 = 69/36.
-    EXPECT_NEAR(value({1, 2}, Dice::One), 69.0 / 36, 1e-12);
-    // Two dice: 2 (1 in 36) leaves {1}, 3 (2 in 36) shuts both, else 3 left; worse.
-    EXPECT_NEAR(value({1, 2}), 69.0 / 36, 1e-12);
-    EXPECT_TRUE(plain->policy.oneDie[boxes({1, 2})]);
-    // {1, 7} needs two dice: 7 (6 in 36) leaves {1} at 5/6, 8 (5 in 36) shuts
-    // both, the other 25 throws leave 8: (5 + 200) / 36.
-    EXPECT_NEAR(value({1, 7}), 205.0 / 36, 1e-12);
-}
-
-TEST_F(BestPlay, KeepsTheBoxesThatAreEasiestToShut) {
-    // {1, 2, 3} and a 3: shutting the 3 leaves {1, 2} (69/36); shutting 1 and
-    // 2 leaves {3} (one die: 5/6 of 3 = 2.5). The 3 goes.
-    EXPECT_EQ(plain->policy.shut[static_cast<int>(Dice::One)][boxes({1, 2, 3})][3], boxes({3}));
-    EXPECT_EQ(plain->policy.shut[static_cast<int>(Dice::Two)][boxes({1, 2, 3})][3], boxes({3}));
-    EXPECT_NEAR(value({3}), 2.5, 1e-12);
-    // No set fits: nothing to shut.
-    EXPECT_EQ(plain->policy.shut[static_cast<int>(Dice::Two)][boxes({1, 5, 6, 8})][2], 0);
-}
-
-TEST_F(BestPlay, ItsValuesAreThoseOfItsPolicy) {
-    const TurnValues again = expectedScore(plain->policy, gremlinOff);
+TEST(BestPlay, ItsValuesAreThoseOfItsPolicy) {
+    const TurnValues again = expectedScore(plain().policy, gremlinOff);
     for (int m = 1; m < maskCount; ++m)
         for (Dice d : {Dice::One, Dice::Two})
             EXPECT_NEAR(again.at(static_cast<Mask>(m), d),
-                        plain->expectedScore.at(static_cast<Mask>(m), d), 1e-12);
-    const double start = plain->expectedScore.fromStart();
+                        plain().expectedScore.at(static_cast<Mask>(m), d), 1e-12);
+    const double start = plain().expectedScore.fromStart();
     EXPECT_GT(start, 5);
     EXPECT_LT(start, 20);
 }
 
-TEST_F(BestPlay, ShutProbabilitiesOfSmallBoards) {
-    const TurnValues shut = shutProbability(plain->policy, gremlinOff);
-    EXPECT_NEAR(shut.at(boxes({1}), Dice::One), 1.0 / 6, 1e-12);
-    EXPECT_NEAR(shut.at(boxes({9}), Dice::Two), 4.0 / 36, 1e-12);
-    // {1, 7}: 8 shuts both (5/36); 7 leaves {1}, then one die (1/6).
-    EXPECT_NEAR(shut.at(boxes({1, 7}), Dice::Two), 5.0 / 36 + 6.0 / 36 / 6, 1e-12);
-}
-
 // No other policy does better anywhere, the computer's included.
-TEST_F(BestPlay, NoPolicyBeatsIt) {
+TEST(BestPlay, NoPolicyBeatsIt) {
     const Policy computer = computerPolicy();
     for (int odds : {gremlinOff, 6, 10}) {
-        const Optimum best = odds == gremlinOff ? *plain : solveOptimal(odds);
+        const Optimum best = odds == gremlinOff ? plain() : solveOptimal(odds);
         const TurnValues theirs = expectedScore(computer, odds);
         int worse = 0;
         for (int m = 1; m < maskCount; ++m)

@@ -5,11 +5,10 @@
 
 #include "SoakCheck.h"
 
-#include "TranscriptWatch.h"
+#include "core/PreferencesRecord.h"
 #include "scenarios/TranscriptLines.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <map>
 #include <set>
 #include <sstream>
@@ -18,30 +17,11 @@ namespace tumbledown::soak {
 
 namespace {
 
-bool startsWith(const std::string& text, const std::string& prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
+using test::Line;
 
 bool endsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-// The options of the games' own menus, on the bar only while their game is up.
-bool isOptionId(long id) {
-    return (id >= 104 && id <= 124) || (id >= 140 && id <= 151);
-}
-
-// The controls each dialog has, by resource.
-const std::map<int, std::set<int>>& dialogControls() {
-    static const std::map<int, std::set<int>> controls{
-        {201, {101, 102, 103, 104, 105}},
-        {202, {101, 102}},
-        {203, {101, 102, 103, 104, 105, 106, 107}},
-        {204, {101, 102, 103, 104, 105, 106, 107, 111, 112, 113, 114}},
-        {205, {101, 102, 103, 104, 105, 106}},
-    };
-    return controls;
 }
 
 long numberOr(const std::string& text, long fallback) {
@@ -54,13 +34,165 @@ long numberOr(const std::string& text, long fallback) {
     }
 }
 
-std::string firstPanelLine(const test::Line& line) {
-    const std::string& text = line.fields.size() > 2 ? line.fields[2] : "";
-    return text.substr(0, text.find('|'));
+std::string field(const Line& line, std::size_t i) {
+    return i < line.fields.size() ? line.fields[i] : "";
 }
 
-int screenIndex(const std::string& name) {
-    return name == "10000" ? 1 : name == "pokerdice" ? 2 : name == "shutthebox" ? 3 : 0;
+long long number(const Line& line, std::size_t i) {
+    return numberOr(field(line, i), -1);
+}
+
+int boxSum(const std::string& boxes) {
+    int sum = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        sum += boxes[i] == '1' ? static_cast<int>(i) + 1 : 0;
+    return sum;
+}
+
+// How many comma-separated faces field 2 has, each one digit from `lowest`
+// to 6; -1 when one is not.
+int faces(const Line& line, char lowest) {
+    std::istringstream in(field(line, 2));
+    std::string face;
+    int count = 0;
+    while (std::getline(in, face, ','))
+        if (face.size() != 1 || face[0] < lowest || face[0] > '6')
+            return -1;
+        else
+            ++count;
+    return count;
+}
+
+// The games' invariants as a transcript goes by, line by line, and the
+// games it sees to their end.
+class Watch {
+public:
+    explicit Watch(RunCheck& check) : check_(check) {}
+
+    void see(const Line& line) {
+        line_ = &line;
+        const std::string kind = field(line, 0);
+        const std::string game = field(line, 1);
+        if (kind == "error") {
+            expect(expectedError(game), "an unexpected error");
+        } else if (kind == "screen") {
+            check_.screenTime[screen_] += line.time - since_;
+            screen_ = game == "10000" ? 1 : game == "pokerdice" ? 2 : game == "shutthebox" ? 3 : 0;
+            since_ = line.time;
+            box_ = BoxState{};
+        } else if (kind == "scores" && (game == "10000" || game == "shutthebox")) {
+            for (std::size_t i = 2; i < line.fields.size(); ++i)
+                expect(number(line, i) >= 0, "a negative score");
+            if (game == "shutthebox")
+                expect(number(line, 2) <= 45 && number(line, 4) <= 45,
+                       "a round worth more than every box");
+        } else if (kind == "dice" && game == "10000") {
+            expect(faces(line, '0') == 6, "six faces from 0 to 6");
+        } else if (kind == "dice" && game == "pokerdice") {
+            expect(faces(line, '0') == 5, "five faces from 0 to 6");
+        } else if (kind == "dice" && game == "shutthebox") {
+            const int count = faces(line, '1');
+            expect(count == 1 || count == 2, "one or two faces from 1 to 6");
+            box_.thrown = 0;
+            for (std::size_t i = 0; i < line.fields.at(2).size(); i += 2)
+                box_.thrown += line.fields[2][i] - '0';
+            box_.diceOut = true;
+        } else if (kind == "turn" && game == "shutthebox") {
+            box_.diceOut = false; // the dice go back to the cup at the end of a turn
+        } else if (kind == "banner") {
+            box_.diceOut = false; // no box may be shut until the next game
+            ++check_.finished.shutTheBox;
+        } else if (kind == "boxes") {
+            seeBoxes(field(line, 2), field(line, 3));
+        } else if (kind == "coins") {
+            expect(line.fields.size() == 4, "two purses and a bet");
+            for (std::size_t i = 1; i < 3; ++i)
+                expect(number(line, i) >= 0 && number(line, i) <= 4294967295LL,
+                       "coins beyond what the record holds");
+            expect(number(line, 3) >= 0 && number(line, 3) <= 999999999, "a bet beyond the abacus");
+        } else if (kind == "hand") {
+            expect(number(line, 2) >= 32 && number(line, 2) <= 39, "a hand of no category");
+        } else if (kind == "panel" && (game == "10000" || game == "pokerdice")) {
+            const std::string text = field(line, 2);
+            const std::string top = text.substr(0, text.find('|'));
+            const bool over =
+                endsWith(top, game == "10000" ? " POINTS!" : " WON!") || top == "IT'S A TIE!";
+            (game == "10000" ? check_.finished.tenThousand : check_.finished.pokerDice) += over;
+        }
+    }
+
+    void end(std::uint32_t time) { check_.screenTime[screen_] += time - since_; }
+
+private:
+    struct BoxState {
+        int thrown = 0;
+        bool diceOut = false;
+        std::string lastShut = "000000000";
+        std::string lastPending = "000000000";
+    };
+
+    void expect(bool holds, const std::string& what) {
+        if (!holds)
+            check_.faults.push_back(what + " at " + std::to_string(line_->time) +
+                                    " ms: " + line_->text());
+    }
+
+    void seeBoxes(const std::string& shut, const std::string& pending) {
+        if (shut.size() != 9 || pending.size() != 9)
+            return expect(false, "nine boxes");
+        for (std::size_t i = 0; i < 9; ++i)
+            if (pending[i] == '1')
+                expect(shut[i] == '1', "a pending box not shut");
+        const int pendingSum = boxSum(pending);
+        expect(pendingSum <= box_.thrown, "pending boxes beyond the throw");
+        if (pendingSum > 0)
+            expect(box_.diceOut, "boxes pending with the dice in the cup");
+        // The throw completed: the same boxes shut, none pending any more.
+        if (pendingSum == 0 && boxSum(box_.lastPending) > 0 && shut == box_.lastShut)
+            box_.diceOut = shut == "111111111";
+        box_.lastShut = shut;
+        box_.lastPending = pending;
+    }
+
+    RunCheck& check_;
+    const Line* line_ = nullptr;
+    int screen_ = 0;
+    std::uint32_t since_ = 0;
+    BoxState box_;
+};
+
+// What is wrong with a record as saved: choices of one with more than one
+// made, delays off their steps, top-score tables out of order.
+std::vector<std::string> recordFaults(const PreferencesRecord& r) {
+    std::vector<std::string> faults;
+    const auto expect = [&](bool holds, const std::string& what) {
+        if (!holds)
+            faults.push_back(what);
+    };
+    expect(r.tenThouApprentice + r.tenThouMage + r.tenThouWizard <= 1, "two 10,000 opponents");
+    expect(r.pokerDiceApprentice + r.pokerDiceMage + r.pokerDiceWizard <= 1,
+           "two Poker Dice opponents");
+    for (const std::int32_t delay : {r.tenThouDelay, r.pokerDiceDelay, r.shutTheBoxDelay})
+        expect(delay >= 0 && delay <= PreferencesRecord::maxDelay &&
+                   delay % PreferencesRecord::delayStep == 0,
+               "a delay of " + std::to_string(delay));
+    expect(r.bet >= 0 && r.bet <= 999999999, "a bet of " + std::to_string(r.bet));
+    expect(r.rollsPerTurn == 2 || r.rollsPerTurn == 3,
+           std::to_string(r.rollsPerTurn) + " rolls a turn");
+    for (int i = 1; i < 10; ++i) {
+        expect(r.tenThouTopScores[i].value >= r.tenThouTopScores[i + 1].value,
+               "10,000 top scores out of order");
+        expect(r.shutTheBoxTopScores[i].value >= r.shutTheBoxTopScores[i + 1].value,
+               "Shut The Box top scores out of order");
+        // Coins compare unsigned.
+        expect(static_cast<std::uint32_t>(r.pokerDiceTopScores[i].value) >=
+                   static_cast<std::uint32_t>(r.pokerDiceTopScores[i + 1].value),
+               "Poker Dice top scores out of order");
+        expect(static_cast<std::uint32_t>(r.billionaireClub[i].value) >=
+                   static_cast<std::uint32_t>(r.billionaireClub[i + 1].value),
+               "the Billionaire Club out of order");
+    }
+    return faults;
 }
 
 } // namespace
@@ -73,77 +205,58 @@ Finished& Finished::operator+=(const Finished& other) {
 }
 
 bool expectedError(const std::string& text) {
-    const std::string noItem = "no menu item ";
-    if (startsWith(text, noItem)) {
-        std::istringstream rest(text.substr(noItem.size()));
-        std::string id;
-        rest >> id;
-        return isOptionId(numberOr(id, 0));
-    }
-    if (startsWith(text, "script answers dialog ") || endsWith(text, " does not fit the box"))
+    // An option of a game's own menu, on the bar only while its game is up.
+    long id = 0;
+    if (std::sscanf(text.c_str(), "no menu item %ld", &id) == 1)
+        return (id >= 104 && id <= 124) || (id >= 140 && id <= 151);
+    if (text.rfind("script answers dialog ", 0) == 0 || endsWith(text, " does not fit the box"))
         return true;
-    // "dialog ID has no control FIELD"
+    // "dialog ID has no control FIELD": a control the dialog does not have.
+    static const std::map<int, std::set<int>> controls{
+        {201, {101, 102, 103, 104, 105}},
+        {202, {101, 102}},
+        {203, {101, 102, 103, 104, 105, 106, 107}},
+        {204, {101, 102, 103, 104, 105, 106, 107, 111, 112, 113, 114}},
+        {205, {101, 102, 103, 104, 105, 106}},
+    };
     std::istringstream words(text);
-    std::string dialog, id, has, no, control, field;
-    if (!(words >> dialog >> id >> has >> no >> control >> field) || dialog != "dialog" ||
+    std::string dialog, number, has, no, control, field;
+    if (!(words >> dialog >> number >> has >> no >> control >> field) || dialog != "dialog" ||
         has != "has" || no != "no" || control != "control")
         return false;
-    const auto known = dialogControls().find(static_cast<int>(numberOr(id, 0)));
-    if (known == dialogControls().end())
+    const auto known = controls.find(static_cast<int>(numberOr(number, 0)));
+    if (known == controls.end())
         return false;
     const std::size_t equals = field.find('=');
-    if (equals == std::string::npos)
-        return true;
-    return known->second.count(static_cast<int>(numberOr(field.substr(0, equals), -1))) == 0;
+    return equals == std::string::npos ||
+           known->second.count(static_cast<int>(numberOr(field.substr(0, equals), -1))) == 0;
 }
 
-RunCheck checkTranscript(const std::vector<test::Line>& lines) {
+RunCheck checkTranscript(const std::vector<Line>& lines) {
     RunCheck check;
-    test::TranscriptWatch watch;
-    int screen = 0;
-    std::uint32_t since = 0;
+    Watch watch(check);
     std::size_t lastSave = lines.size();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const test::Line& line = lines[i];
-        for (const std::string& fault : watch.see(line))
-            check.faults.push_back(fault);
-        const std::string kind = line.fields.empty() ? "" : line.fields[0];
-        const std::string first = line.fields.size() > 1 ? line.fields[1] : "";
-        if (kind == "error" && !expectedError(first)) {
-            check.faults.push_back("an unexpected error at " + std::to_string(line.time) +
-                                   " ms: " + line.text());
-        } else if (kind == "save") {
+        watch.see(lines[i]);
+        if (field(lines[i], 0) == "save")
             lastSave = i;
-        } else if (kind == "screen") {
-            check.screenTime[screen] += line.time - since;
-            screen = screenIndex(first);
-            since = line.time;
-        } else if (kind == "banner") {
-            ++check.finished.shutTheBox;
-        } else if (kind == "panel" && first == "10000") {
-            const std::string top = firstPanelLine(line);
-            check.finished.tenThousand += endsWith(top, " POINTS!") || top == "IT'S A TIE!";
-        } else if (kind == "panel" && first == "pokerdice") {
-            const std::string top = firstPanelLine(line);
-            check.finished.pokerDice += endsWith(top, " WON!") || top == "IT'S A TIE!";
-        }
     }
     if (!lines.empty())
-        check.screenTime[screen] += lines.back().time - since;
+        watch.end(lines.back().time);
 
     // The close saves the record; only the sound and music stopping come after.
     if (lastSave == lines.size()) {
         check.faults.push_back("the record was not saved at the close");
-    } else {
-        if (lines[lastSave].fields.size() < 3 || lines[lastSave].fields[2] != "ok")
-            check.faults.push_back("the record could not be saved: " + lines[lastSave].text());
-        for (std::size_t i = lastSave + 1; i < lines.size(); ++i) {
-            const std::string& kind = lines[i].fields.empty() ? "" : lines[i].fields[0];
-            if (kind != "sound" && kind != "music" && kind != "cursor") {
-                check.faults.push_back("the run went on after the record was saved: " +
-                                       lines[i].text());
-                break;
-            }
+        return check;
+    }
+    if (field(lines[lastSave], 2) != "ok")
+        check.faults.push_back("the record could not be saved: " + lines[lastSave].text());
+    for (std::size_t i = lastSave + 1; i < lines.size(); ++i) {
+        const std::string kind = field(lines[i], 0);
+        if (kind != "sound" && kind != "music" && kind != "cursor") {
+            check.faults.push_back("the run went on after the record was saved: " +
+                                   lines[i].text());
+            break;
         }
     }
     return check;
@@ -154,44 +267,32 @@ std::vector<std::string> sanitizerReports(const std::string& stderrText) {
     std::istringstream in(stderrText);
     std::string line;
     while (std::getline(in, line))
-        for (const char* mark :
-             {"AddressSanitizer", "LeakSanitizer", "UndefinedBehaviorSanitizer", "runtime error:"})
-            if (line.find(mark) != std::string::npos) {
-                reports.push_back(line);
-                break;
-            }
+        if (line.find("Sanitizer") != std::string::npos ||
+            line.find("runtime error:") != std::string::npos)
+            reports.push_back(line);
     return reports;
 }
 
 std::vector<std::string> checkRecordFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (bytes.size() != PreferencesRecord::fileSize)
-        return {"the record has " + std::to_string(bytes.size()) + " bytes"};
-    std::array<std::uint8_t, PreferencesRecord::fileSize> saved{};
-    std::copy(bytes.begin(), bytes.end(), saved.begin());
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec || size != PreferencesRecord::fileSize)
+        return {"the record has " + std::to_string(ec ? 0 : size) + " bytes"};
+    const auto saved = test::recordFileBytes(path);
     const PreferencesRecord record = PreferencesRecord::fromBytes(saved);
-    std::vector<std::string> faults = test::recordFaults(record);
-    const auto again = record.toBytes();
-    for (std::size_t i = 0; i < again.size(); ++i)
-        if (again[i] != saved[i]) {
-            faults.push_back("the record does not read back as saved: byte " + std::to_string(i) +
-                             " is " + std::to_string(saved[i]) + ", read back as " +
-                             std::to_string(again[i]));
-            break;
-        }
+    std::vector<std::string> faults = recordFaults(record);
+    if (record.toBytes() != saved)
+        faults.push_back("the record does not read back as saved");
     return faults;
 }
 
-std::string lastLines(const std::vector<test::Line>& lines, int count) {
-    std::vector<std::string> kept;
-    for (auto it = lines.rbegin(); it != lines.rend() && static_cast<int>(kept.size()) < count;
-         ++it)
-        if (!test::isDrawing(*it))
-            kept.push_back(std::to_string(it->time) + "\t" + it->text());
+std::string lastLines(const std::vector<Line>& lines, int count) {
     std::string text;
-    for (auto it = kept.rbegin(); it != kept.rend(); ++it)
-        text += "  " + *it + "\n";
+    for (auto it = lines.rbegin(); it != lines.rend() && count > 0; ++it)
+        if (!test::isDrawing(*it)) {
+            text.insert(0, "  " + std::to_string(it->time) + "\t" + it->text() + "\n");
+            --count;
+        }
     return text;
 }
 

@@ -198,6 +198,20 @@ std::string SoakScript::anywhere() {
     return std::to_string(x) + " " + std::to_string(y);
 }
 
+test::BoardPoint SoakScript::anyPoint() {
+    const int x = below(632);
+    return {x, below(428)};
+}
+
+// One of a board's buttons, the fourth choosing the music file: clicked, or
+// now and then held down and let go somewhere else.
+std::string SoakScript::button(const std::vector<test::BoardPoint>& buttons, int which) {
+    const test::BoardPoint b = buttons[static_cast<std::size_t>(which)];
+    const std::string out = chance(70) ? "click " + at(b) + "\n"
+                                       : "press " + at(b) + "\nrelease " + at(anyPoint()) + "\n";
+    return which == 3 ? out + fileAnswer() : out;
+}
+
 std::string SoakScript::fileAnswer() {
     if (chance(20) || musicFiles_.empty())
         return "file cancel\n";
@@ -220,42 +234,33 @@ std::string SoakScript::oddControl() {
     return pick(odd);
 }
 
-std::string SoakScript::tenThouOptions() {
-    std::string line = "dialog 203 " + std::to_string(101 + below(4)) + "=1 ";
-    if (chance(60)) {
-        line += std::to_string(105 + below(2)) + "=1 ";
-        line += "107=" + name() + " ";
-    }
+// A game's options dialog: `choice` ticked, now and then one of the two
+// name switches from `names` and the name after them, what `more` sets, now
+// and then a made-up control; mostly confirmed.
+std::string SoakScript::options(int dialog, int choice, int names, const std::string& more) {
+    std::string line = "dialog " + std::to_string(dialog) + " " + std::to_string(choice) + "=1 ";
+    if (chance(60))
+        line += std::to_string(names + below(2)) + "=1 " + std::to_string(names + 2) + "=" +
+                name() + " ";
+    line += more;
     if (chance(10))
         line += oddControl() + " ";
     return line + (chance(70) ? "ok" : "cancel") + "\n";
 }
 
+std::string SoakScript::tenThouOptions() {
+    return options(203, 101 + below(4), 105, "");
+}
+
 std::string SoakScript::pokerDiceOptions() {
-    std::string line = "dialog 204 " + std::to_string(101 + below(4)) + "=1 ";
-    if (chance(50)) {
-        line += std::to_string(105 + below(2)) + "=1 ";
-        line += "107=" + name() + " ";
-    }
-    line += std::to_string(111 + below(2)) + "=1 ";
-    line += "113=" + std::to_string(below(2)) + " ";
-    if (chance(15))
-        line += "114=1 ";
-    if (chance(10))
-        line += oddControl() + " ";
-    return line + (chance(70) ? "ok" : "cancel") + "\n";
+    const std::string rolls = std::to_string(111 + below(2)) + "=1 ";
+    const std::string wild = "113=" + std::to_string(below(2)) + " ";
+    return options(204, 101 + below(4), 105, rolls + wild + (chance(15) ? "114=1 " : ""));
 }
 
 std::string SoakScript::shutTheBoxOptions() {
     // Mostly against the computer, whose turns bring games to their end.
-    std::string line = std::string("dialog 201 ") + (chance(80) ? "101" : "102") + "=1 ";
-    if (chance(60)) {
-        line += std::to_string(103 + below(2)) + "=1 ";
-        line += "105=" + name() + " ";
-    }
-    if (chance(10))
-        line += oddControl() + " ";
-    return line + (chance(70) ? "ok" : "cancel") + "\n";
+    return options(201, chance(80) ? 101 : 102, 103, "");
 }
 
 std::string SoakScript::topScoresChoice() {
@@ -365,8 +370,7 @@ std::string SoakScript::tenThouStep() {
     if (kind < 25) {
         s.click(anyPane());
     } else if (kind < 31) {
-        s.rclick(chance(75) ? tt::paneCentre(tt::straight + below(10))
-                            : tt::BoardPoint{below(632), below(428)});
+        s.rclick(chance(75) ? tt::paneCentre(tt::straight + below(10)) : anyPoint());
     } else if (kind < 42) {
         s.key("space");
     } else if (kind < 48) {
@@ -386,16 +390,9 @@ std::string SoakScript::tenThouStep() {
     } else if (kind < 65) {
         s.click({160 + below(472), below(428)});
     } else if (kind < 70) {
-        static const tt::BoardPoint buttons[] = {tt::speedUpButton, tt::slowDownButton,
-                                                 tt::musicButton,   tt::musicFileButton,
-                                                 tt::soundButton,   tt::helpButton};
-        const int b = below(6);
-        if (chance(70))
-            s.click(buttons[b]);
-        else // held down, let go somewhere else
-            s.raw("press " + tt::at(buttons[b]) + "\nrelease " + tt::at({below(632), below(428)}));
-        if (b == 3)
-            s.raw(fileAnswer());
+        s.raw(button({tt::speedUpButton, tt::slowDownButton, tt::musicButton, tt::musicFileButton,
+                      tt::soundButton, tt::helpButton},
+                     below(6)));
     } else if (kind < 73) {
         s.click(chance(50) ? tt::playerOneName : tt::playerTwoName);
         if (chance(40))
@@ -430,7 +427,6 @@ std::string SoakScript::tenThouStep() {
 
 std::string SoakScript::pokerDiceStep() {
     pd::Script s;
-    const auto anyPoint = [&] { return pd::Point{below(632), below(428)}; };
     const int kind = below(100);
     if (kind < 14) {
         s.die(1 + below(5));
@@ -477,16 +473,9 @@ std::string SoakScript::pokerDiceStep() {
         if (chance(70))
             s.raw(pokerDiceOptions());
     } else if (kind < 74) {
-        static const pd::Point buttons[] = {pd::speedUp,         pd::slowDown,    pd::musicButton,
-                                            pd::musicFileButton, pd::soundButton, pd::helpButton,
-                                            pd::acesWildButton};
-        const int b = below(7);
-        if (chance(75))
-            s.click(buttons[b]);
-        else
-            s.raw("press " + pd::at(buttons[b]) + "\nrelease " + pd::at(anyPoint()));
-        if (b == 3)
-            s.raw(fileAnswer());
+        s.raw(button({pd::speedUp, pd::slowDown, pd::musicButton, pd::musicFileButton,
+                      pd::soundButton, pd::helpButton, pd::acesWildButton},
+                     below(7)));
     } else if (kind < 77) {
         s.click(anyPoint());
     } else if (kind < 84) {
@@ -509,7 +498,6 @@ std::string SoakScript::pokerDiceStep() {
 
 std::string SoakScript::shutTheBoxStep() {
     sb::Script s;
-    const auto anyPoint = [&] { return sb::BoardPoint{below(632), below(428)}; };
     const int kind = below(1000);
     if (kind < 220) {
         s.click(sb::boxSpot(1 + below(9)));
@@ -528,16 +516,10 @@ std::string SoakScript::shutTheBoxStep() {
         if (k == 0 || k == 6)
             s.raw(boxAnswer());
     } else if (kind < 640) {
-        static const sb::BoardPoint buttons[] = {
-            sb::speedUpButton, sb::slowDownButton, sb::musicButton, sb::musicFileButton,
-            sb::soundButton,   sb::helpButton,     sb::oneDieIcon,  sb::gremlinButton};
-        const int b = chance(90) ? below(7) : 7; // the Gremlin's button starts a new game
-        if (chance(70))
-            s.click(buttons[b]);
-        else
-            s.press(buttons[b]).release(anyPoint());
-        if (b == 3)
-            s.raw(fileAnswer());
+        // The Gremlin's button, last, starts a new game: seldom.
+        s.raw(button({sb::speedUpButton, sb::slowDownButton, sb::musicButton, sb::musicFileButton,
+                      sb::soundButton, sb::helpButton, sb::oneDieIcon, sb::gremlinButton},
+                     chance(90) ? below(7) : 7));
     } else if (kind < 655) {
         s.click(chance(50) ? sb::playerOneName : sb::playerTwoName);
         if (chance(60))

@@ -6,6 +6,8 @@
 // Long random sessions over all three games as replay scripts, one script per
 // run of the program: the same seed always gives the same scripts.
 
+#include "scenarios/ScriptText.h"
+
 #include <cstdint>
 #include <random>
 #include <string>
@@ -34,6 +36,8 @@ private:
     std::string pick(const std::vector<std::string>& from);
     std::string anywhere();
     std::string onBoard();
+    test::BoardPoint anyPoint();
+    std::string button(const std::vector<test::BoardPoint>& buttons, int which);
 
     void step(std::string& out);
     void nextStretch();
@@ -50,6 +54,7 @@ private:
     std::string fileAnswer();
     std::string name();
     std::string oddControl();
+    std::string options(int dialog, int choice, int names, const std::string& more);
     std::string tenThouOptions();
     std::string pokerDiceOptions();
     std::string shutTheBoxOptions();
