@@ -287,7 +287,8 @@ std::vector<QPoint> edgePixels(const QSize& size, int edges) {
 }
 
 // What the games draw over a place to show it pressed, lit, shut, thrown or looked
-// at: it shows, and meets the board at the edges where it must leave no seam.
+// at: it shows, and meets the board at the edges where it must leave no seam, at
+// every scale.
 TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
     struct Expect {
         int tolerance = 10, atLeast = 0; // pixels differing by more than tolerance; -1: any
@@ -300,86 +301,95 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
         std::string what;
         Expect expect;
     };
-    const QImage tenThousand = bitmap(66), shutTheBox = bitmap(1), pokerDice = bitmap(146);
-    std::vector<Change> changes;
-    const auto add = [&](int number, const QImage& board, const QRect& place, Expect e) {
-        changes.push_back({bitmap(number), board.copy(place),
-                           "BITMAP_" + std::to_string(number) + " at " + std::to_string(place.x()) +
-                               "," + std::to_string(place.y()),
-                           e});
-    };
-    const auto quarter = [](const QRect& r) { return r.width() * r.height() / 4; };
-    for (int b = 0; b < 6; ++b)
-        add(104 + 2 * b, tenThousand, tt::kStripButtons[b],
-            {.atLeast = quarter(tt::kStripButtons[b])});
-    for (int b = 0; b < 7; ++b)
-        add(b < 6 ? 11 + 2 * b : 65, shutTheBox, sb::kButtons[b],
-            {.atLeast = quarter(sb::kButtons[b])});
-    for (int b = 0; b < pd::kButtonCount; ++b)
-        add(185 + 2 * b, pokerDice, pd::kButtons[b], {.atLeast = quarter(pd::kButtons[b])});
-    for (int i = 0; i < 12; ++i)
-        add(116 + i, tenThousand, tt::kPaneRects[i],
-            {.brighter = 25, .edges = Top | Bottom, .seam = 16});
-    for (int d = 1; d <= 6; ++d)
-        for (int f = 1; f <= 4; ++f) {
-            const QRect r = tt::kDieFrames[d - 1][f - 1];
-            // The die is rounded, so the corners show the board; in frame 1 the
-            // die fills the sliver's width down to the water, so only its top ones.
-            add(79 + 4 * (d - 1) + (f - 1), tenThousand, r,
-                {.tolerance = 8,
-                 .atLeast = r.width() * r.height() / 5,
-                 .edges = f == 1 ? TopCorners : Corners});
+    for (int scale = 1; scale <= art::kMaxScale; ++scale) {
+        const art::PaintScale painting(scale);
+        const QImage tenThousand = bitmap(66), shutTheBox = bitmap(1), pokerDice = bitmap(146);
+        std::vector<Change> changes;
+        const auto add = [&](int number, const QImage& board, const QRect& place, Expect e) {
+            if (e.atLeast > 0)
+                e.atLeast *= scale * scale;
+            changes.push_back({bitmap(number), board.copy(art::toPixels(place, scale)),
+                               "BITMAP_" + std::to_string(number) + " at " +
+                                   std::to_string(place.x()) + "," + std::to_string(place.y()) +
+                                   " at " + std::to_string(scale),
+                               e});
+        };
+        const auto quarter = [](const QRect& r) { return r.width() * r.height() / 4; };
+        for (int b = 0; b < 6; ++b)
+            add(104 + 2 * b, tenThousand, tt::kStripButtons[b],
+                {.atLeast = quarter(tt::kStripButtons[b])});
+        for (int b = 0; b < 7; ++b)
+            add(b < 6 ? 11 + 2 * b : 65, shutTheBox, sb::kButtons[b],
+                {.atLeast = quarter(sb::kButtons[b])});
+        for (int b = 0; b < pd::kButtonCount; ++b)
+            add(185 + 2 * b, pokerDice, pd::kButtons[b], {.atLeast = quarter(pd::kButtons[b])});
+        for (int i = 0; i < 12; ++i)
+            add(116 + i, tenThousand, tt::kPaneRects[i],
+                {.brighter = 25, .edges = Top | Bottom, .seam = 16});
+        for (int d = 1; d <= 6; ++d)
+            for (int f = 1; f <= 4; ++f) {
+                const QRect r = tt::kDieFrames[d - 1][f - 1];
+                // The die is rounded, so the corners show the board; in frame 1 the
+                // die fills the sliver's width down to the water, so only its top ones.
+                add(79 + 4 * (d - 1) + (f - 1), tenThousand, r,
+                    {.tolerance = 8,
+                     .atLeast = r.width() * r.height() / 5,
+                     .edges = f == 1 ? TopCorners : Corners});
+            }
+        for (const QPoint& spot : tt::kMarkerSpots)
+            add(115, tenThousand, QRect(spot, tt::kMarkerSize),
+                {.tolerance = 30, .atLeast = 20, .edges = Top | Bottom});
+        for (int n = 1; n <= 9; ++n)
+            add(2, shutTheBox, sb::boxRect(n), {.tolerance = 40, .atLeast = 56 * 125 / 2});
+        for (const QPoint& spot : sb::kArrowSpots)
+            add(59, shutTheBox, QRect(spot, sb::kArrowSize), {.tolerance = 40, .atLeast = 40});
+        for (const auto& [first, dice] : {std::pair{4, sb::kTwoDice}, std::pair{60, sb::kOneDie}}) {
+            const QRect places[] = {dice.inCup, dice.tumbling1, dice.tumbling2, dice.onBoard};
+            for (int i = 0; i < 4; ++i)
+                add(first + i, shutTheBox, places[i],
+                    {.tolerance = 30, .atLeast = 400, .edges = Corners});
         }
-    for (const QPoint& spot : tt::kMarkerSpots)
-        add(115, tenThousand, QRect(spot, tt::kMarkerSize),
-            {.tolerance = 30, .atLeast = 20, .edges = Top | Bottom});
-    for (int n = 1; n <= 9; ++n)
-        add(2, shutTheBox, sb::boxRect(n), {.tolerance = 40, .atLeast = 56 * 125 / 2});
-    for (const QPoint& spot : sb::kArrowSpots)
-        add(59, shutTheBox, QRect(spot, sb::kArrowSize), {.tolerance = 40, .atLeast = 40});
-    for (const auto& [first, dice] : {std::pair{4, sb::kTwoDice}, std::pair{60, sb::kOneDie}}) {
-        const QRect places[] = {dice.inCup, dice.tumbling1, dice.tumbling2, dice.onBoard};
-        for (int i = 0; i < 4; ++i)
-            add(first + i, shutTheBox, places[i],
-                {.tolerance = 30, .atLeast = 400, .edges = Corners});
-    }
-    // The Gremlin's eyes are copied 21 x 23 into his head; at box 5 they are the head's own.
-    const QImage head = bitmap(243);
-    for (int k = 1; k <= 9; ++k) {
-        add(223 + 2 * k, head, QRect(sb::kLeftEye - sb::kGremlin.topLeft(), sb::eyeSize(k, true)),
-            {.atLeast = -1, .edges = Top | Right});
-        add(224 + 2 * k, head, QRect(sb::kRightEye - sb::kGremlin.topLeft(), sb::eyeSize(k, false)),
-            {.atLeast = -1, .edges = Top | Right});
-    }
-    for (int rod = 0; rod < 7; ++rod)
-        for (int place = 0; place < 7; ++place)
-            add(211, pokerDice, QRect(pd::kBeads[rod][place], pd::kBeadSize),
-                {.tolerance = 30, .atLeast = 50, .edges = Corners});
-    for (int level = 1; level <= 3; ++level)
-        add(212 + level, pokerDice, pd::kFlame, {.atLeast = 10, .edges = Sides});
-    for (int player = 0; player < 2; ++player)
-        add(209 + player, pokerDice, pd::kMarkers[player], {.brighter = 30, .edges = Sides});
+        // The Gremlin's eyes are copied 21 x 23 into his head; at box 5 they are the head's own.
+        const QImage head = bitmap(243);
+        for (int k = 1; k <= 9; ++k) {
+            add(223 + 2 * k, head,
+                QRect(sb::kLeftEye - sb::kGremlin.topLeft(), sb::eyeSize(k, true)),
+                {.atLeast = -1, .edges = Top | Right});
+            add(224 + 2 * k, head,
+                QRect(sb::kRightEye - sb::kGremlin.topLeft(), sb::eyeSize(k, false)),
+                {.atLeast = -1, .edges = Top | Right});
+        }
+        for (int rod = 0; rod < 7; ++rod)
+            for (int place = 0; place < 7; ++place)
+                add(211, pokerDice, QRect(pd::kBeads[rod][place], pd::kBeadSize),
+                    {.tolerance = 30, .atLeast = 50, .edges = Corners});
+        for (int level = 1; level <= 3; ++level)
+            add(212 + level, pokerDice, pd::kFlame, {.atLeast = 10, .edges = Sides});
+        for (int player = 0; player < 2; ++player)
+            add(209 + player, pokerDice, pd::kMarkers[player], {.brighter = 30, .edges = Sides});
 
-    for (const Change& c : changes) {
-        SCOPED_TRACE(c.what);
-        ASSERT_EQ(c.picture.size(), c.under.size());
-        if (c.expect.atLeast >= 0) {
-            EXPECT_GT(differingPixels(c.picture, c.under, c.expect.tolerance), c.expect.atLeast);
+        for (const Change& c : changes) {
+            SCOPED_TRACE(c.what);
+            ASSERT_EQ(c.picture.size(), c.under.size());
+            if (c.expect.atLeast >= 0) {
+                EXPECT_GT(differingPixels(c.picture, c.under, c.expect.tolerance),
+                          c.expect.atLeast);
+            }
+            if (c.expect.brighter) {
+                EXPECT_GT(meanGray(c.picture), meanGray(c.under) + c.expect.brighter);
+            }
+            double step = 0;
+            int unequal = 0;
+            const std::vector<QPoint> edge = edgePixels(c.picture.size(), c.expect.edges);
+            for (const QPoint& at : edge) {
+                step += std::abs(qGray(c.picture.pixel(at)) - qGray(c.under.pixel(at)));
+                unequal += c.picture.pixel(at) != c.under.pixel(at);
+            }
+            if (c.expect.seam > 0)
+                EXPECT_LT(step / edge.size(), c.expect.seam);
+            else
+                EXPECT_EQ(unequal, 0);
         }
-        if (c.expect.brighter) {
-            EXPECT_GT(meanGray(c.picture), meanGray(c.under) + c.expect.brighter);
-        }
-        double step = 0;
-        int unequal = 0;
-        const std::vector<QPoint> edge = edgePixels(c.picture.size(), c.expect.edges);
-        for (const QPoint& at : edge) {
-            step += std::abs(qGray(c.picture.pixel(at)) - qGray(c.under.pixel(at)));
-            unequal += c.picture.pixel(at) != c.under.pixel(at);
-        }
-        if (c.expect.seam > 0)
-            EXPECT_LT(step / edge.size(), c.expect.seam);
-        else
-            EXPECT_EQ(unequal, 0);
     }
 }
 

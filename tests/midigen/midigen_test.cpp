@@ -328,6 +328,7 @@ TEST(FugueFile, HasThreeHarpsichordVoicesOnTheirOwnChannelsInTheirRanges) {
 // have died away some 2 s after they are struck whether the key is held or not.
 TEST(FugueFile, LastsOverAMinuteBeginsOnTheTonicAndLoopsWithoutAPause) {
     const SmfFile& smf = fugueFile();
+    ASSERT_EQ(smf.tracks.size(), 4u);
     const std::uint32_t end = endTick(smf);
     EXPECT_GE(secondsAt(smf, end), 60.0);
     EXPECT_LE(secondsAt(smf, end), 100.0);
