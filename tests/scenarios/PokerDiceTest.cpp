@@ -373,56 +373,54 @@ TEST(PokerDicePeople, TwoRollsAndTheSecondPlayerFirstNextHand) {
                       Lines{dice("3,3,3,3,3")}));
 }
 
-TEST(PokerDicePeople, LosingAllIsMadeGoodAndTheBetComesDownToFiveThousand) {
-    PreferencesRecord r = pokerRecord();
-    r.player1Coins = 8000;
-    r.player2Coins = 6000;
-    r.bet = 6000;
-    const Scenario s = played(r, oneHand("11122", "12346"));
-    // BEN loses all his 6,000: the bet comes down with a click; he is given 5,000.
-    EXPECT_TRUE(hasRun(s, Lines{hand(2, 32, "6,5,4,3,1"), coins(8000, 6000, 6000)} + toRow() +
-                              Lines{noDice, coins(14000, 0, 6000), click, coins(14000, 0, 5000),
-                                    loseAll, lostAll("BEN")} +
-                              blink(coins(14000, 5000, 5000))));
-    EXPECT_EQ(pokerState(s.record()), "ANN 14000 BEN 5000 bet 5000 level 000 rolls 3 wild 0");
-}
-
-TEST(PokerDicePeople, ANewMemberOfTheBillionaireClubIsCheeredAndStartsAgain) {
-    PreferencesRecord r = pokerRecord();
-    r.player1Coins = 999999000;
-    r.bet = 5000;
-    const Scenario s = played(r, oneHand());
-    EXPECT_TRUE(hasRun(
-        s, Lines{hand(2, 36, "5,0,0,0,0"), coins(999999000, 5000, 5000)} + toRow() +
-               Lines{noDice, coins(1000004000, 0, 5000), loseAll, cheering, newMember("ANN")} +
-               blink(coins(5000, 5000, 5000))));
-    const PreferencesRecord record = s.record();
-    EXPECT_EQ(entries(record.billionaireClub, 2), "ANN 1000004000,  0");
-    EXPECT_EQ(pokerState(record), "ANN 5000 BEN 5000 bet 5000 level 000 rolls 3 wild 0");
-
-    // Keeping more than it can pay, the bet comes down to the 5,000 kept.
-    r.player2Coins = 20000;
-    r.bet = 10000;
-    const Scenario richer = played(r, oneHand());
-    EXPECT_TRUE(hasRun(richer, Lines{noDice, coins(1000009000, 10000, 10000),
-                                     coins(1000009000, 10000, 10000), cheering, click,
-                                     coins(5000, 10000, 5000), newMember("ANN")} +
-                                   blink(coins(5000, 10000, 5000))));
-    EXPECT_EQ(richer.record().bet, 5000);
-}
-
-TEST(PokerDicePeople, CoinsStopAtTheLargestCountAndAMemberIsNotListedTwice) {
-    PreferencesRecord r = pokerRecord();
-    r.player1Coins = 4294967000u;
-    r.bet = 5000;
-    r.billionaireClub[1].setName("ANN");
-    r.billionaireClub[1].value = 1500000000;
-    const Scenario s = played(r, oneHand());
-    EXPECT_TRUE(s.has(coins(4294967295u, 0, 5000)));
-    const PreferencesRecord record = s.record();
-    EXPECT_EQ(record.player1Coins, 4294967295u);
-    EXPECT_EQ(entries(record.billionaireClub, 2), "ANN 1500000000,  0");
-    EXPECT_EQ(count(eventsOf(s, "sound"), cheering), 0);
+// ANN's five aces against BEN's straight, with coins at their limits: what
+// comes after the coins move, and what is saved.
+TEST(PokerDicePeople, HandsThatEndAtTheLimitsOfTheCoins) {
+    const struct {
+        const char* what;
+        std::uint32_t one, two;
+        int bet;
+        bool member;
+        Lines run;
+        std::string state, club;
+    } rows[] = {
+        {"BEN loses all: the bet comes down with a click, and he is given 5,000", 8000, 6000, 6000,
+         false,
+         Lines{coins(14000, 0, 6000), click, coins(14000, 0, 5000), loseAll, lostAll("BEN")} +
+             blink(coins(14000, 5000, 5000)),
+         "ANN 14000 BEN 5000 bet 5000", " 0,  0"},
+        {"a new member of the Billionaire Club is cheered and starts again", 999999000, 5000, 5000,
+         false,
+         Lines{coins(1000004000, 0, 5000), loseAll, cheering, newMember("ANN")} +
+             blink(coins(5000, 5000, 5000)),
+         "ANN 5000 BEN 5000 bet 5000", "ANN 1000004000,  0"},
+        {"a new member's bet comes down to what they keep", 999999000, 20000, 10000, false,
+         Lines{coins(1000009000, 10000, 10000), coins(1000009000, 10000, 10000), cheering, click,
+               coins(5000, 10000, 5000), newMember("ANN")} +
+             blink(coins(5000, 10000, 5000)),
+         "ANN 5000 BEN 10000 bet 5000", "ANN 1000009000,  0"},
+        {"coins stop at the largest count; a member is not listed twice", 4294967000u, 5000, 5000,
+         true,
+         Lines{coins(4294967295u, 0, 5000), loseAll, lostAll("BEN")} +
+             blink(coins(4294967295u, 5000, 5000)),
+         "ANN 4294967295 BEN 5000 bet 5000", "ANN 1500000000,  0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        PreferencesRecord r = pokerRecord();
+        r.player1Coins = row.one;
+        r.player2Coins = row.two;
+        r.bet = row.bet;
+        if (row.member) {
+            r.billionaireClub[1].setName("ANN");
+            r.billionaireClub[1].value = 1500000000;
+        }
+        const Scenario s = played(r, oneHand());
+        EXPECT_TRUE(hasRun(s, Lines{noDice} + row.run));
+        const PreferencesRecord record = s.record();
+        EXPECT_EQ(pokerState(record), row.state + " level 000 rolls 3 wild 0");
+        EXPECT_EQ(entries(record.billionaireClub, 2), row.club);
+    }
 }
 
 // -- the pending top scores are entered whatever follows a hand

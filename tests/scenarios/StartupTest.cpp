@@ -30,11 +30,12 @@ void writeBytes(const Scenario& s, const std::uint8_t* bytes, std::size_t size) 
         .write(reinterpret_cast<const char*>(bytes), std::streamsize(size));
 }
 
-// Starts the real program (not a replay) in the scenario's folder with a
-// transcript, and returns once it has written a line of this kind: the
-// handshake that replaces a guess at how long it takes. -1 when it ended
-// first or took more than a minute.
-pid_t startAndWaitFor(const Scenario& s, const std::string& kind) {
+// Runs the real program (not a replay) in the scenario's folder with a
+// transcript and, once it has written a line of this kind (the handshake that
+// replaces a guess at how long that takes), sends it the termination signal
+// (logging out). Returns its exit status; -1 when it ended first, or did not
+// write the line or end within a minute (it is then killed).
+int terminatedOnceWritten(const Scenario& s, const std::string& kind) {
     const std::string dir = s.dataDir().string();
     const std::string transcript = dir + "/live.transcript";
     std::filesystem::remove(transcript); // a run before left its own
@@ -48,32 +49,19 @@ pid_t startAndWaitFor(const Scenario& s, const std::string& kind) {
               transcript.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    bool sent = false;
     const auto limit = std::chrono::steady_clock::now() + std::chrono::minutes(1);
-    while (child > 0 && std::chrono::steady_clock::now() < limit) {
-        for (const test::Line& line : test::readTranscript(transcript))
-            if (!line.fields.empty() && line.fields[0] == kind)
-                return child;
-        if (waitpid(child, nullptr, WNOHANG) == child) {
-            ADD_FAILURE() << "ended before writing " << kind;
-            return -1;
+    for (int status = 0; child > 0 && std::chrono::steady_clock::now() < limit;
+         std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+        if (waitpid(child, &status, WNOHANG) == child) {
+            EXPECT_TRUE(sent) << "ended before writing " << kind;
+            return sent && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (const test::Line& line : test::readTranscript(transcript))
+            if (!sent && !line.fields.empty() && line.fields[0] == kind)
+                sent = kill(child, SIGTERM) == 0;
     }
-    ADD_FAILURE() << "no " << kind << " within a minute";
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-    return -1;
-}
-
-// Sends the termination signal (logging out) and returns the exit status, or
-// -1 when the program is still there after ten seconds (it is then killed).
-int terminate(pid_t child) {
-    kill(child, SIGTERM);
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    for (int status = 0; std::chrono::steady_clock::now() < limit;
-         std::this_thread::sleep_for(std::chrono::milliseconds(20)))
-        if (waitpid(child, &status, WNOHANG) == child)
-            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    ADD_FAILURE() << (sent ? "still running after the signal" : "never wrote " + kind);
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
     return -1;
@@ -178,17 +166,13 @@ TEST(Startup, TerminationSignalClosesAndSaves) {
     PreferencesRecord record = test::namedRecord("ANN", "BEN");
     record.currentTip = 4;
     s.writeRecord(record);
-    const pid_t drawn = startAndWaitFor(s, "blit");
-    ASSERT_GT(drawn, 0);
-    EXPECT_EQ(terminate(drawn), 0);
+    EXPECT_EQ(terminatedOnceWritten(s, "blit"), 0);
     EXPECT_EQ(s.record().currentTip, 5); // the advanced tip reached the file
 
     record.musicOn = 1;
     record.setMusicFile("nowhere.mid"); // asks whether to search for it at the first paint
     s.writeRecord(record);
-    const pid_t asking = startAndWaitFor(s, "box-shown");
-    ASSERT_GT(asking, 0);
-    EXPECT_EQ(terminate(asking), 0);
+    EXPECT_EQ(terminatedOnceWritten(s, "box-shown"), 0);
     // "No" to the search: the music is switched off, and that was saved.
     EXPECT_EQ(s.record().musicOn, 0);
     EXPECT_EQ(s.record().player1(), "ANN");
