@@ -33,13 +33,10 @@ std::string hand(int seat, int category, const std::string& key) {
 std::string turn(int seat) {
     return "turn\tpokerdice\t" + std::to_string(seat);
 }
-std::string sound(const std::string& file) {
-    return "sound\tplay\t" + file + "\tasync";
-}
-const std::string magic = sound("magic.wav");
-const std::string click = sound("click.wav");
-const std::string loseAll = sound("loseall.wav");
-const std::string cheering = sound("cheering.wav");
+const std::string magic = "sound\tplay\tmagic.wav\tasync";
+const std::string click = "sound\tplay\tclick.wav\tasync";
+const std::string loseAll = "sound\tplay\tloseall.wav\tasync";
+const std::string cheering = "sound\tplay\tcheering.wav\tasync";
 const std::string soundStop = "sound\tstop";
 const std::string panelHide = "panel-hide\tpokerdice";
 const std::string acesWildWarning =
