@@ -6,12 +6,14 @@
 #include "EventQueue.h"
 #include "FileFilter.h"
 #include "ModalDialog.h"
+#include "Transcript.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 namespace tumbledown {
@@ -28,6 +30,8 @@ MessageAnswer RealHost::messageBox(const std::string& caption, const std::string
     QWidget* owner = window_ && window_->isVisible() ? window_ : nullptr;
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
                     QString::fromStdString(text), QMessageBox::NoButton, owner);
+    // Once the box waits for the player: what a test driving a real run waits for.
+    QTimer::singleShot(0, &box, [&caption] { transcript().write({"box-shown", caption}); });
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

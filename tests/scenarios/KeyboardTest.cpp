@@ -12,9 +12,7 @@
 #include "TenThouScript.h"
 
 using namespace tumbledown;
-using tumbledown::test::Lines;
-using tumbledown::test::Scenario;
-using tumbledown::test::withRecord;
+using namespace tumbledown::test;
 
 namespace {
 

@@ -14,17 +14,12 @@ using tumbledown::test::Scenario;
 namespace {
 namespace fs = std::filesystem;
 
-const std::string missingBox =
-    "box\tFile does not exist\tMusic file nothere.mid does not exist, search for a new one?"
-    "\tYesNo\t";
 const std::string filter = "filedialog\tMidi files (*.MID)|*.MID|\t";
 
 Scenario withMusic(const std::string& file) {
-    Scenario s;
     PreferencesRecord r = test::namedRecord("ANN", "BEN");
     r.setMusicFile(file);
-    s.writeRecord(r);
-    return s;
+    return test::withRecord(r);
 }
 
 // A real tune in the scenario's folder, under another name.
@@ -36,48 +31,48 @@ std::string copyOfTheTune(const Scenario& s, const std::string& name) {
 }
 } // namespace
 
-TEST(Music, PlaysAtStartAndLoopsAtEveryEnd) {
+// Played from the first paint and again at every end; "Music On" while playing
+// changes nothing; switched off, an end is ignored; on again, it opens anew.
+TEST(Music, PlaysAtStartLoopsAtEveryEndAndGoesOffAndOnAgain) {
     Scenario s = withMusic("fugue.mid");
-    ASSERT_EQ(s.run("music-end\nmusic-end\nmenu 127\n"), 0);
-    EXPECT_EQ(s.linesStarting("music\topen").size(), 1u);
-    // Once at the first paint, once per end; "Music On" while playing changes nothing.
-    EXPECT_EQ(s.linesStarting("music\tplay\tok").size(), 3u);
-    EXPECT_TRUE(s.hasInOrder({"music\topen\tfugue.mid\tok", "music\tplay\tok", "music\tclose"}));
-}
-
-TEST(Music, OffAndOnAgain) {
-    Scenario s = withMusic("fugue.mid");
-    ASSERT_EQ(s.run("menu 128\nmusic-end\nmenu 127\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({"checked\t127", "checked\t128", "music\tclose", "checked\t127",
-                              "music\topen\tfugue.mid\tok", "music\tplay\tok"}));
-    EXPECT_EQ(s.linesStarting("music\tplay").size(), 2u); // the end after closing was ignored
+    ASSERT_EQ(s.run("music-end\nmusic-end\nmenu 127\nmenu 128\nmusic-end\nmenu 127\n"), 0);
+    EXPECT_TRUE(s.hasInOrder({"music\topen\tfugue.mid\tok", "music\tplay\tok", "music\tplay\tok",
+                              "music\tplay\tok", "checked\t128", "music\tclose", "checked\t127",
+                              "music\topen\tfugue.mid\tok", "music\tplay\tok", "music\tclose"}));
+    EXPECT_EQ(s.linesStarting("music\topen").size(), 2u);
+    EXPECT_EQ(s.linesStarting("music\tplay").size(), 4u);
     EXPECT_EQ(s.record().musicOn, 1);
 }
 
-TEST(Music, MissingFileRefusedTurnsTheMusicOff) {
-    Scenario s = withMusic("nothere.mid");
-    ASSERT_EQ(s.run("answer No\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({missingBox + "No", "checked\t128"}));
-    EXPECT_TRUE(s.linesStarting("music\topen").empty());
-    EXPECT_EQ(s.record().musicOn, 0);
-}
-
-TEST(Music, MissingFileSearchCancelledSaysSo) {
-    Scenario s = withMusic("nothere.mid");
-    ASSERT_EQ(s.run("answer Yes\nfile cancel\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({missingBox + "Yes", filter + "cancel",
-                              "box\tMusic Off\tCannot find file.  Turning music off.\tOK\tOK"}));
-    EXPECT_EQ(s.record().musicOn, 0);
-}
-
-TEST(Music, MissingFileReplacedByTheChosenOne) {
-    Scenario s = withMusic("nothere.mid");
-    const std::string chosen = copyOfTheTune(s, "Chosen.MID");
-    ASSERT_EQ(s.run("answer Yes\nfile " + chosen + "\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({missingBox + "Yes", filter + chosen,
-                              "music\topen\t" + chosen + "\tok", "music\tplay\tok"}));
-    EXPECT_EQ(s.record().musicFileName(), chosen);
-    EXPECT_EQ(s.record().musicOn, 1);
+// A missing tune asks whether to search for it: No, a cancelled search, or a
+// tune found (in the working folder, the scenario's).
+TEST(Music, AMissingFileIsSearchedForOrTurnsTheMusicOff) {
+    const std::string missing = "box\tFile does not exist\tMusic file nothere.mid does not "
+                                "exist, search for a new one?\tYesNo\t";
+    const struct {
+        std::string answers;
+        std::vector<std::string> expected;
+        bool on;
+    } rows[] = {
+        {"answer No\n", {missing + "No", "checked\t128"}, false},
+        {"answer Yes\nfile cancel\n",
+         {missing + "Yes", filter + "cancel",
+          "box\tMusic Off\tCannot find file.  Turning music off.\tOK\tOK"},
+         false},
+        {"answer Yes\nfile Chosen.MID\n",
+         {missing + "Yes", filter + "Chosen.MID", "music\topen\tChosen.MID\tok", "music\tplay\tok"},
+         true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answers);
+        Scenario s = withMusic("nothere.mid");
+        copyOfTheTune(s, "Chosen.MID");
+        ASSERT_EQ(s.run(row.answers), 0);
+        EXPECT_TRUE(s.hasInOrder(row.expected));
+        EXPECT_EQ(s.linesStarting("music\topen").size(), row.on ? 1u : 0u);
+        EXPECT_EQ(s.record().musicOn, row.on);
+        EXPECT_EQ(s.record().musicFileName(), row.on ? "Chosen.MID" : "nothere.mid");
+    }
 }
 
 TEST(Music, SelectThenCancelGoesBackToTheStartUpTune) {

@@ -9,26 +9,15 @@
 #include "ScriptText.h"
 #include "TranscriptLines.h"
 
+#include "games/pokerdice/PokerDiceLayout.h"
+
 #include <array>
 #include <initializer_list>
 #include <string>
 
 namespace tumbledown::test::pokerdice {
 
-using test::count;
-using test::delay;
-using test::events;
-using test::eventsFrom;
-using test::eventsOf;
-using test::hasInOrder;
-using test::hasRun;
-using test::isDrawing;
-using test::Lines;
-using test::operator+;
 using test::at;
-using test::originX;
-using test::originY;
-using test::repeat;
 
 // -- where things are: a point inside each spot, board-relative
 
@@ -42,32 +31,17 @@ inline constexpr Point speedUp{304, 156}, slowDown{339, 157}, musicButton{375, 1
 inline constexpr Point playerOneName{321, 45}, playerTwoName{321, 90}, sign{330, 134};
 inline constexpr std::array<Point, 6> dieCentres{
     {{0, 0}, {498, 224}, {444, 284}, {518, 288}, {498, 356}, {572, 332}}};
-inline constexpr std::array<Point, 8> digitPlaces{
-    {{0, 0}, {128, 220}, {115, 221}, {102, 221}, {89, 222}, {76, 222}, {63, 223}, {50, 223}}};
-
+// The abacus's digits and beads are hit where they are drawn.
 inline Point digitUpper(int digit) {
-    return {digitPlaces[digit].x + 6, digitPlaces[digit].y + 2};
+    const auto p = tumbledown::pokerdice::layout::digits[digit];
+    return {p.x + 6, p.y + 2};
 }
 inline Point digitLower(int digit) {
-    return {digitPlaces[digit].x + 6, digitPlaces[digit].y + 12};
-}
-
-// The top-left corner of bead place p on rod r.
-inline Point beadPlace(int rod, int place) {
-    static const int places[8][8][2] = {
-        {},
-        {{}, {129, 246}, {129, 257}, {129, 270}, {129, 280}, {130, 290}, {131, 300}, {131, 310}},
-        {{}, {116, 247}, {117, 258}, {117, 271}, {117, 281}, {118, 291}, {119, 301}, {119, 311}},
-        {{}, {104, 247}, {104, 258}, {105, 272}, {105, 282}, {106, 292}, {107, 302}, {107, 312}},
-        {{}, {91, 248}, {92, 259}, {93, 273}, {93, 283}, {94, 293}, {94, 303}, {95, 313}},
-        {{}, {79, 249}, {80, 260}, {80, 274}, {81, 284}, {81, 294}, {81, 304}, {82, 314}},
-        {{}, {66, 250}, {67, 261}, {67, 275}, {67, 285}, {68, 295}, {69, 305}, {69, 315}},
-        {{}, {53, 251}, {54, 262}, {54, 276}, {54, 286}, {55, 296}, {56, 306}, {56, 316}},
-    };
-    return {places[rod][place][0], places[rod][place][1]};
+    const auto p = tumbledown::pokerdice::layout::digits[digit];
+    return {p.x + 6, p.y + 12};
 }
 inline Point bead(int rod, int place) {
-    const Point p = beadPlace(rod, place);
+    const auto p = tumbledown::pokerdice::layout::beads[rod][place];
     return {p.x + 5, p.y + 4};
 }
 

@@ -43,11 +43,10 @@ void Scenario::writeRecord(const PreferencesRecord& record) const {
 }
 
 PreferencesRecord Scenario::record() const {
-    std::array<std::uint8_t, PreferencesRecord::fileSize> bytes{};
-    std::ifstream in(prfPath(), std::ios::binary);
-    in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
-    EXPECT_EQ(in.gcount(), std::streamsize(bytes.size())) << "no whole record at " << prfPath();
-    return PreferencesRecord::fromBytes(bytes);
+    std::error_code error;
+    EXPECT_EQ(fs::file_size(prfPath(), error), PreferencesRecord::fileSize)
+        << "no whole record at " << prfPath();
+    return PreferencesRecord::fromBytes(recordFileBytes(prfPath()));
 }
 
 int Scenario::run(const std::string& script, const std::vector<std::string>& extra) {
@@ -82,15 +81,23 @@ bool Scenario::has(const std::string& text) const {
 }
 
 ::testing::AssertionResult Scenario::hasInOrder(const std::vector<std::string>& expected) const {
-    std::size_t next = 0;
+    std::vector<std::string> texts;
     for (const Line& line : lines_)
-        if (next < expected.size() && line.text() == expected[next])
+        texts.push_back(line.text());
+    return inOrder(texts, expected, *this);
+}
+
+::testing::AssertionResult inOrder(const std::vector<std::string>& texts,
+                                   const std::vector<std::string>& expected, const Scenario& s) {
+    std::size_t next = 0;
+    for (const std::string& text : texts)
+        if (next < expected.size() && text == expected[next])
             ++next;
     if (next == expected.size())
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << "missing, in order: \"" << expected[next] << "\"\ntranscript:\n"
-           << dump();
+           << s.dump();
 }
 
 std::string Scenario::dump() const {

@@ -50,6 +50,11 @@ private:
     std::vector<Line> lines_;
 };
 
+// True when each expected text is among the texts, in this order; the
+// scenario's transcript is shown when not.
+::testing::AssertionResult inOrder(const std::vector<std::string>& texts,
+                                   const std::vector<std::string>& expected, const Scenario& s);
+
 // A scenario whose run starts from this record.
 Scenario withRecord(const PreferencesRecord& record);
 

@@ -7,6 +7,7 @@
 
 using namespace tumbledown;
 using tumbledown::test::Scenario;
+using tumbledown::test::withRecord;
 
 namespace {
 PreferencesRecord recordWithScores() {
@@ -20,31 +21,36 @@ PreferencesRecord recordWithScores() {
     return r;
 }
 
-const std::string tenThou =
-    "box\tTop Scores\tTop Scores for 10,000\\n_____________________\\n\\n\\n";
-const std::string shutBox =
-    "box\tTop Scores\tTop Scores for Shut The Box\\n___________________________\\n\\n\\n";
-const std::string poker = "box\tTop Scores\tTop Scores for PokerDice\\n________________________"
-                          "\\n\\n\\n";
+std::string topScores(const std::string& game, const std::string& entries) {
+    return "box\tTop Scores\tTop Scores for " + game + "\\n" + std::string(game.size() + 15, '_') +
+           "\\n\\n\\n" + entries;
+}
 const std::string club = "\\n\\nBillionaire Club\\n________________\\n\\n";
 const std::string noClub = club + "There are no billionaires yet.\tOK\tOK";
+const std::string poker = topScores("PokerDice", "7000  \\tBEN\\n") + noClub;
 } // namespace
 
-TEST(Scores, DialogViewsInOrderThenClears) {
-    Scenario s;
-    s.writeRecord(recordWithScores());
-    // The top-scores picture of the main screen, with all six boxes ticked.
+// The main screen's top-scores picture opens the dialog: views in order, then
+// clears; nothing ticked, or cancelled, does nothing.
+TEST(Scores, TheDialogViewsInOrderThenClears) {
+    Scenario s = withRecord(recordWithScores());
+    ASSERT_EQ(s.run("click 434 256\ndialog 205 ok\nclick 434 256\ndialog 205 101=1 104=1 cancel\n"),
+              0);
+    EXPECT_EQ(s.linesStarting("dialog").size(), 2u);
+    EXPECT_TRUE(s.linesStarting("box").empty());
+    EXPECT_EQ(s.record().tenThouTopScores[1].value, 10250);
+
     ASSERT_EQ(s.run("click 434 256\ndialog 205 101=1 102=1 103=1 104=1 105=1 106=1 ok\n"
                     "menu 132\nmenu 133\nmenu 134\n"),
               0);
     EXPECT_TRUE(s.hasInOrder({
         "dialog\t205\tok\t101=1,102=1,103=1,104=1,105=1,106=1",
-        tenThou + "10250  \\tANN\\n\tOK\tOK",
-        poker + "7000  \\tBEN\\n" + noClub,
-        shutBox + "101  \\tCAT\\n\tOK\tOK",
-        tenThou + "\tOK\tOK",
-        poker + noClub,
-        shutBox + "\tOK\tOK",
+        topScores("10,000", "10250  \\tANN\\n\tOK\tOK"),
+        poker,
+        topScores("Shut The Box", "101  \\tCAT\\n\tOK\tOK"),
+        topScores("10,000", "\tOK\tOK"),
+        topScores("PokerDice", noClub),
+        topScores("Shut The Box", "\tOK\tOK"),
     }));
     const PreferencesRecord r = s.record();
     EXPECT_EQ(r.tenThouTopScores[1].value, 0);
@@ -52,40 +58,29 @@ TEST(Scores, DialogViewsInOrderThenClears) {
     EXPECT_EQ(r.coinTally[1].nameString(), "BEN"); // the tally is not a top-scores table
 }
 
-TEST(Scores, NothingTickedOrCancelledDoesNothing) {
-    Scenario s;
-    s.writeRecord(recordWithScores());
-    ASSERT_EQ(s.run("click 434 256\ndialog 205 ok\nclick 434 256\ndialog 205 101=1 104=1 cancel\n"),
-              0);
-    EXPECT_EQ(s.linesStarting("dialog").size(), 2u);
-    EXPECT_TRUE(s.linesStarting("box").empty());
-    EXPECT_EQ(s.record().tenThouTopScores[1].value, 10250);
-}
-
 TEST(Scores, ClearCommandsWorkOnEveryScreen) {
-    Scenario s;
-    s.writeRecord(recordWithScores());
+    Scenario s = withRecord(recordWithScores());
     ASSERT_EQ(s.run("menu 103\nmenu 135\nmenu 102\nmenu 137\nkey s\n"), 0);
-    EXPECT_TRUE(s.has(poker + "7000  \\tBEN\\n" + noClub));
+    EXPECT_TRUE(s.has(poker));
     const PreferencesRecord r = s.record();
     EXPECT_EQ(r.tenThouTopScores[1].value, 0);
     EXPECT_EQ(r.shutTheBoxTopScores[1].value, 0);
     EXPECT_EQ(r.pokerDiceTopScores[1].value, 7000);
 }
 
+// Viewing the Poker Dice scores from the menu admits a billionaire player one
+// (player two is not looked at); the game's key shows the box but admits nobody.
 TEST(Scores, ViewingPokerDiceScoresAdmitsABillionairePlayerOne) {
     PreferencesRecord record = recordWithScores();
     record.player1Coins = 1500000000u;
     record.player2Coins = 2500000000u;
-    Scenario keyed;
-    keyed.writeRecord(record);
-    ASSERT_EQ(keyed.run("menu 102\nkey S\n"), 0); // the key shows the box but admits nobody
-    EXPECT_EQ(keyed.record().billionaireClub[1].value, 0);
+    Scenario s = withRecord(record);
+    ASSERT_EQ(s.run("menu 102\nkey S\n"), 0);
+    EXPECT_EQ(s.record().billionaireClub[1].value, 0);
 
-    Scenario s;
     s.writeRecord(record);
     ASSERT_EQ(s.run("menu 133\nmenu 133\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({poker + "7000  \\tBEN\\n" + noClub,
-                              poker + "7000  \\tBEN\\n" + club + "1500000000  \\tANN\\n\tOK\tOK"}));
-    EXPECT_EQ(s.record().billionaireClub[2].value, 0); // player 2 is not looked at
+    EXPECT_TRUE(s.hasInOrder({poker, topScores("PokerDice", "7000  \\tBEN\\n") + club +
+                                         "1500000000  \\tANN\\n\tOK\tOK"}));
+    EXPECT_EQ(s.record().billionaireClub[2].value, 0);
 }

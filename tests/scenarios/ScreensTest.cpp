@@ -7,27 +7,27 @@
 
 using namespace tumbledown;
 using tumbledown::test::Scenario;
+using tumbledown::test::withRecord;
 
 namespace {
-Scenario withPlayers(PreferencesRecord record = test::namedRecord("ANN", "BEN")) {
-    Scenario s;
-    s.writeRecord(record);
-    return s;
-}
+const PreferencesRecord players = test::namedRecord("ANN", "BEN");
 } // namespace
 
+// Each game's options popup exists only while the game is shown.
 TEST(Screens, SwitchingKeepsExactlyOneOptionsPopup) {
-    PreferencesRecord record = test::namedRecord("ANN", "BEN");
+    PreferencesRecord record = players;
     record.tenThouApprentice = 0;
     record.tenThouWizard = 1;
     record.soundOn = 0;
     record.acesWild = 1;
     record.gremlinOn = 1;
     record.shutTheBoxVsComputer = 0;
-    Scenario s = withPlayers(record);
-    ASSERT_EQ(s.run("menu 101\nmenu 101\nmenu 102\nmenu 103\nmenu 152\nmenu 152\n"), 0);
+    Scenario s = withRecord(record);
+    ASSERT_EQ(s.run("menu 142\nmenu 101\nmenu 101\nmenu 102\nmenu 103\nmenu 152\nmenu 152\n"
+                    "menu 146\n"),
+              0);
     EXPECT_TRUE(s.hasInOrder({
-        "screen\tmain",
+        "error\tno menu item 142 in the menu bar",
         "screen\t10000",
         "menubar\tGame|10,000 Options|Music|Scores|Help",
         "checked\t106,127,141",
@@ -45,17 +45,26 @@ TEST(Screens, SwitchingKeepsExactlyOneOptionsPopup) {
         "menubar\tGame|Music|Scores|Help",
         "checked\t127",
         "blit\tBITMAP_216\t115\t86\t569\t428",
+        "error\tno menu item 146 in the menu bar",
     }));
     // Choosing the game on view again did nothing.
     EXPECT_EQ(s.linesStarting("screen\t10000").size(), 1u);
     EXPECT_EQ(s.linesStarting("screen\tmain").size(), 4u);
 }
 
-TEST(Screens, OptionMenusSetTheRecordAndTheirCheckMarks) {
-    Scenario s = withPlayers();
-    ASSERT_EQ(s.run("menu 101\nmenu 105\nmenu 141\nmenu 103\nmenu 118\nmenu 121\nmenu 148\n"
-                    "menu 102\nmenu 112\nmenu 115\n"),
-              0);
+// The options menus set the record and their check marks; each game's delay
+// steps by ten within 0 to 200, from its menu items and its keys.
+TEST(Screens, OptionMenusAndDelaysSetTheRecord) {
+    std::string script = "menu 101\nmenu 105\nmenu 141\nmenu 103\nmenu 118\nmenu 121\nmenu 148\n"
+                         "menu 102\nmenu 112\nmenu 115\nmenu 101\n";
+    for (int i = 0; i < 11; ++i)
+        script += "menu 142\n";
+    script += "menu 102\n";
+    for (int i = 0; i < 11; ++i)
+        script += "menu 147\n";
+    script += "menu 103\nmenu 150\nmenu 151\nmenu 151\nkey +\nkey =\nkey -\nkey _\nkey _\n";
+    Scenario s = withRecord(players);
+    ASSERT_EQ(s.run(script), 0);
     EXPECT_TRUE(s.hasInOrder({
         "checked\t104,127,140",
         "checked\t105,127,140",
@@ -74,59 +83,40 @@ TEST(Screens, OptionMenusSetTheRecordAndTheirCheckMarks) {
     EXPECT_EQ(r.gremlinOn, 1);
     EXPECT_EQ(r.pokerDiceApprentice + r.pokerDiceMage + r.pokerDiceWizard, 0);
     EXPECT_EQ(r.acesWild, 0);
-}
-
-TEST(Screens, OptionItemsExistOnlyWhileTheirGameIsShown) {
-    Scenario s = withPlayers();
-    ASSERT_EQ(s.run("menu 142\nmenu 101\nmenu 146\n"), 0);
-    EXPECT_TRUE(s.hasInOrder(
-        {"error\tno menu item 142 in the menu bar", "error\tno menu item 146 in the menu bar"}));
-}
-
-TEST(Screens, DelaysStepByTenWithinZeroToTwoHundred) {
-    Scenario s = withPlayers();
-    std::string script = "menu 101\n";
-    for (int i = 0; i < 11; ++i)
-        script += "menu 142\n";
-    script += "menu 102\n";
-    for (int i = 0; i < 11; ++i)
-        script += "menu 147\n";
-    script += "menu 103\nmenu 150\nmenu 151\nmenu 151\nkey +\nkey =\nkey -\nkey _\nkey _\n";
-    ASSERT_EQ(s.run(script), 0);
-    const PreferencesRecord r = s.record();
     EXPECT_EQ(r.tenThouDelay, 0);
     EXPECT_EQ(r.pokerDiceDelay, 200);
     EXPECT_EQ(r.shutTheBoxDelay, 150);
 }
 
 TEST(Screens, BoardOriginFollowsTheClientSize) {
-    Scenario exact = withPlayers();
-    ASSERT_EQ(exact.run("size 632 428\n"), 0);
-    // Below 500 rows the picture loses its bottom seven.
-    EXPECT_TRUE(exact.has("blit\tBITMAP_216\t31\t0\t569\t421")) << exact.dump();
-
-    Scenario large = withPlayers();
-    ASSERT_EQ(large.run("size 1025 701\nmenu 103\n"), 0);
-    EXPECT_TRUE(
-        large.hasInOrder({"blit\tBITMAP_216\t227\t136\t569\t428", "tile\tBITMAP_140\t1025\t701",
-                          "blit\tBITMAP_1\t196\t136\t632\t428"}));
-
-    Scenario small = withPlayers();
-    ASSERT_EQ(small.run("size 600 400\nmenu 102\n"), 0);
-    EXPECT_TRUE(small.hasInOrder(
-        {"blit\tBITMAP_216\t31\t0\t569\t421", "blit\tBITMAP_146\t0\t0\t632\t421"}));
-    EXPECT_TRUE(small.linesStarting("tile").empty());
-
-    // Taller than the board but narrow: centred, so the board starts left of the window.
-    Scenario narrow = withPlayers();
-    ASSERT_EQ(narrow.run("size 600 520\n"), 0);
-    EXPECT_TRUE(narrow.has("blit\tBITMAP_216\t15\t46\t569\t428")) << narrow.dump();
+    const struct {
+        std::string script;
+        std::vector<std::string> drawn;
+    } rows[] = {
+        // Below 500 rows the picture loses its bottom seven.
+        {"size 632 428\n", {"blit\tBITMAP_216\t31\t0\t569\t421"}},
+        {"size 1025 701\nmenu 103\n",
+         {"blit\tBITMAP_216\t227\t136\t569\t428", "tile\tBITMAP_140\t1025\t701",
+          "blit\tBITMAP_1\t196\t136\t632\t428"}},
+        // Smaller than the board: at the corner, nothing tiled around it.
+        {"size 600 400\nmenu 102\n",
+         {"blit\tBITMAP_216\t31\t0\t569\t421", "blit\tBITMAP_146\t0\t0\t632\t421"}},
+        // Taller than the board but narrow: centred, so the board starts left of the window.
+        {"size 600 520\n", {"blit\tBITMAP_216\t15\t46\t569\t428"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
+        Scenario s = withRecord(players);
+        ASSERT_EQ(s.run(row.script), 0);
+        EXPECT_TRUE(s.hasInOrder(row.drawn));
+        EXPECT_EQ(s.linesStarting("tile").size(), row.drawn.size() > 2 ? 1u : 0u);
+    }
 }
 
 TEST(Screens, BackSpotReturnsToTheMainScreen) {
-    PreferencesRecord record = test::namedRecord("ANN", "BEN");
+    PreferencesRecord record = players;
     record.tenThouApprentice = 0; // a second person: no computer turn after the prompt
-    Scenario s = withPlayers(record);
+    Scenario s = withRecord(record);
     // 10,000's back button at board (8..35, 156..175); the board is at (84, 86). A key
     // takes the start prompt away first.
     ASSERT_EQ(s.run("menu 101\nkey x\nclick 100 250\n"), 0);

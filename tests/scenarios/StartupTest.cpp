@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -17,11 +18,56 @@ using namespace tumbledown;
 using tumbledown::test::Scenario;
 
 namespace {
-const std::string clash = " may not be your own opponent.\\n"
-                          "Second player's name is reset to\\n"
-                          "'PLAYERB'.  To change this name,\\n"
-                          "click on either player name.\\n";
+
+std::string sameNameWarning(const std::string& name, const std::string& reset) {
+    return "box\tWarning\t" + name +
+           " may not be your own opponent.\\nSecond player's name is reset to\\n'" + reset +
+           "'.  To change this name,\\nclick on either player name.\\n\tOK\tOK";
 }
+
+void writeBytes(const Scenario& s, const std::uint8_t* bytes, std::size_t size) {
+    std::ofstream(s.prfPath(), std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes), std::streamsize(size));
+}
+
+// Runs the real program (not a replay) in the scenario's folder with a
+// transcript and, once it has written a line of this kind (the handshake that
+// replaces a guess at how long that takes), sends it the termination signal
+// (logging out). Returns its exit status; -1 when it ended first, or did not
+// write the line or end within a minute (it is then killed).
+int terminatedOnceWritten(const Scenario& s, const std::string& kind) {
+    const std::string dir = s.dataDir().string();
+    const std::string transcript = dir + "/live.transcript";
+    std::filesystem::remove(transcript); // a run before left its own
+    const pid_t child = fork();
+    if (child == 0) {
+        if (chdir(dir.c_str()) != 0)
+            _exit(127);
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        execl(TUMBLEDOWN_BINARY, TUMBLEDOWN_BINARY, "--data-dir", dir.c_str(), "--transcript",
+              transcript.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    bool sent = false;
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    for (int status = 0; child > 0 && std::chrono::steady_clock::now() < limit;
+         std::this_thread::sleep_for(std::chrono::milliseconds(20))) {
+        if (waitpid(child, &status, WNOHANG) == child) {
+            EXPECT_TRUE(sent) << "ended before writing " << kind;
+            return sent && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        for (const test::Line& line : test::readTranscript(transcript))
+            if (!sent && !line.fields.empty() && line.fields[0] == kind)
+                sent = kill(child, SIGTERM) == 0;
+    }
+    ADD_FAILURE() << (sent ? "still running after the signal" : "never wrote " + kind);
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    return -1;
+}
+
+} // namespace
 
 TEST(Startup, FirstRunAsksForNamesAndSavesTheDefaults) {
     Scenario s;
@@ -38,40 +84,35 @@ TEST(Startup, FirstRunAsksForNamesAndSavesTheDefaults) {
         "save\t" + s.prfPath() + "\tok",
     }));
     // The tip was advanced from the default 1 before the first paint.
-    EXPECT_EQ(s.linesStarting("text\t").size(), 2u);
-    EXPECT_FALSE(s.linesStarting("text\t").empty() ||
-                 s.linesStarting("text\t")[0].fields[3] != "Try the Gremlin in Shut The Box, and");
+    const auto texts = s.linesStarting("text\t");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].fields[3], "Try the Gremlin in Shut The Box, and");
     const PreferencesRecord r = s.record();
-    EXPECT_EQ(r.player1(), "BOB");
-    EXPECT_EQ(r.player2(), "ALCELONG");
+    EXPECT_EQ(r.player1() + " " + r.player2(), "BOB ALCELONG");
     EXPECT_EQ(r.currentTip, 2);
     EXPECT_EQ(r.musicFileName(), "fugue.mid");
     EXPECT_EQ(r.tenThouDelay, 100);
-    EXPECT_EQ(r.coinTally[1].nameString(), "ALCELONG");
-    EXPECT_EQ(r.coinTally[2].nameString(), "BOB");
+    EXPECT_EQ(r.coinTally[1].nameString() + " " + r.coinTally[2].nameString(), "ALCELONG BOB");
 }
 
-TEST(Startup, CancelledNamesDialogGivesTheDefaultNames) {
-    Scenario s;
-    ASSERT_EQ(s.run("dialog 202 101=ann cancel\n"), 0);
-    EXPECT_EQ(s.record().player1(), "PLAYERA");
-    EXPECT_EQ(s.record().player2(), "PLAYERB");
-}
-
-TEST(Startup, TheSameNameTwiceGivesTheWarning) {
-    Scenario s;
-    ASSERT_EQ(s.run("dialog 202 101=Bob 102=bOB ok\n"), 0);
-    EXPECT_TRUE(s.has("box\tWarning\tBOB" + clash + "\tOK\tOK")) << s.dump();
-    EXPECT_EQ(s.record().player2(), "PLAYERB");
-
-    Scenario t;
-    ASSERT_EQ(t.run("dialog 202 101=PLAYERB ok\n"), 0);
-    EXPECT_TRUE(t.has("box\tWarning\tPLAYERB may not be your own opponent.\\n"
-                      "Second player's name is reset to\\n'PLAYERA'.  To change this name,\\n"
-                      "click on either player name.\\n\tOK\tOK"))
-        << t.dump();
-    EXPECT_EQ(t.record().player1(), "PLAYERB");
-    EXPECT_EQ(t.record().player2(), "PLAYERA");
+// A cancelled dialog gives the default names; the same name twice (in any
+// case), or the second default as the first name, is warned of and mended.
+TEST(Startup, NamesDialogAnswersAndTheirWarnings) {
+    const struct {
+        std::string answer, warning, names;
+    } rows[] = {
+        {"101=ann cancel", "", "PLAYERA PLAYERB"},
+        {"101=Bob 102=bOB ok", sameNameWarning("BOB", "PLAYERB"), "BOB PLAYERB"},
+        {"101=PLAYERB ok", sameNameWarning("PLAYERB", "PLAYERA"), "PLAYERB PLAYERA"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer);
+        Scenario s;
+        ASSERT_EQ(s.run("dialog 202 " + row.answer + "\n"), 0);
+        const auto boxes = s.linesStarting("box");
+        EXPECT_EQ(boxes.empty() ? "" : boxes[0].text(), row.warning);
+        EXPECT_EQ(s.record().player1() + " " + s.record().player2(), row.names);
+    }
 }
 
 TEST(Startup, ASecondRunReadsTheRecordAndShowsTheNextTip) {
@@ -82,7 +123,7 @@ TEST(Startup, ASecondRunReadsTheRecordAndShowsTheNextTip) {
     ASSERT_EQ(s.run(""), 0);
     EXPECT_TRUE(s.linesStarting("dialog").empty());
     EXPECT_EQ(s.record().currentTip, 1);
-    EXPECT_EQ(s.linesStarting("text\t")[0].fields[3], "In surveys of magical persons, wizards");
+    EXPECT_EQ(s.linesStarting("text\t").at(0).fields[3], "In surveys of magical persons, wizards");
 
     record.currentTip = -7; // damaged: shown as the first tip
     s.writeRecord(record);
@@ -93,10 +134,7 @@ TEST(Startup, ASecondRunReadsTheRecordAndShowsTheNextTip) {
 TEST(Startup, OutOfDateAndResetRecordsStartAfresh) {
     Scenario s;
     auto bytes = test::namedRecord("ANN", "BEN").toBytes();
-    {
-        std::ofstream out(s.prfPath(), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), 1035);
-    }
+    writeBytes(s, bytes.data(), bytes.size() - 1);
     ASSERT_EQ(s.run("dialog 202 101=cat ok\n"), 0);
     EXPECT_TRUE(s.hasInOrder({
         "box\t\tOut-of-date preference file found - re-setting defaults\tOK\tOK",
@@ -105,10 +143,7 @@ TEST(Startup, OutOfDateAndResetRecordsStartAfresh) {
     EXPECT_EQ(s.record().player1(), "CAT");
 
     bytes[0] = 1;
-    {
-        std::ofstream out(s.prfPath(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), 1036);
-    }
+    writeBytes(s, bytes.data(), bytes.size());
     ASSERT_EQ(s.run("dialog 202 101=dan ok\n"), 0);
     EXPECT_TRUE(s.linesStarting("box").empty());
     EXPECT_EQ(s.record().player1(), "DAN");
@@ -122,47 +157,23 @@ TEST(Startup, ScriptErrorsExitWithTwo) {
     EXPECT_TRUE(s.has("error\tno menu item 999 in the menu bar"));
 }
 
-// Starts the real program (not a replay) in the scenario's folder, with a
-// transcript, and returns once the window has drawn the main screen: the
-// handshake that replaces a guess at how long start-up takes.
-pid_t startAndWaitForTheMainScreen(const Scenario& s) {
-    const std::string dir = s.dataDir().string();
-    const std::string transcript = dir + "/live.transcript";
-    const pid_t child = fork();
-    if (child == 0) {
-        if (chdir(dir.c_str()) != 0)
-            _exit(127);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(TUMBLEDOWN_BINARY, TUMBLEDOWN_BINARY, "--data-dir", dir.c_str(), "--transcript",
-              transcript.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    // The ctest timeout bounds a program that never draws.
-    for (bool drawn = false; child > 0 && !drawn; std::this_thread::yield()) {
-        for (const test::Line& line : test::readTranscript(transcript))
-            drawn = drawn || (!line.fields.empty() && line.fields[0] == "blit");
-        if (waitpid(child, nullptr, WNOHANG) == child) {
-            ADD_FAILURE() << "ended before it drew";
-            return -1;
-        }
-    }
-    return child;
-}
-
-// A termination signal (logging out) closes through the close path, so the
-// record is saved.
+// A termination signal closes through the close path, so the record is saved:
+// once the main screen is drawn, and while a box waits for the player (the box
+// takes its default answer rather than the desktop killing a program that still
+// waits for a person).
 TEST(Startup, TerminationSignalClosesAndSaves) {
     Scenario s;
     PreferencesRecord record = test::namedRecord("ANN", "BEN");
     record.currentTip = 4;
     s.writeRecord(record);
-    const pid_t child = startAndWaitForTheMainScreen(s);
-    ASSERT_GT(child, 0);
-    kill(child, SIGTERM);
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal, not through its close path";
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(terminatedOnceWritten(s, "blit"), 0);
     EXPECT_EQ(s.record().currentTip, 5); // the advanced tip reached the file
+
+    record.musicOn = 1;
+    record.setMusicFile("nowhere.mid"); // asks whether to search for it at the first paint
+    s.writeRecord(record);
+    EXPECT_EQ(terminatedOnceWritten(s, "box-shown"), 0);
+    // "No" to the search: the music is switched off, and that was saved.
+    EXPECT_EQ(s.record().musicOn, 0);
+    EXPECT_EQ(s.record().player1(), "ANN");
 }

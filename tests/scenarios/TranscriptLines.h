@@ -78,15 +78,7 @@ inline ::testing::AssertionResult hasRun(const Scenario& s, const Lines& run) {
 
 // The lines appear among the events in this order, others between them.
 inline ::testing::AssertionResult hasInOrder(const Scenario& s, const Lines& expected) {
-    std::size_t next = 0;
-    for (const std::string& line : events(s))
-        if (next < expected.size() && line == expected[next])
-            ++next;
-    if (next == expected.size())
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure()
-           << "missing, in order: \"" << expected[next] << "\"\ntranscript:\n"
-           << s.dump();
+    return inOrder(events(s), expected, s);
 }
 
 inline int count(const Lines& lines, const std::string& text) {
