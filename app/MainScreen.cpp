@@ -44,9 +44,13 @@ constexpr int tipLineHeight = 25;
 
 } // namespace
 
-MainScreen::MainScreen()
-    : background_(loadBitmap(bitmapName(pictureBitmap))),
-      tipFont_(createFont({"Times New Roman", 25, 0, 700, true})) {}
+MainScreen::MainScreen() : background_(loadBitmap(bitmapName(pictureBitmap))) {}
+
+const Font& MainScreen::tipFont() {
+    if (!tipFont_)
+        tipFont_ = createFont({"Times New Roman", 25, 0, 700, true});
+    return *tipFont_;
+}
 
 const MainScreen::Tip& MainScreen::tip(int number) {
     return tips[static_cast<std::size_t>((number >= 1 && number <= tipCount) ? number - 1 : 0)];
@@ -59,6 +63,7 @@ void MainScreen::paint() {
     const int rows = clientSize.height >= 500 ? boardHeight : 421;
     s.drawBitmapPart(background_, boardOrigin.x + pictureOffsetX, boardOrigin.y,
                      background_.width(), std::min(rows, background_.height()));
+    background_.release();
     drawTip();
 }
 
@@ -68,7 +73,7 @@ void MainScreen::drawTip() {
         const std::string& text = lines[static_cast<std::size_t>(k - 1)];
         if (text.empty())
             continue;
-        const Font font = fittedFont(tipFont_, text, tipColumnWidth - 2 * tipMargin);
+        const Font font = fittedFont(tipFont(), text, tipColumnWidth - 2 * tipMargin);
         const int width = Screen::textWidth(font, text);
         screen().drawText(font, tipColour,
                           boardOrigin.x + tipColumnX + (tipColumnWidth - width) / 2,

@@ -6,6 +6,7 @@
 #include "platform/Graphics.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace tumbledown {
@@ -21,14 +22,21 @@ public:
 
     static const Tip& tip(int number);
 
+    // Starts decoding the picture at the scale of the first paint.
+    void prepare(int scale) { background_.prepare(scale); }
+    // The picture's pixels go once it is drawn: the screen holds them, and a
+    // game shown next has no use for them.
     void paint();
     void drawTip();
     // Shows the next tip, repainting only the tip panel.
     void nextTip();
 
 private:
+    // Made when first written with, after the first paint has started.
+    const Font& tipFont();
+
     Bitmap background_;
-    Font tipFont_;
+    std::optional<Font> tipFont_;
 };
 
 } // namespace tumbledown

@@ -82,6 +82,10 @@ void TTumbledownWindow::openFirst(const GameInfo& game) {
     eventQueue().post(command);
 }
 
+void TTumbledownWindow::prepareMainScreen() {
+    mainScreen_->prepare(Screen::scaleFor(client_->zoom(), client_->devicePixelRatioF()));
+}
+
 void TTumbledownWindow::setScreen(const GameInfo* game) {
     shown_ = game;
     transcript().write({"screen", game ? game->id : "main"});

@@ -48,6 +48,9 @@ public:
     // Instead of the first invalidate(): the first paint is that game's, and
     // the main screen is never drawn.
     void openFirst(const GameInfo& game);
+    // Before the first paint, when it is the main screen's: its picture starts
+    // decoding while the window is shown.
+    void prepareMainScreen();
 
     void handleEvent(const InputEvent& event) override;
 

@@ -32,6 +32,7 @@
 #include <optional>
 #include <sstream>
 
+#include <malloc.h>
 #include <unistd.h>
 
 using namespace tumbledown;
@@ -275,10 +276,13 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
     window.clientArea()->setMinimumSize(boardWidth, boardHeight);
     if (const QScreen* desktop = window.screen())
         window.resize(desktop->availableGeometry().size());
-    // The first paint is asked for before the window shows, so that its first
-    // exposure already finds the main screen (or the game asked for) drawn.
-    showFirst(window, options);
+    if (!options.game)
+        window.prepareMainScreen();
+    // The first paint is asked for as the window shows, after its size has
+    // reached the screen: it is drawn once, at that size, before the first
+    // exposure.
     window.showMaximized();
+    showFirst(window, options);
     const int code = app.qt().exec();
     app.closeMainWindow();
     services().sound = nullptr;
@@ -296,6 +300,11 @@ bool hasDisplay() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Pictures of tens of MiB come and go with each change of scale. Under a
+    // fixed threshold they keep mappings of their own, returned when freed;
+    // the C library's sliding one would let them settle in the heap, which
+    // never shrinks back.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     // Options are read before Qt starts: a replay runs without any display.
     bool replayMode = false;
     for (int i = 1; i < argc; ++i)

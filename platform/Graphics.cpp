@@ -12,11 +12,11 @@ namespace tumbledown {
 
 Bitmap::Bitmap(std::string bitmapName, QSize size, Painter paint)
     : name(std::move(bitmapName)),
-      source_(std::make_shared<Source>(Source{size, std::move(paint), 0, {}})) {}
+      source_(std::make_shared<Source>(Source{size, std::move(paint), 0, {}, {}, 0})) {}
 
 Bitmap::Bitmap(std::string bitmapName, QSize size, Painter paint, int scale, QImage pixels)
-    : name(std::move(bitmapName)),
-      source_(std::make_shared<Source>(Source{size, std::move(paint), scale, std::move(pixels)})) {}
+    : name(std::move(bitmapName)), source_(std::make_shared<Source>(Source{
+                                       size, std::move(paint), scale, std::move(pixels), {}, 0})) {}
 
 const QImage& Bitmap::pixels(int scale) const {
     static const QImage none;
@@ -26,7 +26,12 @@ const QImage& Bitmap::pixels(int scale) const {
     if (s.scale != scale) {
         // Only the scale in use is kept: the old pixels go first.
         s.pixels = QImage();
-        s.pixels = s.paint(scale);
+        if (s.ahead.valid() && s.aheadScale == scale)
+            s.pixels = s.ahead.get();
+        else
+            s.pixels = s.paint(scale);
+        // Made for another scale, it is of no more use.
+        s.ahead = {};
         if (s.pixels.size() != s.size * scale)
             s.pixels = QImage();
         else if (s.pixels.format() != QImage::Format_RGB32)
@@ -37,6 +42,21 @@ const QImage& Bitmap::pixels(int scale) const {
         s.scale = scale;
     }
     return s.pixels;
+}
+
+void Bitmap::prepare(int scale) const {
+    if (!source_ || source_->scale == scale || source_->ahead.valid())
+        return;
+    source_->aheadScale = scale;
+    source_->ahead = std::async(std::launch::async, source_->paint, scale);
+}
+
+void Bitmap::release() const {
+    if (!source_)
+        return;
+    source_->ahead = {};
+    source_->pixels = QImage();
+    source_->scale = 0;
 }
 
 Bitmap Bitmap::part(int x, int y, int width, int height) const {

@@ -8,6 +8,7 @@
 #include <QImage>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <string>
 
@@ -35,6 +36,13 @@ public:
     int height() const { return source_ ? source_->size.height() : 0; }
     // The pixels at a scale (RGB32), made now if they are not at hand.
     const QImage& pixels(int scale) const;
+    // Starts making the pixels at a scale on another thread, so that the first
+    // pixels(scale) finds them ready or nearly so. Only for a resource: its
+    // painter reads nothing another thread may change.
+    void prepare(int scale) const;
+    // Lets the pixels go, ready or being made (a big picture already on the
+    // screen): drawn again, it is made again.
+    void release() const;
     // The part from (x, y) of the given size, under the same name.
     Bitmap part(int x, int y, int width, int height) const;
 
@@ -44,6 +52,9 @@ private:
         Painter paint;
         int scale = 0; // of the pixels kept; 0 before any
         QImage pixels;
+        // Pixels being made by prepare(), and at which scale.
+        std::future<QImage> ahead;
+        int aheadScale = 0;
     };
     std::shared_ptr<Source> source_;
 };

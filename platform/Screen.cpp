@@ -8,8 +8,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 namespace tumbledown {
 
@@ -73,9 +77,26 @@ void paintOperation(QImage& target, int scale, QPoint origin, const Screen::Oper
     }
 }
 
+// An image of undefined pixels. A large one lies on huge pages where the system
+// has them: it is first touched all at once, where small pages would each take
+// a fault, thousands of them for a screen at 2x.
+QImage newImage(QSize size) {
+    constexpr std::size_t hugePage = 2 << 20;
+    const auto bytes = static_cast<std::size_t>(size.width()) * 4 * size.height();
+    if (bytes < hugePage)
+        return QImage(size, QImage::Format_RGB32);
+    const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+    void* data = std::aligned_alloc(hugePage, rounded);
+    if (!data)
+        return {};
+    ::madvise(data, rounded, MADV_HUGEPAGE);
+    return QImage(static_cast<uchar*>(data), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_RGB32, std::free, data);
+}
+
 // The board-unit rectangle area as the operations draw it at a scale.
 QImage replay(const Screen::Operations& operations, const QRect& area, int scale) {
-    QImage img(area.size() * scale, QImage::Format_RGB32);
+    QImage img = newImage(area.size() * scale);
     img.fill(Qt::black);
     for (const auto& op : operations)
         if (op->area.intersects(area))
@@ -106,7 +127,9 @@ void Screen::setView(int viewWidth, int viewHeight, int zoom, qreal devicePixelR
     scale_ = scale;
     // The old pixels go first: at 3x on a large screen each image is tens of MiB.
     image_ = QImage();
-    image_ = replay(drawn_, QRect(0, 0, width, height), scale);
+    blank_ = drawn_.empty();
+    image_ = blank_ ? newImage(QSize(width, height) * scale)
+                    : replay(drawn_, QRect(0, 0, width, height), scale);
 }
 
 QPoint Screen::toImage(QPointF viewPosition) const {
@@ -126,6 +149,10 @@ void Screen::show(QPainter& painter, const QRect& area, qreal devicePixelRatio) 
     const qreal devicePixels = zoom_ * devicePixelRatio;
     const bool exact = std::abs(devicePixels - scale_) < 1e-6;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
+    if (blank_) {
+        painter.fillRect(area, Qt::black);
+        return;
+    }
     const QPoint first = toImage(area.topLeft());
     const QPoint last = toImage(area.bottomRight());
     const QRect source = QRect(first, last).intersected(QRect(0, 0, width_, height_));
@@ -162,12 +189,22 @@ QImage Screen::shown() const {
     return view;
 }
 
+void Screen::settle() const {
+    if (std::exchange(blank_, false))
+        image_.fill(Qt::black);
+}
+
 void Screen::perform(Operation operation) {
-    if (image_.isNull() || !operation.area.intersects(QRect(0, 0, width_, height_)))
+    const QRect whole(0, 0, width_, height_);
+    if (image_.isNull() || !operation.area.intersects(whole))
         return;
+    const bool opaque = operation.opaque() && (operation.kind != Operation::Kind::Blit ||
+                                               !operation.bitmap.pixels(scale_).isNull());
+    if (opaque && operation.area.contains(whole))
+        blank_ = false;
+    settle();
     paintOperation(image_, scale_, QPoint(0, 0), operation);
-    if (operation.opaque() &&
-        (operation.kind != Operation::Kind::Blit || !operation.bitmap.pixels(scale_).isNull())) {
+    if (opaque) {
         const QRect covered = operation.area;
         drawn_.erase(std::remove_if(drawn_.begin(), drawn_.end(),
                                     [&](const auto& op) { return covered.contains(op->area); }),
@@ -293,7 +330,7 @@ Bitmap Screen::capture(int x, int y, int width, int height) const {
             under.push_back(op);
     return Bitmap(
         "capture", area.size(), [under, area](int scale) { return replay(under, area, scale); },
-        scale_, image_.copy(QRect(area.topLeft() * scale_, area.size() * scale_)));
+        scale_, image().copy(QRect(area.topLeft() * scale_, area.size() * scale_)));
 }
 
 void Screen::present() {

@@ -49,7 +49,10 @@ public:
     int scale() const { return scale_; }
     qreal devicePixelRatio() const { return ratio_; }
     // The pixels: width() x scale() by height() x scale().
-    const QImage& image() const { return image_; }
+    const QImage& image() const {
+        settle();
+        return image_;
+    }
 
     // The image position under a view position (in desktop pixels).
     QPoint toImage(QPointF viewPosition) const;
@@ -90,7 +93,8 @@ public:
     void present();
     // Whether anything was drawn since the last present(): the window presents
     // after each event, so a change no drawing code presented still shows.
-    bool changedSincePresent() const { return image_.cacheKey() != presentedKey_; }
+    // A blank image has nothing to show yet.
+    bool changedSincePresent() const { return !blank_ && image_.cacheKey() != presentedKey_; }
 
     // One drawing operation, kept so that the image can be drawn again.
     struct Operation;
@@ -100,8 +104,13 @@ private:
     void blit(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX, int sourceY,
               int compositionMode, const char* operation);
     void perform(Operation operation);
+    // A blank image becomes black.
+    void settle() const;
 
-    QImage image_;
+    // Blank when made with nothing drawn on it yet: its pixels are set by the
+    // first drawing (often a fill of the whole of it), not once more before.
+    mutable QImage image_;
+    mutable bool blank_ = false;
     int width_ = 0;
     int height_ = 0;
     int viewWidth_ = 0;

@@ -142,6 +142,17 @@ TEST(ScreenScale, WhatWasDrawnAndCapturedIsDrawnAgainAtANewScale) {
         for (int x = 2; x < 10; ++x)
             ink += s.image().pixel(x, y) != qRgb(0, 0, 0);
     EXPECT_GT(ink, 5);
+    // Pixels made ahead are the ones drawn; pixels let go are made again.
+    int made = 0;
+    const Bitmap counted("counted", {2, 2}, [&made](int scale) {
+        ++made;
+        return QImage(QSize(2, 2) * scale, QImage::Format_RGB32);
+    });
+    counted.prepare(3);
+    counted.pixels(3);
+    counted.release();
+    EXPECT_EQ(counted.pixels(3).size(), QSize(6, 6));
+    EXPECT_EQ(made, 2);
 }
 
 TEST(ViewSettingsFile, RoundTripsAndTakesDamageAsOneX) {
