@@ -130,6 +130,11 @@ TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
     EXPECT_TRUE(s.hasInOrder({blit("BITMAP_59", 138, 362, 22, 10), blit("board", 138, 317, 22, 10),
                               turn(2), blit("BITMAP_59", 138, 317, 22, 10),
                               blit("board", 138, 362, 22, 10), turn(1)}));
+    // Box 5 shutting: the shutter rises from the bottom plate's place, frame by frame.
+    Lines rising{dice("3,4")};
+    for (auto [rows, y] : {std::pair{22, 222}, {48, 197}, {74, 171}, {100, 145}})
+        rising = rising + Lines{blit("BITMAP_2", 372, y, 56, rows), delay(d)};
+    EXPECT_TRUE(s.hasInOrder(rising + Lines{blit("BITMAP_2", 372, 119, 56, 125)}));
     // Lying: die 1 a 3, die 2 a 4 (no middle pip). In the cup: die 1 a 6 (no
     // middle pip), die 2 a 1 (no corner pip).
     EXPECT_TRUE(pipsAt(s, "board.png", {{526, 247}, {532, 257}, {539, 269}, {478, 316}}));
