@@ -17,21 +17,7 @@
 
 namespace tumbledown::test::stb {
 
-using test::count;
-using test::delay;
-using test::events;
-using test::eventsFrom;
-using test::eventsOf;
-using test::hasInOrder;
-using test::hasRun;
-using test::isDrawing;
-using test::Lines;
-using test::operator+;
-using test::at;
-using test::BoardPoint;
-using test::originX;
-using test::originY;
-using test::repeat;
+using namespace tumbledown::test;
 
 inline constexpr std::array<int, 10> boxLeft{0, 51, 110, 170, 229, 288, 347, 407, 466, 525};
 
@@ -178,8 +164,6 @@ inline Lines fanfare(int length) {
 inline Lines marginShown(int digits) {
     return repeat(delay(200), 4 * (digits + 1));
 }
-
-// -- reading the transcript
 
 // A record with both players named, the welcome seen, no music, sound on,
 // the Gremlin off and the given opponent and animation delay.

@@ -36,31 +36,13 @@ bool pipsAt(const Scenario& s, const std::string& shot, std::vector<std::pair<in
     return true;
 }
 
-// How many lines equal `text` lie between the first `from` and the first `to` after it.
-int countBetween(const Scenario& s, const std::string& from, const std::string& to,
-                 const std::string& text) {
-    int found = 0;
-    bool inside = false;
-    for (const Line& line : s.lines()) {
-        const std::string t = line.text();
-        if (!inside)
-            inside = t == from;
-        else if (t == to)
-            return found;
-        else if (t == text)
-            ++found;
-    }
-    return -1;
-}
-
 using Entries = std::vector<std::pair<std::string, int>>;
 
 ScoreTable tableOf(const Entries& entries) {
     ScoreTable table{};
-    std::size_t i = 1;
-    for (const auto& [name, margin] : entries) {
-        table[i].setName(name);
-        table[i++].value = margin;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        table[i + 1].setName(entries[i].first);
+        table[i + 1].value = entries[i].second;
     }
     return table;
 }
@@ -68,9 +50,8 @@ ScoreTable tableOf(const Entries& entries) {
 // The used entries of a table, best first.
 Entries entriesOf(const ScoreTable& table) {
     Entries out;
-    for (std::size_t i = 1; i <= 10; ++i)
-        if (table[i].value != 0)
-            out.emplace_back(table[i].nameString(), table[i].value);
+    for (std::size_t i = 1; i <= 10 && table[i].value != 0; ++i)
+        out.emplace_back(table[i].nameString(), table[i].value);
     return out;
 }
 
@@ -78,12 +59,14 @@ Entries entriesOf(const ScoreTable& table) {
 
 // -- entering the game
 
-TEST(ShutTheBoxEntry, WelcomeBoxOnTheFirstEntryOnly) {
+TEST(ShutTheBoxEntry, WelcomeOnceThenAllNineShutLeaveTheDiceOutForTheEndOfTheTurn) {
     PreferencesRecord r = boxRecord();
     r.shutTheBoxWelcome = 1;
     Scenario s = withRecord(r);
     Script p;
-    p.enter().raw("wait 3000").click(backArrow).enter().roll("25");
+    p.enter().raw("wait 3000").click(backArrow).enter().roll("66").box(9).completing(3);
+    p.roll("66").box(8).completing(4).roll("66").box(7).completing(5).roll("45").box(6).box(2);
+    p.completing(1).endTurn().roll("11"); // the dice stayed out: the cup ends the turn
     ASSERT_EQ(s.run(p.str()), 0);
     const std::string welcome = "box\tWelcome to Shut The Box\t"
                                 "The Object of Shut The Box is to try to close all\\n"
@@ -102,27 +85,29 @@ TEST(ShutTheBoxEntry, WelcomeBoxOnTheFirstEntryOnly) {
     EXPECT_TRUE(s.hasInOrder(
         {"seed\t1000000000", "screen\tshutthebox", scores(45, 0, 45, 0), scores(45, 0, 45, 0),
          welcome, "screen\tmain", "menubar\tGame|Music|Scores|Help", "seed\t1000000003",
-         "screen\tshutthebox", scores(45, 0, 45, 0), scores(45, 0, 45, 0), dice("2,5")}));
+         "screen\tshutthebox", scores(45, 0, 45, 0), scores(45, 0, 45, 0), dice("6,6")}));
     EXPECT_EQ(count(events(s), welcome), 1);
     EXPECT_EQ(s.record().shutTheBoxWelcome, 0);
+    EXPECT_TRUE(hasRun(s, Lines{boxes("111111111"), scores(0, 0, 45, 0), soundStop, turn(2)} +
+                              reopenAll(10) + thrown(10, "1,1")));
 }
 
 // -- a person's throws
 
-TEST(ShutTheBoxThrow, ShuttingUndoingAndTheRemainderRule) {
+TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
     constexpr int d = 20;
     Scenario s = withRecord(boxRecord(false, d));
     Script p;
-    p.enter().roll("34");                  // 7
-    p.box(9);                              // more than the throw
-    p.box(5);                              // the remainder 2 is open
-    p.box(4).box(1);                       // over the 2 left; the 1 left would be box 1 itself
-    p.box(5);                              // undone
-    p.rclick(boxSpot(4));                  // a right click shuts too: remainder 3
-    p.click(boxSpot(3)).draws({0, 0});     // exactly what is left; the cup's new faces
-    p.box(4).roll("45");                   // the dice are in the cup; 9
-    p.box(4);                              // shut in the earlier throw: no undo now
-    p.box(5);                              // the remainder 4 is shut, 1 + 2 make 3
+    p.enter().roll("34").raw("shot board.png"); // 7
+    p.box(9);                                   // more than the throw
+    p.box(5);                                   // the remainder 2 is open
+    p.box(4).box(1);                            // over the 2 left; the 1 left would be box 1 itself
+    p.box(5);                                   // undone
+    p.rclick(boxSpot(4));                       // a right click shuts too: remainder 3
+    p.click(boxSpot(3)).faces("61").raw("shot cup.png"); // what is left; the cup's new faces
+    p.box(4).roll("45");                                 // the dice are in the cup; 9
+    p.box(4);                                            // shut in the earlier throw: no undo now
+    p.box(5);                                            // the remainder 4 is shut, 1 + 2 make 3
     p.box(8).key("space").completing(1);   // the cup waits while the throw can be played
     p.roll("11").completing(2).roll("11"); // 2, then 2 again with box 2 shut
     p.box(5).endTurn().turnWorth(43);      // player two's turn scores the round
@@ -145,17 +130,27 @@ TEST(ShutTheBoxThrow, ShuttingUndoingAndTheRemainderRule) {
     EXPECT_TRUE(s.hasInOrder({blit("BITMAP_59", 138, 362, 22, 10), blit("board", 138, 317, 22, 10),
                               turn(2), blit("BITMAP_59", 138, 317, 22, 10),
                               blit("board", 138, 362, 22, 10), turn(1)}));
-    // Box 5 (at 288, 33) shutting: the shutter rises from the bottom plate's
-    // place; undone, it falls over the saved open box and the plate is drawn.
-    Lines frames{dice("3,4"), closing};
+    // Box 5 shutting: the shutter rises from the bottom plate's place, frame by frame.
+    Lines rising{dice("3,4")};
     for (auto [rows, y] : {std::pair{22, 222}, {48, 197}, {74, 171}, {100, 145}})
-        frames = frames + Lines{blit("BITMAP_2", 372, y, 56, rows), delay(d)};
-    frames = frames + Lines{blit("BITMAP_2", 372, 119, 56, 125), scores(40, 0, 45, 0), closing};
-    for (auto [rows, y] : {std::pair{100, 144}, {74, 170}, {48, 196}, {22, 222}})
-        frames =
-            frames + Lines{blit("board", 372, 119, 56, 125), blit("BITMAP_2", 372, y, 56, rows),
-                           rows > 22 ? delay(d + 5) : blit("BITMAP_3", 372, 222, 56, 22)};
-    EXPECT_TRUE(s.hasInOrder(frames + Lines{scores(45, 0, 45, 0)}));
+        rising = rising + Lines{blit("BITMAP_2", 372, y, 56, rows), delay(d)};
+    EXPECT_TRUE(s.hasInOrder(rising + Lines{blit("BITMAP_2", 372, 119, 56, 125)}));
+    // Lying: die 1 a 3, die 2 a 4 (no middle pip). In the cup: die 1 a 6 (no
+    // middle pip), die 2 a 1 (no corner pip).
+    EXPECT_TRUE(pipsAt(s, "board.png", {{526, 247}, {532, 257}, {539, 269}, {478, 316}}));
+    EXPECT_TRUE(pipsAt(s, "board.png", {{493, 311}, {482, 330}, {498, 328}}));
+    EXPECT_FALSE(pipsAt(s, "board.png", {{488, 323}}));
+    EXPECT_TRUE(pipsAt(s, "cup.png", {{342, 259}, {342, 267}, {342, 275}, {363, 259}}));
+    EXPECT_TRUE(pipsAt(s, "cup.png", {{363, 267}, {363, 275}, {356, 317}}));
+    EXPECT_FALSE(pipsAt(s, "cup.png", {{352, 265}}));
+    EXPECT_FALSE(pipsAt(s, "cup.png", {{348, 310}}));
+    // Each tumbling frame is erased exactly where it was drawn.
+    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_4", 413, 335, 52, 104), play("Dice1.wav"),
+                              blit("board", 413, 335, 52, 104), blit("BITMAP_5", 483, 313, 90, 191),
+                              delay(d), blit("board", 483, 313, 90, 191), play("Dice3.wav"),
+                              blit("BITMAP_6", 557, 271, 134, 225), delay(d),
+                              blit("board", 557, 271, 134, 225), play("Dice4.wav"),
+                              blit("BITMAP_7", 549, 325, 101, 135), dice("3,4")}));
 }
 
 TEST(ShutTheBoxThrow, HitSpotsFollowTheBoardAndIncludeTheirEdges) {
@@ -178,32 +173,6 @@ TEST(ShutTheBoxThrow, HitSpotsFollowTheBoardAndIncludeTheirEdges) {
     EXPECT_EQ(eventsOf(s, "dice"), (Lines{dice("1,2"), dice("1,1")}));
     EXPECT_EQ(eventsOf(s, "boxes"), (Lines{boxes("100000000", "100000000"),
                                            boxes("110000000", "110000000"), boxes("110000000")}));
-}
-
-TEST(ShutTheBoxThrow, DiceShowTheirFacesOnTheBoardAndNewOnesInTheCup) {
-    Scenario s = withRecord(boxRecord());
-    Script p;
-    p.enter().roll("34").raw("shot board.png");
-    p.box(7).faces("61").raw("shot cup.png"); // the faces shown back in the cup
-    ASSERT_EQ(s.run(p.str()), 0);
-    // Lying: die 1 a 3, die 2 a 4 (no middle pip).
-    EXPECT_TRUE(pipsAt(
-        s, "board.png",
-        {{526, 247}, {532, 257}, {539, 269}, {478, 316}, {493, 311}, {482, 330}, {498, 328}}));
-    EXPECT_FALSE(pipsAt(s, "board.png", {{488, 323}}));
-    // In the cup: die 1 a 6 (no middle pip), die 2 a 1 (no corner pip).
-    EXPECT_TRUE(pipsAt(
-        s, "cup.png",
-        {{342, 259}, {342, 267}, {342, 275}, {363, 259}, {363, 267}, {363, 275}, {356, 317}}));
-    EXPECT_FALSE(pipsAt(s, "cup.png", {{352, 265}}));
-    EXPECT_FALSE(pipsAt(s, "cup.png", {{348, 310}}));
-    EXPECT_TRUE(s.has(blit("BITMAP_4", 413, 335, 52, 104)));
-    // Each tumbling frame is erased exactly where it was drawn.
-    EXPECT_TRUE(s.hasInOrder(
-        {play("Dice1.wav"), blit("board", 413, 335, 52, 104), blit("BITMAP_5", 483, 313, 90, 191),
-         delay(10), blit("board", 483, 313, 90, 191), play("Dice3.wav"),
-         blit("BITMAP_6", 557, 271, 134, 225), delay(10), blit("board", 557, 271, 134, 225),
-         play("Dice4.wav"), blit("BITMAP_7", 549, 325, 101, 135), dice("3,4")}));
 }
 
 TEST(ShutTheBoxThrow, OneDieOnlyWithSevenEightAndNineShutAndTheDiceInTheCup) {
@@ -237,17 +206,6 @@ TEST(ShutTheBoxThrow, OneDieOnlyWithSevenEightAndNineShutAndTheDiceInTheCup) {
                               blit("board", 635, 418, 56, 78), play("Dice4.wav"),
                               blit("BITMAP_63", 550, 385, 54, 75), dice("4")}));
     EXPECT_TRUE(pipsAt(s, "one.png", {{478, 316}, {493, 311}, {482, 330}, {498, 328}}));
-}
-
-TEST(ShutTheBoxThrow, ShuttingAllNineLeavesTheDiceOutForTheEndOfTheTurn) {
-    Scenario s = withRecord(boxRecord());
-    Script p;
-    p.enter().roll("66").box(9).completing(3).roll("66").box(8).completing(4);
-    p.roll("66").box(7).completing(5).roll("45").box(6).box(2).completing(1);
-    p.endTurn().roll("11"); // the dice stayed out: the cup ends the turn
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{boxes("111111111"), scores(0, 0, 45, 0), soundStop, turn(2)} +
-                              reopenAll(10) + thrown(10, "1,1")));
 }
 
 // -- rounds and the end of the game
@@ -299,7 +257,13 @@ TEST(ShutTheBoxGame, HundredEndsTheGameAndTheLowerTotalWins) {
     EXPECT_TRUE(s.hasInOrder(
         {banner("ANN", 1), blit("BITMAP_22", 234, 336, 17, 18), blit("BITMAP_35", 251, 336, 16, 18),
          blit("BITMAP_35", 267, 336, 16, 18), blit("BITMAP_49", 253, 362, 11, 18)}));
-    EXPECT_EQ(countBetween(s, banner("ANN", 1), table, blit("board", 166, 362, 184, 26)), 3);
+    // The margin's strip is wiped after each showing but the last.
+    Lines all;
+    for (const Line& line : s.lines())
+        all.push_back(line.text());
+    const auto from = std::find(all.begin(), all.end(), banner("ANN", 1));
+    EXPECT_EQ(std::count(from, std::find(from, all.end(), table), blit("board", 166, 362, 184, 26)),
+              3);
     // The panel went blank for the banner: the new game writes the names again.
     EXPECT_TRUE(s.hasInOrder({table, allOpen, blit("BITMAP_22", 234, 312, 17, 18),
                               blit("BITMAP_23", 236, 362, 16, 18), scores(45, 0, 45, 0)}));

@@ -16,21 +16,7 @@
 
 namespace tumbledown::test::tenthou {
 
-using test::count;
-using test::delay;
-using test::events;
-using test::eventsFrom;
-using test::eventsOf;
-using test::hasInOrder;
-using test::hasRun;
-using test::isDrawing;
-using test::Lines;
-using test::operator+;
-using test::at;
-using test::BoardPoint;
-using test::originX;
-using test::originY;
-using test::repeat;
+using namespace tumbledown::test;
 
 // Pane codes.
 inline constexpr int straight = 15, threePairs = 16, threeOnes = 17, threeSixes = 18,
@@ -178,59 +164,22 @@ inline Lines fanfare() {
 
 // -- reading the transcript
 
-// Every seed is the start epoch plus the virtual seconds gone by.
-inline ::testing::AssertionResult seedsFollowTheClock(const Scenario& s) {
-    for (const Line& line : s.lines())
-        if (!line.fields.empty() && line.fields[0] == "seed" &&
-            line.fields.at(1) != std::to_string(1000000000u + line.time / 1000))
-            return ::testing::AssertionFailure()
-                   << "seed " << line.fields[1] << " at " << line.time << " ms";
-    return ::testing::AssertionSuccess();
-}
-
-// The events together with the drawing lines that start with one of the prefixes
-// ("blit\tBITMAP_115", ...): the pictures of interest in their place among them.
-inline Lines eventsAndDrawing(const Scenario& s, const std::vector<std::string>& prefixes) {
+// The events with each pane picture among them, as "lit I" (touched) or
+// "unlit I", I the pane's place in the order of the codes (roll 10, pass 11).
+inline Lines eventsAndPanes(const Scenario& s) {
     Lines out;
     for (const Line& line : s.lines()) {
-        const std::string text = line.text();
-        const bool wanted =
-            !isDrawing(line) || std::any_of(prefixes.begin(), prefixes.end(),
-                                            [&](const auto& p) { return text.rfind(p, 0) == 0; });
-        if (wanted)
-            out.push_back(line.fields[0] == "seed" ? "seed" : text);
+        const bool bitmap = line.fields.size() > 1 && line.fields[1].rfind("BITMAP_", 0) == 0;
+        const int n = bitmap && line.fields[0] == "blit" ? std::stoi(line.fields[1].substr(7)) : 0;
+        if (n >= 116 && n <= 139)
+            out.push_back((n < 128 ? "lit " : "unlit ") + std::to_string((n - 116) % 12));
+        else if (!isDrawing(line))
+            out.push_back(line.fields[0] == "seed" ? "seed" : line.text());
     }
     return out;
 }
-
-inline ::testing::AssertionResult containsRun(const Lines& all, const Lines& run) {
-    for (std::size_t i = 0; i + run.size() <= all.size(); ++i)
-        if (std::equal(run.begin(), run.end(), all.begin() + static_cast<std::ptrdiff_t>(i)))
-            return ::testing::AssertionSuccess();
-    std::string expected, seen;
-    for (const std::string& l : run)
-        expected += "  " + l + "\n";
-    for (const std::string& l : all)
-        seen += "  " + l + "\n";
-    return ::testing::AssertionFailure() << "missing as one run:\n"
-                                         << expected << "among:\n"
-                                         << seen;
-}
-
-// A pane's picture, normal or touched, where the board has it (client coordinates).
-inline std::string panePicture(int code, bool touched) {
-    struct Place {
-        int x, y, w, h;
-    };
-    static const Place places[] = {{154, 44, 81, 26},  {258, 47, 72, 19},  {374, 46, 24, 16},
-                                   {444, 52, 37, 16},  {177, 100, 31, 17}, {256, 95, 40, 16},
-                                   {351, 91, 28, 17},  {431, 93, 33, 16},  {179, 149, 7, 15},
-                                   {245, 147, 11, 17}, {327, 140, 42, 22}, {424, 144, 50, 19}};
-    const int i = code <= singleFive ? code - straight : code - 16;
-    const Place p = places[i];
-    return "blit\tBITMAP_" + std::to_string((touched ? 116 : 128) + i) + "\t" +
-           std::to_string(originX + p.x) + "\t" + std::to_string(originY + p.y) + "\t" +
-           std::to_string(p.w) + "\t" + std::to_string(p.h);
+inline std::string pane(int code, bool lit) {
+    return (lit ? "lit " : "unlit ") + std::to_string(code <= singleFive ? code - 15 : code - 16);
 }
 
 // A record with both players named, 10,000 against a person (level 0) or a
