@@ -325,8 +325,14 @@ TEST(TenThouTurn, LoneDieHitEarnsTheBonusThenAllSixGoAgain) {
     throwDice(rules, {5});
     rules.score(Pane::SingleFive);
     EXPECT_EQ(rules.turnScore(Seat::One), 1100 + 550);
+    TenThouRules banker = rules; // all six scored may bank as well
+    EXPECT_EQ(banker.pass().outcome, PassOutcome::Banked);
+    EXPECT_EQ(banker.total(Seat::One), 1650);
 
-    EXPECT_EQ(throwDice(rules, {2, 3, 4, 6, 6, 1}).risen, allSix);
+    // All six scored: all six rise again, none left lying.
+    const RollResult again = throwDice(rules, {2, 3, 4, 6, 6, 1});
+    EXPECT_EQ(again.risen, allSix);
+    EXPECT_TRUE(again.sunk.none());
     EXPECT_FALSE(rules.secondChance());
     rules.score(Pane::SingleOne);
     EXPECT_EQ(rules.turnScore(Seat::One), 1750);
@@ -349,20 +355,6 @@ TEST(TenThouTurn, RollNeedsAScoreSinceTheLastRoll) {
     EXPECT_FALSE(rules.shown(1));
     EXPECT_TRUE(rules.recordEmpty());
     EXPECT_FALSE(rules.scoredThisRoll(Seat::One));
-}
-
-TEST(TenThouTurn, AllSixScoredRollAllSixOrBank) {
-    TenThouRules rules;
-    throwDice(rules, {1, 5, 1, 5, 5, 1});
-    rules.score(Pane::ThreeOnes);
-    rules.score(Pane::ThreeFives);
-    TenThouRules banker = rules;
-    EXPECT_EQ(banker.pass().outcome, PassOutcome::Banked);
-    EXPECT_EQ(banker.total(Seat::One), 1500);
-
-    const RollResult r = throwDice(rules, {2, 3, 4, 6, 6, 5});
-    EXPECT_EQ(r.risen, allSix);
-    EXPECT_TRUE(r.sunk.none());
 }
 
 TEST(TenThouTurn, PassBanksRefusesOrBusts) {
