@@ -130,6 +130,12 @@ TEST(TenThouScoring, TakingASingleFirstBreaksTheStraight) {
     TenThouRules straight = rules;
     straight.score(Pane::Straight);
     EXPECT_EQ(straight.pass().outcome, PassOutcome::MustRollAgain);
+    TenThouRules undone = straight; // the undo gives back all six and the obligation
+    EXPECT_EQ(undone.undo(Pane::Straight).risen, allSix);
+    EXPECT_FALSE(undone.mustRollAgain());
+    EXPECT_EQ(undone.turnScore(Seat::One), 0);
+    EXPECT_TRUE(undone.test(Pane::Straight));
+    EXPECT_EQ(undone.pass().outcome, PassOutcome::Refused);
     const RollResult again = throwDice(straight, {2, 3, 4, 6, 6, 3});
     EXPECT_EQ(again.risen, allSix);
     EXPECT_FALSE(straight.mustRollAgain());
@@ -222,17 +228,6 @@ TEST(TenThouUndo, OnlyPanesOfThisRollAndOneOccurrence) {
     EXPECT_TRUE(rules.recordHolds(Pane::SingleFive));
     EXPECT_TRUE(rules.scoredThisRoll(Seat::One));
     EXPECT_EQ(rules.turnScore(Seat::One), 100);
-}
-
-TEST(TenThouUndo, StraightGivesBackAllSixAndTheObligation) {
-    TenThouRules rules;
-    throwDice(rules, {6, 5, 4, 3, 2, 1});
-    rules.score(Pane::Straight);
-    EXPECT_EQ(rules.undo(Pane::Straight).risen, allSix);
-    EXPECT_FALSE(rules.mustRollAgain());
-    EXPECT_EQ(rules.turnScore(Seat::One), 0);
-    EXPECT_TRUE(rules.test(Pane::Straight));
-    EXPECT_EQ(rules.pass().outcome, PassOutcome::Refused);
 }
 
 TEST(TenThouUndo, RecordKeepsSixCodesAndDropsASeventh) {
