@@ -24,18 +24,13 @@ TEST(BoardOrigin, CentresTheBoardAndKeepsSmallClientsAtTheCorner) {
 }
 
 TEST(AnimationDelay, StepsByTenWithinZeroToTwoHundred) {
-    std::int32_t delay = 15;
-    speedUp(delay);
-    EXPECT_EQ(delay, 5);
-    speedUp(delay);
-    EXPECT_EQ(delay, 0);
-    speedUp(delay);
-    EXPECT_EQ(delay, 0);
-    delay = 195;
-    slowDown(delay);
-    EXPECT_EQ(delay, 200);
-    slowDown(delay);
-    EXPECT_EQ(delay, 200);
+    // {delay, slower, after}: a step stops at the bounds rather than passing them.
+    const int steps[][3] = {{15, 0, 5}, {5, 0, 0}, {0, 0, 0}, {195, 1, 200}, {200, 1, 200}};
+    for (const auto& [start, slower, after] : steps) {
+        std::int32_t delay = start;
+        (slower ? slowDown : speedUp)(delay);
+        EXPECT_EQ(delay, after) << start << (slower ? " slower" : " faster");
+    }
 }
 
 TEST(PaneRegions, FindsPanesInTableOrderAtTheOrigin) {
