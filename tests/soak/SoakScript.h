@@ -9,6 +9,7 @@
 #include "scenarios/ScriptText.h"
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -31,39 +32,44 @@ public:
     static int countEvents(const std::string& script);
 
 private:
+    // One kind of step: how often it comes against the others of its table,
+    // and the lines it writes.
+    struct Kind {
+        int weight;
+        std::function<std::string()> write;
+    };
+
     int below(int n);
     bool chance(int percent);
-    std::string pick(const std::vector<std::string>& from);
-    std::string anywhere();
-    std::string onBoard();
-    test::BoardPoint anyPoint();
-    std::string button(const std::vector<test::BoardPoint>& buttons, int which);
-
-    void step(std::string& out);
+    std::string maybe(int percent, const std::string& lines); // the lines or nothing
+    template <class T> T pick(const std::vector<T>& from) {
+        return from[static_cast<std::size_t>(below(static_cast<int>(from.size())))];
+    }
+    std::string anyKey(); // any a person could type
+    std::string oneOf(const std::vector<Kind>& kinds);
+    std::string step();
     void nextStretch();
     std::string enter(Game game);
-    std::string tenThouStep();
-    std::string pokerDiceStep();
-    std::string shutTheBoxStep();
-    std::string mainScreenStep();
-    std::string anyScreenStep();
-    std::string meanwhile();
+
+    test::BoardPoint boardPoint();
+    test::BoardPoint anywhere();
+    test::BoardPoint anyPoint();
+    std::string button(const std::vector<test::BoardPoint>& buttons);
+    std::string draws(int count, const std::function<int()>& value);
 
     // Answers to what the event before them opens.
     std::string boxAnswer();
     std::string fileAnswer();
-    std::string name();
-    std::string oddControl();
-    std::string options(int dialog, int choice, int names, const std::string& more);
-    std::string tenThouOptions();
-    std::string pokerDiceOptions();
-    std::string shutTheBoxOptions();
+    std::string options(Game game);
     std::string topScoresChoice();
 
     std::mt19937 random_;
     std::vector<std::string> musicFiles_;
-    Game game_ = Game::Main;    // the game of this stretch
-    Game showing_ = Game::Main; // where the events are aimed
+    std::vector<Kind> kinds_[4];  // each screen's steps, by Game
+    std::vector<Kind> anyScreen_; // the menu bar's and the window's, on any screen
+    std::vector<Kind> meanwhile_; // what may arrive while a handler runs
+    Game game_ = Game::Main;      // the game of this stretch
+    Game showing_ = Game::Main;   // where the events are aimed
     int stretchLeft_ = 0;
     int mainLeft_ = 0; // events left of a visit to the main screen
     std::vector<Game> order_;
