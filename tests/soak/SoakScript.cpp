@@ -52,9 +52,8 @@ const std::vector<std::string> typedNames{
     "a-b_c!", "12345678", "ben",   "\xC9LAN", "\xFF\xFE", "%s%n", "APPRENTICE",
     "WIZARD", "MAGE",     "PLAYER"};
 
-// A control that is not there, or a value no control takes.
-const std::vector<std::string> oddControls{"999=1", "0=1",  "101=7", "102=-1",      "nothing",
-                                           "=1",    "101=", "-5=1",  "2147483648=1"};
+// A value no control takes.
+const std::vector<std::string> oddValues{"101=7", "102=-1", "101="};
 
 bool isEventVerb(const std::string& verb) {
     static const std::vector<std::string> events{
@@ -291,6 +290,16 @@ SoakScript::SoakScript(std::uint32_t seed, std::vector<std::string> musicFiles)
     };
 }
 
+const std::vector<std::string>& SoakScript::madeUpControls() {
+    static const std::vector<std::string> controls{"999=1", "0=1",  "nothing",
+                                                   "=1",    "-5=1", "2147483648=1"};
+    return controls;
+}
+
+std::string SoakScript::oddControl() {
+    return chance(50) ? pick(oddValues) : pick(madeUpControls());
+}
+
 int SoakScript::below(int n) {
     return static_cast<int>(random_() % static_cast<std::uint32_t>(n));
 }
@@ -479,7 +488,7 @@ std::string SoakScript::options(Game game) {
         line += std::to_string(111 + below(2)) + "=1 113=" + std::to_string(below(2)) + " " +
                 (chance(15) ? "114=1 " : "");
     if (chance(10))
-        line += pick(oddControls) + " ";
+        line += oddControl() + " ";
     return line + (chance(70) ? "ok" : "cancel") + "\n";
 }
 
@@ -489,7 +498,7 @@ std::string SoakScript::topScoresChoice() {
     for (int id = 101; id <= 106; ++id)
         line += " " + std::to_string(id) + "=" + (chance(id <= 103 ? 50 : 5) ? "1" : "0");
     if (chance(10))
-        line += " " + pick(oddControls);
+        line += " " + oddControl();
     line += chance(80) ? " ok\n" : " cancel\n";
     // The tables chosen for viewing show one box each.
     return line + boxAnswer() + boxAnswer();

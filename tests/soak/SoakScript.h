@@ -31,6 +31,9 @@ public:
     // How many events (not answers) a script holds.
     static int countEvents(const std::string& script);
 
+    // Controls no dialog has, which the dialogs' answers now and then name.
+    static const std::vector<std::string>& madeUpControls();
+
 private:
     // One kind of step: how often it comes against the others of its table,
     // and the lines it writes.
@@ -60,6 +63,7 @@ private:
     // Answers to what the event before them opens.
     std::string boxAnswer();
     std::string fileAnswer();
+    std::string oddControl(); // a control no dialog has, or a value none takes
     std::string options(Game game);
     std::string topScoresChoice();
 
