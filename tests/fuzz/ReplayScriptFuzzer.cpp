@@ -10,6 +10,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -110,19 +111,15 @@ void checkParsed(const std::vector<ScriptLine>& script, const std::vector<std::s
     }
 }
 
+// "line N: REASON", N a line of the text.
 void checkRefused(const std::string& error, const std::vector<std::string>& lines) {
-    check(error.rfind("line ", 0) == 0, "a refusal that names no line");
-    std::size_t used = 0;
     int number = 0;
-    try {
-        number = std::stoi(error.substr(5), &used);
-    } catch (...) {
-        check(false, "a refusal whose line is not a number");
-    }
+    int used = 0;
+    check(std::sscanf(error.c_str(), "line %d: %n", &number, &used) == 1 && used > 0 &&
+              error.size() > static_cast<std::size_t>(used) && error[used - 2] == ':',
+          "a refusal that names no line or gives no reason");
     check(number >= 1 && number <= static_cast<int>(lines.size()),
           "a refusal blames a line beyond the text");
-    check(error.compare(5 + used, 2, ": ") == 0 && error.size() > 7 + used,
-          "a refusal without its reason");
 }
 
 } // namespace
