@@ -98,11 +98,6 @@ TEST(Screens, BoardOriginFollowsTheClientSize) {
         {"size 1025 701\nmenu 103\n",
          {"blit\tBITMAP_216\t227\t136\t569\t428", "tile\tBITMAP_140\t1025\t701",
           "blit\tBITMAP_1\t196\t136\t632\t428"}},
-        // Smaller than the board: at the corner, nothing tiled around it.
-        {"size 600 400\nmenu 102\n",
-         {"blit\tBITMAP_216\t31\t0\t569\t421", "blit\tBITMAP_146\t0\t0\t632\t421"}},
-        // Taller than the board but narrow: centred, so the board starts left of the window.
-        {"size 600 520\n", {"blit\tBITMAP_216\t15\t46\t569\t428"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);

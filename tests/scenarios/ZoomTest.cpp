@@ -74,23 +74,17 @@ std::string contents(const std::filesystem::path& path) {
 
 } // namespace
 
-TEST(Zoom, SpotsAndPanesAreHitAtTheirScaledPositionsOnly) {
-    Scenario s = withPlayers();
-    ASSERT_EQ(s.run(std::string(large) + "zoom 2\n" + click(1, boxPicture) + throwInTenThou(2) +
-                    click(1, threeOnes) + click(2, threeOnes)),
-              0);
-    EXPECT_FALSE(s.has("screen\tshutthebox")); // where the picture is at 1x
-    EXPECT_TRUE(s.hasInOrder(
-        {"zoom\t2", "screen\t10000", "dice\t10000\t1,1,1,2,3,4", "scores\t10000\t1000\t0\t0\t0"}));
-    EXPECT_EQ(s.linesStarting("scores\t10000\t1000").size(), 1u) << s.dump();
-}
-
 TEST(Zoom, AGameGoesAlikeAtEveryZoomAndPixelRatioAndTheRecordKeepsItsForm) {
+    // At 2x, clicks where the Shut The Box picture and the three 1's pane are
+    // at 1x hit nothing.
     const auto play = [](int zoom, double ratio) {
         const PixelRatio device(ratio);
         Scenario s = withPlayers();
+        const bool misplaced = zoom == 2 && ratio == 1.0;
         EXPECT_EQ(s.run(std::string(large) + "zoom " + std::to_string(zoom) + "\n" +
-                        throwInTenThou(zoom, ratio) + click(zoom, threeOnes, ratio) + "key p\n"),
+                        (misplaced ? click(1, boxPicture) : "") + throwInTenThou(zoom, ratio) +
+                        (misplaced ? click(1, threeOnes) : "") + click(zoom, threeOnes, ratio) +
+                        "key p\n"),
                   0);
         std::vector<std::string> events; // without drawing, whose places follow the origin
         for (const test::Line& line : s.lines()) {
