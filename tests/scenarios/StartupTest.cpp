@@ -8,7 +8,6 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include <sys/wait.h>
@@ -23,11 +22,6 @@ std::string sameNameWarning(const std::string& name, const std::string& reset) {
     return "box\tWarning\t" + name +
            " may not be your own opponent.\\nSecond player's name is reset to\\n'" + reset +
            "'.  To change this name,\\nclick on either player name.\\n\tOK\tOK";
-}
-
-void writeBytes(const Scenario& s, const std::uint8_t* bytes, std::size_t size) {
-    std::ofstream(s.prfPath(), std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes), std::streamsize(size));
 }
 
 // Runs the real program (not a replay) in the scenario's folder with a
@@ -90,8 +84,6 @@ TEST(Startup, FirstRunAsksForNamesAndSavesTheDefaults) {
     const PreferencesRecord r = s.record();
     EXPECT_EQ(r.player1() + " " + r.player2(), "BOB ALCELONG");
     EXPECT_EQ(r.currentTip, 2);
-    EXPECT_EQ(r.musicFileName(), "fugue.mid");
-    EXPECT_EQ(r.tenThouDelay, 100);
     EXPECT_EQ(r.coinTally[1].nameString() + " " + r.coinTally[2].nameString(), "ALCELONG BOB");
 }
 
@@ -113,18 +105,6 @@ TEST(Startup, NamesDialogAnswersAndTheirWarnings) {
         EXPECT_EQ(boxes.empty() ? "" : boxes[0].text(), row.warning);
         EXPECT_EQ(s.record().player1() + " " + s.record().player2(), row.names);
     }
-}
-
-TEST(Startup, AnOutOfDateRecordIsSaidAndStartsAfresh) {
-    Scenario s;
-    const auto bytes = test::namedRecord("ANN", "BEN").toBytes();
-    writeBytes(s, bytes.data(), bytes.size() - 1);
-    ASSERT_EQ(s.run("dialog 202 101=cat ok\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({
-        "box\t\tOut-of-date preference file found - re-setting defaults\tOK\tOK",
-        "dialog\t202\tok\t101=cat,102=",
-    }));
-    EXPECT_EQ(s.record().player1(), "CAT");
 }
 
 TEST(Startup, ScriptErrorsExitWithTwo) {
