@@ -583,7 +583,7 @@ TEST(PokerDiceSettings, TheDialogChangesOpponentNameCoinsRollsAndAcesWild) {
 }
 
 // The opponent's menus start a new match; so does resetting the coins, after
-// which aces wild may change though a hand was begun.
+// which aces wild may change though a hand was begun, by its button and menu.
 TEST(PokerDiceSettings, MenusChangeTheOpponentAndStartAMatch) {
     PreferencesRecord r = pokerRecord();
     r.player2Coins = 9000;
@@ -597,14 +597,16 @@ TEST(PokerDiceSettings, MenusChangeTheOpponentAndStartAMatch) {
                                      .space("12345")
                                      .menu(117)
                                      .draws({0, 0, 0})
-                                     .click(acesWildButton));
+                                     .click(acesWildButton)
+                                     .menu(115)); // and off again
     EXPECT_TRUE(hasInOrder(s, {"checked\t110,115,128,144", firstPrompt("ANN"), "seed", turn(1),
                                coins(5000, 5000, 100), "checked\t112,115,128,144",
                                firstPrompt("BEN"), "seed", turn(2), coins(5000, 9000, 100),
-                               dice("1,2,3,4,5"), firstPrompt("ANN"), "checked\t112,114,128,144"}));
+                               dice("1,2,3,4,5"), firstPrompt("ANN"), "checked\t112,114,128,144",
+                               "checked\t112,115,128,144"}));
     EXPECT_FALSE(s.has(acesWildWarning));
     EXPECT_EQ(entries(s.record().coinTally, 2), "BEN 9000, ANN 5000");
-    EXPECT_EQ(s.record().acesWild, 1);
+    EXPECT_EQ(s.record().acesWild, 0);
 }
 
 TEST(PokerDiceSettings, SoundSpeedMusicAndHelpFollowTheMenusAndButtons) {

@@ -39,42 +39,6 @@ TEST(Screens, SwitchingKeepsExactlyOneOptionsPopup) {
     EXPECT_EQ(s.linesStarting("screen\tmain").size(), 4u);
 }
 
-// The options menus set the record and their check marks; each game's delay
-// steps by ten within 0 to 200, from its menu items and its keys.
-TEST(Screens, OptionMenusAndDelaysSetTheRecord) {
-    std::string script = "menu 101\nmenu 105\nmenu 141\nmenu 103\nmenu 118\nmenu 121\nmenu 148\n"
-                         "menu 102\nmenu 112\nmenu 115\nmenu 101\n";
-    for (int i = 0; i < 11; ++i)
-        script += "menu 142\n";
-    script += "menu 102\n";
-    for (int i = 0; i < 11; ++i)
-        script += "menu 147\n";
-    script += "menu 103\nmenu 150\nmenu 151\nmenu 151\nkey +\nkey =\nkey -\nkey _\nkey _\n";
-    Scenario s = withRecord(players);
-    ASSERT_EQ(s.run(script), 0);
-    EXPECT_TRUE(s.hasInOrder({
-        "checked\t104,127,140",
-        "checked\t105,127,140",
-        "checked\t105,127,141",
-        "checked\t118,122,127,149",
-        "checked\t118,121,127,149",
-        "checked\t118,121,127,148",
-        "checked\t109,115,127,144",
-        "checked\t112,115,127,144",
-    }));
-    const PreferencesRecord r = s.record();
-    EXPECT_EQ(r.tenThouMage, 1);
-    EXPECT_EQ(r.tenThouApprentice, 0);
-    EXPECT_EQ(r.soundOn, 1);
-    EXPECT_EQ(r.shutTheBoxVsComputer, 1);
-    EXPECT_EQ(r.gremlinOn, 1);
-    EXPECT_EQ(r.pokerDiceApprentice + r.pokerDiceMage + r.pokerDiceWizard, 0);
-    EXPECT_EQ(r.acesWild, 0);
-    EXPECT_EQ(r.tenThouDelay, 0);
-    EXPECT_EQ(r.pokerDiceDelay, 200);
-    EXPECT_EQ(r.shutTheBoxDelay, 150);
-}
-
 TEST(Screens, BoardOriginFollowsTheClientSize) {
     const struct {
         std::string script;
