@@ -58,14 +58,3 @@ TEST(Screens, BoardOriginFollowsTheClientSize) {
         EXPECT_EQ(s.linesStarting("tile").size(), row.drawn.size() > 2 ? 1u : 0u);
     }
 }
-
-TEST(Screens, BackSpotReturnsToTheMainScreen) {
-    PreferencesRecord record = players;
-    record.tenThouApprentice = 0; // a second person: no computer turn after the prompt
-    Scenario s = withRecord(record);
-    // 10,000's back button at board (8..35, 156..175); the board is at (84, 86). A key
-    // takes the start prompt away first.
-    ASSERT_EQ(s.run("menu 101\nkey x\nclick 100 250\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({"screen\t10000", "screen\tmain", "menubar\tGame|Music|Scores|Help",
-                              "blit\tBITMAP_216\t115\t86\t569\t428"}));
-}
