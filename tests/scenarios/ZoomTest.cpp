@@ -74,23 +74,17 @@ std::string contents(const std::filesystem::path& path) {
 
 } // namespace
 
-TEST(Zoom, SpotsAndPanesAreHitAtTheirScaledPositionsOnly) {
-    Scenario s = withPlayers();
-    ASSERT_EQ(s.run(std::string(large) + "zoom 2\n" + click(1, boxPicture) + throwInTenThou(2) +
-                    click(1, threeOnes) + click(2, threeOnes)),
-              0);
-    EXPECT_FALSE(s.has("screen\tshutthebox")); // where the picture is at 1x
-    EXPECT_TRUE(s.hasInOrder(
-        {"zoom\t2", "screen\t10000", "dice\t10000\t1,1,1,2,3,4", "scores\t10000\t1000\t0\t0\t0"}));
-    EXPECT_EQ(s.linesStarting("scores\t10000\t1000").size(), 1u) << s.dump();
-}
-
 TEST(Zoom, AGameGoesAlikeAtEveryZoomAndPixelRatioAndTheRecordKeepsItsForm) {
+    // At 2x, clicks where the Shut The Box picture and the three 1's pane are
+    // at 1x hit nothing.
     const auto play = [](int zoom, double ratio) {
         const PixelRatio device(ratio);
         Scenario s = withPlayers();
+        const bool misplaced = zoom == 2 && ratio == 1.0;
         EXPECT_EQ(s.run(std::string(large) + "zoom " + std::to_string(zoom) + "\n" +
-                        throwInTenThou(zoom, ratio) + click(zoom, threeOnes, ratio) + "key p\n"),
+                        (misplaced ? click(1, boxPicture) : "") + throwInTenThou(zoom, ratio) +
+                        (misplaced ? click(1, threeOnes) : "") + click(zoom, threeOnes, ratio) +
+                        "key p\n"),
                   0);
         std::vector<std::string> events; // without drawing, whose places follow the origin
         for (const test::Line& line : s.lines()) {
@@ -150,18 +144,6 @@ QImage board(const QImage& shot, double unit) {
     return shot.copy(QRectF(34 * unit, 11 * unit, 632 * unit, 428 * unit).toRect());
 }
 
-// The mean squared Laplacian of the grey levels: the energy of the finest detail.
-double detail(const QImage& img) {
-    double sum = 0;
-    const auto g = [&](int x, int y) { return double(qGray(img.pixel(x, y))); };
-    for (int y = 1; y + 1 < img.height(); ++y)
-        for (int x = 1; x + 1 < img.width(); ++x) {
-            const double l = 4 * g(x, y) - g(x - 1, y) - g(x + 1, y) - g(x, y - 1) - g(x, y + 1);
-            sum += l * l;
-        }
-    return sum / ((img.width() - 2) * (img.height() - 2));
-}
-
 } // namespace
 
 TEST(Zoom, OneXShowsTheMainScreenAndABoardAsTheyWere) {
@@ -185,19 +167,5 @@ TEST(Zoom, TwoAndThreeXAreDrawnAtTheirScaleNotEnlarged) {
         EXPECT_LT(test::uniformBlocks(shot, scale), 0.3) << zoom << "x at " << ratio;
         const QImage panel = shot.copy(QRect(QPoint(150, 50) * scale, QSize(345, 100) * scale));
         EXPECT_LT(test::uniformBlocks(panel, scale), 0.45) << zoom << "x at " << ratio;
-    }
-}
-
-TEST(Zoom, FractionalPixelRatiosShowTheFinerPictureShrunk) {
-    const QImage one = board(tenThouShot(1, 1.0), 1);
-    const QImage two = board(tenThouShot(1, 2.0), 2);
-    for (double ratio : {1.25, 1.5}) {
-        const QImage shot = board(tenThouShot(1, ratio), ratio);
-        const auto resized = [&](const QImage& img) {
-            return detail(img.scaled(shot.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        };
-        // As fine as the 2x picture shrunk, not the 1x one blurred up.
-        EXPECT_NEAR(detail(shot) / resized(two), 1.0, 0.15) << ratio;
-        EXPECT_GT(detail(shot), 1.3 * resized(one)) << ratio;
     }
 }
