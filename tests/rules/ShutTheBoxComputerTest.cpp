@@ -16,44 +16,14 @@ namespace {
 
 using Boxes = std::vector<int>;
 
-Boxes choiceFor(const BoxSet& closed, int die1, int die2) {
-    RandomSource random;
-    ShutTheBoxRules rules = freshGame(random);
-    rules.setBoardForTest(closed);
-    throwDice(rules, random, die1, die2);
-    return computerBoxes(rules);
-}
-
-// Player two's turn as the board runs it, with the Gremlin's chance after
-// every completed throw. Returns the boxes the Gremlin flipped.
-Boxes playComputerTurn(ShutTheBoxRules& rules, RandomSource& random, bool gremlinOn) {
-    Boxes flipped;
-    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
-    for (int throws = 0; !rules.noMoveLeft(random); ++throws) {
-        if (throws == 20) {
-            ADD_FAILURE() << "the turn does not end";
-            break;
-        }
-        const Boxes choice = computerBoxes(rules);
-        EXPECT_FALSE(choice.empty());
-        for (int n : choice) {
-            if (rules.clickBox(n) != BoxOutcome::ThrowComplete)
-                continue;
-            const GremlinChance chance = gremlinChance(rules, gremlinOn, random);
-            if (chance.strikes) {
-                rules.gremlinFlip(chance.box);
-                flipped.push_back(chance.box);
-            }
-            rules.completeThrow(random);
-        }
-        if (computerWantsOneDie(rules))
-            rules.useOneDie();
-        if (computerRollsAgain(rules)) {
-            EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
-        }
-    }
-    rules.rollOrEndTurn(random);
-    return flipped;
+// Player two's turn as the game plays it. Returns the boxes the Gremlin flipped.
+Boxes playComputersTurn(ShutTheBoxRules& rules, RandomSource& random, bool gremlinOn) {
+    struct : TurnView {
+        Boxes flipped;
+        void gremlinStrikes(int box) override { flipped.push_back(box); }
+    } view;
+    playComputerTurn(rules, Chooser{}, gremlinOn, random, view);
+    return view.flipped;
 }
 
 ShutTheBoxRules computersTurnNext(RandomSource& random) {
@@ -61,19 +31,6 @@ ShutTheBoxRules computersTurnNext(RandomSource& random) {
     rules.setToMoveForTest(Seat::Two);
     return rules;
 }
-
-} // namespace
-
-TEST(ShutTheBoxComputer, ShutsAsFewBoxesAsPossibleTakingTheHighest) {
-    EXPECT_EQ(choiceFor({}, 3, 4), (Boxes{7}));
-    EXPECT_EQ(choiceFor(boxes({9}), 4, 5), (Boxes{8, 1})); // shut boxes are not counted
-    // Three boxes: with the same largest box, the higher second box wins
-    // (5 + 4 + 1 before 5 + 3 + 2). The search below covers every other board.
-    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 4, 5}), 4, 6), (Boxes{5, 4, 1}));
-    EXPECT_EQ(choiceFor(allShutBut({9}), 1, 1), Boxes{});
-}
-
-namespace {
 
 // The computer's preference found another way: every fitting set, the
 // smallest, and of those the highest when compared largest box first.
@@ -153,7 +110,7 @@ TEST(ShutTheBoxComputer, AWholeTurnThatShutsAllNineBoxes) {
     draws.insert(draws.end(), {2, 1, 0});
     draws.insert(draws.end(), {3, 2, 0, 0}); // no move: odds twice, then the cup's faces
     random.queueValues(draws);
-    const Boxes flipped = playComputerTurn(rules, random, false);
+    const Boxes flipped = playComputersTurn(rules, random, false);
     expectAllDrawsTaken(random);
     EXPECT_TRUE(flipped.empty());
     EXPECT_EQ(rules.gremlinOdds(), 2 % 5 + 6); // the second of the two draws
@@ -180,7 +137,7 @@ TEST(ShutTheBoxComputer, AWholeTurnWithAGremlinFlipOfAnEarlierBox) {
         0, 4, 0, 0, // odds twice (the second 4 % 5 + 6 = 10), cup faces
     };
     random.queueValues(draws);
-    const Boxes flipped = playComputerTurn(rules, random, true);
+    const Boxes flipped = playComputersTurn(rules, random, true);
     expectAllDrawsTaken(random);
     EXPECT_EQ(flipped, (Boxes{7}));
     EXPECT_EQ(rules.gremlinOdds(), 10);
