@@ -5,7 +5,6 @@
 
 #include "games/shutthebox/ShutTheBoxComputer.h"
 
-#include <array>
 #include <vector>
 
 using namespace tumbledown;
@@ -24,12 +23,6 @@ Boxes playComputersTurn(ShutTheBoxRules& rules, RandomSource& random, bool greml
     } view;
     playComputerTurn(rules, Chooser{}, gremlinOn, random, view);
     return view.flipped;
-}
-
-ShutTheBoxRules computersTurnNext(RandomSource& random) {
-    ShutTheBoxRules rules = freshGame(random);
-    rules.setToMoveForTest(Seat::Two);
-    return rules;
 }
 
 // The computer's preference found another way: every fitting set, the
@@ -94,35 +87,10 @@ TEST(ShutTheBoxComputer, OneDieBelowSevenAndNoRollWithEveryBoxShut) {
     EXPECT_FALSE(computerRollsAgain(rules));
 }
 
-TEST(ShutTheBoxComputer, AWholeTurnThatShutsAllNineBoxes) {
-    RandomSource random;
-    ShutTheBoxRules rules = computersTurnNext(random);
-    rules.setScoresForTest(Seat::One, 12, 30);
-    rules.setScoresForTest(Seat::Two, 45, 40);
-    // Each two-dice throw is followed by the cup's two faces; one die keeps
-    // its face. The computer's throws: 9, 8, 7, 6, 5, 4 with two dice, then
-    // its open boxes 1, 2, 3 add up to 6 and it throws one die: 3, 2, 1.
-    std::vector<std::int32_t> draws;
-    for (const auto& [a, b] :
-         std::vector<std::array<int, 2>>{{4, 5}, {3, 5}, {3, 4}, {1, 5}, {2, 3}, {1, 3}}) {
-        draws.insert(draws.end(), {a - 1, b - 1, 0, 0});
-    }
-    draws.insert(draws.end(), {2, 1, 0});
-    draws.insert(draws.end(), {3, 2, 0, 0}); // no move: odds twice, then the cup's faces
-    random.queueValues(draws);
-    const Boxes flipped = playComputersTurn(rules, random, false);
-    expectAllDrawsTaken(random);
-    EXPECT_TRUE(flipped.empty());
-    EXPECT_EQ(rules.gremlinOdds(), 2 % 5 + 6); // the second of the two draws
-    EXPECT_EQ(rules.total(Seat::Two), 40);     // a round score of 0
-    EXPECT_EQ(rules.total(Seat::One), 42);
-    EXPECT_EQ(rules.toMove(), Seat::One);
-    EXPECT_TRUE(rules.twoDice());
-}
-
 TEST(ShutTheBoxComputer, AWholeTurnWithAGremlinFlipOfAnEarlierBox) {
     RandomSource random;
-    ShutTheBoxRules rules = computersTurnNext(random); // odds 6
+    ShutTheBoxRules rules = freshGame(random); // odds 6
+    rules.setToMoveForTest(Seat::Two);
     std::vector<std::int32_t> draws{
         2, 3,       // throw 7: box 7
         5,          // Gremlin: 5 % 6 + 1 = 6, no strike
