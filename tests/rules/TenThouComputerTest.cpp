@@ -128,6 +128,9 @@ TEST(TenThouComputer, TwoDiceOrMore) {
     EXPECT_FALSE(goesOn(0, 0, 1000, 3, Level::Wizard));
     EXPECT_TRUE(goesOn(0, 0, 300, 3, Level::Mage));
     EXPECT_TRUE(goesOn(0, 0, 380, 3, Level::Wizard));
+    // At either threshold itself: from 350 a gap of 2000 sends it on, from 800 nothing does.
+    EXPECT_TRUE(goesOn(2000, 0, 350, 3, Level::Mage));
+    EXPECT_FALSE(goesOn(2000, 0, 800, 3, Level::Mage));
 
     // Between the thresholds with a gap below 2000: the third draw decides,
     // mod 4 for the Mage and mod 3 for the Wizard; the first two would say otherwise.
@@ -153,6 +156,7 @@ TEST(TenThouComputer, OneDieLeft) {
     EXPECT_FALSE(d.goOn);
     EXPECT_EQ(d.draws, 3);
     EXPECT_TRUE(decide(close, Level::Wizard, took, 1, {1, 1, 4}).goOn);
+    EXPECT_FALSE(decide(situation(1400, 0, 450, {3}), Level::Wizard, took, 1, {1, 1, 1}).goOn);
     // Mage: window from 350, gap 1200, mod 3.
     EXPECT_TRUE(decide(situation(1200, 0, 450, {3}), Level::Mage, took, 1, {1, 1, 1}).goOn);
     EXPECT_FALSE(decide(close, Level::Mage, took, 1, {0, 0, 4}).goOn);
