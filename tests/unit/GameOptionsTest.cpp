@@ -73,58 +73,6 @@ template <class Record, class Apply> void checkNameChoice(Apply apply) {
 
 } // namespace
 
-TEST(GameOptions, TheDialogsOpenOnTheCurrentOpponentWithNoNameChoice) {
-    PreferencesRecord r = withTally();
-    for (Opponent opponent : allOpponents) {
-        SCOPED_TRACE(testing::PrintToString(opponent));
-        TenThouSettings(r).setOpponent(opponent);
-        PokerDiceSettings(r).setOpponent(opponent);
-        const TenThouOptionsRecord ten = fillTenThouOptions(r);
-        const PokerDiceOptionsRecord poker = fillPokerDiceOptions(r);
-        const auto expected = opponentChoice<TenThouOptionsRecord>(opponent);
-        for (const TenThouOptionsRecord* fill :
-             {&ten, static_cast<const TenThouOptionsRecord*>(&poker)}) {
-            EXPECT_EQ(fill->apprentice, expected.apprentice);
-            EXPECT_EQ(fill->mage, expected.mage);
-            EXPECT_EQ(fill->wizard, expected.wizard);
-            EXPECT_EQ(fill->player2, expected.player2);
-            EXPECT_FALSE(fill->changeFirstName || fill->changeSecondName);
-            EXPECT_TRUE(fill->name.empty());
-        }
-        EXPECT_FALSE(poker.resetCoins);
-    }
-    // 3 rolls checks "3 rolls"; anything else "2 rolls".
-    EXPECT_TRUE(fillPokerDiceOptions(r).threeRolls);
-    EXPECT_FALSE(fillPokerDiceOptions(r).twoRolls);
-    r.rollsPerTurn = 2;
-    EXPECT_TRUE(fillPokerDiceOptions(r).twoRolls);
-    EXPECT_FALSE(fillPokerDiceOptions(r).threeRolls);
-    EXPECT_FALSE(fillPokerDiceOptions(r).acesWild);
-    r.acesWild = 1;
-    EXPECT_TRUE(fillPokerDiceOptions(r).acesWild);
-
-    // The levels of one game are not those of the other.
-    PreferencesRecord none;
-    none.tenThouWizard = 1;
-    EXPECT_EQ(PokerDiceSettings(none).opponent(), Opponent{});
-    // Two levels set (only a damaged file has them): the first counts.
-    none.tenThouMage = 1;
-    EXPECT_EQ(TenThouSettings(none).opponent(), Level::Mage);
-    EXPECT_TRUE(fillTenThouOptions(none).mage);
-    EXPECT_FALSE(fillTenThouOptions(none).wizard);
-
-    none.shutTheBoxVsComputer = 1;
-    ShutTheBoxOptionsRecord box = fillShutTheBoxOptions(none);
-    EXPECT_TRUE(box.vsComputer);
-    EXPECT_FALSE(box.vsPlayer2);
-    EXPECT_FALSE(box.changeFirstName || box.changeSecondName);
-    EXPECT_TRUE(box.name.empty());
-    none.shutTheBoxVsComputer = 0;
-    box = fillShutTheBoxOptions(none);
-    EXPECT_FALSE(box.vsComputer);
-    EXPECT_TRUE(box.vsPlayer2);
-}
-
 // Every change of opponent in both games with levels; in Poker Dice a second
 // person leaving the seat keeps their coins in the tally, one taking it adopts
 // the tally's coins, and a change of level moves no coins.
@@ -181,6 +129,10 @@ TEST(GameOptions, OnlyADifferentOpponentChangesTheRecordAndMovesTheSecondPersons
     EXPECT_EQ(chosenOpponent(false, false, false, false, Level::Mage), std::nullopt);
     EXPECT_EQ(chosenOpponent(false, true, false, true, Level::Mage),
               std::make_optional<Opponent>());
+    // Two levels set (only a damaged file has them): the first counts.
+    PreferencesRecord two;
+    two.tenThouMage = two.tenThouWizard = 1;
+    EXPECT_EQ(TenThouSettings(two).opponent(), Level::Mage);
 
     for (const std::uint8_t vsComputer : {0, 1}) {
         PreferencesRecord box = withTally();
@@ -254,25 +206,12 @@ TEST(GameOptions, APokerDiceRenameStoresTheOldNamesCoinsAndAdoptsTheNewOnes) {
     EXPECT_EQ(r.coinTally[2].value, 9000);
 }
 
-TEST(GameOptions, PokerDiceRollsAndAcesWildChangeOnlyToTheOtherValue) {
+// Aces wild turned off (the scenarios only turn it on).
+TEST(GameOptions, PokerDiceAcesWildChangesOnlyToTheOtherValue) {
     PreferencesRecord r = withTally();
+    r.acesWild = 1;
     PokerDiceOptionsRecord chosen;
-    chosen.threeRolls = true;
-    EXPECT_FALSE(applyPokerDiceRolls(chosen, r)); // already 3
-    chosen = {};
-    chosen.twoRolls = true;
-    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 2);
-    EXPECT_EQ(r.rollsPerTurn, 2);
-    EXPECT_FALSE(applyPokerDiceRolls(chosen, r));
-    chosen = {};
-    EXPECT_FALSE(applyPokerDiceRolls(chosen, r)); // neither checked
-    chosen.threeRolls = true;
-    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 3);
-    EXPECT_EQ(r.rollsPerTurn, 3);
-
     chosen.acesWild = true;
-    EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), true);
-    EXPECT_EQ(r.acesWild, 1);
     EXPECT_FALSE(applyPokerDiceAcesWild(chosen, r));
     chosen.acesWild = false;
     EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), false);

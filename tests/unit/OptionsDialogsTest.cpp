@@ -6,9 +6,6 @@
 #include "dialogs/TNumPlayersDialog2.h"
 #include "dialogs/TNumPlayersDialog3.h"
 #include "dialogs/TPlayersNamesDialog.h"
-#include "platform/EventQueue.h"
-#include "platform/ReplayDriver.h"
-#include "platform/System.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -21,8 +18,6 @@
 #include <QScreen>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace tumbledown;
 
@@ -63,39 +58,6 @@ PreferencesRecord withTenThouLevel(Opponent opponent) {
     r.setPlayer2("BEN");
     TenThouSettings(r).setOpponent(opponent);
     return r;
-}
-
-// Stands in for the program while a replay script answers one dialog.
-class DialogTarget : public ReplayTarget, public EventSink {
-public:
-    explicit DialogTarget(std::function<void()> open) : open_(std::move(open)) {}
-    void start(int, int) override { open_(); }
-    bool chooseMenu(int) override { return false; }
-    void endTune() override {}
-    bool saveShot(const std::string&) override { return false; }
-    void setZoom(int) override {}
-    void handleEvent(const InputEvent&) override {}
-
-private:
-    std::function<void()> open_;
-};
-
-// Runs a one-line script whose dialog answer goes to the dialog open() runs.
-void replay(const std::string& script, const std::function<void()>& open) {
-    std::string error;
-    auto lines = parseScript(script, error);
-    ASSERT_TRUE(lines) << error;
-    VirtualClock clock(1000000000);
-    ReplayDriver driver(std::move(*lines), clock, &clock);
-    DialogTarget target(open);
-    driver.setTarget(&target);
-    services().host = &driver;
-    services().clock = &clock;
-    eventQueue().setSink(&target);
-    driver.run();
-    eventQueue().setSink(nullptr);
-    services().host = nullptr;
-    services().clock = nullptr;
 }
 
 } // namespace
@@ -199,6 +161,9 @@ TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwnAndTheRecordReadsTheCont
     EXPECT_TRUE(ten.player2 && ten.changeSecondName);
     EXPECT_FALSE(ten.mage || ten.changeFirstName);
     EXPECT_EQ(ten.name, "bbLonger"); // the name field's filter and limit
+    // A replay's 0 clears a radio button even when it is the one checked.
+    setButtonChecked(*radio(dialog, 104), false);
+    EXPECT_FALSE(radio(dialog, 104)->isChecked());
 
     TNumPlayersDialog box(nullptr, ShutTheBoxOptionsRecord{});
     radio(box, 101)->click();
@@ -230,29 +195,6 @@ TEST_F(OptionsDialogs, FramesLetClicksThroughToTheButtonsTheyEnclose) {
         }
         dialog->hide();
     }
-}
-
-TEST_F(OptionsDialogs, TheReplayDriverSetsRadioButtonsById) {
-    PreferencesRecord wizard = withTenThouLevel(Level::Wizard);
-    std::optional<TenThouOptionsRecord> chosen;
-    replay("dialog 203 104=1 106=1 107=bob ok\n",
-           [&] { chosen = askTenThouOptions(wizard, nullptr); });
-    ASSERT_TRUE(chosen);
-    EXPECT_TRUE(chosen->player2);
-    EXPECT_FALSE(chosen->wizard); // checking 104 cleared the old choice
-    EXPECT_TRUE(chosen->changeSecondName);
-    EXPECT_FALSE(chosen->changeFirstName);
-    EXPECT_EQ(chosen->name, "bob");
-
-    // A 0 clears a radio button even when it is the one checked.
-    replay("dialog 203 103=0 ok\n", [&] { chosen = askTenThouOptions(wizard, nullptr); });
-    ASSERT_TRUE(chosen);
-    EXPECT_FALSE(chosen->apprentice || chosen->mage || chosen->wizard || chosen->player2);
-
-    std::optional<ShutTheBoxOptionsRecord> boxChosen{ShutTheBoxOptionsRecord{}};
-    replay("dialog 201 101=1 103=1 105=zed cancel\n",
-           [&] { boxChosen = askShutTheBoxOptions(wizard, nullptr); });
-    EXPECT_FALSE(boxChosen); // cancelled: nothing to apply
 }
 
 TEST_F(OptionsDialogs, ADialogWithoutAnOwnerOnScreenIsCentredOnTheScreen) {

@@ -15,16 +15,6 @@ void put(ScoreTable& t, int i, const std::string& name, std::uint32_t value) {
 }
 } // namespace
 
-TEST(TopScoreViews, EmptyTablesShowOnlyTheirHeadings) {
-    const PreferencesRecord r;
-    EXPECT_EQ(tenThouTopScoresText(r), "Top Scores for 10,000\n_____________________\n\n\n");
-    EXPECT_EQ(shutTheBoxTopScoresText(r),
-              "Top Scores for Shut The Box\n___________________________\n\n\n");
-    EXPECT_EQ(pokerDiceTopScoresText(r), "Top Scores for PokerDice\n________________________\n\n\n"
-                                         "\n\nBillionaire Club\n________________\n\n"
-                                         "There are no billionaires yet.");
-}
-
 TEST(TopScoreViews, EntriesAreListedInOrderSkippingEmptyOnes) {
     PreferencesRecord r;
     put(r.tenThouTopScores, 1, "ANN", 12050);
