@@ -145,6 +145,10 @@ TEST(Loudness, MeterReadsReferenceSignals) {
         gated.push_back(0.1 * gated[i]);
     gated.resize(synth::samplesFor(3.0), 0.0);
     EXPECT_NEAR(synth::measureLoudness(gated).integrated, -23.7, 0.15);
+    // Below the absolute gate a tone is silence, which reads -70.
+    for (double& sample : gated)
+        sample *= 0.002;
+    EXPECT_EQ(synth::measureLoudness(gated).integrated, -70.0);
 
     // Shorter than a block: read as if silence followed, a quarter block at -23.
     tone.resize(synth::samplesFor(0.1));
