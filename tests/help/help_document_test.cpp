@@ -14,6 +14,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -43,22 +44,49 @@ std::string readFile(const std::string& path) {
 }
 
 // The page's tags, without comments, the doctype or the text of <style> and <script>.
-// Attributes may be quoted either way, unquoted or empty.
-std::vector<Tag> parseTags(std::string html) {
-    html = std::regex_replace(html, std::regex(R"(<!--[\s\S]*?-->|<![^>]*>)"), "");
-    html = std::regex_replace(
-        html, std::regex(R"((<(style|script)\b[^>]*>)[\s\S]*?(</\2))", std::regex::icase), "$1$3");
-    static const std::regex tag(R"re(<(/?)([A-Za-z][\w:-]*)((?:[^>"']|"[^"]*"|'[^']*')*)>)re");
+// Attributes may be quoted either way, unquoted or empty. Scanned by hand: a regular
+// expression over the whole page recurses once per character and overflows the stack.
+std::vector<Tag> parseTags(const std::string& html) {
     static const std::regex attribute(
         R"re(([^\s=/>]+)(?:\s*=\s*(?:"([^"]*)"|'([^']*)'|([^\s>]+)))?)re");
+    const std::string folded = lower(html);
     std::vector<Tag> tags;
-    for (std::sregex_iterator it(html.begin(), html.end(), tag), end; it != end; ++it) {
-        Tag t{lower((*it)[2]), (*it)[1].length() > 0, false, {}};
-        const std::string inside = (*it)[3];
-        t.selfClosing = !inside.empty() && inside.back() == '/';
-        for (std::sregex_iterator a(inside.begin(), inside.end(), attribute); a != end; ++a)
+    for (std::size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at)) {
+        if (html.compare(at, 2, "<!") == 0) {
+            at = html.find(html.compare(at, 4, "<!--") == 0 ? "-->" : ">", at);
+            continue;
+        }
+        std::size_t name = at + 1;
+        const bool closing = name < html.size() && html[name] == '/';
+        name += closing ? 1 : 0;
+        std::size_t inside = name;
+        while (inside < html.size() &&
+               (std::isalnum(static_cast<unsigned char>(html[inside])) ||
+                std::string_view(":-_").find(html[inside]) != std::string_view::npos))
+            ++inside;
+        if (inside == name || !std::isalpha(static_cast<unsigned char>(html[name]))) {
+            ++at;
+            continue;
+        }
+        // The tag ends at the first '>' outside quotes.
+        std::size_t close = inside;
+        for (char quote = 0; close < html.size() && (quote || html[close] != '>'); ++close)
+            if (html[close] == quote)
+                quote = 0;
+            else if (!quote && (html[close] == '"' || html[close] == '\''))
+                quote = html[close];
+        const std::string attributes = html.substr(inside, close - inside);
+        Tag t{folded.substr(name, inside - name),
+              closing,
+              !attributes.empty() && attributes.back() == '/',
+              {}};
+        for (std::sregex_iterator a(attributes.begin(), attributes.end(), attribute), end; a != end;
+             ++a)
             t.attributes.emplace_back(lower((*a)[1]),
                                       (*a)[2].str() + (*a)[3].str() + (*a)[4].str());
+        at = close;
+        if (!closing && (t.name == "style" || t.name == "script"))
+            at = folded.find("</" + t.name, close);
         tags.push_back(std::move(t));
     }
     return tags;

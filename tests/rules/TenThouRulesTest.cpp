@@ -130,6 +130,12 @@ TEST(TenThouScoring, TakingASingleFirstBreaksTheStraight) {
     TenThouRules straight = rules;
     straight.score(Pane::Straight);
     EXPECT_EQ(straight.pass().outcome, PassOutcome::MustRollAgain);
+    TenThouRules undone = straight; // the undo gives back all six and the obligation
+    EXPECT_EQ(undone.undo(Pane::Straight).risen, allSix);
+    EXPECT_FALSE(undone.mustRollAgain());
+    EXPECT_EQ(undone.turnScore(Seat::One), 0);
+    EXPECT_TRUE(undone.test(Pane::Straight));
+    EXPECT_EQ(undone.pass().outcome, PassOutcome::Refused);
     const RollResult again = throwDice(straight, {2, 3, 4, 6, 6, 3});
     EXPECT_EQ(again.risen, allSix);
     EXPECT_FALSE(straight.mustRollAgain());
@@ -224,17 +230,6 @@ TEST(TenThouUndo, OnlyPanesOfThisRollAndOneOccurrence) {
     EXPECT_EQ(rules.turnScore(Seat::One), 100);
 }
 
-TEST(TenThouUndo, StraightGivesBackAllSixAndTheObligation) {
-    TenThouRules rules;
-    throwDice(rules, {6, 5, 4, 3, 2, 1});
-    rules.score(Pane::Straight);
-    EXPECT_EQ(rules.undo(Pane::Straight).risen, allSix);
-    EXPECT_FALSE(rules.mustRollAgain());
-    EXPECT_EQ(rules.turnScore(Seat::One), 0);
-    EXPECT_TRUE(rules.test(Pane::Straight));
-    EXPECT_EQ(rules.pass().outcome, PassOutcome::Refused);
-}
-
 TEST(TenThouUndo, RecordKeepsSixCodesAndDropsASeventh) {
     TenThouRules rules;
     throwDice(rules, {1, 1, 1, 1, 1, 1});
@@ -325,8 +320,14 @@ TEST(TenThouTurn, LoneDieHitEarnsTheBonusThenAllSixGoAgain) {
     throwDice(rules, {5});
     rules.score(Pane::SingleFive);
     EXPECT_EQ(rules.turnScore(Seat::One), 1100 + 550);
+    TenThouRules banker = rules; // all six scored may bank as well
+    EXPECT_EQ(banker.pass().outcome, PassOutcome::Banked);
+    EXPECT_EQ(banker.total(Seat::One), 1650);
 
-    EXPECT_EQ(throwDice(rules, {2, 3, 4, 6, 6, 1}).risen, allSix);
+    // All six scored: all six rise again, none left lying.
+    const RollResult again = throwDice(rules, {2, 3, 4, 6, 6, 1});
+    EXPECT_EQ(again.risen, allSix);
+    EXPECT_TRUE(again.sunk.none());
     EXPECT_FALSE(rules.secondChance());
     rules.score(Pane::SingleOne);
     EXPECT_EQ(rules.turnScore(Seat::One), 1750);
@@ -349,20 +350,6 @@ TEST(TenThouTurn, RollNeedsAScoreSinceTheLastRoll) {
     EXPECT_FALSE(rules.shown(1));
     EXPECT_TRUE(rules.recordEmpty());
     EXPECT_FALSE(rules.scoredThisRoll(Seat::One));
-}
-
-TEST(TenThouTurn, AllSixScoredRollAllSixOrBank) {
-    TenThouRules rules;
-    throwDice(rules, {1, 5, 1, 5, 5, 1});
-    rules.score(Pane::ThreeOnes);
-    rules.score(Pane::ThreeFives);
-    TenThouRules banker = rules;
-    EXPECT_EQ(banker.pass().outcome, PassOutcome::Banked);
-    EXPECT_EQ(banker.total(Seat::One), 1500);
-
-    const RollResult r = throwDice(rules, {2, 3, 4, 6, 6, 5});
-    EXPECT_EQ(r.risen, allSix);
-    EXPECT_TRUE(r.sunk.none());
 }
 
 TEST(TenThouTurn, PassBanksRefusesOrBusts) {

@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+#include <array>
+
 using namespace tumbledown;
 using namespace tumbledown::test::stb;
 using tumbledown::test::Line;
@@ -24,6 +26,32 @@ std::string saved(const Scenario& s) {
 std::string blit(const std::string& name, int x, int y, int width, int height) {
     return "blit\t" + name + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t" +
            std::to_string(width) + "\t" + std::to_string(height);
+}
+
+// A throw's tumble: each of four frames drawn and the board put back under it, with the
+// rattles and waits between them, until the last frame shows where the dice lie.
+struct Frame {
+    const char* picture;
+    int x, y, width, height;
+};
+Lines tumbling(const std::array<Frame, 4>& frames, int d, const std::string& faces) {
+    const auto drawn = [&](int k, const std::string& picture) {
+        const Frame& f = frames[static_cast<std::size_t>(k)];
+        return blit(picture, f.x, f.y, f.width, f.height);
+    };
+    return {drawn(0, frames[0].picture),
+            play("Dice1.wav"),
+            drawn(0, "board"),
+            drawn(1, frames[1].picture),
+            delay(d),
+            drawn(1, "board"),
+            play("Dice3.wav"),
+            drawn(2, frames[2].picture),
+            delay(d),
+            drawn(2, "board"),
+            play("Dice4.wav"),
+            drawn(3, frames[3].picture),
+            dice(faces)};
 }
 
 // Whether the pips whose boxes start at these board places are drawn (the
@@ -145,12 +173,11 @@ TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
     EXPECT_FALSE(pipsAt(s, "cup.png", {{352, 265}}));
     EXPECT_FALSE(pipsAt(s, "cup.png", {{348, 310}}));
     // Each tumbling frame is erased exactly where it was drawn.
-    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_4", 413, 335, 52, 104), play("Dice1.wav"),
-                              blit("board", 413, 335, 52, 104), blit("BITMAP_5", 483, 313, 90, 191),
-                              delay(d), blit("board", 483, 313, 90, 191), play("Dice3.wav"),
-                              blit("BITMAP_6", 557, 271, 134, 225), delay(d),
-                              blit("board", 557, 271, 134, 225), play("Dice4.wav"),
-                              blit("BITMAP_7", 549, 325, 101, 135), dice("3,4")}));
+    EXPECT_TRUE(s.hasInOrder(tumbling({{{"BITMAP_4", 413, 335, 52, 104},
+                                        {"BITMAP_5", 483, 313, 90, 191},
+                                        {"BITMAP_6", 557, 271, 134, 225},
+                                        {"BITMAP_7", 549, 325, 101, 135}}},
+                                      d, "3,4")));
 }
 
 TEST(ShutTheBoxThrow, HitSpotsFollowTheBoardAndIncludeTheirEdges) {
@@ -199,12 +226,11 @@ TEST(ShutTheBoxThrow, OneDieOnlyWithSevenEightAndNineShutAndTheDiceInTheCup) {
         Lines{turn(2)} + reopenAll(d) + thrown(d, "1,1") + Lines{saved(s), soundStop};
     EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
     // The single die rests in the cup, tumbles, and lies where die 2 would.
-    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_60", 425, 382, 40, 57), play("Dice1.wav"),
-                              blit("board", 425, 382, 40, 57), blit("BITMAP_61", 499, 390, 74, 114),
-                              delay(d), blit("board", 499, 390, 74, 114), play("Dice3.wav"),
-                              blit("BITMAP_62", 635, 418, 56, 78), delay(d),
-                              blit("board", 635, 418, 56, 78), play("Dice4.wav"),
-                              blit("BITMAP_63", 550, 385, 54, 75), dice("4")}));
+    EXPECT_TRUE(s.hasInOrder(tumbling({{{"BITMAP_60", 425, 382, 40, 57},
+                                        {"BITMAP_61", 499, 390, 74, 114},
+                                        {"BITMAP_62", 635, 418, 56, 78},
+                                        {"BITMAP_63", 550, 385, 54, 75}}},
+                                      d, "4")));
     EXPECT_TRUE(pipsAt(s, "one.png", {{478, 316}, {493, 311}, {482, 330}, {498, 328}}));
 }
 

@@ -89,8 +89,10 @@ TEST(MidiFile, AcceptsWellFormedTunes) {
         EXPECT_EQ(faultOf(bytes), "") << what;
 }
 
-TEST(MidiFile, RefusesDamagedHeaders) {
+TEST(MidiFile, RefusesDamagedHeadersAndTracks) {
     const Bytes body = track(endOfTrack);
+    const auto inTrack = [](const Bytes& content) { return header(0, 1, 96) + track(content); };
+    const Bytes pastTheEnd = header(0, 1, 96) + claimsLength(track(endOfTrack), 5);
     const std::pair<Bytes, const char*> bad[] = {
         {{}, "no MIDI header"},
         {Bytes{'M', 'T', 'h', 'd'}, "no MIDI header"},
@@ -103,16 +105,6 @@ TEST(MidiFile, RefusesDamagedHeaders) {
         {header(0, 1, 0) + body, "division of zero"},
         {header(0, 1, 0xE028) + body, "with 32 frames"},
         {header(0, 1, 0xE700) + body, "zero ticks a frame"},
-    };
-    for (const auto& [bytes, reason] : bad)
-        EXPECT_NE(faultOf(bytes).find(reason), std::string::npos)
-            << reason << ": " << faultOf(bytes);
-}
-
-TEST(MidiFile, RefusesDamagedTracks) {
-    const auto inTrack = [](const Bytes& body) { return header(0, 1, 96) + track(body); };
-    const Bytes pastTheEnd = header(0, 1, 96) + claimsLength(track(endOfTrack), 5);
-    const std::pair<Bytes, const char*> bad[] = {
         {header(1, 2, 96) + track(endOfTrack), "only 1 of 2 tracks"},
         {header(1, 1, 96) + chunk("XFIH", {1}), "only 0 of 1 tracks"},
         {pastTheEnd, "past the end of the file"},

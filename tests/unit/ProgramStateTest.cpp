@@ -9,18 +9,14 @@
 using namespace tumbledown;
 
 TEST(BoardOrigin, CentresTheBoardAndKeepsSmallClientsAtTheCorner) {
-    const BoardPoint exact = firstPaintOrigin(632, 428);
-    EXPECT_EQ(exact.x, 0);
-    EXPECT_EQ(exact.y, 0);
-    const BoardPoint large = firstPaintOrigin(1024, 701);
-    EXPECT_EQ(large.x, 196);
-    EXPECT_EQ(large.y, 136); // 273 / 2 rounds toward zero
-    const BoardPoint tallOnly = firstPaintOrigin(600, 429);
-    EXPECT_EQ(tallOnly.x, -16);
-    EXPECT_EQ(tallOnly.y, 0);
-    const BoardPoint small = firstPaintOrigin(600, 400);
-    EXPECT_EQ(small.x, 0);
-    EXPECT_EQ(small.y, 0);
+    // {width, height, x, y}: 273 / 2 rounds toward zero; a short or narrow client stays at 0.
+    const int cases[][4] = {
+        {632, 428, 0, 0}, {1024, 701, 196, 136}, {600, 429, -16, 0}, {600, 400, 0, 0}};
+    for (const auto& [width, height, x, y] : cases) {
+        const BoardPoint origin = firstPaintOrigin(width, height);
+        EXPECT_EQ(origin.x, x) << width << "x" << height;
+        EXPECT_EQ(origin.y, y) << width << "x" << height;
+    }
     // Later size changes centre without the clamp.
     const BoardPoint resized = centredOrigin(600, 401);
     EXPECT_EQ(resized.x, -16);
@@ -28,18 +24,13 @@ TEST(BoardOrigin, CentresTheBoardAndKeepsSmallClientsAtTheCorner) {
 }
 
 TEST(AnimationDelay, StepsByTenWithinZeroToTwoHundred) {
-    std::int32_t delay = 15;
-    speedUp(delay);
-    EXPECT_EQ(delay, 5);
-    speedUp(delay);
-    EXPECT_EQ(delay, 0);
-    speedUp(delay);
-    EXPECT_EQ(delay, 0);
-    delay = 195;
-    slowDown(delay);
-    EXPECT_EQ(delay, 200);
-    slowDown(delay);
-    EXPECT_EQ(delay, 200);
+    // {delay, slower, after}: a step stops at the bounds rather than passing them.
+    const int steps[][3] = {{15, 0, 5}, {5, 0, 0}, {0, 0, 0}, {195, 1, 200}, {200, 1, 200}};
+    for (const auto& [start, slower, after] : steps) {
+        std::int32_t delay = start;
+        (slower ? slowDown : speedUp)(delay);
+        EXPECT_EQ(delay, after) << start << (slower ? " slower" : " faster");
+    }
 }
 
 TEST(PaneRegions, FindsPanesInTableOrderAtTheOrigin) {
