@@ -31,15 +31,6 @@ Lines closing(const Scenario& s) {
     return ::testing::AssertionFailure() << "missing as one run, among:\n" << seen;
 }
 
-// The events from the dialog 203 closed OK after `from` on, the dialog's own line left out.
-Lines afterOptions(const Scenario& s, const std::string& from) {
-    const Lines after = eventsFrom(s, from);
-    const auto dialog = std::find_if(after.begin(), after.end(), [](const std::string& l) {
-        return l.rfind("dialog\t203\tok\t", 0) == 0;
-    });
-    return dialog == after.end() ? Lines{} : Lines(dialog + 1, after.end());
-}
-
 } // namespace
 
 // -- entering the game
@@ -392,7 +383,7 @@ TEST(TenThouInput, SoundEffectsOffPlayNothingAndWaitNoNotes) {
 
 // -- whole games
 
-TEST(TenThouGame, PersonWinsWhenTheTurnReturnsToTheStarter) {
+TEST(TenThouGame, PersonsWinAndItsPromptsOptions) {
     PreferencesRecord r = tenThouRecord();
     r.tenThouTopScores[1].setName("CAT");
     r.tenThouTopScores[1].value = 10000;
@@ -400,21 +391,48 @@ TEST(TenThouGame, PersonWinsWhenTheTurnReturnsToTheStarter) {
     r.tenThouTopScores[2].value = 9000;
     Scenario s = withRecord(r);
     Script p;
-    // ANN reaches 10,000; BEN still has a turn. The win prompt hears only its options.
+    // Game 1: ANN reaches 10,000; BEN still has a turn. The win prompt hears only its
+    // options; RESET PLAYERS without a change keeps it live for a key.
     p.enter().play().tenThousand().roll("123456").take(straight).thousand();
-    p.clickRoll().click(playerOneName).click(speedUpButton).click(panelMiddle).play();
+    p.clickRoll().click(playerOneName).click(speedUpButton).click(panelMiddle);
+    p.click(resetWord).raw("dialog 203 ok").key("x");
+    // Game 2: BEN, in seat two, wins; QUIT loses the game.
+    p.tenThousand().thousand().click(quitWord).enter(10).play();
+    // Game 3: BEN wins again; the Mage chosen on the prompt, ANN starts afresh.
+    p.tenThousand().thousand().raw("menu 105").draws({0, 0, 0});
+    p.raw("shot notice.png").key("x").raw("shot dismissed.png").roll("111234");
     ASSERT_EQ(s.run(p.str()), 0);
     EXPECT_TRUE(hasRun(s, Lines{scores(10000, 0, 0, 0), turn(2)} + sink() + blink(0, 10000, 0, 0) +
                               Lines{shh}));
-    // The prompt hears nothing but PLAY; ANN goes below her equal.
-    EXPECT_TRUE(hasRun(s, Lines{scores(0, 10000, 4000, 0), turn(1), scores(0, 10000, 0, 4000),
-                                scores(0, 10000, 0, 4000), winPrompt("ANN", 10000, "BEN")} +
-                              fanfare() + sink() +
-                              Lines{panelHide,
-                                    topScoresBox("10000  \\tCAT\\n10000  \\tANN\\n9000  \\tDAN\\n"),
-                                    "seed", turn(2)}));
-    EXPECT_EQ(s.record().tenThouTopScores[2].nameString(), "ANN");
-    EXPECT_EQ(s.record().tenThouTopScores[3].nameString(), "DAN");
+    // The prompt hears nothing until the dialog; ANN goes below her equal.
+    EXPECT_TRUE(
+        hasRun(s, Lines{scores(0, 10000, 4000, 0), turn(1), scores(0, 10000, 0, 4000),
+                        scores(0, 10000, 0, 4000), winPrompt("ANN", 10000, "BEN")} +
+                      fanfare() + sink() +
+                      Lines{"dialog\t203\tok\t101=0,102=0,103=0,104=1,105=0,106=0,107=", panelHide,
+                            topScoresBox("10000  \\tCAT\\n10000  \\tANN\\n9000  \\tDAN\\n"), "seed",
+                            turn(2), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+                      blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + rise()));
+    EXPECT_TRUE(hasRun(s, Lines{winPrompt("BEN", 10000, "ANN")} + fanfare() + sink() +
+                              Lines{"screen\tmain", "menubar\tGame|Music|Scores|Help",
+                                    "checked\t128", "seed", "screen\t10000"}));
+    EXPECT_TRUE(hasRun(s, Lines{turn(2), startPrompt("BEN"), scores(0, 0, 0, 0), scores(0, 0, 0, 0),
+                                startPrompt("BEN"), panelHide}));
+    EXPECT_TRUE(hasRun(s, Lines{"checked\t105,128,140", turn(1),
+                                panel({"ANN IS FIRST THIS TIME.", "", continueLine}), "seed",
+                                turn(1), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+                              blink(0, 0, 0, 0) + Lines{panelHide} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    // Only PLAY showed the top scores; both of BEN's wins went in.
+    EXPECT_EQ(s.linesStarting("box").size(), 1u);
+    const auto& table = s.record().tenThouTopScores;
+    EXPECT_EQ(table[2].nameString() + table[3].nameString() + table[4].nameString() +
+                  table[5].nameString(),
+              "ANNBENBENDAN");
+    EXPECT_EQ(s.record().tenThouMage, 1);
+    // The dismissed notice leaves the window at once, not at the next throw.
+    EXPECT_NE(QImage((s.dataDir() / "notice.png").string().c_str()),
+              QImage((s.dataDir() / "dismissed.png").string().c_str()));
 }
 
 TEST(TenThouGame, HigherTotalWinsAndAPersonInSeatTwoIsRecorded) {
@@ -534,40 +552,6 @@ TEST(TenThouGame, ADisasterDismissalThatEndsTheGamePlaysNoComputerTurn) {
     EXPECT_TRUE(hasRun(s, rise() + Lines{dice("1,1,1,2,3,4")}));
 }
 
-TEST(TenThouGame, ChangingTheOpponentOnTheWinPromptStartsWithTheChosenPlayer) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    // ANN wins; BEN would start the next game, but ANN is chosen to start against the Mage.
-    p.enter().play().tenThousand().thousand().raw("menu 105").draws({0, 0, 0});
-    p.raw("shot notice.png").key("x").raw("shot dismissed.png").roll("111234");
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{"checked\t105,128,140", turn(1),
-                                panel({"ANN IS FIRST THIS TIME.", "", continueLine}), "seed",
-                                turn(1), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
-                              blink(0, 0, 0, 0) + Lines{panelHide} + rise() +
-                              Lines{dice("1,1,1,2,3,4")}));
-    // The finished game ended with the new opponent chosen: no box, no other game.
-    EXPECT_TRUE(s.linesStarting("box").empty());
-    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
-    // The dismissed notice leaves the window at once, not at the next throw.
-    EXPECT_NE(QImage((s.dataDir() / "notice.png").string().c_str()),
-              QImage((s.dataDir() / "dismissed.png").string().c_str()));
-}
-
-TEST(TenThouGame, QuitOnTheWinPromptLosesTheGame) {
-    Scenario s = withRecord(tenThouRecord());
-    ASSERT_EQ(
-        s.run(Script().enter().play().tenThousand().thousand().click(quitWord).enter(10).str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{winPrompt("ANN", 10000, "BEN")} + fanfare() + sink() +
-                              Lines{"screen\tmain", "menubar\tGame|Music|Scores|Help",
-                                    "checked\t128", "seed", "screen\t10000"}));
-    EXPECT_TRUE(hasRun(s, Lines{turn(2), startPrompt("BEN"), scores(0, 0, 0, 0), scores(0, 0, 0, 0),
-                                startPrompt("BEN")} +
-                              closing(s)));
-    EXPECT_TRUE(s.linesStarting("box").empty()); // quitting shows no top scores
-    EXPECT_EQ(s.record().tenThouTopScores[1].value, 10000);
-}
-
 // -- the board
 
 TEST(TenThouBoard, TouchedPanesLightThenGoBackToNormal) {
@@ -606,41 +590,6 @@ TEST(TenThouBoard, ComputerLightsRollEachPaneItTakesAndPass) {
 }
 
 // -- the options dialog from the board
-
-TEST(TenThouOptions, ResetPlayersWithoutAChangeKeepsTheWinPromptLive) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    // Player 2 was already the opponent.
-    p.enter().play().tenThousand().thousand().click(resetWord).raw("dialog 203 ok").play();
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_EQ(afterOptions(s, winPrompt("ANN", 10000, "BEN")),
-              (Lines{panelHide, topScoresBox("10000  \\tANN\\n"), "seed", turn(2),
-                     scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
-               blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + closing(s)))
-        << s.dump();
-}
-
-TEST(TenThouOptions, ResetPlayersToAnotherOpponentStartsAfreshWithTheChosenPlayer) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    p.enter().play().tenThousand().thousand().click(resetWord).raw("dialog 203 102=1 ok");
-    p.draws({0, 0, 10}).key("x").faces("111234"); // the Mage goes first
-    ASSERT_EQ(s.run(p.str()), 0);
-    const Lines expected = Lines{"checked\t105,128,140",
-                                 turn(2),
-                                 panel({"MAGE IS FIRST THIS TIME.", "", continueLine}),
-                                 "seed",
-                                 turn(2),
-                                 scores(0, 0, 0, 0),
-                                 scores(0, 0, 0, 0)} +
-                           blink(0, 0, 0, 0) + Lines{panelHide, "cursor\twait"} + rise() +
-                           Lines{dice("1,1,1,2,3,4")};
-    Lines got = afterOptions(s, winPrompt("ANN", 10000, "BEN"));
-    got.resize(std::min(got.size(), expected.size()));
-    EXPECT_EQ(got, expected) << s.dump();
-    EXPECT_TRUE(s.linesStarting("box").empty()); // the finished game's end was dropped
-    EXPECT_EQ(s.record().tenThouMage, 1);
-}
 
 TEST(TenThouOptions, ClickingANameRenamesThePlayerAndStartsANewGame) {
     Scenario s = withRecord(tenThouRecord());
