@@ -289,22 +289,21 @@ TEST(ShutTheBoxComputer, PlaysItsWholeTurnUnderTheWaitCursor) {
     const int d = 10;
     const Lines look{delay(8 * d)};
     const auto its = [](int round) { return scores(43, 0, round, 0); };
-    const Lines expected =
-        Lines{turn(2)} + reopenAll(d) + Lines{"cursor\twait"} + thrown(d, "3,4") + look +
-        completes(d, "000000100", "000000100", its(38)) + look + thrown(d, "3,4") + look +
-        shuts(d, "000001100", "000001000", its(32)) +
-        completes(d, "100001100", "100001000", its(31)) + look + thrown(d, "3,4") + look +
-        shuts(d, "100011100", "000010000", its(26)) +
-        completes(d, "110011100", "010010000", its(24)) + look + thrown(d, "6,6") + look +
-        shuts(d, "110011101", "000000001", its(15)) +
-        completes(d, "111011101", "001000001", its(12)) + look + thrown(d, "4,4") + look +
-        completes(d, "111011111", "000000010", its(4)) + look + thrown(d, "3") + look +
-        Lines{turn(1)} + reopenAll(d) +
-        Lines{scores(45, 43, 45, 4), scores(45, 43, 45, 4), "cursor\tarrow",
-              // the click is thrown away, the key is handled
-              "dropped\tpress\t400\t181", "dropped\trelease\t400\t181"} +
-        thrown(d, "2,3") + Lines{saved(s), soundStop};
-    EXPECT_EQ(eventsFrom(s, turn(2)), expected) << s.dump();
+    EXPECT_EQ(eventsOf(s, "dice"),
+              (Lines{dice("1,1"), dice("1,1"), dice("3,4"), dice("3,4"), dice("3,4"), dice("6,6"),
+                     dice("4,4"), dice("3"), dice("2,3")}));
+    // It looks at each throw and each box for eight steps first.
+    EXPECT_TRUE(hasRun(s, Lines{turn(2)} + reopenAll(d) + Lines{"cursor\twait"} + thrown(d, "3,4") +
+                              look + completes(d, "000000100", "000000100", its(38)) + look +
+                              thrown(d, "3,4") + look +
+                              shuts(d, "000001100", "000001000", its(32)) +
+                              completes(d, "100001100", "100001000", its(31)) + look));
+    EXPECT_TRUE(hasRun(s, completes(d, "111011111", "000000010", its(4)) + look + thrown(d, "3") +
+                              look + Lines{turn(1)} + reopenAll(d) +
+                              Lines{scores(45, 43, 45, 4), scores(45, 43, 45, 4), "cursor\tarrow",
+                                    // the click is thrown away, the key is handled
+                                    "dropped\tpress\t400\t181", "dropped\trelease\t400\t181"} +
+                              thrown(d, "2,3") + Lines{saved(s), soundStop}));
     EXPECT_TRUE(s.has(blit("BITMAP_60", 425, 382, 40, 57)));
 }
 
@@ -334,24 +333,6 @@ TEST(ShutTheBoxComputer, KeepsTwoDiceWhileItsBoxesMakeSevenAndPlaysOnAfterTheGre
     EXPECT_TRUE(hasRun(s, Lines{boxes("111111111"), scores(43, 0, 0, 0), soundStop, delay(80),
                                 delay(80), turn(1)}));
     EXPECT_TRUE(s.hasInOrder({scores(45, 43, 45, 0), "cursor\tarrow", dice("2,3")}));
-}
-
-TEST(ShutTheBoxComputer, ItsWinShowsComputerAndStoresNothing) {
-    PreferencesRecord r = boxRecord(true);
-    r.shutTheBoxTopScores = tableOf({{"ZED", 200}});
-    Scenario s = withRecord(r);
-    Script p;
-    p.enter();
-    for (int round = 0; round < 3; ++round)
-        p.playWorth(43).endTurnForComputer(computerShutsAll, true);
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_EQ(count(events(s), "cursor\twait"), 3);
-    const Lines expected =
-        Lines{scores(45, 129, 45, 0), scores(45, 129, 45, 0), banner("COMPUTER", 129)} +
-        fanfare(8) + marginShown(3) +
-        Lines{topScoresBox("200  \\tZED\\n"), "cursor\tarrow", saved(s), soundStop};
-    EXPECT_EQ(eventsFrom(s, scores(45, 129, 45, 0)), expected) << s.dump();
-    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores), entriesOf(r.shutTheBoxTopScores));
 }
 
 // -- the Gremlin (the odds 1 in 6: a chance draw of 0 strikes, 1 does not)
@@ -488,10 +469,13 @@ TEST(ShutTheBoxControls, GremlinButtonAndMenuStartNewGames) {
 }
 
 TEST(ShutTheBoxControls, OpponentMenuStartsANewGameWithTheComputerOrPlayerTwo) {
-    Scenario s = withRecord(boxRecord(false));
+    PreferencesRecord r = boxRecord(false);
+    r.shutTheBoxTopScores = tableOf({{"ZED", 200}});
+    Scenario s = withRecord(r);
     Script p;
     p.enter().roll("34").completing(7).menu(118).draws({0, 0});
-    p.playWorth(43).endTurnForComputer(computerShutsAll, true);
+    for (int round = 0; round < 3; ++round)
+        p.playWorth(43).endTurnForComputer(computerShutsAll, true);
     p.menu(119).draws({0, 0}).turnWorth(43).roll("23");
     ASSERT_EQ(s.run(p.str()), 0);
     // COMPUTER (125 wide) centred on player two's line, later BEN (46 wide).
@@ -500,7 +484,13 @@ TEST(ShutTheBoxControls, OpponentMenuStartsANewGameWithTheComputerOrPlayerTwo) {
          scores(45, 0, 45, 0), scores(45, 0, 45, 0), turn(2), "cursor\twait", scores(45, 43, 45, 0),
          "cursor\tarrow", "checked\t119,122,128,148", allOpen, blit("BITMAP_23", 236, 362, 16, 18),
          scores(45, 0, 45, 0), scores(45, 0, 45, 0), turn(2), dice("2,3")}));
-    EXPECT_EQ(count(events(s), "cursor\twait"), 1);
+    EXPECT_EQ(count(events(s), "cursor\twait"), 3);
+    // The computer's win is shown as COMPUTER's and stores nothing.
+    EXPECT_TRUE(
+        hasRun(s, Lines{scores(45, 129, 45, 0), scores(45, 129, 45, 0), banner("COMPUTER", 129)} +
+                      fanfare(8) + marginShown(3) +
+                      Lines{topScoresBox("200  \\tZED\\n"), "cursor\tarrow"}));
+    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores), entriesOf(r.shutTheBoxTopScores));
     EXPECT_EQ(s.record().shutTheBoxVsComputer, 0);
 }
 
