@@ -392,27 +392,6 @@ TEST(ShutTheBoxGremlin, ReopeningEightLeavesThePlayerOnOneDie) {
                               thrown(10, "2")));
 }
 
-TEST(ShutTheBoxGremlin, SilentWithSoundOffAndKeepsItsPace) {
-    PreferencesRecord r = boxRecord(false, 0);
-    r.gremlinOn = 1;
-    r.soundOn = 0;
-    Scenario s = withRecord(r);
-    Script p;
-    p.enter(0).roll("11").box(2).draws({0, 4, 0, 0}).roll("12"); // strikes box 5, open
-    ASSERT_EQ(s.run(p.str()), 0);
-    const Lines expected = Lines{dice("1,1"), boxes("010000000", "010000000")} +
-                           repeat(delay(100), 1 + 5 + 8 + 5) +
-                           Lines{"gremlin\t5",
-                                 boxes("010010000", "010000000"),
-                                 scores(38, 0, 45, 0),
-                                 boxes("010010000"),
-                                 scores(38, 0, 45, 0),
-                                 dice("1,2"),
-                                 saved(s),
-                                 soundStop};
-    EXPECT_EQ(eventsFrom(s, dice("1,1")), expected) << s.dump();
-}
-
 // -- speed, buttons and menus
 
 TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
