@@ -23,36 +23,12 @@ inline constexpr int straight = 15, threePairs = 16, threeOnes = 17, threeSixes 
                      threeFives = 19, threeFours = 20, threeThrees = 21, threeTwos = 22,
                      singleOne = 23, singleFive = 24, rollPane = 26, passPane = 27;
 
-// A point inside each pane: the middle of its picture.
+// A point inside each pane, by code from the straight on: the middle of its picture.
 inline BoardPoint paneCentre(int code) {
-    switch (code) {
-    case straight:
-        return {194, 57};
-    case threePairs:
-        return {294, 56};
-    case threeOnes:
-        return {386, 54};
-    case threeSixes:
-        return {462, 60};
-    case threeFives:
-        return {192, 108};
-    case threeFours:
-        return {276, 103};
-    case threeThrees:
-        return {365, 99};
-    case threeTwos:
-        return {447, 101};
-    case singleOne:
-        return {182, 156};
-    case singleFive:
-        return {250, 155};
-    case rollPane:
-        return {348, 151};
-    case passPane:
-        return {449, 153};
-    default:
-        return {0, 0};
-    }
+    static constexpr BoardPoint centres[] = {
+        {194, 57},  {294, 56},  {386, 54},  {462, 60}, {192, 108}, {276, 103}, {365, 99},
+        {447, 101}, {182, 156}, {250, 155}, {0, 0},    {348, 151}, {449, 153}};
+    return centres[code - straight];
 }
 
 // Spots of the board outside the panes.

@@ -31,15 +31,6 @@ Lines closing(const Scenario& s) {
     return ::testing::AssertionFailure() << "missing as one run, among:\n" << seen;
 }
 
-// The events from the dialog 203 closed OK after `from` on, the dialog's own line left out.
-Lines afterOptions(const Scenario& s, const std::string& from) {
-    const Lines after = eventsFrom(s, from);
-    const auto dialog = std::find_if(after.begin(), after.end(), [](const std::string& l) {
-        return l.rfind("dialog\t203\tok\t", 0) == 0;
-    });
-    return dialog == after.end() ? Lines{} : Lines(dialog + 1, after.end());
-}
-
 } // namespace
 
 // -- entering the game
@@ -85,20 +76,19 @@ TEST(TenThouTurn, RollScoreUndoAndBank) {
     p.take(threeOnes).roll("51").pass(); // refused: a 1 and a 5 are open
     p.take(singleOne).take(singleFive).pass();
     ASSERT_EQ(s.run(p.str()), 0);
-    const Lines expected =
-        Lines{panelHide} + blink(0, 0, 0, 0) +  // PLAY
-        rise() + Lines{dice("1,1,1,1,5,6")} +   // the first throw
-        sink() + Lines{scores(1000, 0, 0, 0)} + // three 1's
-        sink() + Lines{scores(1100, 0, 0, 0)} + // a 1
-        sink() + Lines{scores(1150, 0, 0, 0)} + // a 5
-        rise() + Lines{scores(1050, 0, 0, 0)} + // the 1 given back
-        rise() + Lines{scores(50, 0, 0, 0)} +   // the three 1's given back
-        sink() + Lines{scores(1050, 0, 0, 0)} + // three 1's again
-        sink() + Lines{delay(20)} + rise() + Lines{dice("0,0,0,5,0,1")} + // two dice thrown
-        sink() + Lines{scores(1150, 0, 0, 0)} + sink() + Lines{scores(1200, 0, 0, 0)} +
-        Lines{turn(2)} + blink(0, 1200, 0, 0) + // banked; all six were used, none sinks
-        closing(s);
-    EXPECT_EQ(eventsFrom(s, panelHide), expected) << s.dump();
+    // Nothing refused shows: no throw, no score, no notice.
+    EXPECT_EQ(eventsOf(s, "dice"), (Lines{dice("1,1,1,1,5,6"), dice("0,0,0,5,0,1")}));
+    EXPECT_EQ(eventsOf(s, "panel"), (Lines{startPrompt("ANN"), startPrompt("ANN")}));
+    // A take sinks its dice, an undo raises them.
+    EXPECT_TRUE(hasRun(s, rise() + Lines{dice("1,1,1,1,5,6")} + sink() +
+                              Lines{scores(1000, 0, 0, 0)} + sink() + Lines{scores(1100, 0, 0, 0)} +
+                              sink() + Lines{scores(1150, 0, 0, 0)} + rise() +
+                              Lines{scores(1050, 0, 0, 0)} + rise() + Lines{scores(50, 0, 0, 0)} +
+                              sink() + Lines{scores(1050, 0, 0, 0)} + sink() + Lines{delay(20)} +
+                              rise() + Lines{dice("0,0,0,5,0,1")}));
+    // Banked; all six were used, none sinks.
+    EXPECT_TRUE(hasRun(s, sink() + Lines{scores(1200, 0, 0, 0), turn(2)} + blink(0, 1200, 0, 0) +
+                              closing(s)));
 }
 
 TEST(TenThouTurn, LoneDieHasTwoChancesAndEarnsTheBonus) {
@@ -120,15 +110,10 @@ TEST(TenThouTurn, LoneDieHasTwoChancesAndEarnsTheBonus) {
         (Lines{dice("1,1,1,1,1,2"), dice("0,0,0,0,0,4"), dice("0,0,0,0,0,5"), dice("1,1,1,5,5,3"),
                dice("0,0,0,0,0,1"), dice("1,1,1,1,1,2"), dice("0,0,0,0,0,4"), dice("0,0,0,0,0,3")}))
         << s.dump();
-    const Lines expectedScores = {
-        scores(0, 0, 0, 0),       scores(0, 0, 0, 0),       scores(0, 0, 0, 0),
-        scores(0, 0, 0, 0),       scores(1000, 0, 0, 0),    scores(1100, 0, 0, 0),
-        scores(1200, 0, 0, 0),    scores(1750, 0, 0, 0),    scores(2750, 0, 0, 0),
-        scores(2800, 0, 0, 0),    scores(2850, 0, 0, 0),    scores(3950, 0, 0, 0),
-        scores(2850, 0, 0, 0),    scores(3450, 0, 0, 0),    scores(0, 3450, 0, 0),
-        scores(0, 3450, 0, 0),    scores(0, 3450, 1000, 0), scores(0, 3450, 1100, 0),
-        scores(0, 3450, 1200, 0), scores(0, 3450, 0, 0),    scores(0, 3450, 0, 0)};
-    EXPECT_EQ(eventsOf(s, "scores"), expectedScores) << s.dump();
+    // The bonuses: 500 with the 5, 1000 with the 1, and 500 once that was given back.
+    EXPECT_TRUE(s.hasInOrder({scores(1200, 0, 0, 0), scores(1750, 0, 0, 0), scores(2850, 0, 0, 0),
+                              scores(3950, 0, 0, 0), scores(2850, 0, 0, 0), scores(3450, 0, 0, 0),
+                              scores(0, 3450, 1200, 0), scores(0, 3450, 0, 0)}));
     EXPECT_TRUE(hasRun(s, Lines{dice("0,0,0,0,0,3"), turn(1)} + sink() + blink(0, 3450, 0, 0)));
 }
 
@@ -268,14 +253,7 @@ TEST(TenThouComputer, MageOpensOnARightClickAndDecidesByTheThirdOfThreeDraws) {
          Lines{dice("6,6,6,5,2,3"), dice("0,0,0,1,1,1"), dice("2,3,4,6,2,3")} + ann +
          Lines{dice("3,3,3,1,5,2"), dice("0,0,0,0,0,3"), dice("0,0,0,0,0,1"), dice("1,1,1,2,3,4")} +
          ann + Lines{dice("3,3,3,1,5,2"), dice("0,0,0,0,0,3"), dice("0,0,0,0,0,4")}));
-    EXPECT_TRUE(hasRun(s, Lines{dice("6,6,6,5,2,3"), delay(110)} + sink() +
-                              Lines{scores(0, 0, 600, 1000), delay(110), delay(110)} + sink() +
-                              Lines{scores(0, 0, 650, 1000), "cursor\tarrow", turn(1)}));
-    EXPECT_TRUE(hasRun(s, Lines{scores(0, 0, 600, 1650), delay(110), delay(110)} + sink() +
-                              Lines{delay(20)} + rise() + Lines{dice("0,0,0,1,1,1")}));
-    EXPECT_TRUE(hasRun(s, Lines{dice("0,0,0,0,0,3"), delay(110)} + sink() + Lines{delay(20)} +
-                              rise() + Lines{dice("0,0,0,0,0,1"), delay(110)} + sink() +
-                              Lines{scores(0, 0, 1050, 1650)}));
+    // Its turns add up: 1000, 650, nothing, 2050.
     EXPECT_TRUE(hasRun(s, Lines{dice("0,0,0,0,0,4"), delay(110), "cursor\tarrow", turn(1)} +
                               sink() + blink(0, 0, 0, 3700) + closing(s)));
 }
@@ -289,15 +267,11 @@ TEST(TenThouComputer, WizardThrowsTheLoneDieWhenFarBehind) {
     // 1 with the bonus; all six again: 1 1 1 2 3 4.
     p.faces("3331521111234");
     ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{dice("3,3,3,1,5,2")} + Lines{delay(110)} + sink() +
-                              Lines{scores(0, 1600, 300, 0), delay(110)} + sink() +
-                              Lines{scores(0, 1600, 400, 0), delay(110)} + sink() +
-                              Lines{scores(0, 1600, 450, 0), delay(110), delay(110)} + sink() +
-                              Lines{delay(20)} + rise() + Lines{dice("0,0,0,0,0,1"), delay(110)} +
-                              sink() + Lines{scores(0, 1600, 1050, 0)}));
+    EXPECT_EQ(eventsOf(s, "dice"),
+              (Lines{dice("1,1,1,2,3,4"), dice("0,0,0,5,5,5"), dice("1,2,3,4,6,6"),
+                     dice("3,3,3,1,5,2"), dice("0,0,0,0,0,1"), dice("1,1,1,2,3,4")}));
     EXPECT_TRUE(hasRun(
-        s, Lines{dice("1,1,1,2,3,4"), delay(110)} + sink() +
-               Lines{scores(0, 1600, 2050, 0), delay(110), delay(110), "cursor\tarrow", turn(1)} +
+        s, Lines{scores(0, 1600, 2050, 0), delay(110), delay(110), "cursor\tarrow", turn(1)} +
                sink() + blink(0, 1600, 0, 2050)));
 }
 
@@ -378,7 +352,8 @@ TEST(TenThouInput, StripButtonsSwitchSoundAndMusicAndOpenHelp) {
 TEST(TenThouInput, SoundEffectsOffPlayNothingAndWaitNoNotes) {
     Scenario s = withRecord(tenThouRecord());
     Script p;
-    p.enter().raw("menu 141").play().tenThousand().thousand(); // the game ends: no notes
+    // ANN's disaster: no cry; BEN's win: no notes.
+    p.enter().raw("menu 141").play().roll("222213").key("x").tenThousand();
     p.raw("menu 140").key("x").roll("111234");
     ASSERT_EQ(s.run(p.str()), 0);
     // From sound off (menu 141) to sound on again (menu 140).
@@ -391,13 +366,14 @@ TEST(TenThouInput, SoundEffectsOffPlayNothingAndWaitNoNotes) {
         EXPECT_NE(line.rfind("sound", 0), 0u) << line;
         EXPECT_NE(line, delay(100));
     }
-    EXPECT_EQ(count(quiet, winPrompt("ANN", 10000, "BEN")), 1);
+    EXPECT_EQ(count(quiet, disasterNotice("ANN")) + count(quiet, winPrompt("BEN", 10000, "BEN")),
+              2);
     EXPECT_TRUE(hasRun(s, rise() + Lines{dice("1,1,1,2,3,4")}));
 }
 
 // -- whole games
 
-TEST(TenThouGame, PersonWinsWhenTheTurnReturnsToTheStarter) {
+TEST(TenThouGame, PersonsWinAndItsPromptsOptions) {
     PreferencesRecord r = tenThouRecord();
     r.tenThouTopScores[1].setName("CAT");
     r.tenThouTopScores[1].value = 10000;
@@ -405,29 +381,48 @@ TEST(TenThouGame, PersonWinsWhenTheTurnReturnsToTheStarter) {
     r.tenThouTopScores[2].value = 9000;
     Scenario s = withRecord(r);
     Script p;
-    // ANN reaches 10,000; BEN still has a turn. The win prompt hears only its options.
+    // Game 1: ANN reaches 10,000; BEN still has a turn. The win prompt hears only its
+    // options; RESET PLAYERS without a change keeps it live for a key.
     p.enter().play().tenThousand().roll("123456").take(straight).thousand();
-    p.clickRoll().click(playerOneName).click(speedUpButton).click(panelMiddle).play();
+    p.clickRoll().click(playerOneName).click(speedUpButton).click(panelMiddle);
+    p.click(resetWord).raw("dialog 203 ok").key("x");
+    // Game 2: BEN, in seat two, wins; QUIT loses the game.
+    p.tenThousand().thousand().click(quitWord).enter(10).play();
+    // Game 3: BEN wins again; the Mage chosen on the prompt, ANN starts afresh.
+    p.tenThousand().thousand().raw("menu 105").draws({0, 0, 0});
+    p.raw("shot notice.png").key("x").raw("shot dismissed.png").roll("111234");
     ASSERT_EQ(s.run(p.str()), 0);
     EXPECT_TRUE(hasRun(s, Lines{scores(10000, 0, 0, 0), turn(2)} + sink() + blink(0, 10000, 0, 0) +
                               Lines{shh}));
-    const Lines end = Lines{scores(0, 10000, 4000, 0), turn(1), scores(0, 10000, 0, 4000),
-                            scores(0, 10000, 0, 4000), winPrompt("ANN", 10000, "BEN")} +
-                      fanfare() + sink() + // then BEN's dice left lying sink; ANN below her equal
-                      Lines{panelHide,
-                            topScoresBox("10000  \\tCAT\\n10000  \\tANN\\n9000  \\tDAN\\n"),
-                            "seed",
-                            turn(2),
-                            scores(0, 0, 0, 0),
-                            scores(0, 0, 0, 0)} +
-                      blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + closing(s);
-    EXPECT_EQ(eventsFrom(s, scores(0, 10000, 4000, 0)), end) << s.dump();
-    // The notes are 100 ms apart.
-    const auto notes = s.linesStarting("sound\tplay\tnote");
-    ASSERT_EQ(notes.size(), 8u);
-    EXPECT_EQ(notes[7].time, notes[0].time + 700);
-    EXPECT_EQ(s.record().tenThouTopScores[2].nameString(), "ANN");
-    EXPECT_EQ(s.record().tenThouTopScores[3].nameString(), "DAN");
+    // The prompt hears nothing until the dialog; ANN goes below her equal.
+    EXPECT_TRUE(
+        hasRun(s, Lines{scores(0, 10000, 4000, 0), turn(1), scores(0, 10000, 0, 4000),
+                        scores(0, 10000, 0, 4000), winPrompt("ANN", 10000, "BEN")} +
+                      fanfare() + sink() +
+                      Lines{"dialog\t203\tok\t101=0,102=0,103=0,104=1,105=0,106=0,107=", panelHide,
+                            topScoresBox("10000  \\tCAT\\n10000  \\tANN\\n9000  \\tDAN\\n"), "seed",
+                            turn(2), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+                      blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + rise()));
+    EXPECT_TRUE(hasRun(s, Lines{winPrompt("BEN", 10000, "ANN")} + fanfare() + sink() +
+                              Lines{"screen\tmain", "menubar\tGame|Music|Scores|Help",
+                                    "checked\t128", "seed", "screen\t10000"}));
+    EXPECT_TRUE(hasRun(s, Lines{turn(2), startPrompt("BEN"), scores(0, 0, 0, 0), scores(0, 0, 0, 0),
+                                startPrompt("BEN"), panelHide}));
+    EXPECT_TRUE(hasRun(s, Lines{"checked\t105,128,140", turn(1),
+                                panel({"ANN IS FIRST THIS TIME.", "", continueLine}), "seed",
+                                turn(1), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
+                              blink(0, 0, 0, 0) + Lines{panelHide} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    // Only PLAY showed the top scores; both of BEN's wins went in.
+    EXPECT_EQ(s.linesStarting("box").size(), 1u);
+    const auto& table = s.record().tenThouTopScores;
+    EXPECT_EQ(table[2].nameString() + table[3].nameString() + table[4].nameString() +
+                  table[5].nameString(),
+              "ANNBENBENDAN");
+    EXPECT_EQ(s.record().tenThouMage, 1);
+    // The dismissed notice leaves the window at once, not at the next throw.
+    EXPECT_NE(QImage((s.dataDir() / "notice.png").string().c_str()),
+              QImage((s.dataDir() / "dismissed.png").string().c_str()));
 }
 
 TEST(TenThouGame, HigherTotalWinsAndAPersonInSeatTwoIsRecorded) {
@@ -547,40 +542,6 @@ TEST(TenThouGame, ADisasterDismissalThatEndsTheGamePlaysNoComputerTurn) {
     EXPECT_TRUE(hasRun(s, rise() + Lines{dice("1,1,1,2,3,4")}));
 }
 
-TEST(TenThouGame, ChangingTheOpponentOnTheWinPromptStartsWithTheChosenPlayer) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    // ANN wins; BEN would start the next game, but ANN is chosen to start against the Mage.
-    p.enter().play().tenThousand().thousand().raw("menu 105").draws({0, 0, 0});
-    p.raw("shot notice.png").key("x").raw("shot dismissed.png").roll("111234");
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{"checked\t105,128,140", turn(1),
-                                panel({"ANN IS FIRST THIS TIME.", "", continueLine}), "seed",
-                                turn(1), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
-                              blink(0, 0, 0, 0) + Lines{panelHide} + rise() +
-                              Lines{dice("1,1,1,2,3,4")}));
-    // The finished game ended with the new opponent chosen: no box, no other game.
-    EXPECT_TRUE(s.linesStarting("box").empty());
-    EXPECT_EQ(eventsOf(s, "turn").back(), turn(1));
-    // The dismissed notice leaves the window at once, not at the next throw.
-    EXPECT_NE(QImage((s.dataDir() / "notice.png").string().c_str()),
-              QImage((s.dataDir() / "dismissed.png").string().c_str()));
-}
-
-TEST(TenThouGame, QuitOnTheWinPromptLosesTheGame) {
-    Scenario s = withRecord(tenThouRecord());
-    ASSERT_EQ(
-        s.run(Script().enter().play().tenThousand().thousand().click(quitWord).enter(10).str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{winPrompt("ANN", 10000, "BEN")} + fanfare() + sink() +
-                              Lines{"screen\tmain", "menubar\tGame|Music|Scores|Help",
-                                    "checked\t128", "seed", "screen\t10000"}));
-    EXPECT_TRUE(hasRun(s, Lines{turn(2), startPrompt("BEN"), scores(0, 0, 0, 0), scores(0, 0, 0, 0),
-                                startPrompt("BEN")} +
-                              closing(s)));
-    EXPECT_TRUE(s.linesStarting("box").empty()); // quitting shows no top scores
-    EXPECT_EQ(s.record().tenThouTopScores[1].value, 10000);
-}
-
 // -- the board
 
 TEST(TenThouBoard, TouchedPanesLightThenGoBackToNormal) {
@@ -619,41 +580,6 @@ TEST(TenThouBoard, ComputerLightsRollEachPaneItTakesAndPass) {
 }
 
 // -- the options dialog from the board
-
-TEST(TenThouOptions, ResetPlayersWithoutAChangeKeepsTheWinPromptLive) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    // Player 2 was already the opponent.
-    p.enter().play().tenThousand().thousand().click(resetWord).raw("dialog 203 ok").play();
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_EQ(afterOptions(s, winPrompt("ANN", 10000, "BEN")),
-              (Lines{panelHide, topScoresBox("10000  \\tANN\\n"), "seed", turn(2),
-                     scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
-               blink(0, 0, 0, 0) + blink(0, 0, 0, 0) + closing(s)))
-        << s.dump();
-}
-
-TEST(TenThouOptions, ResetPlayersToAnotherOpponentStartsAfreshWithTheChosenPlayer) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    p.enter().play().tenThousand().thousand().click(resetWord).raw("dialog 203 102=1 ok");
-    p.draws({0, 0, 10}).key("x").faces("111234"); // the Mage goes first
-    ASSERT_EQ(s.run(p.str()), 0);
-    const Lines expected = Lines{"checked\t105,128,140",
-                                 turn(2),
-                                 panel({"MAGE IS FIRST THIS TIME.", "", continueLine}),
-                                 "seed",
-                                 turn(2),
-                                 scores(0, 0, 0, 0),
-                                 scores(0, 0, 0, 0)} +
-                           blink(0, 0, 0, 0) + Lines{panelHide, "cursor\twait"} + rise() +
-                           Lines{dice("1,1,1,2,3,4")};
-    Lines got = afterOptions(s, winPrompt("ANN", 10000, "BEN"));
-    got.resize(std::min(got.size(), expected.size()));
-    EXPECT_EQ(got, expected) << s.dump();
-    EXPECT_TRUE(s.linesStarting("box").empty()); // the finished game's end was dropped
-    EXPECT_EQ(s.record().tenThouMage, 1);
-}
 
 TEST(TenThouOptions, ClickingANameRenamesThePlayerAndStartsANewGame) {
     Scenario s = withRecord(tenThouRecord());
