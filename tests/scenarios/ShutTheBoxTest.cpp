@@ -420,6 +420,12 @@ TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
                                  soundStop};
     EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
     EXPECT_EQ(s.record().shutTheBoxDelay, 0);
+    // A button let go on itself comes up; one let go elsewhere stays down.
+    EXPECT_TRUE(s.hasInOrder({turn(2), blit("BITMAP_13", 217, 455, 19, 5),
+                              blit("BITMAP_12", 217, 455, 19, 5),
+                              blit("BITMAP_11", 179, 448, 19, 19), dice("1,2")}));
+    EXPECT_FALSE(
+        s.hasInOrder({blit("BITMAP_11", 179, 448, 19, 19), blit("BITMAP_10", 179, 448, 19, 19)}));
     EXPECT_TRUE(s.hasInOrder({blit("BITMAP_18", 329, 446, 23, 23), "checked\t119,122,128,149",
                               "checked\t119,122,128,148", blit("BITMAP_19", 329, 446, 23, 23)}));
 }
