@@ -329,6 +329,9 @@ int main(int argc, char** argv) {
     // the C library's sliding one would let them settle in the heap, which
     // never shrinks back.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // The helper threads (decoding, the tip's face, audio) make few small
+    // allocations: heaps of their own would each stay resident for nothing.
+    mallopt(M_ARENA_MAX, 1);
     // Options are read before Qt starts: a replay runs without any display.
     bool replayMode = false;
     for (int i = 1; i < argc; ++i)
