@@ -42,13 +42,26 @@ constexpr int tipMargin = 6;
 constexpr int tipTopY = 280;
 constexpr int tipLineHeight = 25;
 
+Font makeTipFont() {
+    Font font = createFont({"Times New Roman", 25, 0, 700, true});
+    // Measuring loads the face.
+    Screen::textWidth(font, tips[0][0]);
+    return font;
+}
+
 } // namespace
 
 MainScreen::MainScreen() : background_(loadBitmap(bitmapName(pictureBitmap))) {}
 
+void MainScreen::prepare(int scale) {
+    background_.prepare(scale);
+    if (!tipFont_ && !tipFontAhead_.valid())
+        tipFontAhead_ = std::async(std::launch::async, makeTipFont);
+}
+
 const Font& MainScreen::tipFont() {
     if (!tipFont_)
-        tipFont_ = createFont({"Times New Roman", 25, 0, 700, true});
+        tipFont_ = tipFontAhead_.valid() ? tipFontAhead_.get() : makeTipFont();
     return *tipFont_;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Graphics.h"
 
 #include <array>
+#include <future>
 #include <optional>
 #include <string>
 
@@ -22,8 +23,10 @@ public:
 
     static const Tip& tip(int number);
 
-    // Starts decoding the picture at the scale of the first paint.
-    void prepare(int scale) { background_.prepare(scale); }
+    // Starts decoding the picture at the scale of the first paint, and
+    // looking up the tip's face (it falls back to another typeface, which
+    // takes a while to find).
+    void prepare(int scale);
     // The picture's pixels go once it is drawn: the screen holds them, and a
     // game shown next has no use for them.
     void paint();
@@ -37,6 +40,7 @@ private:
 
     Bitmap background_;
     std::optional<Font> tipFont_;
+    std::future<Font> tipFontAhead_;
 };
 
 } // namespace tumbledown

@@ -31,7 +31,6 @@ namespace tumbledown {
 
 TTumbledownWindow::TTumbledownWindow() : mainInput_(*this) {
     setWindowTitle("Tumbledown");
-    setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
     client_ = new ClientArea(this);
     setCentralWidget(client_);
     menus_ = std::make_unique<Menus>(menuBar(), [](int id) {
@@ -158,6 +157,8 @@ void TTumbledownWindow::paint() {
     // The music starts once the window shows something, and once the audio
     // device is open: neither should keep the first picture waiting.
     if (first) {
+        // Decoding the icon would hold up the first picture.
+        setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
         if (!services().audioReady || services().audioReady())
             music_->startIfOn();
         else

@@ -28,9 +28,11 @@
 #include <chrono>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -112,6 +114,25 @@ protected:
 private:
     const bool& drawn_;
     bool reported_ = false;
+};
+
+// Runs a task once, just after the first paint that shows a drawn picture, so
+// that nothing competes with that paint for the processor.
+class AfterFirstPaint : public QObject {
+public:
+    AfterFirstPaint(const bool& drawn, std::function<void()> task)
+        : drawn_(drawn), task_(std::move(task)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && drawn_ && task_)
+            QMetaObject::invokeMethod(qApp, std::exchange(task_, nullptr), Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    const bool& drawn_;
+    std::function<void()> task_;
 };
 
 // A termination signal (logging out, Ctrl+C in a terminal) closes the window
@@ -257,14 +278,17 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
     // The audio device opens once the window shows something, off the window's
     // thread; the music waits for it.
     services().audioReady = [&audio] { return audio.ready(); };
-    screen().setPresenter([&window, &drawn, &audio, qtApp] {
+    screen().setPresenter([&window, &drawn] {
         drawn = true;
         window.clientArea()->repaint();
+    });
+    AfterFirstPaint openAudio(drawn, [&audio, qtApp] {
         audio.startOpening([qtApp] {
             QMetaObject::invokeMethod(
                 qtApp, [] { eventQueue().post({EventType::AudioReady}); }, Qt::QueuedConnection);
         });
     });
+    window.clientArea()->installEventFilter(&openAudio);
     TerminationWatch terminationWatch;
     BusyInputFilter filter(&window);
     app.qt().installEventFilter(&filter);
@@ -305,6 +329,9 @@ int main(int argc, char** argv) {
     // the C library's sliding one would let them settle in the heap, which
     // never shrinks back.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // The helper threads (decoding, the tip's face, audio) make few small
+    // allocations: heaps of their own would each stay resident for nothing.
+    mallopt(M_ARENA_MAX, 1);
     // Options are read before Qt starts: a replay runs without any display.
     bool replayMode = false;
     for (int i = 1; i < argc; ++i)

@@ -5,8 +5,13 @@
 
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QResource>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdint>
 
 namespace tumbledown {
 
@@ -68,6 +73,27 @@ Bitmap Bitmap::part(int x, int y, int width, int height) const {
     });
 }
 
+namespace {
+
+// A picture compiled into the program. Its compressed bytes lie in the
+// program's own pages, read once: once decoded, those pages are handed back
+// (they are clean and come from the file again if ever read), or the pictures
+// of a screen at 3x would stay resident twice.
+QImage decodeResource(const QString& file) {
+    QImage image(file);
+    const QResource resource(file);
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto start = reinterpret_cast<std::uintptr_t>(resource.data());
+    const std::uintptr_t first = (start + page - 1) / page * page;
+    const std::uintptr_t last =
+        (start + static_cast<std::uintptr_t>(resource.size())) / page * page;
+    if (resource.isValid() && last > first)
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_DONTNEED);
+    return image;
+}
+
+} // namespace
+
 Bitmap loadBitmap(const std::string& resourceName) {
     const QString name = QString(":/bitmaps/%1").arg(QString::fromStdString(resourceName));
     const QSize size = QImageReader(name + ".bmp").size();
@@ -77,7 +103,8 @@ Bitmap loadBitmap(const std::string& resourceName) {
         return missing;
     }
     return Bitmap(resourceName, size, [name](int scale) {
-        return QImage(scale == 1 ? name + ".bmp" : QString("%1@%2x.bmp").arg(name).arg(scale));
+        return decodeResource(scale == 1 ? name + ".bmp"
+                                         : QString("%1@%2x.bmp").arg(name).arg(scale));
     });
 }
 

@@ -9,7 +9,7 @@ namespace tumbledown {
 
 // A game screen's backdrop: the wall tile repeated over a client area larger
 // than the board, then the board at the origin (its bottom rows cut when the
-// client area is less than 500 high).
+// client area is less than 500 high). The board's pixels are let go once drawn.
 void paintBoardBackground(const Bitmap& tile, const Bitmap& board);
 
 } // namespace tumbledown
