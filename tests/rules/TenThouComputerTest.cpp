@@ -242,4 +242,12 @@ TEST(TenThouComputer, MageBanksFivesThenDecidesOnTheDiceCountedBefore) {
     const Decision d = decide(rules, Level::Mage, memory, n, {0, 0, 3});
     EXPECT_FALSE(d.goOn);
     EXPECT_EQ(d.draws, 3);
+    // Two 1's reach the goal: the turn stops and banks both 5's left.
+    TenThouRules atGoal = situation(0, 9800, 0, {1, 2, 3, 4, 5, 6});
+    RandomSource random;
+    random.queueValues({0, 0, 4, 4, 1, 2});
+    struct : ComputerTurnView {
+    } view;
+    playComputerRolls(atGoal, Level::Wizard, random, view);
+    EXPECT_EQ(atGoal.turnScore(Seat::Two), 300);
 }
