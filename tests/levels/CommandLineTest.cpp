@@ -51,7 +51,7 @@ std::string withoutThreads(std::string json) {
 
 TEST(CommandLine, TheSameSeedGivesTheSameFiguresOnAnyNumberOfThreads) {
     const Ran one = runTool("--game 10000,stb --games 700 --seed 9 --json --threads 1");
-    const Ran three = runTool("--game tenthousand --game shutthebox --games 700 --seed 9 --json "
+    const Ran three = runTool("--game TenThousand --game Shut-The-Box --games 700 --seed 9 --json "
                               "--threads=3");
     ASSERT_EQ(one.status, 0);
     ASSERT_EQ(three.status, 0);

@@ -154,15 +154,5 @@ TEST(FigureCells, ReadsTheNumbersAsShown) {
     }
 }
 
-TEST(GameNames, AcceptTheUsualSpellings) {
-    EXPECT_EQ(parseGame("10000"), Game::TenThousand);
-    EXPECT_EQ(parseGame("10,000"), Game::TenThousand);
-    EXPECT_EQ(parseGame("TenThousand"), Game::TenThousand);
-    EXPECT_EQ(parseGame("pokerdice"), Game::PokerDice);
-    EXPECT_EQ(parseGame("Shut-The-Box"), Game::ShutTheBox);
-    EXPECT_EQ(parseGame("stb"), Game::ShutTheBox);
-    EXPECT_EQ(parseGame("chess"), std::nullopt);
-}
-
 } // namespace
 } // namespace tumbledown::levels

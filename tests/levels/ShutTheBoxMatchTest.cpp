@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Shut The Box turns and games as the game plays them, against the exact
-// figures of the policies, and the invariants that guard them.
+// The best play of Shut The Box, checked against small boards worked out by
+// hand; turns and games as the game plays them, against the exact figures of
+// the policies, and the invariants that guard them.
 
 #include "ShutTheBoxMatch.h"
 #include "Invariant.h"
+#include "ShutTheBoxOptimal.h"
 
 #include "games/shutthebox/ShutTheBoxComputer.h"
 #include "platform/RandomSource.h"
@@ -164,18 +166,123 @@ TEST(ShutTheBoxTurns, TheSimulationAgreesWithTheExactFigures) {
         }
 }
 
-TEST(ShutTheBoxGames, EveryGameIsCountedAndTheSeatsAreEven) {
+const Optimum& plain() {
+    static const Optimum best = solveOptimal(gremlinOff);
+    return best;
+}
+
+// Small boards worked out by hand: the expected sum left and the chance of
+// shutting them all. Box 1 is shut only by one die showing 1, which the best
+// play takes once 7, 8 and 9 are shut; box 2: one die 1 in 6 (5/3 left) beats
+// two dice 1 in 36. {1, 2} with one die: 1 leaves {2}, 2 leaves {1}, 3 shuts
+// both, 4 to 6 leave 3. {1, 7} needs two dice: 7 (6 in 36) leaves {1}, 8 (5 in
+// 36) shuts both, the other 25 throws leave 8. {3}: one die, 5/6 of 3.
+TEST(BestPlay, SmallBoards) {
+    const TurnValues shut = shutProbability(plain().policy, gremlinOff);
+    const struct {
+        std::initializer_list<int> open;
+        Dice dice;
+        double left;
+        double shut;
+        bool oneDie;
+    } rows[] = {
+        {{1}, Dice::One, 5.0 / 6, 1.0 / 6, false},
+        {{1}, Dice::Two, 5.0 / 6, 1.0 / 6, true},
+        {{2}, Dice::Two, 5.0 / 3, 1.0 / 6, true},
+        {{9}, Dice::Two, 32.0 / 36 * 9, 4.0 / 36, false},
+        {{7}, Dice::Two, 30.0 / 36 * 7, 6.0 / 36, false},
+        {{1, 2}, Dice::One, 69.0 / 36, 8.0 / 36, false},
+        {{1, 2}, Dice::Two, 69.0 / 36, 8.0 / 36, true},
+        {{1, 7}, Dice::Two, 205.0 / 36, 5.0 / 36 + 6.0 / 36 / 6, false},
+        {{3}, Dice::Two, 2.5, 1.0 / 6, true},
+    };
+    for (const auto& row : rows) {
+        const Mask m = boxes(row.open);
+        SCOPED_TRACE(::testing::Message()
+                     << "boxes " << m << " dice " << static_cast<int>(row.dice));
+        EXPECT_NEAR(plain().expectedScore.at(m, row.dice), row.left, 1e-12);
+        EXPECT_NEAR(shut.at(m, row.dice), row.shut, 1e-12);
+        EXPECT_EQ(row.dice == Dice::Two && plain().policy.oneDie[m], row.oneDie);
+    }
+    // {1, 2, 3} and a 3: shutting the 3 leaves {1, 2} (69/36), shutting 1 and 2
+    // leaves {3} (2.5): the 3 goes. No set fits: nothing to shut.
+    for (Dice d : {Dice::One, Dice::Two})
+        EXPECT_EQ(plain().policy.shut[static_cast<int>(d)][boxes({1, 2, 3})][3], boxes({3}));
+    EXPECT_EQ(plain().policy.shut[static_cast<int>(Dice::Two)][boxes({1, 5, 6, 8})][2], 0);
+}
+
+// No other policy does better anywhere, the computer's included.
+TEST(BestPlay, NoPolicyBeatsIt) {
+    const Policy computer = computerPolicy();
+    for (int odds : {gremlinOff, 6, 10}) {
+        const Optimum best = odds == gremlinOff ? plain() : solveOptimal(odds);
+        const TurnValues theirs = expectedScore(computer, odds);
+        int worse = 0;
+        for (int m = 1; m < maskCount; ++m)
+            for (Dice d : {Dice::One, Dice::Two}) {
+                const double mine = best.expectedScore.at(static_cast<Mask>(m), d);
+                EXPECT_LE(mine, theirs.at(static_cast<Mask>(m), d) + 1e-9);
+                worse += theirs.at(static_cast<Mask>(m), d) > mine + 1e-9;
+            }
+        EXPECT_GT(worse, 0) << "the computer is not the best play";
+        EXPECT_LT(best.expectedScore.fromStart(), theirs.fromStart());
+    }
+}
+
+// With the Gremlin the best play is a fixed point: no state has a closing or a
+// choice of dice that would do better against the values it leads to.
+TEST(BestPlayWithTheGremlin, NoSingleChangeImprovesIt) {
+    const int odds = 7;
+    const Optimum best = solveOptimal(odds);
+    const auto worth = [&](Mask m, int dice) {
+        return m == 0 ? 0.0 : best.expectedScore.value[dice][m];
+    };
+    const auto afterThrow = [&](Mask m, int dice) {
+        double flipped = 0;
+        for (int box = 1; box <= 9; ++box)
+            flipped += worth(static_cast<Mask>(m ^ (1u << (box - 1))), dice);
+        return (1 - 1.0 / odds) * worth(m, dice) + flipped / 9 / odds;
+    };
+    for (int m = 1; m < maskCount; ++m)
+        for (int dice : {0, 1})
+            for (int t = 1; t <= 12; ++t) {
+                const Mask chosen = best.policy.shut[dice][m][t];
+                for (Mask other : closings(static_cast<Mask>(m), t)) {
+                    ASSERT_NE(chosen, 0);
+                    EXPECT_LE(afterThrow(static_cast<Mask>(m & ~chosen), dice),
+                              afterThrow(static_cast<Mask>(m & ~other), dice) + 1e-9);
+                }
+            }
+}
+
+TEST(BestPlayWithTheGremlin, RareStrikesChangeLittleAndFrequentOnesMore) {
+    const double plain = solveOptimal(gremlinOff).expectedScore.fromStart();
+    const double rare = solveOptimal(1000000).expectedScore.fromStart();
+    const double often = solveOptimal(6).expectedScore.fromStart();
+    const double less = solveOptimal(10).expectedScore.fromStart();
+    EXPECT_NEAR(rare, plain, 1e-4);
+    EXPECT_NE(often, plain);
+    // The Gremlin's reopenings outweigh its shuttings: it costs the player.
+    EXPECT_GT(often, less);
+    EXPECT_GT(less, plain);
+}
+
+TEST(OptimalTables, OneTablePerGremlinSetting) {
     const OptimalTables tables;
-    const OptimalPlayer best(tables, false);
-    RandomSource random;
-    random.seed(8);
-    GameTally tally;
-    playGames(best, best, false, 4000, random, tally);
-    EXPECT_EQ(tally.played, 4000);
-    EXPECT_EQ(tally.won + tally.lost + tally.tied, 4000);
-    EXPECT_GT(tally.tied, 0);
-    // The same player in both seats: as many wins as losses.
-    EXPECT_NEAR(static_cast<double>(tally.won - tally.lost) / tally.played, 0.0, 0.05);
+    const double plain = tables.forTurn(false, 8).expectedScore.fromStart();
+    EXPECT_EQ(plain, tables.forTurn(false, 6).expectedScore.fromStart());
+    EXPECT_NE(tables.forTurn(true, 6).expectedScore.fromStart(),
+              tables.forTurn(true, 10).expectedScore.fromStart());
+    EXPECT_THROW(tables.forTurn(true, 5), std::out_of_range);
+    std::array<TurnValues, 6> byOdds{};
+    for (int i = 0; i < 6; ++i)
+        byOdds[static_cast<std::size_t>(i)] =
+            tables.forTurn(i != 0, i == 0 ? 6 : i + 5).expectedScore;
+    EXPECT_EQ(averageFromStart(false, byOdds), plain);
+    double sum = 0;
+    for (int odds = 6; odds <= 10; ++odds)
+        sum += tables.forTurn(true, odds).expectedScore.fromStart();
+    EXPECT_NEAR(averageFromStart(true, byOdds), sum / 5, 1e-12);
 }
 
 } // namespace
