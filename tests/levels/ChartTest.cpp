@@ -77,7 +77,8 @@ TEST(ChartSections, ReadFromTheHelpTablesAsFromTheRun) {
     }
 }
 
-TEST(ChartHtml, DrawsEachBarAndWhiskerToItsRate) {
+// In the page and in the picture alike.
+TEST(Chart, DrawsEachBarAndWhiskerToItsRate) {
     const auto sections = chartSections(chartFigures({fakeTenThousand()}));
     const Interval ci = sections[0].bars[0].interval;
     char whisker[64];
@@ -89,10 +90,7 @@ TEST(ChartHtml, DrawsEachBarAndWhiskerToItsRate) {
     EXPECT_EQ(html.find("style=\"width: 25.00%\"", bar), html.find("style=", bar));
     EXPECT_EQ(html.find(whisker, bar), html.find("left:", bar)) << whisker;
     EXPECT_NE(html.find(">25.0%<", bar), std::string::npos);
-}
 
-TEST(ChartPicture, DrawsEachBarToItsRate) {
-    const auto sections = chartSections(chartFigures({fakeTenThousand()}));
     const QImage image = paintChart(sections);
     ASSERT_EQ(image.width(), ChartLayout::width);
     ASSERT_EQ(image.height(), ChartLayout::height(sections));

@@ -122,19 +122,5 @@ TEST(PokerDiceInvariants, ABetTheCoinsCannotCoverIsAFault) {
     EXPECT_THROW(playHands(setup, 10, random, tally), InvariantViolation);
 }
 
-// Wild aces make ties likelier (five of a kind ties more often).
-TEST(PokerDiceHands, WildAcesMakeMoreTies) {
-    const auto ties = [](bool wild) {
-        RandomSource random;
-        random.seed(21);
-        HandsSetup setup;
-        setup.acesWild = wild;
-        HandTally tally;
-        playHands(setup, 20000, random, tally);
-        return static_cast<double>(tally.tied) / tally.played;
-    };
-    EXPECT_GT(ties(true), ties(false) + 0.01);
-}
-
 } // namespace
 } // namespace tumbledown::levels::pokerdice
