@@ -240,23 +240,6 @@ TEST(TenThouComputer, MageOpensOnARightClickAndDecidesByTheThirdOfThreeDraws) {
                               sink() + blink(0, 0, 0, 3700) + closing(s)));
 }
 
-TEST(TenThouComputer, WizardThrowsTheLoneDieWhenFarBehind) {
-    Scenario s = withRecord(tenThouRecord(3));
-    Script p;
-    p.enter().play().roll("111234").take(threeOnes).roll("555").take(threeFives);
-    p.roll("123466").take(singleOne).pass();
-    // 3 3 3 1 5 2: 450 with one die left and 1600 behind: it throws the lone die, a
-    // 1 with the bonus; all six again: 1 1 1 2 3 4.
-    p.faces("3331521111234");
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_EQ(eventsOf(s, "dice"),
-              (Lines{dice("1,1,1,2,3,4"), dice("0,0,0,5,5,5"), dice("1,2,3,4,6,6"),
-                     dice("3,3,3,1,5,2"), dice("0,0,0,0,0,1"), dice("1,1,1,2,3,4")}));
-    EXPECT_TRUE(hasRun(
-        s, Lines{scores(0, 1600, 2050, 0), delay(110), delay(110), "cursor\tarrow", turn(1)} +
-               sink() + blink(0, 1600, 0, 2050)));
-}
-
 // -- clicks and keys while the board is busy
 
 TEST(TenThouInput, ClicksDuringAClickedThrowAreLostKeysAndClicksDuringAKeyedOneAreKept) {
