@@ -375,23 +375,6 @@ TEST(ShutTheBoxGremlin, ReopensAnEarlierBoxAndShutsAnOpenOne) {
                               blit("board", 366, 284, 73, 41), boxes("000010000")}));
 }
 
-TEST(ShutTheBoxGremlin, ReopeningEightLeavesThePlayerOnOneDie) {
-    PreferencesRecord r = boxRecord();
-    r.gremlinOn = 1;
-    Scenario s = withRecord(r);
-    Script p;
-    p.enter(0).roll("66").box(9).box(3).draws({1, 0, 0}); // no strike; the cup's faces
-    p.roll("44").box(8).draws({1, 0, 0}).roll("34").box(7).draws({1, 0, 0});
-    p.click(oneDieIcon).roll("5").box(5).draws({0, 7}); // strikes box 8; the die keeps its face
-    p.roll("2");
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(hasRun(s, Lines{"gremlin\t8"} + waits(45, 3) +
-                              Lines{boxes("001010101", "000010000"), scores(21, 0, 45, 0),
-                                    scores(21, 0, 45, 0), soundStop, boxes("001010101"),
-                                    scores(21, 0, 45, 0), soundStop} +
-                              thrown(10, "2")));
-}
-
 // -- speed, buttons and menus
 
 TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
