@@ -417,26 +417,6 @@ TEST(TenThouGame, HigherTotalWinsAndAPersonInSeatTwoIsRecorded) {
     EXPECT_EQ(s.record().tenThouTopScores[9].value, 13000);
 }
 
-TEST(TenThouGame, MageTiesAndTheTopScoresAreSkippedOnceAfterQuit) {
-    Scenario s = withRecord(tenThouRecord(2));
-    Script p;
-    // Leaving 10,000 skips the next box once. The Mage ties, 10,000 each; a left
-    // click on the tie notice; the Mage opens the next game and ANN ties again.
-    p.enter().click(quitWord).enter().play().tenThousand().faces(computerTenThousand);
-    p.clickRoll().faces(computerTenThousand).tenThousand().clickRoll();
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(hasRun(
-        s, Lines{tieNotice("MAGE")} + fanfare() + sink() +
-               Lines{panelHide, "seed", turn(2), scores(0, 0, 0, 0), scores(0, 0, 0, 0)} +
-               blink(0, 0, 0, 0) + Lines{"cursor\twait"} + rise() + Lines{dice("1,2,3,4,5,6")}));
-    // The opening turn ends, then the dismissal blinks once more for ANN.
-    EXPECT_TRUE(hasRun(s, Lines{"cursor\tarrow", turn(1)} + sink() + blink(0, 0, 0, 10000) +
-                              blink(0, 0, 0, 10000)));
-    EXPECT_TRUE(hasRun(s, Lines{scores(0, 10000, 0, 10000), tieNotice("ANN")} + fanfare() + sink() +
-                              Lines{panelHide, topScoresBox(""), "seed", turn(1)}));
-    EXPECT_EQ(s.linesStarting("box\tTop Scores").size(), 1u);
-}
-
 TEST(TenThouGame, WizardChasesWinsUnrecordedAndOpensTheNextGame) {
     Scenario s = withRecord(tenThouRecord(3));
     Script script;
