@@ -302,34 +302,6 @@ TEST(ShutTheBoxComputer, PlaysItsWholeTurnUnderTheWaitCursor) {
     EXPECT_TRUE(s.has(blit("BITMAP_60", 425, 382, 40, 57)));
 }
 
-TEST(ShutTheBoxComputer, KeepsTwoDiceWhileItsBoxesMakeSevenAndPlaysOnAfterTheGremlin) {
-    PreferencesRecord r = boxRecord(true);
-    r.gremlinOn = 1;
-    Scenario s = withRecord(r);
-    Script p;
-    p.enter(0).roll("11").box(2).draws({1, 0, 0});     // no strike (1 in 6); the cup's faces
-    p.roll("11").key("space").draws({0, 0, 0,          // its end: the odds 1 in 6, the cup
-                                     3, 4, 1, 0, 0,    // 9: box 9; no strike; the cup
-                                     3, 3, 1, 0, 0,    // 8: box 8
-                                     2, 3, 1, 0, 0,    // 7: box 7
-                                     4, 5, 1, 0, 0,    // 11: 6 and 5
-                                     0, 1, 1, 0, 0,    // 3: box 3; 1, 2, 4 make 7: two dice
-                                     2, 3, 0, 8, 0, 0, // 7: 4, 2, 1; strikes box 9
-                                     3, 4, 1, 0, 0,    // 9: box 9 again
-                                     0, 0, 0, 0});     // no move left, twice; the cup
-    p.roll("23");
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_EQ(eventsOf(s, "dice"),
-              (Lines{dice("1,1"), dice("1,1"), dice("4,5"), dice("4,4"), dice("3,4"), dice("5,6"),
-                     dice("1,2"), dice("3,4"), dice("4,5"), dice("2,3")}));
-    EXPECT_TRUE(s.hasInOrder({"cursor\twait", boxes("111111111", "110100000"), "gremlin\t9",
-                              boxes("111111110", "110100000"), boxes("111111110"), dice("4,5")}));
-    // Every box shut: its turn ends without another throw, worth 0.
-    EXPECT_TRUE(hasRun(s, Lines{boxes("111111111"), scores(43, 0, 0, 0), soundStop, delay(80),
-                                delay(80), turn(1)}));
-    EXPECT_TRUE(s.hasInOrder({scores(45, 43, 45, 0), "cursor\tarrow", dice("2,3")}));
-}
-
 // -- the Gremlin (the odds 1 in 6: a chance draw of 0 strikes, 1 does not)
 
 TEST(ShutTheBoxGremlin, ReopensAnEarlierBoxAndShutsAnOpenOne) {
