@@ -89,24 +89,6 @@ TEST(Artwork, EveryPictureIsListedOnceSizedOpaqueAndRepeatable) {
     }
     EXPECT_TRUE(listed.isEmpty()) << "listed, not painted: "
                                   << QStringList(listed.values()).join(' ').toStdString();
-    // The 1-bit masks' rows are stored with their padding, which must not be
-    // whatever the memory held.
-    for (int scale = 1; scale <= art::kMaxScale; ++scale) {
-        const art::PaintScale painting(scale);
-        for (int number : {152, 206}) {
-            const QImage img = bitmap(number);
-            ASSERT_EQ(img.format(), QImage::Format_Mono);
-            const int used = (img.width() + 7) / 8;
-            int stray = 0;
-            for (int y = 0; y < img.height(); ++y) {
-                const uchar* line = img.constScanLine(y);
-                stray += (line[used - 1] & (0xFF >> (img.width() - 8 * (used - 1)))) != 0;
-                for (qsizetype b = used; b < img.bytesPerLine(); ++b)
-                    stray += line[b] != 0;
-            }
-            EXPECT_EQ(stray, 0) << "BITMAP_" << number << " at " << scale;
-        }
-    }
 }
 
 // Pixels neither fully transparent nor fully opaque: the fringe of a blur.
@@ -192,7 +174,18 @@ int largeDie(int face, int picture) {
 void expectMaskCoversPictures(const QImage& mask, const std::vector<int>& pictures,
                               const QSize& drawn, const std::string& what) {
     SCOPED_TRACE(what);
-    EXPECT_EQ(mask.depth(), 1);
+    ASSERT_EQ(mask.format(), QImage::Format_Mono);
+    // The rows are stored with their padding, which must not be whatever the
+    // memory held.
+    const int used = (mask.width() + 7) / 8;
+    int padding = 0;
+    for (int y = 0; y < mask.height(); ++y) {
+        const uchar* line = mask.constScanLine(y);
+        padding += (line[used - 1] & (0xFF >> (mask.width() - 8 * (used - 1)))) != 0;
+        for (qsizetype b = used; b < mask.bytesPerLine(); ++b)
+            padding += line[b] != 0;
+    }
+    EXPECT_EQ(padding, 0);
     int die = 0;
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
@@ -217,70 +210,16 @@ void expectMaskCoversPictures(const QImage& mask, const std::vector<int>& pictur
     }
 }
 
-// Where the games blit a piece over a board in its resting state it must be that
-// board, at every scale, or a seam shows; and the dice must fill their masks.
-TEST(Pieces, RestingPiecesAreTheBoardBeneathThemAndDiceFillTheirMasks) {
-    struct Piece {
-        int number, board;
-        QRect place;
-    };
-    std::vector<Piece> pieces{
-        {212, 146, pd::kFlame},
-        {183, 146, pd::kSign},
-        {233, 243, QRect(sb::kLeftEye - sb::kGremlin.topLeft(), sb::eyeSize(5, true))}};
-    for (int i = 0; i < 12; ++i)
-        pieces.push_back({128 + i, 66, tt::kPaneRects[i]});
-    for (int b = 0; b < 6; ++b)
-        pieces.push_back({103 + 2 * b, 66, tt::kStripButtons[b]});
-    for (int b = 0; b < 7; ++b)
-        pieces.push_back({b < 6 ? 10 + 2 * b : 64, 1, sb::kButtons[b]});
-    for (int n = 1; n <= 9; ++n)
-        pieces.push_back({3, 1, QRect(QPoint(sb::kBoxLeft[n - 1], sb::kPlateTop), sb::kPlateSize)});
-    for (int b = 0; b < pd::kButtonCount; ++b)
-        pieces.push_back({184 + 2 * b, 146, pd::kButtons[b]});
-    std::vector<int> largeDice, smallDice;
-    for (int face = 1; face <= 6; ++face) {
-        for (int picture = 1; picture <= 4; ++picture)
-            largeDice.push_back(largeDie(face, picture));
-        smallDice.push_back(199 + face);
-    }
-    for (int scale = 1; scale <= art::kMaxScale; ++scale) {
-        SCOPED_TRACE("at " + std::to_string(scale));
-        const art::PaintScale painting(scale);
-        for (const Piece& p : pieces)
-            EXPECT_EQ(differingPixels(bitmap(p.number),
-                                      bitmap(p.board).copy(art::toPixels(p.place, scale))),
-                      0)
-                << "BITMAP_" << p.number;
-        // A sinking 10,000 die puts back only its resting rectangle: any part of a
-        // frame outside it would stay on the board for good unless it is the board.
-        const QImage board = bitmap(66);
-        for (int d = 1; d <= 6; ++d)
-            for (int f = 1; f <= 3; ++f) {
-                const QRect r = art::toPixels(tt::kDieFrames[d - 1][f - 1], scale);
-                const QRect rest = art::toPixels(tt::kDieFrames[d - 1][3], scale);
-                const QImage frame = bitmap(79 + 4 * (d - 1) + (f - 1));
-                int stray = 0;
-                for (int y = 0; y < r.height(); ++y)
-                    for (int x = 0; x < r.width(); ++x) {
-                        const QPoint at = r.topLeft() + QPoint(x, y);
-                        stray += !rest.contains(at) && frame.pixel(x, y) != board.pixel(at);
-                    }
-                EXPECT_EQ(stray, 0) << "die " << d << " frame " << f;
-            }
-        expectMaskCoversPictures(bitmap(152), largeDice, pd::kDieSize * scale, "large dice");
-        const QImage small = bitmap(206);
-        expectMaskCoversPictures(small, smallDice, pd::kSmallDiePicture * scale, "small dice");
-        // The row below the drawn height never shows: the die must end above it.
-        EXPECT_EQ(strayPixels(small,
-                              QRect(0, pd::kSmallDieSize.height() * scale, small.width(),
-                                    small.height() - pd::kSmallDieSize.height() * scale),
-                              0xFFFFFF),
-                  0);
-    }
-}
-
-enum Edges { Top = 1, Bottom = 2, Left = 4, Right = 8, Sides = 15, Corners = 16, TopCorners = 32 };
+enum Edges {
+    Top = 1,
+    Bottom = 2,
+    Left = 4,
+    Right = 8,
+    Sides = 15,
+    Corners = 16,
+    TopCorners = 32,
+    Whole = 64
+};
 
 // The pixels of an image at the edges chosen.
 std::vector<QPoint> edgePixels(const QSize& size, int edges) {
@@ -298,13 +237,17 @@ std::vector<QPoint> edgePixels(const QSize& size, int edges) {
         at.insert(at.end(), {QPoint(0, 0), QPoint(right, 0)});
     if (edges & Corners)
         at.insert(at.end(), {QPoint(0, bottom), QPoint(right, bottom)});
+    for (int y = 0; y <= bottom && (edges & Whole); ++y)
+        for (int x = 0; x <= right; ++x)
+            at.emplace_back(x, y);
     return at;
 }
 
-// What the games draw over a place to show it pressed, lit, shut, thrown or looked
-// at: it shows, and meets the board at the edges where it must leave no seam, at
-// every scale.
-TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
+// Where the games blit a piece in its resting state it must be the board beneath,
+// or a seam shows. What they draw over a place to show it pressed, lit, shut,
+// thrown or looked at shows, and meets the board at the edges where it must leave
+// no seam. The dice fill their masks. All at every scale.
+TEST(Pieces, RestingAndChangedStatesMeetTheBoardAndDiceFillTheirMasks) {
     struct Expect {
         int tolerance = 10, atLeast = 0; // pixels differing by more than tolerance; -1: any
         int brighter = 0;                // the mean gray rises by more than this
@@ -316,6 +259,13 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
         std::string what;
         Expect expect;
     };
+    const Expect resting{.atLeast = -1, .edges = Whole};
+    std::vector<int> largeDice, smallDice;
+    for (int face = 1; face <= 6; ++face) {
+        for (int picture = 1; picture <= 4; ++picture)
+            largeDice.push_back(largeDie(face, picture));
+        smallDice.push_back(199 + face);
+    }
     for (int scale = 1; scale <= art::kMaxScale; ++scale) {
         const art::PaintScale painting(scale);
         const QImage tenThousand = bitmap(66), shutTheBox = bitmap(1), pokerDice = bitmap(146);
@@ -330,17 +280,25 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
                                e});
         };
         const auto quarter = [](const QRect& r) { return r.width() * r.height() / 4; };
-        for (int b = 0; b < 6; ++b)
+        for (int b = 0; b < 6; ++b) {
+            add(103 + 2 * b, tenThousand, tt::kStripButtons[b], resting);
             add(104 + 2 * b, tenThousand, tt::kStripButtons[b],
                 {.atLeast = quarter(tt::kStripButtons[b])});
-        for (int b = 0; b < 7; ++b)
+        }
+        for (int b = 0; b < 7; ++b) {
+            add(b < 6 ? 10 + 2 * b : 64, shutTheBox, sb::kButtons[b], resting);
             add(b < 6 ? 11 + 2 * b : 65, shutTheBox, sb::kButtons[b],
                 {.atLeast = quarter(sb::kButtons[b])});
-        for (int b = 0; b < pd::kButtonCount; ++b)
+        }
+        for (int b = 0; b < pd::kButtonCount; ++b) {
+            add(184 + 2 * b, pokerDice, pd::kButtons[b], resting);
             add(185 + 2 * b, pokerDice, pd::kButtons[b], {.atLeast = quarter(pd::kButtons[b])});
-        for (int i = 0; i < 12; ++i)
+        }
+        for (int i = 0; i < 12; ++i) {
+            add(128 + i, tenThousand, tt::kPaneRects[i], resting);
             add(116 + i, tenThousand, tt::kPaneRects[i],
                 {.brighter = 25, .edges = Top | Bottom, .seam = 16});
+        }
         for (int d = 1; d <= 6; ++d)
             for (int f = 1; f <= 4; ++f) {
                 const QRect r = tt::kDieFrames[d - 1][f - 1];
@@ -354,8 +312,11 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
         for (const QPoint& spot : tt::kMarkerSpots)
             add(115, tenThousand, QRect(spot, tt::kMarkerSize),
                 {.tolerance = 30, .atLeast = 20, .edges = Top | Bottom});
-        for (int n = 1; n <= 9; ++n)
+        for (int n = 1; n <= 9; ++n) {
+            add(3, shutTheBox, QRect(QPoint(sb::kBoxLeft[n - 1], sb::kPlateTop), sb::kPlateSize),
+                resting);
             add(2, shutTheBox, sb::boxRect(n), {.tolerance = 40, .atLeast = 56 * 125 / 2});
+        }
         for (const QPoint& spot : sb::kArrowSpots)
             add(59, shutTheBox, QRect(spot, sb::kArrowSize), {.tolerance = 40, .atLeast = 40});
         for (const auto& [first, dice] : {std::pair{4, sb::kTwoDice}, std::pair{60, sb::kOneDie}}) {
@@ -369,7 +330,7 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
         for (int k = 1; k <= 9; ++k) {
             add(223 + 2 * k, head,
                 QRect(sb::kLeftEye - sb::kGremlin.topLeft(), sb::eyeSize(k, true)),
-                {.atLeast = -1, .edges = Top | Right});
+                k == 5 ? resting : Expect{.atLeast = -1, .edges = Top | Right});
             add(224 + 2 * k, head,
                 QRect(sb::kRightEye - sb::kGremlin.topLeft(), sb::eyeSize(k, false)),
                 {.atLeast = -1, .edges = Top | Right});
@@ -378,8 +339,10 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
             for (int place = 0; place < 7; ++place)
                 add(211, pokerDice, QRect(pd::kBeads[rod][place], pd::kBeadSize),
                     {.tolerance = 30, .atLeast = 50, .edges = Corners});
-        for (int level = 1; level <= 3; ++level)
-            add(212 + level, pokerDice, pd::kFlame, {.atLeast = 10, .edges = Sides});
+        for (int level = 0; level <= 3; ++level)
+            add(212 + level, pokerDice, pd::kFlame,
+                level ? Expect{.atLeast = 10, .edges = Sides} : resting);
+        add(183, pokerDice, pd::kSign, resting);
         for (int player = 0; player < 2; ++player)
             add(209 + player, pokerDice, pd::kMarkers[player], {.brighter = 30, .edges = Sides});
 
@@ -405,6 +368,32 @@ TEST(Pieces, ChangedStatesShowAndMeetTheBoardWithoutASeam) {
             else
                 EXPECT_EQ(unequal, 0);
         }
+
+        // A sinking 10,000 die puts back only its resting rectangle: any part of a
+        // frame outside it would stay on the board for good unless it is the board.
+        SCOPED_TRACE("at " + std::to_string(scale));
+        for (int d = 1; d <= 6; ++d)
+            for (int f = 1; f <= 3; ++f) {
+                const QRect r = art::toPixels(tt::kDieFrames[d - 1][f - 1], scale);
+                const QRect rest = art::toPixels(tt::kDieFrames[d - 1][3], scale);
+                const QImage frame = bitmap(79 + 4 * (d - 1) + (f - 1));
+                int stray = 0;
+                for (int y = 0; y < r.height(); ++y)
+                    for (int x = 0; x < r.width(); ++x) {
+                        const QPoint at = r.topLeft() + QPoint(x, y);
+                        stray += !rest.contains(at) && frame.pixel(x, y) != tenThousand.pixel(at);
+                    }
+                EXPECT_EQ(stray, 0) << "die " << d << " frame " << f;
+            }
+        expectMaskCoversPictures(bitmap(152), largeDice, pd::kDieSize * scale, "large dice");
+        const QImage small = bitmap(206);
+        expectMaskCoversPictures(small, smallDice, pd::kSmallDiePicture * scale, "small dice");
+        // The row below the drawn height never shows: the die must end above it.
+        EXPECT_EQ(strayPixels(small,
+                              QRect(0, pd::kSmallDieSize.height() * scale, small.width(),
+                                    small.height() - pd::kSmallDieSize.height() * scale),
+                              0xFFFFFF),
+                  0);
     }
 }
 
@@ -436,10 +425,25 @@ int looseTranslucentPixels(const QImage& img) {
     return n;
 }
 
-// The desktop's icon theme sizes, each painted for itself, with the footprint
-// of other application icons: a free margin all round, most of the square
-// used, and no shadow baked in.
-TEST(Icon, EveryThemeSizeIsPaintedAtItsSizeWithinAMargin) {
+// Pixels of the ivory die's pip colour: pips that stayed pips.
+int pipPixels(const QImage& img) {
+    const QColor pip = art::ivoryDie().pip;
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            n += qAlpha(c) == 255 && channelDifference(c, pip.rgb()) <= 12;
+        }
+    return n;
+}
+
+// The desktop's icon theme sizes, with the footprint of other application icons:
+// a free margin all round, most of the square used, and no shadow baked in. Each
+// size below the largest is painted for itself: from 64 down the design is
+// simplified, so a good share of the picture differs visibly from the largest
+// shrunk, and the smallest keep whole pixels and the ivory die's full pip colour,
+// where shrinking leaves a half-transparent fringe and pips faded to grey.
+TEST(Icon, EveryThemeSizeIsPaintedForItselfWithinAMargin) {
     EXPECT_EQ(art::iconSizes(), (std::vector<int>{16, 24, 32, 48, 64, 128, 256}));
     for (int size : art::iconSizes()) {
         SCOPED_TRACE(size);
@@ -453,46 +457,24 @@ TEST(Icon, EveryThemeSizeIsPaintedAtItsSizeWithinAMargin) {
             << drawn.x() << "," << drawn.y() << " " << drawn.width() << "x" << drawn.height();
         EXPECT_GE(std::min(drawn.width(), drawn.height()), size * 3 / 4);
         EXPECT_EQ(looseTranslucentPixels(img), 0);
+        if (size == 256)
+            continue;
+        const QImage painted = art::paintIcon(size);
+        const QImage shrunk =
+            art::paintIcon(256).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_NE(painted, shrunk);
+        if (size <= 64) {
+            EXPECT_GT(differingPixels(painted, shrunk, 24), size * size / 50);
+        }
+        if (size <= 32) {
+            EXPECT_EQ(partlyTransparent(painted), 0);
+            EXPECT_GT(partlyTransparent(shrunk), size);
+            EXPECT_GE(pipPixels(painted), 4 * 4);
+            EXPECT_LT(pipPixels(shrunk), pipPixels(painted));
+        }
     }
     // The window's own icon is the largest.
     EXPECT_EQ(art::paintIcon(256), artwork("IDI_ICON1.png").paint());
-}
-
-// Pixels of the ivory die's pip colour: pips that stayed pips.
-int pipPixels(const QImage& img) {
-    const QColor pip = art::ivoryDie().pip;
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb c = img.pixel(x, y);
-            n += qAlpha(c) == 255 && channelDifference(c, pip.rgb()) <= 12;
-        }
-    return n;
-}
-
-// Each size below the largest is painted for itself: from 64 down the design is
-// simplified, so a good share of the picture differs visibly from the largest
-// shrunk, and the smallest keep whole pixels and the ivory die's full pip colour,
-// where shrinking leaves a half-transparent fringe and pips faded to grey.
-TEST(Icon, SmallerSizesAreNotTheLargestShrunk) {
-    for (int size : art::iconSizes()) {
-        if (size == 256)
-            continue;
-        SCOPED_TRACE(size);
-        const QImage img = art::paintIcon(size);
-        const QImage shrunk =
-            art::paintIcon(256).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_NE(img, shrunk);
-        if (size <= 64) {
-            EXPECT_GT(differingPixels(img, shrunk, 24), size * size / 50);
-        }
-        if (size <= 32) {
-            EXPECT_EQ(partlyTransparent(img), 0);
-            EXPECT_GT(partlyTransparent(shrunk), size);
-            EXPECT_GE(pipPixels(img), 4 * 4);
-            EXPECT_LT(pipPixels(shrunk), pipPixels(img));
-        }
-    }
 }
 
 } // namespace
