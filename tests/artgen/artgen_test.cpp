@@ -45,30 +45,25 @@ int channelDifference(QRgb p, QRgb q) {
                      std::abs(qBlue(p) - qBlue(q))});
 }
 
+// The sum of at(x, y) over the pixels of r: with a test, how many pass it.
+template <typename At> auto sumOver(const QRect& r, At at) {
+    std::common_type_t<int, decltype(at(0, 0))> sum = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            sum += at(x, y);
+    return sum;
+}
+
 // How many pixels of a differ from b by more than tolerance in some channel.
 int differingPixels(const QImage& a, const QImage& b, int tolerance = 0) {
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            n += channelDifference(a.pixel(x, y), b.pixel(x, y)) > tolerance;
-    return n;
+    return sumOver(a.rect(), [&](int x, int y) {
+        return channelDifference(a.pixel(x, y), b.pixel(x, y)) > tolerance;
+    });
 }
 
 double meanGray(const QImage& img) {
-    double sum = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            sum += qGray(img.pixel(x, y));
+    const double sum = sumOver(img.rect(), [&](int x, int y) { return qGray(img.pixel(x, y)); });
     return sum / (static_cast<double>(img.width()) * img.height());
-}
-
-// Pixels under r that are not exactly the colour given.
-int strayPixels(const QImage& img, const QRect& r, QRgb colour) {
-    int stray = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            stray += (img.pixel(x, y) & 0xFFFFFF) != (colour & 0xFFFFFF);
-    return stray;
 }
 
 TEST(Artwork, EveryPictureIsListedOnceSizedOpaqueAndRepeatable) {
@@ -93,11 +88,9 @@ TEST(Artwork, EveryPictureIsListedOnceSizedOpaqueAndRepeatable) {
 
 // Pixels neither fully transparent nor fully opaque: the fringe of a blur.
 int partlyTransparent(const QImage& img) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            n += qAlpha(img.pixel(x, y)) != 0 && qAlpha(img.pixel(x, y)) != 255;
-    return n;
+    return sumOver(img.rect(), [&](int x, int y) {
+        return qAlpha(img.pixel(x, y)) != 0 && qAlpha(img.pixel(x, y)) != 255;
+    });
 }
 
 // Each s x s block of a picture painted at scale s, averaged to one pixel.
@@ -119,13 +112,11 @@ QImage shrunkByBlocks(const QImage& img, int s) {
 }
 
 double meanDifference(const QImage& a, const QImage& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q));
-        }
+    const double sum = sumOver(a.rect(), [&](int x, int y) {
+        const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+        return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+               std::abs(qBlue(p) - qBlue(q));
+    });
     return sum / (3.0 * a.width() * a.height());
 }
 
@@ -186,25 +177,18 @@ void expectMaskCoversPictures(const QImage& mask, const std::vector<int>& pictur
             padding += line[b] != 0;
     }
     EXPECT_EQ(padding, 0);
-    int die = 0;
-    for (int y = 0; y < mask.height(); ++y)
-        for (int x = 0; x < mask.width(); ++x)
-            die += (mask.pixel(x, y) & 0xFFFFFF) == 0;
+    const auto board = [&](int x, int y) { return (mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; };
+    const int die = sumOver(mask.rect(), [&](int x, int y) { return !board(x, y); });
     EXPECT_EQ(mask.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(mask.pixel(drawn.width() - 1, drawn.height() - 1) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(mask.pixel(drawn.width() / 2, drawn.height() / 2) & 0xFFFFFF, 0u);
     EXPECT_GT(die, drawn.width() * drawn.height() * 8 / 10);
     for (int number : pictures) {
         const QImage picture = bitmap(number);
-        int stray = 0, holes = 0;
-        for (int y = 0; y < drawn.height(); ++y)
-            for (int x = 0; x < drawn.width(); ++x) {
-                const bool black = (picture.pixel(x, y) & 0xFFFFFF) == 0;
-                if ((mask.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
-                    stray += !black;
-                else
-                    holes += black;
-            }
+        const auto black = [&](int x, int y) { return (picture.pixel(x, y) & 0xFFFFFF) == 0; };
+        const QRect r(QPoint(0, 0), drawn);
+        const int stray = sumOver(r, [&](int x, int y) { return board(x, y) && !black(x, y); });
+        const int holes = sumOver(r, [&](int x, int y) { return !board(x, y) && black(x, y); });
         EXPECT_EQ(stray, 0) << "BITMAP_" << number << ": picture pixels where the board shows";
         EXPECT_EQ(holes, 0) << "BITMAP_" << number << ": black pixels on the die";
     }
@@ -377,23 +361,19 @@ TEST(Pieces, RestingAndChangedStatesMeetTheBoardAndDiceFillTheirMasks) {
                 const QRect r = art::toPixels(tt::kDieFrames[d - 1][f - 1], scale);
                 const QRect rest = art::toPixels(tt::kDieFrames[d - 1][3], scale);
                 const QImage frame = bitmap(79 + 4 * (d - 1) + (f - 1));
-                int stray = 0;
-                for (int y = 0; y < r.height(); ++y)
-                    for (int x = 0; x < r.width(); ++x) {
-                        const QPoint at = r.topLeft() + QPoint(x, y);
-                        stray += !rest.contains(at) && frame.pixel(x, y) != tenThousand.pixel(at);
-                    }
+                const int stray = sumOver(frame.rect(), [&](int x, int y) {
+                    const QPoint at = r.topLeft() + QPoint(x, y);
+                    return !rest.contains(at) && frame.pixel(x, y) != tenThousand.pixel(at);
+                });
                 EXPECT_EQ(stray, 0) << "die " << d << " frame " << f;
             }
         expectMaskCoversPictures(bitmap(152), largeDice, pd::kDieSize * scale, "large dice");
         const QImage small = bitmap(206);
         expectMaskCoversPictures(small, smallDice, pd::kSmallDiePicture * scale, "small dice");
         // The row below the drawn height never shows: the die must end above it.
-        EXPECT_EQ(strayPixels(small,
-                              QRect(0, pd::kSmallDieSize.height() * scale, small.width(),
-                                    small.height() - pd::kSmallDieSize.height() * scale),
-                              0xFFFFFF),
-                  0);
+        const QRect below(0, pd::kSmallDieSize.height() * scale, small.width(),
+                          small.height() - pd::kSmallDieSize.height() * scale);
+        EXPECT_EQ(sumOver(below, [&](int x, int y) { return small.pixel(x, y) != 0xFFFFFFFF; }), 0);
     }
 }
 
@@ -410,31 +390,21 @@ QRect drawnBounds(const QImage& img) {
 // Translucent pixels more than two pixels from any opaque one: a shadow or a
 // glow around the picture rather than its antialiased edge.
 int looseTranslucentPixels(const QImage& img) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            if (qAlpha(img.pixel(x, y)) == 0 || qAlpha(img.pixel(x, y)) == 255)
-                continue;
-            bool nearOpaque = false;
-            for (int dy = -2; dy <= 2 && !nearOpaque; ++dy)
-                for (int dx = -2; dx <= 2 && !nearOpaque; ++dx)
-                    nearOpaque =
-                        img.valid(x + dx, y + dy) && qAlpha(img.pixel(x + dx, y + dy)) == 255;
-            n += !nearOpaque;
-        }
-    return n;
+    const auto opaque = [&](int x, int y) {
+        return img.valid(x, y) && qAlpha(img.pixel(x, y)) == 255;
+    };
+    return sumOver(img.rect(), [&](int x, int y) {
+        const int alpha = qAlpha(img.pixel(x, y));
+        return alpha != 0 && alpha != 255 && sumOver(QRect(x - 2, y - 2, 5, 5), opaque) == 0;
+    });
 }
 
 // Pixels of the ivory die's pip colour: pips that stayed pips.
 int pipPixels(const QImage& img) {
-    const QColor pip = art::ivoryDie().pip;
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) {
-            const QRgb c = img.pixel(x, y);
-            n += qAlpha(c) == 255 && channelDifference(c, pip.rgb()) <= 12;
-        }
-    return n;
+    return sumOver(img.rect(), [&](int x, int y) {
+        const QRgb c = img.pixel(x, y);
+        return qAlpha(c) == 255 && channelDifference(c, art::ivoryDie().pip.rgb()) <= 12;
+    });
 }
 
 // The desktop's icon theme sizes, with the footprint of other application icons:
