@@ -4,19 +4,18 @@
 // Sound must really come out: the program's SDL audio layer plays into SDL's
 // "disk" driver, which writes the mixed samples to a file we then measure.
 #include "media/SoundEffects.h"
-#include "platform/Clock.h"
 #include "platform/DataFiles.h"
+#include "platform/RealClock.h"
 #include "platform/SdlAudio.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 #include <vector>
 
 using namespace tumbledown;
@@ -24,22 +23,6 @@ using namespace tumbledown;
 namespace {
 
 namespace fs = std::filesystem;
-
-class WallClock : public Clock {
-public:
-    std::uint32_t now() const override {
-        return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                              std::chrono::steady_clock::now() - start_)
-                                              .count());
-    }
-    void sleepFor(std::uint32_t ms) override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-    std::int64_t localSeconds() const override { return 0; }
-
-private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
 
 // Root mean square of 16-bit stereo samples, as a fraction of full scale.
 double rms(const std::vector<std::int16_t>& samples) {
@@ -76,7 +59,7 @@ template <typename Play> std::vector<std::int16_t> capture(const std::string& na
 
 TEST(AudioOutput, AnEffectAndTheMusicProduceSound) {
     setInstalledDataDir(TUMBLEDOWN_DATA_DIR);
-    WallClock clock;
+    RealClock clock;
 
     const auto effect = capture("effect", [&] {
         SdlSoundPlayer player(clock);
@@ -112,4 +95,10 @@ TEST(AudioOutput, AnEffectAndTheMusicProduceSound) {
         clock.sleepFor(300);
     });
     EXPECT_LT(rms(silence), 1e-4); // a missing file plays nothing
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv); // the program's clock waits in an event loop
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
