@@ -13,8 +13,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <set>
@@ -222,29 +220,26 @@ TEST(ScoreText, RejectsMalformedInput) {
 
 // --- the fugue -----------------------------------------------------------------
 
-// The file as midigen saves it, read back.
-const SmfFile& fugueFile() {
-    static const SmfFile smf = [] {
-        const std::filesystem::path path =
-            std::filesystem::temp_directory_path() / "midigen_test_fugue.mid";
-        EXPECT_TRUE(fugue::toMidi(fugue::buildScore()).save(path.string()));
-        std::ifstream in(path, std::ios::binary);
-        const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::filesystem::remove(path);
-        return readSmf(bytes);
-    }();
-    return smf;
-}
-
-// Three harpsichords, each on a channel of its own, each key released before it is
-// struck again and every key released, within the range the score gives the voice.
-TEST(FugueFile, HasThreeHarpsichordVoicesOnTheirOwnChannelsInTheirRanges) {
-    const SmfFile& smf = fugueFile();
+// The file as midigen writes it, read back: three harpsichords, each on a channel of
+// its own, each key released before it is struck again and every key released, within
+// the range the score gives the voice. The player restarts the tune when its file
+// ends, so any time before the first note or after the last sound is a pause in the
+// loop. The last sound is the release of the last keys, about 0.2 s on a soundfont's
+// harpsichord, whose plucked strings have died away some 2 s after they are struck
+// whether the key is held or not.
+TEST(FugueFile, ThreeHarpsichordsInTheirRangesLastOverAMinuteAndLoopWithoutAPause) {
+    const SmfFile smf = readSmf(fugue::toMidi(fugue::buildScore()).encode());
     EXPECT_EQ(smf.format, 1);
     ASSERT_EQ(smf.tracks.size(), 4u);
     std::map<std::string, std::pair<int, int>> ranges;
     for (const fugue::Voice& voice : fugue::buildScore().voices)
         ranges[voice.name] = {voice.lowest, voice.highest};
+    struct Sounding {
+        std::uint32_t on;
+        std::uint32_t off;
+        int pitch;
+    };
+    std::vector<Sounding> notes;
     std::set<int> channels;
     for (const std::vector<Event>& track : smf.tracks) {
         const std::string name = trackName(track);
@@ -253,25 +248,27 @@ TEST(FugueFile, HasThreeHarpsichordVoicesOnTheirOwnChannelsInTheirRanges) {
         ASSERT_TRUE(ranges.count(name)) << name;
         const auto [lowest, highest] = ranges.at(name);
         std::set<int> used;
-        std::map<int, int> held; // key -> how many unreleased note-ons
-        int notes = 0;
+        std::map<int, std::uint32_t> held; // key -> the tick it was struck, until released
+        const std::size_t before = notes.size();
         bool harpsichord = false;
         for (const Event& e : track) {
             if (e.status != 0xFF)
                 used.insert(e.status & 0x0F);
             harpsichord = harpsichord || ((e.status & 0xF0) == 0xC0 && e.data[0] == 6);
             if (isNoteOn(e)) {
-                ++notes;
-                EXPECT_EQ(held[e.data[0]]++, 0) << name << " key struck twice at " << e.tick;
+                EXPECT_TRUE(held.emplace(e.data[0], e.tick).second)
+                    << name << " key struck twice at " << e.tick;
                 EXPECT_GE(e.data[0], lowest) << name << " at tick " << e.tick;
                 EXPECT_LE(e.data[0], highest) << name << " at tick " << e.tick;
             } else if (isNoteOff(e)) {
-                EXPECT_EQ(held[e.data[0]]--, 1) << name << " release without note at " << e.tick;
+                const auto struck = held.find(e.data[0]);
+                ASSERT_NE(struck, held.end()) << name << " release without note at " << e.tick;
+                notes.push_back({struck->second, e.tick, e.data[0]});
+                held.erase(struck);
             }
         }
-        EXPECT_GT(notes, 40) << name;
-        for (const auto& [key, count] : held)
-            EXPECT_EQ(count, 0) << name << " key " << key << " never released";
+        EXPECT_GT(notes.size() - before, 40u) << name;
+        EXPECT_EQ(held.size(), 0u) << name << ": keys never released";
         EXPECT_EQ(used.size(), 1u) << name;
         EXPECT_TRUE(harpsichord) << name;
         channels.insert(used.begin(), used.end());
@@ -279,33 +276,10 @@ TEST(FugueFile, HasThreeHarpsichordVoicesOnTheirOwnChannelsInTheirRanges) {
     }
     EXPECT_TRUE(ranges.empty()) << "a voice has no track";
     EXPECT_EQ(channels.size(), 3u);
-}
 
-// The player restarts the tune when its file ends, so any time before the first note
-// or after the last sound is a pause in the loop. The last sound is the release of
-// the last keys, about 0.2 s on a soundfont's harpsichord, whose plucked strings
-// have died away some 2 s after they are struck whether the key is held or not.
-TEST(FugueFile, LastsOverAMinuteBeginsOnTheTonicAndLoopsWithoutAPause) {
-    const SmfFile& smf = fugueFile();
-    ASSERT_EQ(smf.tracks.size(), 4u);
     const std::uint32_t end = endTick(smf);
     EXPECT_GE(secondsAt(smf, end), 60.0);
     EXPECT_LE(secondsAt(smf, end), 100.0);
-    struct Sounding {
-        std::uint32_t on;
-        std::uint32_t off;
-        int pitch;
-    };
-    std::vector<Sounding> notes;
-    for (const std::vector<Event>& track : smf.tracks) {
-        std::map<int, std::uint32_t> struck;
-        for (const Event& e : track) {
-            if (isNoteOn(e))
-                struck[e.data[0]] = e.tick;
-            else if (isNoteOff(e))
-                notes.push_back({struck[e.data[0]], e.tick, e.data[0]});
-        }
-    }
     std::sort(notes.begin(), notes.end(), [](const Sounding& a, const Sounding& b) {
         return a.on != b.on ? a.on < b.on : a.pitch < b.pitch;
     });
