@@ -115,13 +115,11 @@ const char* const kTourScript = "dialog 202 101=ann 102=ben ok\n"
                                 "menu 103\n"
                                 "key space\n";
 
-// The sound files the program plays, as built.
-QSet<QString> builtSounds() {
-    QSet<QString> sounds;
-    for (const QString& name : QDir(QStringLiteral(TUMBLEDOWN_DATA_DIR))
-                                   .entryList({QStringLiteral("*.wav")}, QDir::Files))
-        sounds.insert(name);
-    return sounds;
+// The data files the build made whose names match pattern.
+QSet<QString> built(const QString& pattern) {
+    const QStringList names =
+        QDir(QStringLiteral(TUMBLEDOWN_DATA_DIR)).entryList({pattern}, QDir::Files);
+    return QSet<QString>(names.begin(), names.end());
 }
 
 class Installed : public ::testing::Test {
@@ -186,12 +184,6 @@ TEST_F(Installed, ProgramDataEntryMetainfoIconsAndManualLandUnderThePrefix) {
     // DESTDIR is honoured: the staged tree holds nothing outside its prefix.
     for (const fs::directory_entry& e : fs::directory_iterator(root_ / "stage"))
         EXPECT_EQ(e.path().filename(), "usr");
-    QSet<QString> built = QSet<QString>(builtSounds())
-                          << QStringLiteral("fugue.mid") << QStringLiteral("Tumbledown.html");
-    // The help's pictures of the screens.
-    for (const QString& name : QDir(QStringLiteral(TUMBLEDOWN_DATA_DIR))
-                                   .entryList({QStringLiteral("help-*.png")}, QDir::Files))
-        built.insert(name);
     for (const fs::path& prefix : prefixes()) {
         SCOPED_TRACE(prefix.string());
         for (const char* name : {"tumbledown", "tumbledown-levels"}) {
@@ -204,7 +196,8 @@ TEST_F(Installed, ProgramDataEntryMetainfoIconsAndManualLandUnderThePrefix) {
         QSet<QString> data;
         for (const fs::directory_entry& e : fs::directory_iterator(prefix / kDataDir))
             data.insert(QString::fromStdString(e.path().filename().string()));
-        EXPECT_EQ(data, built);
+        // The sounds, the music, the help and its pictures of the screens.
+        EXPECT_EQ(data, built(QStringLiteral("*")));
         const std::string id = kAppId.toStdString();
         EXPECT_TRUE(fs::is_regular_file(share(prefix) / "applications" / (id + ".desktop")));
         EXPECT_TRUE(fs::is_regular_file(share(prefix) / "metainfo" / (id + ".metainfo.xml")));
@@ -223,7 +216,7 @@ TEST_F(Installed, ProgramDataEntryMetainfoIconsAndManualLandUnderThePrefix) {
 
 // The installed program, started in another folder, finds its sounds, music
 // and help in the installed data folder, under either prefix.
-TEST_F(Installed, StartedElsewhereItFindsItsSoundsMusicAndHelp) {
+TEST_F(Installed, StartedElsewhereItFindsItsSoundsMusicAndHelpOrMissesEach) {
     int n = 0;
     for (const fs::path& prefix : prefixes()) {
         SCOPED_TRACE(prefix.string());
@@ -251,11 +244,8 @@ TEST_F(Installed, StartedElsewhereItFindsItsSoundsMusicAndHelp) {
         EXPECT_EQ(screens.size(), 6u); // main, then each game with the main screen between
         EXPECT_EQ(linesOf(lines, "save").size(), 1u);
     }
-}
-
-// The same program without a data folder beside it: each file it wants is
-// reported missing, which is what the test above makes sure does not happen.
-TEST_F(Installed, WithoutItsDataFolderEveryFileIsMissed) {
+    // The same program without a data folder beside it reports each file it wants
+    // missing: the tour above asks for them all.
     const fs::path bare = root_ / "bare" / "bin";
     fs::create_directories(bare);
     fs::copy_file(usr() / kBinDir / "tumbledown", bare / "tumbledown");
@@ -268,7 +258,7 @@ TEST_F(Installed, WithoutItsDataFolderEveryFileIsMissed) {
     QSet<QString> missing;
     for (const QStringList& line : linesOf(lines, "missing"))
         missing.insert(line.value(1));
-    EXPECT_EQ(missing, QSet<QString>(builtSounds()) << QStringLiteral("Tumbledown.html"));
+    EXPECT_EQ(missing, built(QStringLiteral("*.wav")) << QStringLiteral("Tumbledown.html"));
     bool musicMissed = false;
     for (const QStringList& line : linesOf(lines, "box"))
         musicMissed = musicMissed || line.value(1) == "File does not exist";
@@ -377,7 +367,27 @@ QProcessEnvironment noDisplay() {
     return env;
 }
 
-TEST_F(Installed, VersionAndHelpNeedNoDisplay) {
+// ---------------------------------------------------------------- manual page
+
+// The page's text with the font changes and escaped hyphens undone.
+QString plainManual(const fs::path& path) {
+    QString text = readText(path);
+    text.remove(QRegularExpression(R"(\\f[BIRP])"));
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
+    return text;
+}
+
+QSet<QString> longOptions(const QString& text) {
+    QSet<QString> options;
+    static const QRegularExpression option(R"((?<![\w-])--[a-z][a-z-]*[a-z])");
+    for (auto it = option.globalMatch(text); it.hasNext();)
+        options.insert(it.next().captured());
+    return options;
+}
+
+// The command line needs no display; both programs' pages document it, and the
+// program's page tells where its record lies.
+TEST_F(Installed, CommandLineNeedsNoDisplayAndTheManualPagesDocumentIt) {
     for (const char* option : {"--version", "-v"}) {
         const Outcome result = run(program(usr()), {QString::fromLatin1(option)}, {}, noDisplay());
         EXPECT_EQ(result.code, 0) << option << "\n" << result;
@@ -400,28 +410,7 @@ TEST_F(Installed, VersionAndHelpNeedNoDisplay) {
     const Outcome unknown = run(program(usr()), {"--game", "chess"});
     EXPECT_EQ(unknown.code, 2) << unknown;
     EXPECT_TRUE(unknown.err.contains("--game takes 10000, pokerdice or shutthebox")) << unknown;
-}
 
-// ---------------------------------------------------------------- manual page
-
-// The page's text with the font changes and escaped hyphens undone.
-QString plainManual(const fs::path& path) {
-    QString text = readText(path);
-    text.remove(QRegularExpression(R"(\\f[BIRP])"));
-    text.replace(QStringLiteral("\\-"), QStringLiteral("-"));
-    return text;
-}
-
-QSet<QString> longOptions(const QString& text) {
-    QSet<QString> options;
-    static const QRegularExpression option(R"((?<![\w-])--[a-z][a-z-]*[a-z])");
-    for (auto it = option.globalMatch(text); it.hasNext();)
-        options.insert(it.next().captured());
-    return options;
-}
-
-// Both programs' pages.
-TEST_F(Installed, ManualPagesDocumentTheCommandLineAndTheRecord) {
     const QString groff = tool("groff");
     for (const std::string name : {"tumbledown", "tumbledown-levels"}) {
         SCOPED_TRACE(name);
@@ -434,9 +423,9 @@ TEST_F(Installed, ManualPagesDocumentTheCommandLineAndTheRecord) {
         EXPECT_TRUE(text.contains("Tumbledown " TUMBLEDOWN_VERSION));
         // Every option the program lists, and no other.
         const QString binary = QString::fromStdString((usr() / kBinDir / name).string());
-        const Outcome help = run(binary, {"--help"}, {}, noDisplay());
-        ASSERT_EQ(help.code, 0) << help;
-        const QSet<QString> listed = longOptions(help.out);
+        const Outcome usage = run(binary, {"--help"}, {}, noDisplay());
+        ASSERT_EQ(usage.code, 0) << usage;
+        const QSet<QString> listed = longOptions(usage.out);
         EXPECT_GE(listed.size(), 8);
         EXPECT_EQ(longOptions(text), listed);
         EXPECT_TRUE(text.contains(QRegularExpression(R"(\.B[IR]? -h)")));
