@@ -3,8 +3,8 @@
 
 #pragma once
 
-// What the soak holds each run of the program to, read from its transcript,
-// its error output and the record it saved.
+// What the soak holds each run of the program to, read from its transcript
+// and the record it saved.
 
 #include "scenarios/Scenario.h"
 
@@ -39,11 +39,9 @@ bool expectedError(const std::string& text);
 // expected errors, the games' invariants.
 RunCheck checkTranscript(const std::vector<test::Line>& lines);
 
-// Sanitizer reports in a run's error output.
-std::vector<std::string> sanitizerReports(const std::string& stderrText);
-
-// The record file as saved: whole, and read back to the very same bytes.
-std::vector<std::string> checkRecordFile(const std::filesystem::path& path);
+// What is wrong with the record file as saved: not whole, or not read back to
+// the very same bytes; empty when nothing.
+std::string checkRecordFile(const std::filesystem::path& path);
 
 // The last lines of a transcript that are not drawing, for a report.
 std::string lastLines(const std::vector<test::Line>& lines, int count);
