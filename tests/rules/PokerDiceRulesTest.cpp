@@ -1,32 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/pokerdice/PokerDiceRules.h"
-#include "platform/RandomSource.h"
-
-#include <gtest/gtest.h>
+#include "PokerDiceTestSupport.h"
 
 #include <string>
 #include <vector>
 
 using namespace tumbledown;
 using namespace tumbledown::pokerdice;
+using namespace tumbledown::pokerdice::testing;
 
 namespace {
-
-constexpr int A = ace, K = king, Q = queen, J = jack, T = ten, N = nine;
-constexpr std::int32_t sentinel = 123457; // a draw no operation should have taken
-
-Dice hand(int a, int b, int c, int d, int e) {
-    return Dice{0, a, b, c, d, e};
-}
-
-DiceSet dice(std::initializer_list<int> numbers) {
-    DiceSet set;
-    for (int n : numbers)
-        set.set(n);
-    return set;
-}
 
 // Queues draws that roll exactly these faces (draw mod 6 + 1).
 void queueFaces(RandomSource& random, std::initializer_list<int> faces) {
@@ -81,11 +65,6 @@ struct Table {
         turn(second);
         return rules.settle(random, tables);
     }
-
-    bool untouched() {
-        random.queueValues({sentinel});
-        return random.draw() == sentinel;
-    }
 };
 
 Stakes stakes(std::uint32_t p1, std::uint32_t p2, std::int32_t purse, std::int32_t bet) {
@@ -112,7 +91,7 @@ TEST(PokerDiceTurn, RollsTheDiceInTheCupInDieOrderUntilTheRollsAreUsed) {
 
     // With every die on the table there is nothing to roll.
     EXPECT_FALSE(t.rules.roll(t.random).allowed);
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
 
     t.rules.discard(4);
     t.rules.discard(2);
@@ -120,7 +99,7 @@ TEST(PokerDiceTurn, RollsTheDiceInTheCupInDieOrderUntilTheRollsAreUsed) {
     const RollResult second = t.rules.roll(t.random);
     EXPECT_EQ(second.rolled, dice({2, 4}));
     EXPECT_FALSE(second.turnOver);
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
     EXPECT_EQ(t.rules.row(Seat::One), hand(A, N, Q, N, T));
     EXPECT_EQ(t.rules.flame(), Flame::Small);
 
@@ -131,7 +110,7 @@ TEST(PokerDiceTurn, RollsTheDiceInTheCupInDieOrderUntilTheRollsAreUsed) {
     EXPECT_EQ(t.rules.flame(), Flame::None);
     EXPECT_FALSE(t.rules.discard(3).allowed);
     EXPECT_FALSE(t.rules.roll(t.random).allowed);
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
 }
 
 TEST(PokerDiceTurn, TwoRollsShowLargeSmallNoneAndTheComputerEndsItsOwnTurn) {
@@ -348,7 +327,7 @@ TEST(PokerDiceSettle, TheBetMovesToTheBetterHandBetweenPeople) {
     t.rules.setBet(0);
     EXPECT_EQ(t.hand(aPair, fullHouse).outcome, HandOutcome::PlayerTwoWins);
     EXPECT_EQ(t.rules.stakes(), stakes(6000, 4000, 0, 0));
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
 }
 
 TEST(PokerDiceSettle, APersonWhoLosesAllIsGivenFiveThousand) {
@@ -374,7 +353,7 @@ TEST(PokerDiceSettle, TheComputersPurseIsRefilledWhenItRunsOut) {
     t.rules.setStakes(stakes(12000, 777, 10000, 10000));
     t.turn(fullHouse);
     t.turn(aPair);
-    t.random.queueValues({0, sentinel}); // the new purse: r = 1, 5,000
+    t.random.queueValues({0}); // the new purse: r = 1, 5,000
     const Settlement s = t.rules.settle(t.random, t.tables);
     EXPECT_EQ(s.afterBet, stakes(22000, 777, 0, 10000));
     EXPECT_TRUE(s.purseRefilled);
@@ -382,7 +361,7 @@ TEST(PokerDiceSettle, TheComputersPurseIsRefilledWhenItRunsOut) {
     EXPECT_TRUE(s.betClamped);
     EXPECT_EQ(t.rules.stakes(), stakes(22000, 777, 5000, 5000));
     EXPECT_EQ(s.afterRedraw, stakes(22000, 777, 5000, 5000));
-    EXPECT_EQ(t.random.draw(), sentinel);
+    expectAllDrawsTaken(t.random);
 
     // Player one losing everything brings the bet to 0 and wins a grant; the
     // purse is not touched again.
@@ -394,7 +373,7 @@ TEST(PokerDiceSettle, TheComputersPurseIsRefilledWhenItRunsOut) {
     EXPECT_FALSE(broke.lostAll[1]);
     EXPECT_EQ(broke.afterRedraw, stakes(0, 777, 53000, 0)); // before the grant
     EXPECT_EQ(t.rules.stakes(), stakes(5000, 777, 53000, 0));
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
 }
 
 TEST(PokerDiceSettle, CoinsStopAtTheirLimitsInsteadOfWrapping) {
@@ -411,7 +390,7 @@ TEST(PokerDiceSettle, CoinsStopAtTheirLimitsInsteadOfWrapping) {
     const Settlement s = computer.hand(aPair, fullHouse);
     EXPECT_FALSE(s.purseRefilled);
     EXPECT_EQ(computer.rules.stakes().purse, maxPurse);
-    EXPECT_TRUE(computer.untouched());
+    expectAllDrawsTaken(computer.random);
 
     // A loser never pays more than they hold, even with a bet left unclamped.
     Table short_;

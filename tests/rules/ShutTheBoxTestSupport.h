@@ -3,23 +3,13 @@
 
 #pragma once
 
+#include "RulesTestSupport.h"
+
 #include "games/shutthebox/ShutTheBoxRules.h"
-#include "platform/RandomSource.h"
-
-#include <gtest/gtest.h>
-
-#include <initializer_list>
 
 namespace tumbledown::shutthebox::testing {
 
-// A value no operation draws unless it takes one draw too many.
-inline constexpr std::int32_t sentinel = 424242;
-
-// Exactly the queued draws were taken, no more and no fewer.
-inline void expectAllDrawsTaken(RandomSource& random) {
-    random.queueValues({sentinel});
-    EXPECT_EQ(random.draw(), sentinel);
-}
+using tumbledown::testing::expectAllDrawsTaken;
 
 // A game object as created with the Gremlin's odds at 6.
 inline ShutTheBoxRules freshGame(RandomSource& random) {
@@ -28,10 +18,7 @@ inline ShutTheBoxRules freshGame(RandomSource& random) {
 }
 
 inline BoxSet boxes(std::initializer_list<int> numbers) {
-    BoxSet set;
-    for (int n : numbers)
-        set[n] = true;
-    return set;
+    return tumbledown::testing::numbered<BoxSet>(numbers);
 }
 
 // Every box shut except these.

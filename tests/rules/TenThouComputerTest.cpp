@@ -1,19 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/tenthousand/TenThouComputer.h"
-#include "platform/RandomSource.h"
+#include "RulesTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "games/tenthousand/TenThouComputer.h"
 
 #include <vector>
 
 using namespace tumbledown;
 using namespace tumbledown::tenthousand;
+using tumbledown::testing::sentinel;
 
 namespace {
 
-constexpr std::int32_t sentinel = 7654321;
 const RollMemory took{false, false, 1};
 const RollMemory bust{true, false, 0};
 const RollMemory straight{false, true, 1};

@@ -1,27 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RulesTestSupport.h"
+
 #include "games/tenthousand/TenThouRules.h"
-#include "platform/RandomSource.h"
 
-#include <gtest/gtest.h>
-
-#include <initializer_list>
 #include <vector>
 
 using namespace tumbledown;
 using namespace tumbledown::tenthousand;
+using namespace tumbledown::testing;
 
 namespace {
 
-constexpr std::int32_t sentinel = 1234567;
-
 DiceSet dice(std::initializer_list<int> numbers) {
-    DiceSet set;
-    for (int d : numbers) {
-        set.set(d);
-    }
-    return set;
+    return numbered<DiceSet>(numbers);
 }
 
 const DiceSet allSix = dice({1, 2, 3, 4, 5, 6});
@@ -33,9 +26,8 @@ RollResult throwDice(TenThouRules& rules, const std::vector<int>& faces) {
     for (int face : faces) {
         random.queueValues({6 * 12345 + face - 1});
     }
-    random.queueValues({sentinel});
     const RollResult result = rules.roll(random);
-    EXPECT_EQ(random.draw(), sentinel) << "one draw per die in play, none for a refused roll";
+    expectAllDrawsTaken(random); // one draw per die in play, none for a refused roll
     return result;
 }
 
@@ -423,11 +415,11 @@ TEST(TenThouGame, FirstPlayerComesFromTheThirdDraw) {
         rules.setCurrentForTest(other(seat), other(seat));
         RandomSource random;
         const std::int32_t decoy = seat == Seat::One ? 15 : 3;
-        random.queueValues({decoy, decoy, third, sentinel});
+        random.queueValues({decoy, decoy, third});
         EXPECT_EQ(rules.chooseFirstPlayer(random), seat) << third;
         EXPECT_EQ(rules.starter(), seat);
         EXPECT_EQ(rules.current(), seat);
-        EXPECT_EQ(random.draw(), sentinel);
+        expectAllDrawsTaken(random);
     }
 }
 
