@@ -321,18 +321,12 @@ std::string describe(const Settlement& s, const Table& t) {
                     : s.outcome == HandOutcome::PlayerTwoWins ? "two"
                                                               : "tie";
     d += " " + coins(s.afterBet) + " " + coins(s.afterRedraw) + " " + coins(t.rules.stakes());
-    const std::pair<bool, const char*> flags[] = {{s.betRedrawn, "redrawn"},
-                                                  {s.betClamped, "clamped"},
-                                                  {s.betCutTo5000, "cut"},
-                                                  {s.purseRefilled, "refilled"},
-                                                  {s.lostAll[0], "lost1"},
-                                                  {s.lostAll[1], "lost2"},
-                                                  {s.clubEntrant == Seat::One, "member1"},
-                                                  {s.clubEntrant == Seat::Two, "member2"},
-                                                  {s.betClampedAfterClub, "clubclamp"}};
-    for (const auto& [on, name] : flags)
-        if (on)
-            d += std::string(" ") + name;
+    d += std::string(s.betRedrawn ? " redrawn" : "") + (s.betClamped ? " clamped" : "") +
+         (s.betCutTo5000 ? " cut" : "") + (s.purseRefilled ? " refilled" : "") +
+         (s.lostAll[0] ? " lost1" : "") + (s.lostAll[1] ? " lost2" : "") +
+         (s.clubEntrant == Seat::One ? " member1" : "") +
+         (s.clubEntrant == Seat::Two ? " member2" : "") +
+         (s.betClampedAfterClub ? " clubclamp" : "");
     for (const std::string& call : t.tables.calls)
         d += ", " + call;
     return d;
