@@ -47,7 +47,6 @@ struct Table {
     explicit Table(std::optional<Level> computer = std::nullopt, int rollsPerTurn = 3) {
         rules.setOpponent(computer);
         rules.setRollsPerTurn(rollsPerTurn);
-        random.seed(7);
         random.queueValues({0, 0, 0}); // r = 1: player one first
         rules.chooseFirstPlayer(random);
         rules.newHand();

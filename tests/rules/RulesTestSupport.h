@@ -14,10 +14,12 @@ namespace tumbledown::testing {
 // A value no operation draws unless it takes one draw too many.
 inline constexpr std::int32_t sentinel = 424242;
 
-// Exactly the queued draws were taken, no more and no fewer.
+// Exactly the queued draws were taken, no more and no fewer: a draw beyond
+// them would have moved the unseeded generator away from state 0.
 inline void expectAllDrawsTaken(RandomSource& random) {
+    EXPECT_EQ(random.state(), 0u) << "a draw beyond the queued ones";
     random.queueValues({sentinel});
-    EXPECT_EQ(random.draw(), sentinel) << "draws taken";
+    EXPECT_EQ(random.draw(), sentinel) << "queued draws left over";
 }
 
 // A set of dice or boxes named by number.

@@ -191,6 +191,7 @@ TEST(ShutTheBoxRules, TheTurnEndsOnlyWhenNoMoveIsLeft) {
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::MustPlay);
     expectAllDrawsTaken(random);
     rules.clickBox(2);
+    random.queueValues({0, 0});
     rules.completeThrow(random);
     throwDice(rules, random, 1, 1); // 2 is shut, 1 alone cannot make it
     EXPECT_EQ(rules.roundScore(Seat::One), 43);
@@ -198,13 +199,13 @@ TEST(ShutTheBoxRules, TheTurnEndsOnlyWhenNoMoveIsLeft) {
     random.queueValues({3, 2, 5}); // the odds, then the cup's faces
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::TurnPassed);
     expectAllDrawsTaken(random);
-    EXPECT_EQ(state(rules),
-              "P2 shut - pending - in 3+6 round 43/45 total 0/0 odds 9"); // the 43 is kept until
-                                                                          // the round is scored
+    // The 43 is kept until the round is scored.
+    EXPECT_EQ(state(rules), "P2 shut - pending - in 3+6 round 43/45 total 0/0 odds 9");
 
     throwDice(rules, random, 2, 2);
     rules.clickBox(3);
     rules.clickBox(1);
+    random.queueValues({0, 0});
     rules.completeThrow(random);
     throwDice(rules, random, 1, 2); // 1 and 3 are shut: no move
     EXPECT_EQ(rules.roundScore(Seat::Two), 41);
