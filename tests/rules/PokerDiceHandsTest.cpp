@@ -1,23 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/pokerdice/PokerDiceHands.h"
-
-#include <gtest/gtest.h>
+#include "PokerDiceTestSupport.h"
 
 #include <algorithm>
 #include <tuple>
 #include <vector>
 
 using namespace tumbledown::pokerdice;
+using namespace tumbledown::pokerdice::testing;
 
 namespace {
-
-constexpr int A = ace, K = king, Q = queen, J = jack, T = ten, N = nine;
-
-Dice hand(int a, int b, int c, int d, int e) {
-    return Dice{0, a, b, c, d, e};
-}
 
 TieBreakKey key(int k1, int k2 = 0, int k3 = 0, int k4 = 0, int k5 = 0) {
     return TieBreakKey{0, k1, k2, k3, k4, k5};

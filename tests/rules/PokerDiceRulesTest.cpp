@@ -1,32 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/pokerdice/PokerDiceRules.h"
-#include "platform/RandomSource.h"
-
-#include <gtest/gtest.h>
+#include "PokerDiceTestSupport.h"
 
 #include <string>
 #include <vector>
 
 using namespace tumbledown;
 using namespace tumbledown::pokerdice;
+using namespace tumbledown::pokerdice::testing;
 
 namespace {
-
-constexpr int A = ace, K = king, Q = queen, J = jack, T = ten, N = nine;
-constexpr std::int32_t sentinel = 123457; // a draw no operation should have taken
-
-Dice hand(int a, int b, int c, int d, int e) {
-    return Dice{0, a, b, c, d, e};
-}
-
-DiceSet dice(std::initializer_list<int> numbers) {
-    DiceSet set;
-    for (int n : numbers)
-        set.set(n);
-    return set;
-}
 
 // Queues draws that roll exactly these faces (draw mod 6 + 1).
 void queueFaces(RandomSource& random, std::initializer_list<int> faces) {
@@ -63,7 +47,6 @@ struct Table {
     explicit Table(std::optional<Level> computer = std::nullopt, int rollsPerTurn = 3) {
         rules.setOpponent(computer);
         rules.setRollsPerTurn(rollsPerTurn);
-        random.seed(7);
         random.queueValues({0, 0, 0}); // r = 1: player one first
         rules.chooseFirstPlayer(random);
         rules.newHand();
@@ -80,11 +63,6 @@ struct Table {
         turn(first);
         turn(second);
         return rules.settle(random, tables);
-    }
-
-    bool untouched() {
-        random.queueValues({sentinel});
-        return random.draw() == sentinel;
     }
 };
 
@@ -112,7 +90,7 @@ TEST(PokerDiceTurn, RollsTheDiceInTheCupInDieOrderUntilTheRollsAreUsed) {
 
     // With every die on the table there is nothing to roll.
     EXPECT_FALSE(t.rules.roll(t.random).allowed);
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
 
     t.rules.discard(4);
     t.rules.discard(2);
@@ -120,7 +98,7 @@ TEST(PokerDiceTurn, RollsTheDiceInTheCupInDieOrderUntilTheRollsAreUsed) {
     const RollResult second = t.rules.roll(t.random);
     EXPECT_EQ(second.rolled, dice({2, 4}));
     EXPECT_FALSE(second.turnOver);
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
     EXPECT_EQ(t.rules.row(Seat::One), hand(A, N, Q, N, T));
     EXPECT_EQ(t.rules.flame(), Flame::Small);
 
@@ -131,7 +109,7 @@ TEST(PokerDiceTurn, RollsTheDiceInTheCupInDieOrderUntilTheRollsAreUsed) {
     EXPECT_EQ(t.rules.flame(), Flame::None);
     EXPECT_FALSE(t.rules.discard(3).allowed);
     EXPECT_FALSE(t.rules.roll(t.random).allowed);
-    EXPECT_TRUE(t.untouched());
+    expectAllDrawsTaken(t.random);
 }
 
 TEST(PokerDiceTurn, TwoRollsShowLargeSmallNoneAndTheComputerEndsItsOwnTurn) {
@@ -328,126 +306,109 @@ TEST(PokerDiceBet, ResetCoinsAndThePursePick) {
     EXPECT_EQ(rules.stakes().purse, 100000);
 }
 
-TEST(PokerDiceSettle, TheBetMovesToTheBetterHandBetweenPeople) {
-    Table t;
-    t.rules.setStakes(stakes(5000, 5000, 0, 1000));
-    EXPECT_FALSE(t.rules.settle(t.random, t.tables).settled); // nothing to settle yet
-    const Settlement won = t.hand(fullHouse, aPair);
-    EXPECT_TRUE(won.settled);
-    EXPECT_EQ(won.outcome, HandOutcome::PlayerOneWins);
-    EXPECT_EQ(won.afterBet, stakes(6000, 4000, 0, 1000));
-    EXPECT_TRUE(won.betRedrawn);
-    EXPECT_FALSE(won.betClamped);
-    EXPECT_EQ(t.rules.stakes(), stakes(6000, 4000, 0, 1000));
-    EXPECT_FALSE(t.rules.settle(t.random, t.tables).settled); // once only
+namespace {
 
-    // Player two plays first now; a tie and a bet of 0 move nothing.
-    const Settlement tie = t.hand(hand(K, Q, J, T, N), hand(N, T, J, Q, K));
-    EXPECT_EQ(tie.outcome, HandOutcome::Tie);
-    EXPECT_EQ(t.rules.stakes(), stakes(6000, 4000, 0, 1000));
-    t.rules.setBet(0);
-    EXPECT_EQ(t.hand(aPair, fullHouse).outcome, HandOutcome::PlayerTwoWins);
-    EXPECT_EQ(t.rules.stakes(), stakes(6000, 4000, 0, 0));
-    EXPECT_TRUE(t.untouched());
+std::string coins(const Stakes& s) {
+    return std::to_string(s.player1) + "/" + std::to_string(s.player2) + "/" +
+           std::to_string(s.purse) + "/" + std::to_string(s.bet);
 }
 
-TEST(PokerDiceSettle, APersonWhoLosesAllIsGivenFiveThousand) {
-    Table t;
-    t.rules.setStakes(stakes(5000, 5000, 0, 5000));
-    const Settlement s = t.hand(aPair, fullHouse);
-    EXPECT_EQ(s.afterBet, stakes(0, 10000, 0, 5000));
-    EXPECT_EQ(s.lostAll, (std::array<bool, 2>{true, false}));
-    EXPECT_FALSE(s.betRedrawn); // 5,000 is not above 5,000
-    EXPECT_EQ(t.rules.stakes(), stakes(5000, 10000, 0, 5000));
-
-    // A larger bet comes down to 5,000 when someone is left with nothing.
-    t.rules.setStakes(stakes(8000, 6000, 0, 6000));
-    const Settlement cut = t.hand(aPair, fullHouse); // player two plays first
-    EXPECT_EQ(cut.outcome, HandOutcome::PlayerOneWins);
-    EXPECT_TRUE(cut.betCutTo5000);
-    EXPECT_TRUE(cut.lostAll[1]);
-    EXPECT_EQ(t.rules.stakes(), stakes(14000, 5000, 0, 5000));
+// Everything a settlement reports (the stakes once the bet has moved, after the
+// redraw, and as left), then the calls it made on the tables.
+std::string describe(const Settlement& s, const Table& t) {
+    std::string d = s.outcome == HandOutcome::PlayerOneWins   ? "one"
+                    : s.outcome == HandOutcome::PlayerTwoWins ? "two"
+                                                              : "tie";
+    d += " " + coins(s.afterBet) + " " + coins(s.afterRedraw) + " " + coins(t.rules.stakes());
+    d += std::string(s.betRedrawn ? " redrawn" : "") + (s.betClamped ? " clamped" : "") +
+         (s.betCutTo5000 ? " cut" : "") + (s.purseRefilled ? " refilled" : "") +
+         (s.lostAll[0] ? " lost1" : "") + (s.lostAll[1] ? " lost2" : "") +
+         (s.clubEntrant == Seat::One ? " member1" : "") +
+         (s.clubEntrant == Seat::Two ? " member2" : "") +
+         (s.betClampedAfterClub ? " clubclamp" : "");
+    for (const std::string& call : t.tables.calls)
+        d += ", " + call;
+    return d;
 }
 
-TEST(PokerDiceSettle, TheComputersPurseIsRefilledWhenItRunsOut) {
-    Table t(Level::Wizard);
-    t.rules.setStakes(stakes(12000, 777, 10000, 10000));
-    t.turn(fullHouse);
-    t.turn(aPair);
-    t.random.queueValues({0, sentinel}); // the new purse: r = 1, 5,000
-    const Settlement s = t.rules.settle(t.random, t.tables);
-    EXPECT_EQ(s.afterBet, stakes(22000, 777, 0, 10000));
-    EXPECT_TRUE(s.purseRefilled);
-    EXPECT_TRUE(s.betRedrawn);
-    EXPECT_TRUE(s.betClamped);
-    EXPECT_EQ(t.rules.stakes(), stakes(22000, 777, 5000, 5000));
-    EXPECT_EQ(s.afterRedraw, stakes(22000, 777, 5000, 5000));
-    EXPECT_EQ(t.random.draw(), sentinel);
+} // namespace
 
-    // Player one losing everything brings the bet to 0 and wins a grant; the
-    // purse is not touched again.
-    t.rules.setStakes(stakes(3000, 777, 50000, 3000));
-    const Settlement broke = t.hand(fullHouse, aPair); // the computer plays first
-    EXPECT_EQ(broke.outcome, HandOutcome::PlayerTwoWins);
-    EXPECT_FALSE(broke.purseRefilled);
-    EXPECT_TRUE(broke.lostAll[0]);
-    EXPECT_FALSE(broke.lostAll[1]);
-    EXPECT_EQ(broke.afterRedraw, stakes(0, 777, 53000, 0)); // before the grant
-    EXPECT_EQ(t.rules.stakes(), stakes(5000, 777, 53000, 0));
-    EXPECT_TRUE(t.untouched());
-}
-
-TEST(PokerDiceSettle, CoinsStopAtTheirLimitsInsteadOfWrapping) {
-    Table people;
-    people.rules.setStakes(stakes(4294000000u, 999999999, 0, 999999999));
-    people.hand(fullHouse, aPair);
-    EXPECT_EQ(people.rules.stakes().player1, maxCoins);
-    EXPECT_EQ(people.rules.stakes().player2, grantedCoins);
-
-    // A purse that would pass 2,147,483,647 stops there; it does not turn
-    // negative, which would count as the computer losing everything.
-    Table computer(Level::Mage);
-    computer.rules.setStakes(stakes(100000000, 0, 2100000000, 100000000));
-    const Settlement s = computer.hand(aPair, fullHouse);
-    EXPECT_FALSE(s.purseRefilled);
-    EXPECT_EQ(computer.rules.stakes().purse, maxPurse);
-    EXPECT_TRUE(computer.untouched());
-
-    // A loser never pays more than they hold, even with a bet left unclamped.
-    Table short_;
-    short_.rules.setStakes(stakes(5000, 100, 0, 5000));
-    short_.hand(fullHouse, aPair);
-    EXPECT_EQ(short_.rules.stakes(), stakes(5100, 5000, 0, 5000));
-}
-
-TEST(PokerDiceSettle, ANewClubMemberGoesBackToFiveThousand) {
-    Table t;
-    t.tables.admits = {true, false};
-    t.rules.setStakes(stakes(999000000, 5000000, 0, 1000000));
-    const Settlement s = t.hand(fullHouse, aPair);
-    EXPECT_EQ(s.clubEntrant, Seat::One);
-    EXPECT_EQ(t.rules.clubEntrant(), Seat::One);
-    EXPECT_EQ(t.tables.calls, (std::vector<std::string>{"club 1 1000000000"}));
-    EXPECT_EQ(t.rules.stakes().player1, 5000u);
-    // The bet left standing could not be paid by the new member any more.
-    EXPECT_TRUE(s.betClampedAfterClub);
-    EXPECT_EQ(t.rules.bet(), 5000);
-
-    // Already a member: nobody enters and the coins stay.
-    t.tables.admits = {false, false};
-    t.rules.setStakes(stakes(5000, 1500000000, 0, 1000));
-    const Settlement again = t.hand(fullHouse, aPair); // player two first: player two wins
-    EXPECT_FALSE(again.clubEntrant);
-    EXPECT_EQ(t.rules.stakes().player2, 1500001000u);
-
-    // Both enter at once: player two is the entrant.
-    t.rules.flushPendingTables(t.tables);
-    t.tables.admits = {true, true};
-    t.tables.calls.clear();
-    t.rules.setStakes(stakes(2000000000, 1500000000, 0, 1000));
-    EXPECT_EQ(t.hand(fullHouse, aPair).clubEntrant, Seat::Two);
-    EXPECT_EQ(t.tables.calls, (std::vector<std::string>{"club 1 2000001000", "club 2 1499999000"}));
-    EXPECT_EQ(t.rules.stakes().player2, 5000u);
+TEST(PokerDiceSettle, TheBetMovesGrantsRefillsAndClubEntriesFollowTheCoins) {
+    struct Case {
+        struct {
+            std::optional<Level> computer;
+            std::array<bool, 2> admits;
+            Stakes before;
+            Dice first, second;                   // player one's hand, then player two's
+            std::vector<std::int32_t> draws = {}; // what the settlement draws
+        } in;
+        std::string expected;
+    };
+    const Dice straight = hand(K, Q, J, T, N);
+    const std::vector<Case> cases = {
+        {{{}, {}, stakes(5000, 5000, 0, 1000), fullHouse, aPair},
+         "one 6000/4000/0/1000 6000/4000/0/1000 6000/4000/0/1000 redrawn"},
+        // A tie and a bet of 0 move nothing.
+        {{{}, {}, stakes(6000, 4000, 0, 1000), straight, hand(N, T, J, Q, K)},
+         "tie 6000/4000/0/1000 6000/4000/0/1000 6000/4000/0/1000 redrawn"},
+        {{{}, {}, stakes(6000, 4000, 0, 0), aPair, fullHouse},
+         "two 6000/4000/0/0 6000/4000/0/0 6000/4000/0/0 redrawn"},
+        // A person who loses all is given 5,000; a bet of 5,000 is not above it.
+        {{{}, {}, stakes(5000, 5000, 0, 5000), aPair, fullHouse},
+         "two 0/10000/0/5000 0/10000/0/5000 5000/10000/0/5000 lost1"},
+        // A larger bet comes down to 5,000 when someone is left with nothing.
+        {{{}, {}, stakes(8000, 6000, 0, 6000), fullHouse, aPair},
+         "one 14000/0/0/6000 14000/0/0/5000 14000/5000/0/5000 redrawn cut lost2"},
+        // A loser never pays more than they hold, even with a bet left unclamped.
+        {{{}, {}, stakes(5000, 100, 0, 5000), fullHouse, aPair},
+         "one 5100/0/0/5000 5100/0/0/5000 5100/5000/0/5000 lost2"},
+        // Coins stop at their limit instead of wrapping.
+        {{{}, {}, stakes(4294000000u, 999999999, 0, 999999999), fullHouse, aPair},
+         "one 4294967295/0/0/999999999 4294967295/0/0/5000 4294967295/5000/0/5000 redrawn cut "
+         "lost2, club 1 4294967295"},
+        // The computer's purse is refilled when it runs out (r = 1: 5,000).
+        {{Level::Wizard, {}, stakes(12000, 777, 10000, 10000), fullHouse, aPair, {0}},
+         "one 22000/777/0/10000 22000/777/5000/5000 22000/777/5000/5000 redrawn clamped "
+         "refilled"},
+        // Player one losing everything brings the bet to 0 and wins a grant;
+        // the unused second seat never enters the club.
+        {{Level::Wizard, {true, true}, stakes(3000, billionaire, 50000, 3000), aPair, fullHouse},
+         "two 0/1000000000/53000/3000 0/1000000000/53000/0 5000/1000000000/53000/0 redrawn "
+         "clamped lost1"},
+        // A purse that would pass 2,147,483,647 stops there; it does not turn
+        // negative, which would count as the computer losing everything.
+        {{Level::Mage, {}, stakes(100000000, 0, 2100000000, 100000000), aPair, fullHouse},
+         "two 0/0/2147483647/100000000 0/0/2147483647/0 5000/0/2147483647/0 redrawn clamped "
+         "lost1"},
+        // A new club member goes back to 5,000, and so must the bet left standing.
+        {{{}, {true, false}, stakes(999000000, 5000000, 0, 1000000), fullHouse, aPair},
+         "one 1000000000/4000000/0/1000000 1000000000/4000000/0/1000000 5000/4000000/0/5000 "
+         "redrawn member1 clubclamp, club 1 1000000000"},
+        // Already a member: nobody enters and the coins stay.
+        {{{}, {}, stakes(5000, 1500000000, 0, 1000), aPair, fullHouse},
+         "two 4000/1500001000/0/1000 4000/1500001000/0/1000 4000/1500001000/0/1000 redrawn, "
+         "club 2 1500001000"},
+        // Both enter at once: player two is the entrant.
+        {{{}, {true, true}, stakes(2000000000, 1500000000, 0, 1000), fullHouse, aPair},
+         "one 2000001000/1499999000/0/1000 2000001000/1499999000/0/1000 2000001000/5000/0/1000 "
+         "redrawn member2, club 1 2000001000, club 2 1499999000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expected);
+        Table t(c.in.computer);
+        t.tables.admits = c.in.admits;
+        t.rules.setStakes(c.in.before);
+        EXPECT_FALSE(t.rules.settle(t.random, t.tables).settled); // nothing to settle yet
+        t.turn(c.in.first);
+        t.turn(c.in.second);
+        t.random.queueValues(c.in.draws);
+        const Settlement s = t.rules.settle(t.random, t.tables);
+        EXPECT_TRUE(s.settled);
+        EXPECT_EQ(describe(s, t), c.expected);
+        EXPECT_EQ(t.rules.clubEntrant(), s.clubEntrant);
+        expectAllDrawsTaken(t.random);
+        EXPECT_FALSE(t.rules.settle(t.random, t.tables).settled); // once only
+    }
 }
 
 TEST(PokerDiceTables, PendingUpdatesAreMadeBeforeTheFlagIsDropped) {

@@ -136,10 +136,7 @@ TEST(ShutTheBoxRules, BoxesAreFinalOnceTheDiceReturnToTheCup) {
     expectAllDrawsTaken(random);
     EXPECT_TRUE(back.newFaces);
     EXPECT_FALSE(back.diceStayOut);
-    EXPECT_EQ(rules.die(1), 1);
-    EXPECT_EQ(rules.die(2), 2);
-    EXPECT_FALSE(rules.diceOut());
-    EXPECT_TRUE(rules.pendingBoxes().none());
+    EXPECT_EQ(state(rules), "P1 shut 45 pending - in 1+2 round 36/45 total 0/0 odds 6");
 
     throwDice(rules, random, 1, 3);
     EXPECT_EQ(rules.clickBox(4), BoxOutcome::Refused); // final now
@@ -194,6 +191,7 @@ TEST(ShutTheBoxRules, TheTurnEndsOnlyWhenNoMoveIsLeft) {
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::MustPlay);
     expectAllDrawsTaken(random);
     rules.clickBox(2);
+    random.queueValues({0, 0});
     rules.completeThrow(random);
     throwDice(rules, random, 1, 1); // 2 is shut, 1 alone cannot make it
     EXPECT_EQ(rules.roundScore(Seat::One), 43);
@@ -201,30 +199,19 @@ TEST(ShutTheBoxRules, TheTurnEndsOnlyWhenNoMoveIsLeft) {
     random.queueValues({3, 2, 5}); // the odds, then the cup's faces
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::TurnPassed);
     expectAllDrawsTaken(random);
-    EXPECT_EQ(rules.gremlinOdds(), 9);
-    EXPECT_EQ(rules.toMove(), Seat::Two);
-    EXPECT_TRUE(rules.closedBoxes().none());
-    EXPECT_FALSE(rules.diceOut());
-    EXPECT_EQ(rules.die(1), 3);
-    EXPECT_EQ(rules.die(2), 6);
-    EXPECT_EQ(rules.roundScore(Seat::One), 43); // kept until the round is scored
-    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+    // The 43 is kept until the round is scored.
+    EXPECT_EQ(state(rules), "P2 shut - pending - in 3+6 round 43/45 total 0/0 odds 9");
 
     throwDice(rules, random, 2, 2);
     rules.clickBox(3);
     rules.clickBox(1);
+    random.queueValues({0, 0});
     rules.completeThrow(random);
     throwDice(rules, random, 1, 2); // 1 and 3 are shut: no move
     EXPECT_EQ(rules.roundScore(Seat::Two), 41);
     random.queueValues({0, 0, 0});
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::RoundScored);
-    EXPECT_EQ(rules.total(Seat::One), 43);
-    EXPECT_EQ(rules.total(Seat::Two), 41);
-    EXPECT_EQ(rules.roundScore(Seat::One), 45);
-    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
-    EXPECT_EQ(rules.toMove(), Seat::One);
-    EXPECT_FALSE(rules.diceOut());
-    EXPECT_FALSE(rules.gameOver());
+    EXPECT_EQ(state(rules), "P1 shut - pending - in 1+1 round 45/45 total 43/41 odds 6");
 }
 
 TEST(ShutTheBoxRules, TheGameEndsAtTheEndOfARoundWithATotalOf100) {
@@ -273,10 +260,7 @@ TEST(ShutTheBoxRules, AfterTheGameTheNextClickOnTheCupStartsANewOne) {
     throwDice(rules, random, 5, 5);
     random.queueValues({0, 0, 0});
     ASSERT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::GameEnded);
-    EXPECT_TRUE(rules.gameOver());
-    EXPECT_TRUE(rules.diceOut());
-    EXPECT_TRUE(rules.closedBoxes().none());
-    EXPECT_EQ(rules.toMove(), Seat::One);
+    EXPECT_EQ(state(rules), "P1 shut - pending - out 1+1 round 45/45 total 110/73 odds 6 over");
 
     // The faces in the cup would count as a throw: box clicks are ignored.
     EXPECT_FALSE(rules.canShut(rules.throwTotal()));
@@ -287,13 +271,7 @@ TEST(ShutTheBoxRules, AfterTheGameTheNextClickOnTheCupStartsANewOne) {
     random.queueValues({0, 0}); // the cup's faces only: no odds drawn
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::NewGameStarted);
     expectAllDrawsTaken(random);
-    EXPECT_FALSE(rules.gameOver());
-    EXPECT_FALSE(rules.diceOut());
-    EXPECT_EQ(rules.total(Seat::One), 0);
-    EXPECT_EQ(rules.total(Seat::Two), 0);
-    EXPECT_EQ(rules.roundScore(Seat::One), 45);
-    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
-    EXPECT_EQ(rules.toMove(), Seat::One);
+    EXPECT_EQ(state(rules), "P1 shut - pending - in 1+1 round 45/45 total 0/0 odds 6");
 }
 
 TEST(ShutTheBoxRules, NewGameAbandonsATurnInProgress) {
@@ -303,18 +281,12 @@ TEST(ShutTheBoxRules, NewGameAbandonsATurnInProgress) {
     rules.setToMoveForTest(Seat::Two);
     rules.setBoardForTest(boxes({7, 8, 9}));
     rules.useOneDie();
-    throwDice(rules, random, 3);
-    rules.clickBox(2); // pending
+    throwDice(rules, random, 2);
+    ASSERT_EQ(rules.clickBox(2), BoxOutcome::ThrowComplete); // pending, awaiting the Gremlin
     random.queueValues({5, 5});
     rules.newGame(random);
     expectAllDrawsTaken(random); // two faces even though one die was in play
-    EXPECT_TRUE(rules.twoDice());
-    EXPECT_FALSE(rules.diceOut());
-    EXPECT_TRUE(rules.closedBoxes().none());
-    EXPECT_TRUE(rules.pendingBoxes().none());
-    EXPECT_EQ(rules.toMove(), Seat::One);
-    EXPECT_EQ(rules.total(Seat::Two), 0);
-    EXPECT_EQ(rules.roundScore(Seat::Two), 45);
+    EXPECT_EQ(state(rules), "P1 shut - pending - in 6+6 round 45/45 total 0/0 odds 6");
 }
 
 TEST(ShutTheBoxRules, TheGremlinsFlipCanReopenABoxOfAnEarlierThrow) {
@@ -330,8 +302,7 @@ TEST(ShutTheBoxRules, TheGremlinsFlipCanReopenABoxOfAnEarlierThrow) {
     const FlipResult flip = rules.gremlinFlip(9);
     EXPECT_EQ(flip.box, 9);
     EXPECT_FALSE(flip.shut);
-    EXPECT_FALSE(rules.closed(9));
-    EXPECT_EQ(rules.roundScore(Seat::One), 42);
+    EXPECT_EQ(state(rules), "P1 shut 3 pending 3 out 1+2 round 42/45 total 0/0 odds 6 awaiting");
     rules.completeThrow(random);
     EXPECT_EQ(rules.closedBoxes(), boxes({3}));
     throwDice(rules, random, 4, 5);
@@ -345,9 +316,11 @@ TEST(ShutTheBoxRules, TheGremlinsFlipOfAPendingBoxLeavesItOpenAndNotPending) {
     rules.clickBox(4);
     ASSERT_EQ(rules.clickBox(1), BoxOutcome::ThrowComplete);
     rules.gremlinFlip(4);
-    EXPECT_FALSE(rules.closed(4));
-    EXPECT_FALSE(rules.pending(4)); // a pending box is always shut
-    EXPECT_EQ(rules.pendingBoxes(), boxes({1}));
+    EXPECT_EQ(
+        state(rules),
+        "P1 shut 1 pending 1 out 2+3 round 44/45 total 0/0 odds 6 awaiting"); // 4 is no longer
+                                                                              // pending: a pending
+                                                                              // box is always shut
     rules.completeThrow(random);
     EXPECT_EQ(rules.closedBoxes(), boxes({1}));
 }
@@ -360,8 +333,8 @@ TEST(ShutTheBoxRules, ABoxTheGremlinShutsIsFinal) {
     ASSERT_EQ(rules.clickBox(2), BoxOutcome::ThrowComplete);
     const FlipResult flip = rules.gremlinFlip(6); // the last open box
     EXPECT_TRUE(flip.shut);
-    EXPECT_FALSE(rules.pending(6));
-    EXPECT_EQ(rules.roundScore(Seat::One), 0);
+    EXPECT_EQ(state(rules),
+              "P1 shut 123456789 pending 2 out 1+1 round 0/45 total 0/0 odds 6 awaiting");
     random.queueValues({0, 0});
     EXPECT_TRUE(rules.completeThrow(random).diceStayOut);
     EXPECT_TRUE(rules.diceOut()); // the next click on the cup ends the turn
@@ -370,8 +343,9 @@ TEST(ShutTheBoxRules, ABoxTheGremlinShutsIsFinal) {
     random.queueValues({0, 0, 0});
     EXPECT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::TurnPassed);
     expectAllDrawsTaken(random);
-    EXPECT_EQ(rules.roundScore(Seat::One), 0);
-    EXPECT_FALSE(rules.diceOut()); // player two starts with the dice in the cup
+    EXPECT_EQ(state(rules),
+              "P2 shut - pending - in 1+1 round 0/45 total 0/0 odds 6"); // player two starts with
+                                                                         // the dice in the cup
 }
 
 // Random clicks, rolls, one-die requests, Gremlin flips and new games: the box

@@ -3,23 +3,15 @@
 
 #pragma once
 
+#include "RulesTestSupport.h"
+
 #include "games/shutthebox/ShutTheBoxRules.h"
-#include "platform/RandomSource.h"
 
-#include <gtest/gtest.h>
-
-#include <initializer_list>
+#include <string>
 
 namespace tumbledown::shutthebox::testing {
 
-// A value no operation draws unless it takes one draw too many.
-inline constexpr std::int32_t sentinel = 424242;
-
-// Exactly the queued draws were taken, no more and no fewer.
-inline void expectAllDrawsTaken(RandomSource& random) {
-    random.queueValues({sentinel});
-    EXPECT_EQ(random.draw(), sentinel);
-}
+using tumbledown::testing::expectAllDrawsTaken;
 
 // A game object as created with the Gremlin's odds at 6.
 inline ShutTheBoxRules freshGame(RandomSource& random) {
@@ -28,10 +20,7 @@ inline ShutTheBoxRules freshGame(RandomSource& random) {
 }
 
 inline BoxSet boxes(std::initializer_list<int> numbers) {
-    BoxSet set;
-    for (int n : numbers)
-        set[n] = true;
-    return set;
+    return tumbledown::testing::numbered<BoxSet>(numbers);
 }
 
 // Every box shut except these.
@@ -48,6 +37,25 @@ inline void throwDice(ShutTheBoxRules& rules, RandomSource& random, int die1, in
     else
         random.queueValues({die1 - 1, die2 - 1});
     ASSERT_EQ(rules.rollOrEndTurn(random).outcome, CupOutcome::Rolled);
+}
+
+// The whole visible state: who moves, the shut and pending boxes, the dice,
+// the scores, the Gremlin's odds, a throw awaiting completion, the game over.
+inline std::string state(const ShutTheBoxRules& r) {
+    const auto numbers = [](const BoxSet& set) {
+        std::string s;
+        for (int n = 1; n <= 9; ++n)
+            s += set[n] ? std::to_string(n) : "";
+        return s.empty() ? std::string("-") : s;
+    };
+    return std::string(r.toMove() == Seat::One ? "P1" : "P2") + " shut " +
+           numbers(r.closedBoxes()) + " pending " + numbers(r.pendingBoxes()) +
+           (r.diceOut() ? " out " : " in ") + std::to_string(r.die(1)) +
+           (r.twoDice() ? "+" + std::to_string(r.die(2)) : "") + " round " +
+           std::to_string(r.roundScore(Seat::One)) + "/" + std::to_string(r.roundScore(Seat::Two)) +
+           " total " + std::to_string(r.total(Seat::One)) + "/" +
+           std::to_string(r.total(Seat::Two)) + " odds " + std::to_string(r.gremlinOdds()) +
+           (r.throwAwaitingCompletion() ? " awaiting" : "") + (r.gameOver() ? " over" : "");
 }
 
 } // namespace tumbledown::shutthebox::testing

@@ -1,19 +1,19 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "games/tenthousand/TenThouComputer.h"
-#include "platform/RandomSource.h"
+#include "RulesTestSupport.h"
 
-#include <gtest/gtest.h>
+#include "games/tenthousand/TenThouComputer.h"
 
 #include <vector>
 
 using namespace tumbledown;
 using namespace tumbledown::tenthousand;
+using tumbledown::testing::expectAllDrawsTaken;
+using tumbledown::testing::sentinel;
 
 namespace {
 
-constexpr std::int32_t sentinel = 7654321;
 const RollMemory took{false, false, 1};
 const RollMemory bust{true, false, 0};
 const RollMemory straight{false, true, 1};
@@ -53,10 +53,6 @@ Decision decide(const TenThouRules& rules, Level level, const RollMemory& memory
         --d.draws;
     }
     return d;
-}
-
-bool goesOn(int h, int k, int t, int n, Level level, const RollMemory& memory = took) {
-    return decide(situation(h, k, t, std::vector<int>(n, 3)), level, memory, n).goOn;
 }
 
 } // namespace
@@ -110,116 +106,101 @@ TEST(TenThouComputer, FivesBankedWhenAllOrAllButOneShowFive) {
     EXPECT_EQ(fivesToBankBeforeDeciding(rules, Level::Mage), 0);
 }
 
-TEST(TenThouComputer, ApprenticeStopsAt200AndAfterABust) {
-    EXPECT_TRUE(goesOn(0, 0, 150, 2, Level::Apprentice));
-    EXPECT_FALSE(goesOn(0, 0, 200, 2, Level::Apprentice));
-    EXPECT_FALSE(goesOn(0, 0, 150, 2, Level::Apprentice, bust));
-    EXPECT_TRUE(goesOn(9000, 0, 3000, 0, Level::Apprentice, straight));
-    TenThouRules chance = situation(0, 0, 900, {4});
-    chance.setChancesForTest(true, false);
-    EXPECT_TRUE(decide(chance, Level::Apprentice, bust, 1).goOn);
-    EXPECT_EQ(decide(chance, Level::Apprentice, took, 1).draws, 0);
-}
-
-TEST(TenThouComputer, TwoDiceOrMore) {
-    // Mage, T = 600, two dice left, H - K = 2500: goes on; T = 900, three dice: stops.
-    EXPECT_TRUE(goesOn(3500, 1000, 600, 2, Level::Mage));
-    EXPECT_FALSE(goesOn(0, 0, 900, 3, Level::Mage));
-    EXPECT_FALSE(goesOn(0, 0, 1000, 3, Level::Wizard));
-    EXPECT_TRUE(goesOn(0, 0, 300, 3, Level::Mage));
-    EXPECT_TRUE(goesOn(0, 0, 380, 3, Level::Wizard));
-    // At either threshold itself: from 350 a gap of 2000 sends it on, from 800 nothing does.
-    EXPECT_TRUE(goesOn(2000, 0, 350, 3, Level::Mage));
-    EXPECT_FALSE(goesOn(2000, 0, 800, 3, Level::Mage));
-
-    // Between the thresholds with a gap below 2000: the third draw decides,
-    // mod 4 for the Mage and mod 3 for the Wizard; the first two would say otherwise.
-    const TenThouRules rules = situation(1999, 0, 500, {2, 3, 4});
-    Decision d = decide(rules, Level::Mage, took, 3, {0, 0, 5});
-    EXPECT_FALSE(d.goOn);
-    EXPECT_EQ(d.draws, 3);
-    EXPECT_TRUE(decide(rules, Level::Mage, took, 3, {1, 1, 8}).goOn);
-    EXPECT_FALSE(decide(rules, Level::Wizard, took, 3, {0, 0, 8}).goOn);
-    EXPECT_TRUE(decide(rules, Level::Wizard, took, 3, {1, 1, 9}).goOn);
-    d = decide(situation(2000, 0, 500, {2, 3, 4}), Level::Mage, took, 3, {1, 1, 1});
-    EXPECT_TRUE(d.goOn);
-    EXPECT_EQ(d.draws, 0);
-}
-
-TEST(TenThouComputer, OneDieLeft) {
-    // Wizard, T = 450, H - K = 1600: throws the lone die without drawing.
-    Decision d = decide(situation(1600, 0, 450, {3}), Level::Wizard, took, 1, {1, 1, 1});
-    EXPECT_TRUE(d.goOn);
-    EXPECT_EQ(d.draws, 0);
-    const TenThouRules close = situation(1000, 0, 450, {3});
-    d = decide(close, Level::Wizard, took, 1, {0, 0, 1});
-    EXPECT_FALSE(d.goOn);
-    EXPECT_EQ(d.draws, 3);
-    EXPECT_TRUE(decide(close, Level::Wizard, took, 1, {1, 1, 4}).goOn);
-    EXPECT_FALSE(decide(situation(1400, 0, 450, {3}), Level::Wizard, took, 1, {1, 1, 1}).goOn);
-    // Mage: window from 350, gap 1200, mod 3.
-    EXPECT_TRUE(decide(situation(1200, 0, 450, {3}), Level::Mage, took, 1, {1, 1, 1}).goOn);
-    EXPECT_FALSE(decide(close, Level::Mage, took, 1, {0, 0, 4}).goOn);
-    EXPECT_TRUE(decide(close, Level::Mage, took, 1, {1, 1, 3}).goOn);
-    EXPECT_FALSE(decide(situation(0, 0, 360, {3}), Level::Mage, took, 1, {0, 0, 1}).goOn);
-    EXPECT_TRUE(decide(situation(0, 0, 360, {3}), Level::Wizard, took, 1, {1, 1, 1}).goOn);
-
-    for (Level level : bothMasters) {
-        EXPECT_TRUE(goesOn(950, 0, 550, 1, level));
-        EXPECT_TRUE(goesOn(1950, 1000, 990, 1, level));
-        EXPECT_FALSE(goesOn(900, 0, 600, 1, level));
-        EXPECT_FALSE(goesOn(5000, 0, 1000, 1, level));
-    }
-}
-
-TEST(TenThouComputer, ChasesAPlayerPastTheGoal) {
-    for (Level level : bothMasters) {
-        // H = 10200 and K + T = 9900: on until K + T reaches H.
-        EXPECT_TRUE(goesOn(10200, 9000, 900, 3, level));
-        EXPECT_TRUE(goesOn(10200, 8900, 1000, 1, level));
-        EXPECT_FALSE(goesOn(10200, 9300, 900, 3, level));
-        EXPECT_FALSE(goesOn(10200, 9300, 900, 1, level));
-        EXPECT_FALSE(goesOn(10200, 9000, 900, 3, level, bust));
-    }
-    // The goal check: Mage from 10000, Wizard above 9500.
-    EXPECT_TRUE(goesOn(10000, 0, 900, 3, Level::Mage));
-    EXPECT_FALSE(goesOn(9999, 0, 900, 3, Level::Mage));
-    EXPECT_TRUE(goesOn(9501, 0, 1000, 3, Level::Wizard));
-    EXPECT_FALSE(goesOn(9500, 0, 1000, 3, Level::Wizard));
-}
-
-TEST(TenThouComputer, OwnGoalStopsUnlessALaterOverrideSendsItOn) {
-    // Wizard with H = 8000 and K + T = 9500: the draws are spent, then the goal stops it.
-    Decision d = decide(situation(8000, 9000, 500, {2, 3, 4}), Level::Wizard, took, 3);
-    EXPECT_FALSE(d.goOn);
-    EXPECT_EQ(d.draws, 3);
-    EXPECT_TRUE(goesOn(8000, 9000, 300, 3, Level::Wizard));
-    EXPECT_TRUE(goesOn(8000, 9600, 300, 3, Level::Mage));
-    EXPECT_FALSE(goesOn(8000, 9700, 300, 3, Level::Mage));
-
-    TenThouRules lone = situation(8000, 9000, 500, {3});
-    lone.setChancesForTest(true, false);
-    d = decide(lone, Level::Wizard, bust, 1, {0, 0, 1});
-    EXPECT_TRUE(d.goOn);
-    EXPECT_EQ(d.draws, 3);
-    EXPECT_TRUE(goesOn(8000, 9000, 700, 0, Level::Wizard));            // all six scored
-    EXPECT_TRUE(goesOn(8000, 9000, 3500, 0, Level::Wizard, straight)); // must roll again
-}
-
-TEST(TenThouComputer, LoneDieChancesForEveryLevel) {
-    for (Level level : {Level::Apprentice, Level::Mage, Level::Wizard}) {
-        TenThouRules missed = situation(0, 0, 2000, {4});
-        missed.setChancesForTest(true, false);
-        EXPECT_TRUE(decide(missed, level, bust, 1).goOn);
-        missed.setChancesForTest(false, true);
-        EXPECT_FALSE(decide(missed, level, bust, 1).goOn);
-        EXPECT_FALSE(goesOn(9000, 0, 100, 3, level, bust));
-    }
-    // A hit on the second chance took the last die: all six go again.
-    TenThouRules hit = situation(0, 0, 2000, {});
-    hit.setChancesForTest(false, true);
-    for (Level level : bothMasters) {
-        EXPECT_TRUE(decide(hit, level, took, 0).goOn);
+// Whether the computer throws again, from the totals H (player one), K (its
+// own) and T (this turn), the dice left, the roll's memory and the lone die's
+// chances; where a row names draws it also checks how many keepRolling took.
+TEST(TenThouComputer, KeepsRollingAsTheTotalsDiceAndChancesDemand) {
+    const std::vector<Level> A{Level::Apprentice}, M{Level::Mage}, W{Level::Wizard};
+    const std::vector<Level> all{Level::Apprentice, Level::Mage, Level::Wizard};
+    enum Chance { none, first, second };
+    struct Case {
+        std::vector<Level> levels;
+        int h, k, t, n;
+        RollMemory memory;
+        bool goOn;
+        int drawsTaken = -1;                         // -1: not checked
+        std::vector<std::int32_t> draws = {0, 0, 0}; // by default any chance goes on
+        Chance chance = none;
+    };
+    const std::vector<Case> cases = {
+        // The Apprentice stops at 200 and after a bust, but takes a lone die's
+        // second throw without drawing.
+        {A, 0, 0, 150, 2, took, true},
+        {A, 0, 0, 200, 2, took, false},
+        {A, 0, 0, 150, 2, bust, false},
+        {A, 9000, 0, 3000, 0, straight, true},
+        {A, 0, 0, 900, 1, bust, true, 0, {0, 0, 0}, first},
+        // Two dice or more: from 350 (Mage) or 400 (Wizard) a gap of 2000 sends
+        // it on, from 800 or 1000 nothing does.
+        {M, 3500, 1000, 600, 2, took, true},
+        {M, 0, 0, 900, 3, took, false},
+        {W, 0, 0, 1000, 3, took, false},
+        {M, 0, 0, 300, 3, took, true},
+        {W, 0, 0, 380, 3, took, true},
+        {M, 2000, 0, 350, 3, took, true},
+        {M, 2000, 0, 800, 3, took, false},
+        {M, 2000, 0, 500, 3, took, true, 0, {1, 1, 1}},
+        // Between the thresholds with a gap below 2000 the third draw decides,
+        // mod 4 for the Mage and mod 3 for the Wizard; the first two would say otherwise.
+        {M, 1999, 0, 500, 3, took, false, 3, {0, 0, 5}},
+        {M, 1999, 0, 500, 3, took, true, 3, {1, 1, 8}},
+        {W, 1999, 0, 500, 3, took, false, 3, {0, 0, 8}},
+        {W, 1999, 0, 500, 3, took, true, 3, {1, 1, 9}},
+        // One die left: the Wizard's window from 400 with a gap of 1500 and mod 2,
+        // the Mage's from 350, gap 1200, mod 3.
+        {W, 1600, 0, 450, 1, took, true, 0, {1, 1, 1}},
+        {W, 1000, 0, 450, 1, took, false, 3, {0, 0, 1}},
+        {W, 1000, 0, 450, 1, took, true, 3, {1, 1, 4}},
+        {W, 1400, 0, 450, 1, took, false, 3, {1, 1, 1}},
+        {M, 1200, 0, 450, 1, took, true, 0, {1, 1, 1}},
+        {M, 1000, 0, 450, 1, took, false, 3, {0, 0, 4}},
+        {M, 1000, 0, 450, 1, took, true, 3, {1, 1, 3}},
+        {M, 0, 0, 360, 1, took, false, 3, {0, 0, 1}},
+        {W, 0, 0, 360, 1, took, true, 0, {1, 1, 1}},
+        {bothMasters, 950, 0, 550, 1, took, true, 0, {1, 1, 1}},
+        {bothMasters, 1950, 1000, 990, 1, took, true},
+        {bothMasters, 900, 0, 600, 1, took, false},
+        {bothMasters, 5000, 0, 1000, 1, took, false},
+        // A player past the goal is chased until K + T reaches H.
+        {bothMasters, 10200, 9000, 900, 3, took, true},
+        {bothMasters, 10200, 8900, 1000, 1, took, true},
+        {bothMasters, 10200, 9300, 900, 3, took, false},
+        {bothMasters, 10200, 9300, 900, 1, took, false},
+        {bothMasters, 10200, 9000, 900, 3, bust, false},
+        // The goal check: Mage from 10000, Wizard above 9500.
+        {M, 10000, 0, 900, 3, took, true},
+        {M, 9999, 0, 900, 3, took, false},
+        {W, 9501, 0, 1000, 3, took, true},
+        {W, 9500, 0, 1000, 3, took, false},
+        // Its own goal stops it once the draws are spent, unless a later
+        // override sends it on.
+        {W, 8000, 9000, 500, 3, took, false, 3},
+        {W, 8000, 9000, 300, 3, took, true},
+        {M, 8000, 9650, 300, 3, took, true},
+        {M, 8000, 9700, 300, 3, took, false},
+        {W, 8000, 9000, 500, 1, bust, true, 3, {0, 0, 1}, first},
+        {W, 8000, 9000, 700, 0, took, true},      // all six scored
+        {W, 8000, 9000, 3500, 0, straight, true}, // must roll again
+        // A lone die's first chance always goes on, its second never; a hit on
+        // the second chance took the last die, and all six go again.
+        {all, 0, 0, 2000, 1, bust, true, -1, {0, 0, 0}, first},
+        {all, 0, 0, 2000, 1, bust, false, -1, {0, 0, 0}, second},
+        {all, 9000, 0, 100, 3, bust, false},
+        {bothMasters, 0, 0, 2000, 0, took, true, -1, {0, 0, 0}, second},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        for (Level level : c.levels) {
+            SCOPED_TRACE("row " + std::to_string(i) + ", level " +
+                         std::to_string(static_cast<int>(level)));
+            TenThouRules rules = situation(c.h, c.k, c.t, std::vector<int>(c.n, 3));
+            rules.setChancesForTest(c.chance == first, c.chance == second);
+            const Decision d = decide(rules, level, c.memory, c.n, c.draws);
+            EXPECT_EQ(d.goOn, c.goOn);
+            if (c.drawsTaken >= 0) {
+                EXPECT_EQ(d.draws, c.drawsTaken);
+            }
+        }
     }
 }
 
@@ -250,4 +231,13 @@ TEST(TenThouComputer, MageBanksFivesThenDecidesOnTheDiceCountedBefore) {
     } view;
     playComputerRolls(atGoal, Level::Wizard, random, view);
     EXPECT_EQ(atGoal.turnScore(Seat::Two), 300);
+
+    // Chasing, it banks both 5's and throws the lone die; a miss is followed
+    // by the second throw, which misses as well.
+    TenThouRules lone = situation(10200, 0, 0, {1, 2, 3, 4, 5, 6});
+    random.queueValues({0, 0, 0, 4, 4, 2, 3, 2});
+    playComputerRolls(lone, Level::Wizard, random, view);
+    EXPECT_TRUE(lone.secondChance());
+    EXPECT_EQ(lone.turnScore(Seat::Two), 1100);
+    expectAllDrawsTaken(random);
 }

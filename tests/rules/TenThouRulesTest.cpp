@@ -1,27 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "RulesTestSupport.h"
+
 #include "games/tenthousand/TenThouRules.h"
-#include "platform/RandomSource.h"
 
-#include <gtest/gtest.h>
-
-#include <initializer_list>
+#include <string>
 #include <vector>
 
 using namespace tumbledown;
 using namespace tumbledown::tenthousand;
+using namespace tumbledown::testing;
 
 namespace {
 
-constexpr std::int32_t sentinel = 1234567;
-
 DiceSet dice(std::initializer_list<int> numbers) {
-    DiceSet set;
-    for (int d : numbers) {
-        set.set(d);
-    }
-    return set;
+    return numbered<DiceSet>(numbers);
 }
 
 const DiceSet allSix = dice({1, 2, 3, 4, 5, 6});
@@ -33,9 +27,8 @@ RollResult throwDice(TenThouRules& rules, const std::vector<int>& faces) {
     for (int face : faces) {
         random.queueValues({6 * 12345 + face - 1});
     }
-    random.queueValues({sentinel});
     const RollResult result = rules.roll(random);
-    EXPECT_EQ(random.draw(), sentinel) << "one draw per die in play, none for a refused roll";
+    expectAllDrawsTaken(random); // one draw per die in play, none for a refused roll
     return result;
 }
 
@@ -51,6 +44,23 @@ PassResult bankHundred(TenThouRules& rules) {
     throwDice(rules, {1, 3, 3, 4, 4, 6});
     rules.score(Pane::SingleOne);
     return rules.pass();
+}
+
+// Whose turn (and who started), the turn scores and totals, each die's face
+// with x out of play and h hidden, and the flags of the turn.
+std::string state(const TenThouRules& r) {
+    std::string s = r.current() == Seat::One ? "P1" : "P2";
+    s += r.starter() == Seat::One ? " (P1)" : " (P2)";
+    s += " turn " + std::to_string(r.turnScore(Seat::One)) + "/" +
+         std::to_string(r.turnScore(Seat::Two)) + " total " + std::to_string(r.total(Seat::One)) +
+         "/" + std::to_string(r.total(Seat::Two)) + " dice";
+    for (int die = 1; die <= 6; ++die)
+        s += " " + std::to_string(r.dieValue(die)) + (r.inPlay(die) ? "" : "x") +
+             (r.shown(die) ? "" : "h");
+    return s + " bonus " + std::to_string(r.bonusLevel()) + (r.mustRollAgain() ? " must" : "") +
+           (r.firstChance() ? " first" : "") + (r.secondChance() ? " second" : "") +
+           (r.recordEmpty() ? "" : " record") + (r.scoredThisRoll(r.current()) ? " scored" : "") +
+           (r.firstRollOfTurn() ? " firstroll" : "");
 }
 
 std::vector<Pane> holding(const TenThouRules& rules) {
@@ -158,9 +168,9 @@ TEST(TenThouScoring, FourTwosOnTheRolledDiceAreADisaster) {
     const PassResult p = rules.pass();
     EXPECT_EQ(p.outcome, PassOutcome::Banked);
     EXPECT_EQ(p.turnEnd.sunk, allSix);
-    EXPECT_EQ(rules.total(Seat::One), 0);
-    EXPECT_EQ(rules.current(), Seat::Two);
-    EXPECT_EQ(rules.dieValue(1), 1) << "the 2's are cleared so that the test cannot fire again";
+    // The 2's are cleared so that the test cannot fire again.
+    EXPECT_EQ(state(rules),
+              "P2 (P1) turn 0/0 total 0/0 dice 1h 1h 1h 1h 1h 1h bonus 500 firstroll");
     EXPECT_FALSE(throwDice(rules, {1, 3, 3, 4, 4, 6}).disaster);
     EXPECT_FALSE(rules.disasterRolled());
 
@@ -193,10 +203,7 @@ TEST(TenThouUndo, ThreeOnesComeBackWalkingDownFromDieSix) {
     const UndoResult u = rules.undo(Pane::ThreeOnes);
     EXPECT_TRUE(u.undone);
     EXPECT_EQ(u.risen, dice({1, 2, 4})); // die 6 is still in play and is skipped
-    EXPECT_TRUE(rules.shown(4));
-    EXPECT_EQ(rules.turnScore(Seat::One), 0);
-    EXPECT_TRUE(rules.recordEmpty());
-    EXPECT_FALSE(rules.scoredThisRoll(Seat::One));
+    EXPECT_EQ(state(rules), "P1 (P1) turn 0/0 total 0/0 dice 1 1 3 1 4 1 bonus 500");
     EXPECT_FALSE(rules.undo(Pane::ThreeOnes).undone);
     EXPECT_FALSE(throwDice(rules, {}).allowed);
 }
@@ -208,8 +215,7 @@ TEST(TenThouUndo, MayBringBackADieOfAnEarlierRoll) {
     throwDice(rules, {1, 3, 4, 6, 2});
     EXPECT_EQ(rules.score(Pane::SingleOne).sunk, dice({1}));
     EXPECT_EQ(rules.undo(Pane::SingleOne).risen, dice({6}));
-    EXPECT_FALSE(rules.inPlay(1));
-    EXPECT_EQ(rules.turnScore(Seat::One), 100);
+    EXPECT_EQ(state(rules), "P1 (P1) turn 100/0 total 0/0 dice 1xh 3 4 6 2 1 bonus 500");
     EXPECT_TRUE(rules.test(Pane::SingleOne));
 }
 
@@ -226,8 +232,8 @@ TEST(TenThouUndo, OnlyPanesOfThisRollAndOneOccurrence) {
     rules.score(Pane::SingleFive);
     EXPECT_EQ(rules.undo(Pane::SingleFive).risen, dice({4}));
     EXPECT_TRUE(rules.recordHolds(Pane::SingleFive));
-    EXPECT_TRUE(rules.scoredThisRoll(Seat::One));
-    EXPECT_EQ(rules.turnScore(Seat::One), 100);
+    EXPECT_EQ(state(rules),
+              "P1 (P1) turn 100/0 total 0/0 dice 5xh 1 5xh 5 2 6 bonus 500 record scored");
 }
 
 TEST(TenThouUndo, RecordKeepsSixCodesAndDropsASeventh) {
@@ -297,20 +303,19 @@ TEST(TenThouTurn, LoneDieMissesTwiceAndBusts) {
     const RollResult first = throwDice(rules, {4});
     EXPECT_EQ(first.sunk, dice({6}));
     EXPECT_EQ(first.risen, dice({6}));
-    EXPECT_TRUE(rules.firstChance());
-    EXPECT_FALSE(rules.secondChance());
+    EXPECT_EQ(state(rules),
+              "P1 (P1) turn 1100/0 total 0/0 dice 1xh 1xh 1xh 5xh 5xh 4 bonus 500 first");
 
     EXPECT_TRUE(throwDice(rules, {3}).allowed);
-    EXPECT_FALSE(rules.firstChance());
-    EXPECT_TRUE(rules.secondChance());
+    EXPECT_EQ(state(rules),
+              "P1 (P1) turn 1100/0 total 0/0 dice 1xh 1xh 1xh 5xh 5xh 3 bonus 500 second");
 
     EXPECT_FALSE(throwDice(rules, {}).allowed);
     const PassResult p = rules.pass();
     EXPECT_EQ(p.outcome, PassOutcome::Bust);
     EXPECT_EQ(p.turnEnd.sunk, dice({6}));
-    EXPECT_EQ(rules.total(Seat::One), 0);
-    EXPECT_EQ(rules.turnScore(Seat::One), 0);
-    EXPECT_FALSE(rules.secondChance());
+    EXPECT_EQ(state(rules),
+              "P2 (P1) turn 0/0 total 0/0 dice 1h 1h 1h 5h 5h 3h bonus 500 firstroll");
 }
 
 TEST(TenThouTurn, LoneDieHitEarnsTheBonusThenAllSixGoAgain) {
@@ -328,12 +333,12 @@ TEST(TenThouTurn, LoneDieHitEarnsTheBonusThenAllSixGoAgain) {
     const RollResult again = throwDice(rules, {2, 3, 4, 6, 6, 1});
     EXPECT_EQ(again.risen, allSix);
     EXPECT_TRUE(again.sunk.none());
-    EXPECT_FALSE(rules.secondChance());
     rules.score(Pane::SingleOne);
-    EXPECT_EQ(rules.turnScore(Seat::One), 1750);
+    EXPECT_EQ(state(rules),
+              "P1 (P1) turn 1750/0 total 0/0 dice 2 3 4 6 6 1xh bonus 1000 record scored");
     EXPECT_EQ(rules.pass().outcome, PassOutcome::Banked);
-    EXPECT_EQ(rules.total(Seat::One), 1750);
-    EXPECT_EQ(rules.bonusLevel(), 500);
+    EXPECT_EQ(state(rules),
+              "P2 (P1) turn 0/0 total 1750/0 dice 2h 3h 4h 6h 6h 1h bonus 500 firstroll");
 }
 
 TEST(TenThouTurn, RollNeedsAScoreSinceTheLastRoll) {
@@ -344,12 +349,7 @@ TEST(TenThouTurn, RollNeedsAScoreSinceTheLastRoll) {
     const RollResult r = throwDice(rules, {6, 6, 5});
     EXPECT_EQ(r.sunk, dice({4, 5, 6})); // the dice left lying
     EXPECT_EQ(r.risen, dice({4, 5, 6}));
-    EXPECT_EQ(rules.dieValue(4), 6);
-    EXPECT_EQ(rules.dieValue(6), 5);
-    EXPECT_EQ(rules.dieValue(1), 1);
-    EXPECT_FALSE(rules.shown(1));
-    EXPECT_TRUE(rules.recordEmpty());
-    EXPECT_FALSE(rules.scoredThisRoll(Seat::One));
+    EXPECT_EQ(state(rules), "P1 (P1) turn 1000/0 total 0/0 dice 1xh 1xh 1xh 6 6 5 bonus 500");
 }
 
 TEST(TenThouTurn, PassBanksRefusesOrBusts) {
@@ -362,19 +362,14 @@ TEST(TenThouTurn, PassBanksRefusesOrBusts) {
     EXPECT_EQ(p.outcome, PassOutcome::Banked);
     EXPECT_EQ(p.turnEnd.finished, Seat::One);
     EXPECT_EQ(p.turnEnd.sunk, dice({2, 3, 4, 5, 6}));
-    EXPECT_EQ(rules.total(Seat::One), 2450);
-    EXPECT_EQ(rules.turnScore(Seat::One), 0);
-    EXPECT_EQ(rules.current(), Seat::Two);
-    EXPECT_TRUE(rules.firstRollOfTurn());
-    EXPECT_EQ(rules.diceInPlay(), 6);
-    EXPECT_FALSE(rules.shown(1));
+    EXPECT_EQ(state(rules),
+              "P2 (P1) turn 0/0 total 2450/0 dice 1h 3h 3h 4h 4h 6h bonus 500 firstroll");
 
     rules.setScoresForTest(Seat::Two, 800, 1200);
     throwDice(rules, {2, 3, 4, 6, 6, 3});
     EXPECT_EQ(rules.pass().outcome, PassOutcome::Bust);
-    EXPECT_EQ(rules.total(Seat::Two), 1200);
-    EXPECT_EQ(rules.turnScore(Seat::Two), 0);
-    EXPECT_EQ(rules.current(), Seat::One);
+    EXPECT_EQ(state(rules),
+              "P1 (P1) turn 0/0 total 2450/1200 dice 2h 3h 4h 6h 6h 3h bonus 500 firstroll");
 }
 
 TEST(TenThouGame, EndsOnlyWhenTheTurnReturnsToTheStarter) {
@@ -390,18 +385,18 @@ TEST(TenThouGame, EndsOnlyWhenTheTurnReturnsToTheStarter) {
     EXPECT_EQ(r.winnerTotal, 10200);
     EXPECT_EQ(r.nextStarter, Seat::Two);
 
-    // The non-starter reaching the goal ends the game at the end of that turn.
+    // The non-starter reaching exactly the goal ends the game at the end of that turn.
     TenThouRules second;
     second.setCurrentForTest(Seat::Two, Seat::One);
     second.setScoresForTest(Seat::One, 0, 5000);
-    second.setScoresForTest(Seat::Two, 0, 9850);
+    second.setScoresForTest(Seat::Two, 0, 9800);
     EXPECT_FALSE(bankHundred(second).turnEnd.gameOver);
     EXPECT_FALSE(bankHundred(second).turnEnd.gameOver);
     const PassResult last = bankHundred(second);
     EXPECT_TRUE(last.turnEnd.gameOver);
     EXPECT_EQ(last.turnEnd.finished, Seat::Two);
     EXPECT_EQ(second.result().winner, Seat::Two);
-    EXPECT_EQ(second.result().winnerTotal, 10050);
+    EXPECT_EQ(second.result().winnerTotal, 10000);
 }
 
 TEST(TenThouGame, EqualTotalsTie) {
@@ -423,11 +418,11 @@ TEST(TenThouGame, FirstPlayerComesFromTheThirdDraw) {
         rules.setCurrentForTest(other(seat), other(seat));
         RandomSource random;
         const std::int32_t decoy = seat == Seat::One ? 15 : 3;
-        random.queueValues({decoy, decoy, third, sentinel});
+        random.queueValues({decoy, decoy, third});
         EXPECT_EQ(rules.chooseFirstPlayer(random), seat) << third;
         EXPECT_EQ(rules.starter(), seat);
         EXPECT_EQ(rules.current(), seat);
-        EXPECT_EQ(random.draw(), sentinel);
+        expectAllDrawsTaken(random);
     }
 }
 
@@ -437,14 +432,10 @@ TEST(TenThouGame, NewGameAlternatesTheStarterAndNewFirstPlayerLeadsIt) {
     rules.setScoresForTest(Seat::One, 300, 10400);
     throwDice(rules, {1, 2, 3, 4, 5, 6});
     rules.score(Pane::Straight);
+    rules.setChancesForTest(true, true);
     rules.newGame();
-    EXPECT_EQ(rules.starter(), Seat::Two);
-    EXPECT_EQ(rules.current(), Seat::Two);
-    EXPECT_FALSE(rules.mustRollAgain());
-    EXPECT_TRUE(rules.recordEmpty());
-    EXPECT_EQ(rules.total(Seat::One), 0);
-    EXPECT_EQ(rules.turnScore(Seat::One), 0);
-    EXPECT_EQ(rules.diceInPlay(), 6);
+    EXPECT_EQ(state(rules),
+              "P2 (P2) turn 0/0 total 0/0 dice 1h 2h 3h 4h 5h 6h bonus 500 firstroll");
     rules.newGame();
     EXPECT_EQ(rules.starter(), Seat::One);
 
