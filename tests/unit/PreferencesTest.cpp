@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 using namespace tumbledown;
 using tumbledown::test::FakeHost;
@@ -98,35 +97,6 @@ TEST_F(PreferencesTest, FirstRunWritesTheDefaultsByteByByte) {
     put32(885, 5000);
     put32(889, 5000);
     EXPECT_EQ(b, expected);
-}
-
-TEST_F(PreferencesTest, RoundTripIsByteExact) {
-    std::mt19937 random(7);
-    std::vector<std::uint8_t> bytes(1036);
-    for (auto& byte : bytes)
-        byte = std::uint8_t(random());
-    // Make it a record nothing needs mending in.
-    bytes[0] = 0;
-    for (std::size_t end : {9u, 18u, 275u})
-        bytes[end] = 0;
-    for (std::size_t table : {288u, 439u, 586u, 729u, 893u})
-        for (int i = 0; i < 11; ++i)
-            bytes[table + 13 * i + 8] = 0;
-    for (std::size_t delay : {283u, 435u, 873u}) {
-        bytes[delay] = 70;
-        bytes[delay + 1] = bytes[delay + 2] = bytes[delay + 3] = 0;
-    }
-    bytes[877] = 2;
-    bytes[878] = bytes[879] = bytes[880] = 0;
-    bytes[432] = 0, bytes[433] = 1, bytes[434] = 0;
-    bytes[583] = 0, bytes[584] = 0, bytes[585] = 9;
-    writeFile(bytes);
-
-    int asked = 0;
-    const PreferencesRecord record = load(asked);
-    EXPECT_EQ(asked, 0);
-    ASSERT_TRUE(SavePreferences(record, path_));
-    EXPECT_EQ(readFile(), bytes);
 }
 
 // A longer record is read and shortened on save.
