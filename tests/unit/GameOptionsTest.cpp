@@ -194,14 +194,19 @@ TEST(GameOptions, APokerDiceRenameStoresTheOldNamesCoinsAndAdoptsTheNewOnes) {
     EXPECT_EQ(r.coinTally[2].value, 9000);
 }
 
-// Aces wild turned off (the scenarios only turn it on).
-TEST(GameOptions, PokerDiceAcesWildChangesOnlyToTheOtherValue) {
+// Aces wild turned off and three rolls chosen (the scenarios only turn it on
+// and choose two).
+TEST(GameOptions, PokerDiceAcesWildAndRollsChangeOnlyToTheOtherValue) {
     PreferencesRecord r = withTally();
     r.acesWild = 1;
+    r.rollsPerTurn = 2;
     PokerDiceOptionsRecord chosen;
     chosen.acesWild = true;
     EXPECT_FALSE(applyPokerDiceAcesWild(chosen, r));
     chosen.acesWild = false;
     EXPECT_EQ(applyPokerDiceAcesWild(chosen, r), false);
     EXPECT_EQ(r.acesWild, 0);
+    chosen.threeRolls = true;
+    EXPECT_EQ(applyPokerDiceRolls(chosen, r), 3);
+    EXPECT_EQ(r.rollsPerTurn, 3);
 }
