@@ -43,8 +43,15 @@ TEST(NameRules, TheSameNameTwiceIsRefused) {
     EXPECT_EQ(host.boxes[0].text, std::string("BOB") + clashText);
 
     r.setPlayer2("BOB");
-    CheckNameClash(r, [&] { ++redrawn; });
+    std::size_t boxesWhenRedrawn = 0;
+    CheckNameClash(r, [&] {
+        ++redrawn;
+        boxesWhenRedrawn = host.boxes.size();
+    });
     EXPECT_EQ(redrawn, 1);
+    EXPECT_EQ(r.player2(), "PLAYERB");
+    EXPECT_EQ(boxesWhenRedrawn, 1u); // the board shows the reset name before the box
+    EXPECT_EQ(host.boxes.size(), 2u);
     CheckNameClash(r, [&] { ++redrawn; }); // no clash now
     EXPECT_EQ(redrawn, 1);
 }

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <tuple>
 #include <unistd.h>
 
 using namespace tumbledown;
@@ -57,12 +58,10 @@ TEST(BoardZoom, StepsWithinWhatFitsAndFollowsTheClientSize) {
 }
 
 TEST(ScreenZoom, DrawsAtTheScaleOfTheViewAndShowsItPixelForPixel) {
-    EXPECT_EQ(Screen::scaleFor(1, 1.0), 1);
-    EXPECT_EQ(Screen::scaleFor(1, 1.25), 2);
-    EXPECT_EQ(Screen::scaleFor(1, 1.5), 2);
-    EXPECT_EQ(Screen::scaleFor(2, 1.0), 2);
-    EXPECT_EQ(Screen::scaleFor(2, 1.5), 3);
-    EXPECT_EQ(Screen::scaleFor(4, 1.0), 3); // the finest there is
+    // Whole device pixels a unit, rounded up; 3 is the finest there is.
+    for (const auto& [zoom, ratio, scale] :
+         {std::tuple{1, 1.0, 1}, {1, 1.25, 2}, {2, 1.0, 2}, {2, 1.5, 3}, {4, 1.0, 3}})
+        EXPECT_EQ(Screen::scaleFor(zoom, ratio), scale) << zoom << "x at " << ratio;
     Screen s;
     s.setView(13, 9, 2);
     ASSERT_EQ(QSize(s.width(), s.height()), QSize(7, 5)); // rounded up
