@@ -147,23 +147,6 @@ TEST(TenThouTurn, StraightOrPairsMustBeFollowedByAThrowAndABustSaysNothing) {
 
 // -- disaster
 
-TEST(TenThouDisaster, FourTwosLoseEverythingAndTheNoticeEndsTheTurn) {
-    Scenario s = withRecord(tenThouRecord());
-    Script p;
-    // BEN: three 2's on three dice are no disaster. ANN: four 2's, although three
-    // 2's would score; the click only takes the notice down.
-    p.enter().play().thousand().roll("115223").take(singleOne).take(singleOne);
-    p.take(singleFive).roll("222").take(threeTwos).pass().roll("122223").take(threeTwos);
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(
-        hasRun(s, Lines{dice("0,0,0,2,2,2")} + sink() + Lines{scores(0, 1000, 450, 0), turn(1)}));
-    EXPECT_TRUE(
-        hasRun(s, rise() +
-                      Lines{dice("1,2,2,2,2,3"), "sound\tplay\tohno.wav\tsync",
-                            scores(0, 0, 0, 450), disasterNotice("ANN"), panelHide, turn(2)} +
-                      sink() + blink(0, 0, 0, 450) + closing(s)));
-}
-
 TEST(TenThouDisaster, ComputerDisasterWaitsForThePersonWithTheArrowAndRollLit) {
     Scenario s = withRecord(tenThouRecord(1));
     Script p;
