@@ -68,6 +68,23 @@ TEST(Keyboard, AWholeGameOfTenThousandAgainstTheWizard) {
          scores(10100, 0, 0, 0), focus("10000", "pane-single-5"), scores(10150, 0, 0, 0),
          scores(10100, 0, 0, 0), scores(10150, 0, 0, 0), scores(10200, 0, 0, 0),
          winPrompt("WIZARD", 11250, "WIZARD"), panelHide, topScoresBox(""), dice("1,1,1,2,3,4")}));
+    // ANN banks 10,200. The Wizard reaches 10,000, throws on to pass her (1 1 5: 10,250),
+    // then all six again as all are used (1 1 1: 11,250).
+    EXPECT_TRUE(hasRun(s, Lines{dice("1,1,1,2,3,4"), delay(110)} + sink() +
+                              Lines{scores(0, 10200, 10000, 0), delay(110), delay(110)} + sink() +
+                              Lines{delay(20)} + rise() + Lines{dice("0,0,0,1,1,5")}));
+    EXPECT_TRUE(hasRun(s, Lines{scores(0, 10200, 11250, 0), delay(110), delay(110), "cursor\tarrow",
+                                turn(1), scores(0, 10200, 0, 11250), scores(0, 10200, 0, 11250),
+                                winPrompt("WIZARD", 11250, "WIZARD")}));
+    // It opens the next game: 1000, and it stops.
+    EXPECT_TRUE(hasRun(s, Lines{panelHide, topScoresBox(""), "seed", turn(2), scores(0, 0, 0, 0),
+                                scores(0, 0, 0, 0)} +
+                              blink(0, 0, 0, 0) + Lines{"cursor\twait"} + rise() +
+                              Lines{dice("1,1,1,2,3,4")}));
+    EXPECT_TRUE(hasRun(s, Lines{"cursor\tarrow", turn(1)} + sink() + blink(0, 0, 0, 1000) +
+                              blink(0, 0, 0, 1000) +
+                              Lines{"save\t" + s.prfPath() + "\tok", soundStop}));
+    EXPECT_EQ(s.record().tenThouTopScores[1].value, 0); // a computer's win is not recorded
 }
 
 TEST(Keyboard, ShutTheBoxWithTheOneDieRule) {
