@@ -165,7 +165,7 @@ Lines eventsLike(const Scenario& s, const Lines& like) {
 // A match played from a record by a script, and what it must show.
 struct Match {
     const char* what = "";
-    PreferencesRecord record{};
+    PreferencesRecord record = pokerRecord();
     Script script = Script();
     std::vector<Lines> runs{}; // each shown as one unbroken run
     Lines inOrder{};           // shown in this order, drawing or others between them
@@ -201,14 +201,13 @@ void expectMatches(std::initializer_list<Match> matches) {
     }
 }
 
-// Whether some text was written with its top at this row of a board whose top
-// is y0.
-bool wroteText(const Scenario& s, int y0, int boardY, const std::string& text) {
+// Where a text was first written, on a board whose top-left corner is x0, y0.
+std::pair<int, int> placeOf(const Scenario& s, const std::string& text, int x0, int y0) {
     for (const Line& line : s.linesStarting("text\t"))
-        if (line.fields.size() == 4 && line.fields[2] == std::to_string(y0 + boardY) &&
-            line.fields[3] == text)
-            return true;
-    return false;
+        if (line.fields.size() == 4 && line.fields[3] == text)
+            return {std::stoi(line.fields[1]) - x0, std::stoi(line.fields[2]) - y0};
+    ADD_FAILURE() << "no text " << text;
+    return {};
 }
 
 } // namespace
@@ -224,17 +223,11 @@ TEST(PokerDiceEntry, TheFirstEntryWelcomesOnceAndARepaintShowsTheNextFirstPlayer
     // A larger window, so that the board fits twice enlarged: the zoom repaints
     // it. Purse 10,000 (1 mod 11 + 1 = 2); the Apprentice first (10 mod 20 + 1 =
     // 11); back on the main screen, then in again with MAXIMILI first.
-    const Scenario s = played(r, Script()
-                                     .raw("size 1400 1000")
-                                     .enter(1, 10)
-                                     .menu(152)
-                                     .enter(0, 9)
-                                     .space("11234") // the panel goes and he rolls a pair of aces
-                                     .pass()
-                                     .faces("22334") // the Apprentice keeps both pairs
-                                     .faces("1")     // K K Q Q A
-                                     .faces("1")
-                                     .raw("zoom 2"));
+    Script script;
+    script.raw("size 1400 1000").enter(1, 10).menu(152).enter(0, 9);
+    script.space("11234").pass();                // the panel goes and he rolls a pair of aces
+    script.faces("22334").faces("1").faces("1"); // the Apprentice keeps both pairs: K K Q Q A
+    const Scenario s = played(r, script.raw("zoom 2"));
     const std::string welcome = "box\tWelcome to Poker Dice!\t"
                                 "  o   First player places bet on the abacus\\n"
                                 "  o   First player alternates each hand\\n"
@@ -251,11 +244,13 @@ TEST(PokerDiceEntry, TheFirstEntryWelcomesOnceAndARepaintShowsTheNextFirstPlayer
         s, Lines{"checked\t109,115,128,144", coins(5000, 10000, 100), coins(5000, 10000, 100)} +
                newMatch("APRENTICE", 2, coins(5000, 10000, 100)) + Lines{welcome, "screen\tmain"}));
     EXPECT_EQ(eventsLike(s, {welcome}), Lines{welcome});
-    // The plates say APPRENTICE in full (the board's top is 286 in this window).
-    EXPECT_TRUE(wroteText(s, 286, 83, "APPRENTICE"));
-    EXPECT_TRUE(wroteText(s, 286, 39, "MAXIMILI"));
-    EXPECT_TRUE(wroteText(s, 286, 59, "5,000"));
-    EXPECT_TRUE(wroteText(s, 286, 101, "10,000"));
+    // The plates say APPRENTICE in full; the board's top-left is 384, 286 in
+    // this window.
+    const auto place = [&](const std::string& text) { return placeOf(s, text, 384, 286); };
+    EXPECT_EQ(place("MAXIMILI").second, 39);
+    EXPECT_EQ(place("5,000").second, 59);
+    EXPECT_EQ(place("APPRENTICE").second, 83);
+    EXPECT_EQ(place("10,000").second, 101);
     // The next entry starts afresh with player one; after the hand the zoom's
     // repaint replaces its result with the next first player.
     EXPECT_TRUE(hasRun(s, newMatch("MAXIMILI", 1, coins(5000, 5000, 100))));
@@ -266,20 +261,12 @@ TEST(PokerDiceEntry, TheFirstEntryWelcomesOnceAndARepaintShowsTheNextFirstPlayer
                Lines{"zoom\t2", coins(4900, 5100, 100), coins(4900, 5100, 100),
                      firstPrompt("APRENTICE")}));
     EXPECT_EQ(s.record().pokerDiceWelcome, 0);
-    // Centred on the ball (x 513 on a board whose left is 384 here): a line
-    // starting at x is 2 x (513 - x) wide, and the ball is 105 in radius, its
-    // chord 176 at the first line's middle.
-    const auto leftOf = [&](const std::string& text) {
-        for (const Line& line : s.linesStarting("text\t"))
-            if (line.fields.size() > 3 && line.fields[3] == text)
-                return std::stoi(line.fields.at(1)) - 384;
-        ADD_FAILURE() << "no text " << text;
-        return 0;
-    };
-    const int first = leftOf("MAXIMILI IS FIRST THIS TIME.");
+    // Centred on the ball (x 513): a line starting at x is 2 x (513 - x) wide,
+    // and the ball is 105 in radius, its chord 176 at the first line's middle.
+    const int first = place("MAXIMILI IS FIRST THIS TIME.").first;
     EXPECT_GE(first, 513 - 88);
     EXPECT_LE(first, 513 - 60) << "squeezed more than it needs";
-    const int widest = leftOf("CLICK AN OPTION BELOW");
+    const int widest = place("CLICK AN OPTION BELOW").first;
     EXPECT_GE(widest, 402);
     EXPECT_LT(widest, first) << "a line that fits keeps its width";
 }
@@ -320,37 +307,29 @@ TEST(PokerDiceBet, TheAbacusShowsTheBetInFiguresAndBeads) {
     };
     for (const auto& [bet, drawn] : rows) {
         SCOPED_TRACE(bet);
-        EXPECT_EQ(abacusDrawn(played(pokerRecord(0, 3, bet, 10000000, 10000000), Script().enter())),
-                  drawn);
+        const PreferencesRecord r = pokerRecord(0, 3, bet, 10000000, 10000000);
+        EXPECT_EQ(abacusDrawn(played(r, Script().enter())), drawn);
     }
 }
 
 // -- hands between two people
 
 TEST(PokerDicePeople, HandsSettledBetweenThemAndWhatFollows) {
+    Script whole;
+    whole.enter().play().space("11234").dice({5, 4}).rclick();   // A A K Q J: both back
+    whole.die(5).click(rollCandle).faces("1");                   // A A K Q A
+    whole.dice({2, 3, 4, 1}).space("112");                       // a fourth die refused: A A A K A
+    whole.rclick().pass().die(1).space("22334").pass().key("u"); // BEN: K K Q Q J
+    Script twoRolls;
+    twoRolls.enter(0, 19).key("space").space("66666").dice({1, 2}).space("55"); // BEN
+    twoRolls.space("12345").pass().space("33333");                              // ANN
     expectMatches({
-        // ANN keeps A A K Q J but the jack; her discards of the queen and the
-        // jack are undone together; a fourth die before the last roll is
-        // refused. BEN cannot undo, pass or discard before he rolls.
+        // ANN's discards of the queen and the jack are undone together; the
+        // last roll ends her turn. BEN cannot undo, pass or discard before he
+        // rolls.
         {.what = "a whole hand with discards and undo, settled and entered at the close",
          .record = pokerRecord(0, 3, 1000),
-         .script = Script()
-                       .enter()
-                       .play()
-                       .space("11234")
-                       .dice({5, 4})
-                       .rclick()
-                       .die(5)
-                       .click(rollCandle)
-                       .faces("1")
-                       .dice({2, 3, 4, 1})
-                       .space("112")
-                       .rclick()
-                       .pass()
-                       .die(1)
-                       .space("22334")
-                       .pass()
-                       .key("u"),
+         .script = whole,
          .runs = {Lines{panelHide} + rise() + Lines{dice("1,1,2,3,4")} + putBack(1) + putBack(1) +
                   rise() + Lines{dice("1,1,2,3,4")} + putBack(1) + rise() +
                   Lines{dice("1,1,2,3,1")} + putBack(1) + putBack(1) + putBack(1) + rise() +
@@ -368,20 +347,16 @@ TEST(PokerDicePeople, HandsSettledBetweenThemAndWhatFollows) {
         // ANN plays first in the next hand, where space rolls for her at once.
         {.what = "two rolls, and the second player first in the next hand",
          .record = pokerRecord(0, 2),
-         .script = Script()
-                       .enter(0, 19)
-                       .key("space")
-                       .space("66666")
-                       .dice({1, 2})
-                       .space("55")
-                       .space("12345")
-                       .pass()
-                       .space("33333"),
+         .script = twoRolls,
          .runs = {{dice("5,5,6,6,6"), delay(200), hand(2, 37, "1,2,0,0,0")},
                   Lines{noDice, coins(4900, 5100, 100), coins(4900, 5100, 100), won("BEN")} +
                       blink(coins(4900, 5100, 100)) + Lines{panelHide} + rise() +
                       Lines{dice("3,3,3,3,3")}},
          .all = {turn(2), hand(2, 37, "1,2,0,0,0"), turn(1), hand(1, 36, "6,0,0,0,0")}},
+        {.what = "a tie moves no coins",
+         .script = oneHand("23456", "23456"),
+         .runs = {{noDice, coins(5000, 5000, 100), coins(5000, 5000, 100),
+                   panel({"IT'S A TIE!"})}}},
         // Five aces against a straight, with coins at their limits.
         {.what = "BEN loses all: the bet comes down with a click, and he is given 5,000",
          .record = pokerRecord(0, 3, 6000, 8000, 6000),
@@ -408,22 +383,18 @@ TEST(PokerDicePeople, HandsSettledBetweenThemAndWhatFollows) {
          .table = {&PreferencesRecord::billionaireClub, "ANN 1000009000,  0"}},
         // The pending top scores are entered whatever follows a hand.
         {.what = "play: BEN plays first now, the panel only goes",
-         .record = pokerRecord(),
          .script = oneHand().play().key("s"),
          .inOrder = {panelHide, annWonAHand},
          .all = {"screen\tmain", "screen\tpokerdice"}},
         {.what = "the Mage takes BEN's seat: BEN's coins were won as a person",
-         .record = pokerRecord(),
          .script = oneHand().menu(110).draws({0, 0, 0}).key("s"),
          .inOrder = {"checked\t110,115,128,144", firstPrompt("ANN"), annWonAHand},
          .all = {"screen\tmain", "screen\tpokerdice"}},
         {.what = "quit",
-         .record = pokerRecord(),
          .script = oneHand().click(quitWord).menu(133),
          .inOrder = {"screen\tmain", "menubar\tGame|Music|Scores|Help", annWonAHand},
          .all = {"screen\tmain", "screen\tpokerdice", "screen\tmain"}},
         {.what = "the exit button; the roll candle's place on the main screen does nothing",
-         .record = pokerRecord(),
          .script = oneHand().click(exitButton).click(rollCandle).menu(133),
          .inOrder = blink(coins(5100, 4900, 100)) + Lines{"screen\tmain", annWonAHand},
          .all = {"screen\tmain", "screen\tpokerdice", "screen\tmain"}},
@@ -433,26 +404,26 @@ TEST(PokerDicePeople, HandsSettledBetweenThemAndWhatFollows) {
 // -- against the computer
 
 TEST(PokerDiceComputer, EachLevelPlaysItsTurnAndSettles) {
+    // Purse 5,000 and the Apprentice first; PLAY is clicked over die 3's corner.
+    Script apprentice;
+    apprentice.enter(0, 19).click({511, 308}).faces("22234").faces("22"); // K K K Q J, K K K K K
+    apprentice.space("11113").pass().play().key("S");                     // A A A A Q
+    Script wizard;
+    wizard.enter(0, 19).key("space").faces("11114").faces("2"); // A A A A J, then A A A A K
+    wizard.click(acesWildButton).space("12345").click(acesWildButton).pass().click(acesWildButton);
+    Script newOpponent;
+    newOpponent.enter().menu(109).draws({0, 0, 19}).click(resetWord).raw("dialog 204 cancel");
+    newOpponent.click(rollCandle).faces("22222");
     PreferencesRecord wild = pokerRecord(3);
     wild.acesWild = 1;
     const std::string mageRefilled = "box\tWinner!\tCongratulations!  The Mage has lost all "
                                      "gold coins!\\n\\nResetting computer's coin count to "
                                      "20000.\\n\tOK\tOK";
     expectMatches({
-        // Purse 5,000 and the Apprentice first. PLAY is clicked over die 3's
-        // corner; from K K K Q J it keeps the three and stands on five kings;
-        // ANN's A A A A Q loses all she has.
+        // It keeps the three kings and stands on five; ANN loses all she has.
         {.what = "the Apprentice plays first after PLAY, and a person loses all",
          .record = pokerRecord(1, 3, 5000),
-         .script = Script()
-                       .enter(0, 19)
-                       .click({511, 308})
-                       .faces("22234")
-                       .faces("22")
-                       .space("11113")
-                       .pass()
-                       .play()
-                       .key("S"),
+         .script = apprentice,
          .runs = {Lines{noDice, coins(0, 10000, 5000), click, coins(0, 10000, 0), loseAll,
                         lostAll("ANN")} +
                   blink(coins(5000, 10000, 0)) +
@@ -475,21 +446,12 @@ TEST(PokerDiceComputer, EachLevelPlaysItsTurnAndSettles) {
                   Lines{noDice, coins(10000, 0, 5000), mageRefilled, click,
                         coins(10000, 20000, 5000), won("ANN")}},
          .state = "ANN 10000 BEN 5000 bet 5000 level 010 rolls 2 wild 0 step 10 sound 1"},
-        // The Wizard first: from A A A A J it tries for better and stands on
-        // A A A A K, five kings with wild aces. Aces wild cannot change once it
-        // has rolled nor during ANN's turn; between hands it can.
+        // The Wizard first tries for better than A A A A J and stands on five
+        // kings with wild aces. Aces wild cannot change once it has rolled
+        // nor during ANN's turn; between hands it can.
         {.what = "the Wizard stands on five kings with wild aces",
          .record = wild,
-         .script = Script()
-                       .enter(0, 19)
-                       .key("space")
-                       .faces("11114")
-                       .faces("2")
-                       .click(acesWildButton)
-                       .space("12345")
-                       .click(acesWildButton)
-                       .pass()
-                       .click(acesWildButton),
+         .script = wizard,
          .inOrder = {hand(2, 39, "5,0,0,0,0"), acesWildWarning, dice("1,2,3,4,5"), acesWildWarning,
                      hand(1, 36, "6,0,0,0,0"), won("WIZARD"), "checked\t111,115,128,144"},
          .all = {dice("1,1,1,1,4"), dice("1,1,1,1,2"), noDice, acesWildWarning, dice("1,2,3,4,5"),
@@ -500,14 +462,7 @@ TEST(PokerDiceComputer, EachLevelPlaysItsTurnAndSettles) {
         // candle is not ANN's to roll, so it starts the computer's turn.
         {.what = "a new opponent's purse, and a roll asked for on its turn",
          .record = pokerRecord(0, 3, 50000, 100000, 100000),
-         .script = Script()
-                       .enter()
-                       .menu(109)
-                       .draws({0, 0, 19})
-                       .click(resetWord)
-                       .raw("dialog 204 cancel")
-                       .click(rollCandle)
-                       .faces("22222"),
+         .script = newOpponent,
          .runs = {Lines{firstPrompt("APRENTICE"), "seed", turn(2), coins(100000, 5000, 50000)} +
                       blink(coins(100000, 5000, 50000)) + Lines{click, coins(100000, 5000, 5000)},
                   Lines{panelHide,
@@ -523,27 +478,40 @@ TEST(PokerDiceComputer, EachLevelPlaysItsTurnAndSettles) {
 // -- the options
 
 TEST(PokerDiceSettings, TheDialogMenusAndButtonsChangeTheGame) {
+    // The hundreds up and down; a units 0 stays 0; the thousands' one-bead
+    // under the gap adds 1,000, one away from it nothing, the hundreds' one
+    // over the gap takes off 100; the thousands' five-bead up (6,000 clamped
+    // to 5,000); the thousands up again, the five-bead down to 0; a tens 0
+    // stays; the millions up (clamped), the thousands down, the units up.
+    // After PLAY the abacus no longer listens.
+    Script bet;
+    bet.enter().clicks({digitUpper(3), digitLower(3), digitLower(1), bead(4, 4), bead(3, 7),
+                        bead(3, 3), bead(4, 1), digitUpper(4), bead(4, 2), digitLower(2),
+                        digitUpper(7), digitLower(4), digitUpper(1)});
+    bet.play().clicks({digitUpper(1), bead(1, 1)});
+    Script cancelled;
+    cancelled.enter().menu(113).raw("dialog 204 101=1 105=1 107=kim 114=1 cancel");
+    cancelled.click(playerTwoName).menu(116).raw("dialog 204 ok");
+    // The Mage keeps BEN's 9,000 in the tally; BEN comes back with them.
+    // Resetting the coins starts a match, after which aces wild may change
+    // though a hand was begun, by its button and menu.
+    Script menus;
+    menus.enter().menu(110).draws({0, 0, 0}).menu(112).draws({0, 0, 19});
+    menus.play().space("12345").menu(117).draws({0, 0, 0}).click(acesWildButton).menu(115);
+    // The step: 10, 0, 0, 10, 20, 30, 20, 10, 20, 30; held twice: 40, 50.
+    Script speed;
+    speed.enter().menu(145).click(soundButton).menu(146).clicks({speedUp, slowDown, slowDown});
+    speed.key("-").key("+").key("=").key("_").menu(147).click(helpButton);
+    speed.press(slowDown).release(rollCandle).press(slowDown).release(slowDown);
+    speed.menu(127).click(musicButton);
     PreferencesRecord zed = pokerRecord(3, 2);
     zed.setPlayer1("ZED");
     zed.acesWild = 1;
     const std::string zedState =
         "ZED 5000 BEN 5000 bet 100 level 001 rolls 2 wild 1 step 10 sound 1";
     expectMatches({
-        // The hundreds up and down; a units 0 stays 0; the thousands' one-bead
-        // under the gap adds 1,000, one away from it nothing, the hundreds' one
-        // over the gap takes off 100; the thousands' five-bead up (6,000
-        // clamped to 5,000); the thousands up again, the five-bead down to 0;
-        // a tens 0 stays; the millions up (clamped), the thousands down, the
-        // units up. After PLAY the abacus no longer listens.
         {.what = "the digits and beads change the bet within what both can pay",
-         .record = pokerRecord(),
-         .script = Script()
-                       .enter()
-                       .clicks({digitUpper(3), digitLower(3), digitLower(1), bead(4, 4), bead(3, 7),
-                                bead(3, 3), bead(4, 1), digitUpper(4), bead(4, 2), digitLower(2),
-                                digitUpper(7), digitLower(4), digitUpper(1)})
-                       .play()
-                       .clicks({digitUpper(1), bead(1, 1)}),
+         .script = bet,
          .runs = {Lines{delay(20)} +
                   clickedTo({200, 100, 1100, 1000, 5000, 5000, 0, 5000, 4000, 4001}) +
                   Lines{panelHide, closeSave, soundStop}},
@@ -571,13 +539,7 @@ TEST(PokerDiceSettings, TheDialogMenusAndButtonsChangeTheGame) {
         // the rolls' dialog left as it was, starts a new match.
         {.what = "cancelled changes",
          .record = zed,
-         .script = Script()
-                       .enter()
-                       .menu(113)
-                       .raw("dialog 204 101=1 105=1 107=kim 114=1 cancel")
-                       .click(playerTwoName)
-                       .menu(116)
-                       .raw("dialog 204 ok"),
+         .script = cancelled,
          .all = repeat("seed", 3) +
                 Lines{"dialog\t204\tcancel\t101=1,102=0,103=0,104=0,105=1,106=0,107=kim,111=1,"
                       "112=0,113=1,114=1",
@@ -586,50 +548,17 @@ TEST(PokerDiceSettings, TheDialogMenusAndButtonsChangeTheGame) {
                       "dialog\t204\tok\t101=0,102=0,103=1,104=0,105=0,106=0,107=,111=1,112=0,"
                       "113=1,114=0"},
          .state = zedState},
-        // The Mage keeps BEN's 9,000 in the tally; BEN comes back with them.
-        // Resetting the coins starts a match, after which aces wild may change
-        // though a hand was begun, by its button and menu.
         {.what = "the opponent's menus start a new match; so does resetting the coins",
          .record = pokerRecord(0, 3, 100, 5000, 9000),
-         .script = Script()
-                       .enter()
-                       .menu(110)
-                       .draws({0, 0, 0})
-                       .menu(112)
-                       .draws({0, 0, 19})
-                       .play()
-                       .space("12345")
-                       .menu(117)
-                       .draws({0, 0, 0})
-                       .click(acesWildButton)
-                       .menu(115),
+         .script = menus,
          .inOrder = {"checked\t110,115,128,144", firstPrompt("ANN"), "seed", turn(1),
                      coins(5000, 5000, 100), "checked\t112,115,128,144", firstPrompt("BEN"), "seed",
                      turn(2), coins(5000, 9000, 100), dice("1,2,3,4,5"), firstPrompt("ANN"),
                      "checked\t112,114,128,144", "checked\t112,115,128,144"},
          .state = "ANN 5000 BEN 5000 bet 100 level 000 rolls 3 wild 0 step 10 sound 1",
          .table = {&PreferencesRecord::coinTally, "BEN 9000, ANN 5000"}},
-        // The step: 10, 0, 0, 10, 20, 30, 20, 10, 20, 30; held twice: 40, 50.
         {.what = "sound, speed, music and help follow the menus and buttons",
-         .record = pokerRecord(),
-         .script = Script()
-                       .enter()
-                       .menu(145)
-                       .click(soundButton)
-                       .menu(146)
-                       .clicks({speedUp, slowDown, slowDown})
-                       .key("-")
-                       .key("+")
-                       .key("=")
-                       .key("_")
-                       .menu(147)
-                       .click(helpButton)
-                       .press(slowDown)
-                       .release(rollCandle)
-                       .press(slowDown)
-                       .release(slowDown)
-                       .menu(127)
-                       .click(musicButton),
+         .script = speed,
          .inOrder = {"checked\t112,115,128,145", blit(198, 398, 150, 23, 23),
                      blit(199, 398, 150, 23, 23), "checked\t112,115,128,144",
                      "open\tTumbledown.html", "checked\t112,115,127,144",
