@@ -12,6 +12,7 @@
 #include "games/pokerdice/PokerDiceLayout.h"
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -61,13 +62,25 @@ public:
         return digits.empty() ? *this : faces(digits);
     }
     Script& die(int n) { return click(dieCentres[n]); }
+    // Touches these dice, one after the other.
+    Script& dice(std::initializer_list<int> dice) {
+        for (int n : dice)
+            die(n);
+        return *this;
+    }
+    Script& clicks(std::initializer_list<Point> points) {
+        for (Point p : points)
+            click(p);
+        return *this;
+    }
     Script& pass() { return key("p"); }
 };
 
 // Both named, Poker Dice against a person (level 0) or a computer level
 // (1 Apprentice, 2 Mage, 3 Wizard), a step of 10 ms, sound on, no music, the
-// welcome already seen, 5,000 coins each and a bet of 100.
-inline PreferencesRecord pokerRecord(int level = 0, int rolls = 3) {
+// welcome already seen, and the bet and coins given.
+inline PreferencesRecord pokerRecord(int level = 0, int rolls = 3, int bet = 100,
+                                     std::uint32_t one = 5000, std::uint32_t two = 5000) {
     PreferencesRecord r = test::namedRecord("ANN", "BEN");
     r.pokerDiceWelcome = 0;
     r.musicOn = 0;
@@ -78,9 +91,9 @@ inline PreferencesRecord pokerRecord(int level = 0, int rolls = 3) {
     r.pokerDiceWizard = level == 3;
     r.rollsPerTurn = rolls;
     r.acesWild = 0;
-    r.bet = 100;
-    r.player1Coins = 5000;
-    r.player2Coins = 5000;
+    r.bet = bet;
+    r.player1Coins = one;
+    r.player2Coins = two;
     return r;
 }
 
