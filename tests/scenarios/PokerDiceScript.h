@@ -76,6 +76,13 @@ public:
     Script& pass() { return key("p"); }
 };
 
+inline std::string coins(std::int64_t one, std::int64_t two, std::int64_t bet) {
+    return tabbed("coins", {one, two, bet});
+}
+inline std::string dice(const std::string& faces) {
+    return "dice\tpokerdice\t" + faces;
+}
+
 // Both named, Poker Dice against a person (level 0) or a computer level
 // (1 Apprentice, 2 Mage, 3 Wizard), a step of 10 ms, sound on, no music, the
 // welcome already seen, and the bet and coins given.

@@ -73,8 +73,7 @@ inline const std::string computerTenThousand = "123456123456123456111234";
 // -- expected transcript lines (stepDelay 10 unless said otherwise)
 
 inline std::string scores(int t1, int k1, int t2, int k2) {
-    return "scores\t10000\t" + std::to_string(t1) + "\t" + std::to_string(k1) + "\t" +
-           std::to_string(t2) + "\t" + std::to_string(k2);
+    return tabbed("scores\t10000", {t1, k1, t2, k2});
 }
 inline std::string dice(const std::string& values) {
     return "dice\t10000\t" + values;
@@ -113,12 +112,10 @@ inline std::string winPrompt(const std::string& winner, int points, const std::s
                   optionsLine});
 }
 inline std::string topScoresBox(const std::string& entries) {
-    return "box\tTop Scores\tTop Scores for 10,000\\n_____________________\\n\\n\\n" + entries +
-           "\tOK\tOK";
+    return topScores("10,000", entries + "\tOK\tOK");
 }
 
 inline const std::string shh = "sound\tplay\tshh.wav\tasync";
-inline const std::string soundStop = "sound\tstop";
 // Dice rising: four frames, one step each, under the rolling sound.
 inline Lines rise(int step = 10) {
     return Lines{shh} + repeat(delay(step), 4) + Lines{soundStop};
@@ -130,12 +127,6 @@ inline Lines sink(int step = 10) {
 // The turn marker blinking twice, after both players' scores are drawn.
 inline Lines blink(int t1, int k1, int t2, int k2, int step = 10) {
     return Lines{scores(t1, k1, t2, k2), scores(t1, k1, t2, k2)} + repeat(delay(2 * step), 4);
-}
-inline Lines fanfare() {
-    Lines notes;
-    for (int n = 1; n <= 8; ++n)
-        notes = notes + Lines{"sound\tplay\tnote" + std::to_string(n) + ".wav\tasync", delay(100)};
-    return notes;
 }
 
 // -- reading the transcript
