@@ -57,10 +57,7 @@ public:
     }
     Script& rclick(Point p = {300, 20}) { return ScriptText::rclick(p); }
     Script& play() { return click(playWord); }
-    Script& space(const std::string& digits = "") {
-        key("space");
-        return digits.empty() ? *this : faces(digits);
-    }
+    Script& space(const std::string& digits = "") { return key("space").faces(digits); }
     Script& die(int n) { return click(dieCentres[n]); }
     // Touches these dice, one after the other.
     Script& dice(std::initializer_list<int> dice) {

@@ -45,13 +45,9 @@ public:
     Script& enter(int third = 0) { return raw("menu 101").draws({0, 0, third}); }
     Script& play() { return click(playWord); }
     // The space key throws; the digits are the faces of the dice in play.
-    Script& roll(const std::string& digits = "") {
-        key("space");
-        return digits.empty() ? *this : faces(digits);
-    }
+    Script& roll(const std::string& digits = "") { return key("space").faces(digits); }
     Script& clickRoll(const std::string& digits = "") {
-        click(paneCentre(rollPane));
-        return digits.empty() ? *this : faces(digits);
+        return click(paneCentre(rollPane)).faces(digits);
     }
     Script& take(int pane) { return click(paneCentre(pane)); }
     Script& undo(int pane) { return rclick(paneCentre(pane)); }
@@ -83,11 +79,8 @@ inline std::string turn(int player) {
 }
 inline std::string panel(std::initializer_list<std::string> lines) {
     std::string joined;
-    bool first = true;
-    for (const std::string& l : lines) {
-        joined += (first ? "" : "|") + l;
-        first = false;
-    }
+    for (const std::string& l : lines)
+        joined += (&l == lines.begin() ? "" : "|") + l;
     return "panel\t10000\t" + joined;
 }
 inline const std::string panelHide = "panel-hide\t10000";

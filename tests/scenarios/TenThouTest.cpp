@@ -49,7 +49,6 @@ TEST(TenThouEntry, WelcomeOnceAndTheStartPromptHearsOnlyItsOptionsAndKeys) {
         hasRun(s, Lines{startPrompt("BEN"), panelHide} + rise() + Lines{dice("1,2,3,4,5,6")}));
     EXPECT_EQ(eventsOf(s, "dice").size(), 1u);
     EXPECT_EQ(s.record().tenThouWelcome, 0);
-    EXPECT_EQ(s.record().tenThouDelay, 10);
 }
 
 // -- a person's turn
@@ -127,7 +126,6 @@ TEST(TenThouTurn, StraightOrPairsMustBeFollowedByAThrowAndABustSaysNothing) {
     const Lines panels = eventsOf(s, "panel");
     EXPECT_EQ(count(panels, mustRollAgain), 3);
     EXPECT_EQ(count(panels, mustRollAgain) + count(panels, startPrompt("ANN")), panels.size());
-    EXPECT_EQ(s.record().tenThouDelay, 10);
 }
 
 // -- disaster
