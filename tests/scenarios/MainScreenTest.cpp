@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "Scenario.h"
+#include "TranscriptLines.h"
 
 #include <tuple>
 
 using namespace tumbledown;
-using tumbledown::test::Scenario;
-using tumbledown::test::withRecord;
+using namespace tumbledown::test;
 
 namespace {
 const std::string about =
@@ -19,10 +19,9 @@ const std::string about =
 // The default client is 800 x 600, so the board's origin is (84, 86). Keys and
 // a right-click on a picture do nothing here.
 TEST(MainScreen, GamePicturesSwitchGamesAndKeysDoNothing) {
-    Scenario s = withRecord(test::namedRecord("ANN", "BEN"));
-    ASSERT_EQ(s.run("key s\nkey +\nkey space\nrclick 184 386\nclick 184 386\nmenu 152\n"
-                    "click 184 136\nmenu 152\nclick 184 286\nmenu 152\nclick 84 86\n"),
-              0);
+    const Scenario s = played(test::namedRecord("ANN", "BEN"),
+                              "key s\nkey +\nkey space\nrclick 184 386\nclick 184 386\nmenu 152\n"
+                              "click 184 136\nmenu 152\nclick 184 286\nmenu 152\nclick 84 86\n");
     EXPECT_TRUE(s.hasInOrder({"screen\tmain", "screen\tshutthebox", "screen\tmain", "screen\t10000",
                               "screen\tmain", "screen\tpokerdice", "screen\tmain"}));
     EXPECT_EQ(s.linesStarting("screen").size(), 7u);     // the corner click did nothing
@@ -36,11 +35,10 @@ TEST(MainScreen, GamePicturesSwitchGamesAndKeysDoNothing) {
 TEST(MainScreen, HelpAboutAndTheNextTip) {
     PreferencesRecord record = test::namedRecord("ANN", "BEN");
     record.currentTip = 10; // shown as 11 at start, then wrapping to 1
-    Scenario s = withRecord(record);
     // The second time no browser can show the help: a box says where it is.
-    ASSERT_EQ(s.run("click 384 206\nbrowser none\nmenu 139\nclick 484 296\nmenu 138\n"
-                    "click 634 496\nclick 634 496\n"),
-              0);
+    const Scenario s =
+        played(record, "click 384 206\nbrowser none\nmenu 139\nclick 484 296\nmenu 138\n"
+                       "click 634 496\nclick 634 496\n");
     EXPECT_TRUE(s.hasInOrder({"open\tTumbledown.html", "open\tTumbledown.html", about, about}));
     const auto noBrowser = s.linesStarting("box\tHelp\t");
     ASSERT_EQ(noBrowser.size(), 1u);
@@ -61,11 +59,10 @@ TEST(MainScreen, HelpAboutAndTheNextTip) {
 }
 
 TEST(MainScreen, ClicksDuringALongHandlerAreDroppedKeysAndCommandsWait) {
-    Scenario s = withRecord(test::namedRecord("ANN", "BEN"));
     // The About box stays up for a second; meanwhile a click, a command and a key arrive.
-    ASSERT_EQ(s.run("click 484 296\nanswer OK 1000\n@300 click 184 136\n@400 menu 103\n"
-                    "@500 key +\n"),
-              0);
+    const Scenario s = played(test::namedRecord("ANN", "BEN"),
+                              "click 484 296\nanswer OK 1000\n@300 click 184 136\n@400 menu 103\n"
+                              "@500 key +\n");
     EXPECT_TRUE(s.hasInOrder(
         {about, "dropped\tpress\t184\t136", "dropped\trelease\t184\t136", "screen\tshutthebox"}));
     EXPECT_EQ(s.lines().back().time, 1000u);

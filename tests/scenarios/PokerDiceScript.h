@@ -57,10 +57,7 @@ public:
     }
     Script& rclick(Point p = {300, 20}) { return ScriptText::rclick(p); }
     Script& play() { return click(playWord); }
-    Script& space(const std::string& digits = "") {
-        key("space");
-        return digits.empty() ? *this : faces(digits);
-    }
+    Script& space(const std::string& digits = "") { return key("space").faces(digits); }
     Script& die(int n) { return click(dieCentres[n]); }
     // Touches these dice, one after the other.
     Script& dice(std::initializer_list<int> dice) {
@@ -75,6 +72,13 @@ public:
     }
     Script& pass() { return key("p"); }
 };
+
+inline std::string coins(std::int64_t one, std::int64_t two, std::int64_t bet) {
+    return tabbed("coins", {one, two, bet});
+}
+inline std::string dice(const std::string& faces) {
+    return "dice\tpokerdice\t" + faces;
+}
 
 // Both named, Poker Dice against a person (level 0) or a computer level
 // (1 Apprentice, 2 Mage, 3 Wizard), a step of 10 ms, sound on, no music, the

@@ -21,13 +21,6 @@ namespace {
 
 // -- expected transcript lines (a step of 10 ms unless said otherwise)
 
-std::string coins(std::int64_t one, std::int64_t two, std::int64_t bet) {
-    return "coins\t" + std::to_string(one) + "\t" + std::to_string(two) + "\t" +
-           std::to_string(bet);
-}
-std::string dice(const std::string& faces) {
-    return "dice\tpokerdice\t" + faces;
-}
 const std::string noDice = dice("0,0,0,0,0");
 std::string hand(int seat, int category, const std::string& key) {
     return "hand\t" + std::to_string(seat) + "\t" + std::to_string(category) + "\t" + key;
@@ -39,7 +32,6 @@ const std::string magic = "sound\tplay\tmagic.wav\tasync";
 const std::string click = "sound\tplay\tclick.wav\tasync";
 const std::string loseAll = "sound\tplay\tloseall.wav\tasync";
 const std::string cheering = "sound\tplay\tcheering.wav\tasync";
-const std::string soundStop = "sound\tstop";
 const std::string panelHide = "panel-hide\tpokerdice";
 const std::string acesWildWarning =
     "box\tWarning\tTurn aces wild on or off at beginning of hand\tOK\tOK";
@@ -102,25 +94,13 @@ Lines clickedTo(std::initializer_list<int> bets) {
     return out;
 }
 
-const std::string topScores = "box\tTop Scores\tTop Scores for "
-                              "PokerDice\\n________________________\\n\\n\\n";
-const std::string noClub =
-    "\\n\\nBillionaire Club\\n________________\\n\\nThere are no billionaires "
-    "yet.\tOK\tOK";
-const std::string annWonAHand = topScores + "5100  \\tANN\\n4900  \\tBEN\\n" + noClub;
+const std::string annWonAHand = topScores("PokerDice", "5100  \\tANN\\n4900  \\tBEN\\n") + noClub;
 
 std::string blit(int bitmap, int x, int y, int w, int h) {
-    return "blit\tBITMAP_" + std::to_string(bitmap) + "\t" + std::to_string(originX + x) + "\t" +
-           std::to_string(originY + y) + "\t" + std::to_string(w) + "\t" + std::to_string(h);
+    return tabbed("blit\tBITMAP_" + std::to_string(bitmap), {originX + x, originY + y, w, h});
 }
 
 // -- running and reading
-
-Scenario played(const PreferencesRecord& record, const Script& script) {
-    Scenario s = withRecord(record);
-    EXPECT_EQ(s.run(script.str()), 0) << s.dump();
-    return s;
-}
 
 // One hand between ANN and BEN, each rolling once; ANN's five aces win by
 // default.
@@ -138,15 +118,6 @@ std::string pokerState(const PreferencesRecord& r) {
            std::to_string(r.pokerDiceWizard) + " rolls " + std::to_string(r.rollsPerTurn) +
            " wild " + std::to_string(r.acesWild) + " step " + std::to_string(r.pokerDiceDelay) +
            " sound " + std::to_string(r.soundOn);
-}
-
-// A table's first entries as "NAME VALUE" joined by commas.
-std::string entries(const ScoreTable& table, int count) {
-    std::string out;
-    for (int i = 1; i <= count; ++i)
-        out += (i > 1 ? ", " : "") + table[i].nameString() + " " +
-               std::to_string(static_cast<std::uint32_t>(table[i].value));
-    return out;
 }
 
 // The events of the kinds that these lines are of ("dice", "box", ...).
@@ -178,9 +149,9 @@ struct Match {
 void expectMatches(std::initializer_list<Match> matches) {
     for (const Match& m : matches) {
         SCOPED_TRACE(m.what);
-        const Scenario s = played(m.record, m.script);
+        const Scenario s = played(m.record, m.script.str());
         for (Lines run : m.runs) {
-            std::replace(run.begin(), run.end(), closeSave, "save\t" + s.prfPath() + "\tok");
+            std::replace(run.begin(), run.end(), closeSave, s.saveLine());
             EXPECT_TRUE(hasRun(s, run));
         }
         Lines shown;
@@ -227,7 +198,7 @@ TEST(PokerDiceEntry, TheFirstEntryWelcomesOnceAndARepaintShowsTheNextFirstPlayer
     script.raw("size 1400 1000").enter(1, 10).menu(152).enter(0, 9);
     script.space("11234").pass();                // the panel goes and he rolls a pair of aces
     script.faces("22334").faces("1").faces("1"); // the Apprentice keeps both pairs: K K Q Q A
-    const Scenario s = played(r, script.raw("zoom 2"));
+    const Scenario s = played(r, script.raw("zoom 2").str());
     const std::string welcome = "box\tWelcome to Poker Dice!\t"
                                 "  o   First player places bet on the abacus\\n"
                                 "  o   First player alternates each hand\\n"
@@ -308,7 +279,7 @@ TEST(PokerDiceBet, TheAbacusShowsTheBetInFiguresAndBeads) {
     for (const auto& [bet, drawn] : rows) {
         SCOPED_TRACE(bet);
         const PreferencesRecord r = pokerRecord(0, 3, bet, 10000000, 10000000);
-        EXPECT_EQ(abacusDrawn(played(r, Script().enter())), drawn);
+        EXPECT_EQ(abacusDrawn(played(r, Script().enter().str())), drawn);
     }
 }
 
@@ -386,6 +357,10 @@ TEST(PokerDicePeople, HandsSettledBetweenThemAndWhatFollows) {
          .script = oneHand().play().key("s"),
          .inOrder = {panelHide, annWonAHand},
          .all = {"screen\tmain", "screen\tpokerdice"}},
+        {.what = "space: the same",
+         .script = oneHand().key("space").key("s"),
+         .inOrder = {panelHide, annWonAHand},
+         .all = {"screen\tmain", "screen\tpokerdice"}},
         {.what = "the Mage takes BEN's seat: BEN's coins were won as a person",
          .script = oneHand().menu(110).draws({0, 0, 0}).key("s"),
          .inOrder = {"checked\t110,115,128,144", firstPrompt("ANN"), annWonAHand},
@@ -427,7 +402,7 @@ TEST(PokerDiceComputer, EachLevelPlaysItsTurnAndSettles) {
          .runs = {Lines{noDice, coins(0, 10000, 5000), click, coins(0, 10000, 0), loseAll,
                         lostAll("ANN")} +
                   blink(coins(5000, 10000, 0)) +
-                  Lines{panelHide, topScores + "5000  \\tANN\\n" + noClub}},
+                  Lines{panelHide, topScores("PokerDice", "5000  \\tANN\\n") + noClub}},
          .inOrder = {panelHide, "cursor\twait", dice("2,2,2,3,4"), dice("2,2,2,2,2"),
                      "cursor\tarrow", hand(2, 39, "5,0,0,0,0"), turn(1), dice("1,1,1,1,3"),
                      hand(1, 38, "6,4,0,0,0")},

@@ -73,13 +73,6 @@ std::vector<Line> Scenario::linesStarting(const std::string& prefix) const {
     return found;
 }
 
-bool Scenario::has(const std::string& text) const {
-    for (const Line& line : lines_)
-        if (line.text() == text)
-            return true;
-    return false;
-}
-
 ::testing::AssertionResult Scenario::hasInOrder(const std::vector<std::string>& expected) const {
     std::vector<std::string> texts;
     for (const Line& line : lines_)

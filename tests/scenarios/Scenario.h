@@ -29,6 +29,8 @@ public:
 
     const std::filesystem::path& dataDir() const { return dir_; }
     std::string prfPath() const { return (dir_ / "tumbledown.prf").string(); }
+    // The transcript's line for the record saved here.
+    std::string saveLine() const { return "save\t" + prfPath() + "\tok"; }
 
     // Puts a record in place before the run.
     void writeRecord(const PreferencesRecord& record) const;
@@ -42,7 +44,6 @@ public:
     std::vector<Line> linesStarting(const std::string& prefix) const;
     // True when each expected text appears as a whole line, in this order.
     ::testing::AssertionResult hasInOrder(const std::vector<std::string>& expected) const;
-    bool has(const std::string& text) const;
     std::string dump() const;
 
 private:

@@ -4,38 +4,29 @@
 #include <gtest/gtest.h>
 
 #include "Scenario.h"
+#include "TranscriptLines.h"
 
 using namespace tumbledown;
-using tumbledown::test::Scenario;
-using tumbledown::test::withRecord;
+using namespace tumbledown::test;
 
 namespace {
 PreferencesRecord recordWithScores() {
-    PreferencesRecord r = test::namedRecord("ANN", "BEN");
-    r.tenThouTopScores[1].setName("ANN");
-    r.tenThouTopScores[1].value = 10250;
-    r.pokerDiceTopScores[1].setName("BEN");
-    r.pokerDiceTopScores[1].value = 7000;
-    r.shutTheBoxTopScores[1].setName("CAT");
-    r.shutTheBoxTopScores[1].value = 101;
+    PreferencesRecord r = namedRecord("ANN", "BEN");
+    r.tenThouTopScores = tableOf({{"ANN", 10250}});
+    r.pokerDiceTopScores = tableOf({{"BEN", 7000}});
+    r.shutTheBoxTopScores = tableOf({{"CAT", 101}});
     return r;
 }
 
-std::string topScores(const std::string& game, const std::string& entries) {
-    return "box\tTop Scores\tTop Scores for " + game + "\\n" + std::string(game.size() + 15, '_') +
-           "\\n\\n\\n" + entries;
-}
-const std::string club = "\\n\\nBillionaire Club\\n________________\\n\\n";
-const std::string noClub = club + "There are no billionaires yet.\tOK\tOK";
 const std::string poker = topScores("PokerDice", "7000  \\tBEN\\n") + noClub;
 } // namespace
 
 // The main screen's top-scores picture opens the dialog: views in order, then
 // clears; nothing ticked, or cancelled, does nothing.
 TEST(Scores, TheDialogViewsInOrderThenClears) {
-    Scenario s = withRecord(recordWithScores());
-    ASSERT_EQ(s.run("click 434 256\ndialog 205 ok\nclick 434 256\ndialog 205 101=1 104=1 cancel\n"),
-              0);
+    Scenario s =
+        played(recordWithScores(),
+               "click 434 256\ndialog 205 ok\nclick 434 256\ndialog 205 101=1 104=1 cancel\n");
     EXPECT_EQ(s.linesStarting("dialog").size(), 2u);
     EXPECT_TRUE(s.linesStarting("box").empty());
     EXPECT_EQ(s.record().tenThouTopScores[1].value, 10250);
@@ -65,8 +56,7 @@ TEST(Scores, ClearingEverywhereAndViewingPokerDiceScoresAdmitsABillionairePlayer
     PreferencesRecord record = recordWithScores();
     record.player1Coins = 1500000000u;
     record.player2Coins = 2500000000u;
-    Scenario s = withRecord(record);
-    ASSERT_EQ(s.run("menu 103\nmenu 135\nmenu 102\nmenu 137\nkey s\nkey S\n"), 0);
+    Scenario s = played(record, "menu 103\nmenu 135\nmenu 102\nmenu 137\nkey s\nkey S\n");
     EXPECT_EQ(s.linesStarting(poker).size(), 2u);
     PreferencesRecord r = s.record();
     EXPECT_EQ(r.tenThouTopScores[1].value, 0);

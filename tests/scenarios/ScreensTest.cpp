@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "Scenario.h"
+#include "TranscriptLines.h"
 
 using namespace tumbledown;
-using tumbledown::test::Scenario;
-using tumbledown::test::withRecord;
+using namespace tumbledown::test;
 
 namespace {
 const PreferencesRecord players = test::namedRecord("ANN", "BEN");
@@ -15,10 +15,9 @@ const PreferencesRecord players = test::namedRecord("ANN", "BEN");
 
 // Each game's options popup exists only while the game is shown.
 TEST(Screens, SwitchingKeepsExactlyOneOptionsPopup) {
-    Scenario s = withRecord(players);
-    ASSERT_EQ(s.run("menu 142\nmenu 101\nmenu 101\nmenu 102\nmenu 103\nmenu 152\nmenu 152\n"
-                    "menu 146\n"),
-              0);
+    const Scenario s =
+        played(players, "menu 142\nmenu 101\nmenu 101\nmenu 102\nmenu 103\nmenu 152\nmenu 152\n"
+                        "menu 146\n");
     EXPECT_TRUE(s.hasInOrder({
         "error\tno menu item 142 in the menu bar",
         "screen\t10000",
@@ -52,8 +51,7 @@ TEST(Screens, BoardOriginFollowsTheClientSize) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.script);
-        Scenario s = withRecord(players);
-        ASSERT_EQ(s.run(row.script), 0);
+        const Scenario s = played(players, row.script);
         EXPECT_TRUE(s.hasInOrder(row.drawn));
         EXPECT_EQ(s.linesStarting("tile").size(), row.drawn.size() > 2 ? 1u : 0u);
     }

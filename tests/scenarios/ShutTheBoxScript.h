@@ -93,13 +93,9 @@ inline const std::vector<std::string> computerShutsAll{"66", "66", "66", "45"};
 inline Lines waits(int ms, int n) {
     return ms > 0 ? repeat(delay(ms), n) : Lines{};
 }
-inline std::string play(const std::string& file) {
-    return "sound\tplay\t" + file + "\tasync";
-}
 inline std::string playToEnd(const std::string& file) {
     return "sound\tplay\t" + file + "\tsync";
 }
-inline const std::string soundStop = "sound\tstop";
 inline const std::string closing = play("closing2.wav");
 
 inline std::string dice(const std::string& values) {
@@ -110,8 +106,7 @@ inline std::string boxes(const std::string& shut, const std::string& pending = "
 }
 inline const std::string allOpen = boxes("000000000");
 inline std::string scores(int r1, int t1, int r2, int t2) {
-    return "scores\tshutthebox\t" + std::to_string(r1) + "\t" + std::to_string(t1) + "\t" +
-           std::to_string(r2) + "\t" + std::to_string(t2);
+    return tabbed("scores\tshutthebox", {r1, t1, r2, t2});
 }
 inline std::string turn(int player) {
     return "turn\tshutthebox\t" + std::to_string(player);
@@ -120,8 +115,7 @@ inline std::string banner(const std::string& text, int margin) {
     return "banner\t" + text + "\t" + std::to_string(margin);
 }
 inline std::string topScoresBox(const std::string& entries) {
-    return "box\tTop Scores\tTop Scores for Shut The Box\\n___________________________\\n\\n\\n" +
-           entries + "\tOK\tOK";
+    return topScores("Shut The Box", entries + "\tOK\tOK");
 }
 
 // A throw with sound on: three sounds, a wait after each tumbling frame.
@@ -150,15 +144,6 @@ inline Lines completes(int d, const std::string& shut, const std::string& pendin
 // Every box reopening at the end of a turn or game.
 inline Lines reopenAll(int d) {
     return Lines{closing} + waits(d + 5, 3) + Lines{soundStop, allOpen};
-}
-// The eight rising notes under a text of `length` letters, sound on.
-inline Lines fanfare(int length) {
-    Lines out;
-    for (int n = 1; n <= 8 - length; ++n)
-        out = out + Lines{play("note" + std::to_string(n) + ".wav"), delay(100)};
-    for (int k = 0; k < length; ++k)
-        out = out + Lines{play("note" + std::to_string(9 - length + k) + ".wav"), delay(100)};
-    return out;
 }
 // The margin shown four times, digit by digit.
 inline Lines marginShown(int digits) {

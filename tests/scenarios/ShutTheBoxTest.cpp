@@ -12,20 +12,12 @@
 
 using namespace tumbledown;
 using namespace tumbledown::test::stb;
-using tumbledown::test::Line;
-using tumbledown::test::Scenario;
-using tumbledown::test::withRecord;
 
 namespace {
 
-std::string saved(const Scenario& s) {
-    return "save\t" + s.prfPath() + "\tok";
-}
-
 // A picture copied to the client area, as the transcript writes it.
 std::string blit(const std::string& name, int x, int y, int width, int height) {
-    return "blit\t" + name + "\t" + std::to_string(x) + "\t" + std::to_string(y) + "\t" +
-           std::to_string(width) + "\t" + std::to_string(height);
+    return tabbed("blit\t" + name, {x, y, width, height});
 }
 
 // Whether the dice in the air (two dice: pictures 5 and 6, one die: 61 and 62; 4 and
@@ -63,25 +55,6 @@ bool pipsAt(const Scenario& s, const std::string& shot, std::vector<std::pair<in
     return true;
 }
 
-using Entries = std::vector<std::pair<std::string, int>>;
-
-ScoreTable tableOf(const Entries& entries) {
-    ScoreTable table{};
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        table[i + 1].setName(entries[i].first);
-        table[i + 1].value = entries[i].second;
-    }
-    return table;
-}
-
-// The used entries of a table, best first.
-Entries entriesOf(const ScoreTable& table) {
-    Entries out;
-    for (std::size_t i = 1; i <= 10 && table[i].value != 0; ++i)
-        out.emplace_back(table[i].nameString(), table[i].value);
-    return out;
-}
-
 } // namespace
 
 // -- entering the game
@@ -89,12 +62,11 @@ Entries entriesOf(const ScoreTable& table) {
 TEST(ShutTheBoxEntry, WelcomeOnceThenAllNineShutLeaveTheDiceOutForTheEndOfTheTurn) {
     PreferencesRecord r = boxRecord();
     r.shutTheBoxWelcome = 1;
-    Scenario s = withRecord(r);
     Script p;
     p.enter().raw("wait 3000").click(backArrow).enter().roll("66").box(9).completing(3);
     p.roll("66").box(8).completing(4).roll("66").box(7).completing(5).roll("45").box(6).box(2);
     p.completing(1).endTurn().roll("11"); // the dice stayed out: the cup ends the turn
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(r, p.str());
     const std::string welcome = "box\tWelcome to Shut The Box\t"
                                 "The Object of Shut The Box is to try to close all\\n"
                                 "nine boxes to score the lowest number of points\\n"
@@ -123,7 +95,6 @@ TEST(ShutTheBoxEntry, WelcomeOnceThenAllNineShutLeaveTheDiceOutForTheEndOfTheTur
 
 TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
     constexpr int d = 20;
-    Scenario s = withRecord(boxRecord(false, d));
     Script p;
     p.enter().roll("34").raw("shot board.png"); // 7
     p.box(9);                                   // more than the throw
@@ -138,7 +109,7 @@ TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
     p.box(8).key("space").completing(1);   // the cup waits while the throw can be played
     p.roll("11").completing(2).roll("11"); // 2, then 2 again with box 2 shut
     p.box(5).endTurn().turnWorth(43);      // player two's turn scores the round
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(boxRecord(false, d), p.str());
     const Lines expected =
         thrown(d, "3,4") + shuts(d, "000010000", "000010000", scores(40, 0, 45, 0)) + unshutter(d) +
         Lines{allOpen, scores(45, 0, 45, 0), soundStop} +
@@ -151,7 +122,7 @@ TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
         Lines{turn(2)} + reopenAll(d) + thrown(d, "1,1") +
         completes(d, "010000000", "010000000", scores(27, 0, 43, 0)) + thrown(d, "1,1") +
         Lines{turn(1)} + reopenAll(d) +
-        Lines{scores(45, 27, 45, 43), scores(45, 27, 45, 43), saved(s), soundStop};
+        Lines{scores(45, 27, 45, 43), scores(45, 27, 45, 43), s.saveLine(), soundStop};
     EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
     // Lying: die 1 a 3, die 2 a 4 (no middle pip). In the cup: die 1 a 6 (no
     // middle pip), die 2 a 1 (no corner pip).
@@ -167,29 +138,22 @@ TEST(ShutTheBoxThrow, ShuttingUndoingTheRemainderRuleAndTheDiceShown) {
 }
 
 TEST(ShutTheBoxThrow, HitSpotsFollowTheBoardAndIncludeTheirEdges) {
-    Scenario s = withRecord(boxRecord());
     // A client of 700 x 480: the board at (34, 26), cut to 421 rows.
-    const Script spot(34, 26);
-    const auto click = [&](const char* kind, int x, int y) {
-        return std::string(kind) + " " + spot.at({x, y});
-    };
-    Script p;
+    Script p(34, 26);
     p.raw("size 700 480").enter();
-    p.raw(click("click", 299, 300)).raw(click("click", 300, 242)).faces("12"); // off, on the cup
-    p.raw(click("click", 50, 100)).raw(click("click", 107, 158));  // off, on box 1's far corner
-    p.raw(click("click", 108, 100)).raw(click("click", 110, 159)); // between boxes, below 2
-    p.raw(click("rclick", 110, 33)).draws({0, 0});                 // box 2's corner
-    p.raw(click("click", 409, 348)).raw(click("click", 408, 348)).faces("11"); // off, on the cup
-    ASSERT_EQ(s.run(p.str()), 0);
-    EXPECT_TRUE(s.has("tile\tBITMAP_140\t700\t480"));
-    EXPECT_TRUE(s.has(blit("BITMAP_1", 34, 26, 632, 421)));
+    p.click({299, 300}).click({300, 242}).faces("12"); // off, on the cup
+    p.click({50, 100}).click({107, 158});              // off, on box 1's far corner
+    p.click({108, 100}).click({110, 159});             // between boxes, below 2
+    p.rclick({110, 33}).draws({0, 0});                 // box 2's corner
+    p.click({409, 348}).click({408, 348}).faces("11"); // off, on the cup
+    const Scenario s = played(boxRecord(), p.str());
+    EXPECT_TRUE(s.hasInOrder({"tile\tBITMAP_140\t700\t480", blit("BITMAP_1", 34, 26, 632, 421)}));
     EXPECT_EQ(eventsOf(s, "dice"), (Lines{dice("1,2"), dice("1,1")}));
     EXPECT_EQ(eventsOf(s, "boxes"), (Lines{boxes("100000000", "100000000"),
                                            boxes("110000000", "110000000"), boxes("110000000")}));
 }
 
 TEST(ShutTheBoxThrow, OneDieOnlyWithSevenEightAndNineShutAndTheDiceInTheCup) {
-    Scenario s = withRecord(boxRecord());
     Script p;
     p.enter().roll("66").box(9).completing(3).click(oneDieIcon); // 7 and 8 are open
     p.roll("44").completing(8).menu(124);                        // 7 is open
@@ -199,7 +163,7 @@ TEST(ShutTheBoxThrow, OneDieOnlyWithSevenEightAndNineShutAndTheDiceInTheCup) {
     // next face may be queued already.
     p.box(4).faces("6").key("space").box(6).faces("3").key("space"); // 3: no move left
     p.menu(124).endTurn().roll("11"); // the dice are out; player two throws two
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(boxRecord(), p.str());
     // Three dice refused, three thrown; player two throws two.
     EXPECT_EQ(eventsOf(s, "dice"), (Lines{dice("6,6"), dice("4,4"), dice("3,4"), dice("1,1"),
                                           dice("4"), dice("6"), dice("3"), dice("1,1")}));
@@ -216,7 +180,6 @@ TEST(ShutTheBoxGame,
      NinetyNineGoesOnEqualTotalsTieAndAHundredEndsWithTheLowerTotalWinningSoundOrNot) {
     PreferencesRecord r = boxRecord();
     r.shutTheBoxTopScores = tableOf({{"ZED", 3}, {"OLD", 1}});
-    Scenario s = withRecord(r);
     Script p;
     p.enter();
     for (int round = 0; round < 3; ++round)
@@ -229,15 +192,14 @@ TEST(ShutTheBoxGame,
     // cup would let box 2 take them; the cup starts a new game.
     p.box(2).click(boxSpot(2)).rclick(boxSpot(2)).box(5).key("1");
     p.menu(148).key("space").draws({0, 0}).roll("23").box(5);
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(r, p.str());
     // 99 each after three rounds: the game goes on.
     EXPECT_TRUE(
         hasRun(s, Lines{scores(45, 99, 45, 99), scores(45, 99, 45, 99)} + thrown(10, "1,1")));
     // The tie leaves the table as it was.
-    EXPECT_TRUE(
-        hasRun(s, Lines{scores(45, 142, 45, 142), scores(45, 142, 45, 142), banner("TIE", 0)} +
-                      fanfare(3) + marginShown(1) +
-                      Lines{topScoresBox("3  \\tZED\\n1  \\tOLD\\n")} + reopenAll(10)));
+    EXPECT_TRUE(hasRun(
+        s, Lines{scores(45, 142, 45, 142), scores(45, 142, 45, 142), banner("TIE", 0)} + fanfare() +
+               marginShown(1) + Lines{topScoresBox("3  \\tZED\\n1  \\tOLD\\n")} + reopenAll(10)));
     // Without sound nothing plays, but the letters take their time; a throw waits.
     const Lines all = events(s);
     const auto off = std::find(all.begin(), all.end(), "checked\t119,122,128,149");
@@ -253,10 +215,10 @@ TEST(ShutTheBoxGame,
         Lines{table} + // an equal margin goes after the one there
         Lines{"checked\t119,122,128,148"} + reopenAll(10) +
         Lines{scores(45, 0, 45, 0), scores(45, 0, 45, 0)} + thrown(10, "2,3") +
-        completes(10, "000010000", "000010000", scores(40, 0, 45, 0)) + Lines{saved(s), soundStop};
+        completes(10, "000010000", "000010000", scores(40, 0, 45, 0)) +
+        Lines{s.saveLine(), soundStop};
     EXPECT_EQ(eventsFrom(s, scores(45, 100, 45, 99)), expected) << s.dump();
-    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores),
-              (Entries{{"ZED", 3}, {"OLD", 1}, {"BEN", 1}}));
+    EXPECT_EQ(entries(s.record().shutTheBoxTopScores, 4), "ZED 3, OLD 1, BEN 1,  0");
     // The panel went blank for the banner: the new game writes the names again.
     EXPECT_TRUE(s.hasInOrder({table, allOpen, blit("BITMAP_22", 234, 312, 17, 18),
                               blit("BITMAP_23", 236, 362, 16, 18), scores(45, 0, 45, 0)}));
@@ -265,13 +227,12 @@ TEST(ShutTheBoxGame,
 // -- the computer
 
 TEST(ShutTheBoxComputer, PlaysItsWholeTurnUnderTheWaitCursor) {
-    Scenario s = withRecord(boxRecord(true));
     Script p;
     // 7: box 7; 7: 6 and 1; 7: 5 and 2; 12: 9 and 3; 8: box 8; then only 4 is
     // open: one die, a 3, no move. A click and a key arrive during its turn.
     p.enter().playWorth(43).endTurnForComputer({"34", "34", "34", "66", "44", "3"}, false, true);
     p.raw("@0 click " + p.at(boxSpot(5))).raw("@0 key space").faces("23");
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(boxRecord(true), p.str());
     const int d = 10;
     const Lines look{delay(8 * d)};
     const auto its = [](int round) { return scores(43, 0, round, 0); };
@@ -289,14 +250,13 @@ TEST(ShutTheBoxComputer, PlaysItsWholeTurnUnderTheWaitCursor) {
                               Lines{scores(45, 43, 45, 4), scores(45, 43, 45, 4), "cursor\tarrow",
                                     // the click is thrown away, the key is handled
                                     "dropped\tpress\t400\t181", "dropped\trelease\t400\t181"} +
-                              thrown(d, "2,3") + Lines{saved(s), soundStop}));
-    EXPECT_TRUE(s.has(blit("BITMAP_60", 425, 382, 40, 57)));
+                              thrown(d, "2,3") + Lines{s.saveLine(), soundStop}));
+    EXPECT_TRUE(s.hasInOrder({blit("BITMAP_60", 425, 382, 40, 57)}));
 }
 
 // -- the Gremlin (the odds 1 in 6: a chance draw of 0 strikes, 1 does not)
 
 TEST(ShutTheBoxGremlin, ItsButtonStartsAGameWhereItReopensAnEarlierBoxAndShutsAnOpenOne) {
-    Scenario s = withRecord(boxRecord());
     Script p;
     p.enter(0).roll("34").completing(7).roll("23").box(4); // a throw in play
     p.click(gremlinButton).draws({0, 0});                  // the new game's cup
@@ -305,7 +265,7 @@ TEST(ShutTheBoxGremlin, ItsButtonStartsAGameWhereItReopensAnEarlierBoxAndShutsAn
     p.roll("45").box(9).draws({0, 7, 0, 0}); // strikes box 8, open
     p.roll("11").menu(122).draws({0, 0}).roll("11").box(2).draws({0, 0, 1, 2}); // off: the cup
     p.key("space").completing(5).menu(121); // only, so 2 and 3 follow
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(boxRecord(), p.str());
     const int d = 10;
     const Lines expected =
         thrown(d, "2,3") + shutter(d) + Lines{boxes("010010000", "000010000")} +
@@ -348,7 +308,6 @@ TEST(ShutTheBoxGremlin, ItsButtonStartsAGameWhereItReopensAnEarlierBoxAndShutsAn
 // -- speed, buttons and menus
 
 TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
-    Scenario s = withRecord(boxRecord(false, 190));
     Script p;
     p.enter().key("-").key("_").roll("11").completing(2); // 200, and no further
     for (int i = 0; i < 20; ++i)
@@ -358,7 +317,7 @@ TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
     // pressed and let go elsewhere; the sound button, its menu, help, scores.
     p.click(slowDownButton).menu(151).menu(150).press(speedUpButton).release(cup);
     p.roll("12").click(soundButton).completing(3).menu(148).click(helpButton).key("s");
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(boxRecord(false, 190), p.str());
     const Lines expected = thrown(200, "1,1") +
                            completes(200, "010000000", "010000000", scores(43, 0, 45, 0)) +
                            thrown(0, "1,1") + Lines{turn(2)} + reopenAll(0) + thrown(0, "1,2") +
@@ -369,7 +328,7 @@ TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
                                  "checked\t119,122,128,148",
                                  "open\tTumbledown.html",
                                  topScoresBox(""),
-                                 saved(s),
+                                 s.saveLine(),
                                  soundStop};
     EXPECT_EQ(eventsFrom(s, play("Dice1.wav")), expected) << s.dump();
     EXPECT_EQ(s.record().shutTheBoxDelay, 0);
@@ -386,13 +345,12 @@ TEST(ShutTheBoxControls, SpeedKeysButtonsAndMenuStepByTenWithinLimits) {
 TEST(ShutTheBoxControls, OpponentMenuStartsANewGameWithTheComputerOrPlayerTwo) {
     PreferencesRecord r = boxRecord(false);
     r.shutTheBoxTopScores = tableOf({{"ZED", 200}});
-    Scenario s = withRecord(r);
     Script p;
     p.enter().roll("34").completing(7).menu(118).draws({0, 0});
     for (int round = 0; round < 3; ++round)
         p.playWorth(43).endTurnForComputer(computerShutsAll, true);
     p.menu(119).draws({0, 0}).turnWorth(43).roll("23");
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(r, p.str());
     // COMPUTER (125 wide) centred on player two's line, later BEN (46 wide).
     EXPECT_TRUE(s.hasInOrder(
         {"checked\t118,122,128,148", allOpen, blit("BITMAP_24", 196, 362, 15, 18),
@@ -403,19 +361,18 @@ TEST(ShutTheBoxControls, OpponentMenuStartsANewGameWithTheComputerOrPlayerTwo) {
     // The computer's win is shown as COMPUTER's and stores nothing.
     EXPECT_TRUE(
         hasRun(s, Lines{scores(45, 129, 45, 0), scores(45, 129, 45, 0), banner("COMPUTER", 129)} +
-                      fanfare(8) + marginShown(3) +
+                      fanfare() + marginShown(3) +
                       Lines{topScoresBox("200  \\tZED\\n"), "cursor\tarrow"}));
-    EXPECT_EQ(entriesOf(s.record().shutTheBoxTopScores), entriesOf(r.shutTheBoxTopScores));
+    EXPECT_EQ(entries(s.record().shutTheBoxTopScores, 2), "ZED 200,  0");
     EXPECT_EQ(s.record().shutTheBoxVsComputer, 0);
 }
 
 TEST(ShutTheBoxControls, OptionsDialogRenamesAndStartsANewGame) {
-    Scenario s = withRecord(boxRecord(true));
     Script p;
     p.enter().roll("34").completing(7).menu(120).raw("dialog 201 103=1 105=zed cancel");
     p.click(playerOneName).raw("dialog 201 103=1 105=bob ok").draws({0, 0}).roll("23");
     p.click(playerTwoName).raw("dialog 201 102=1 104=1 105=bob ok");
-    ASSERT_EQ(s.run(p.str()), 0);
+    const Scenario s = played(boxRecord(true), p.str());
     // Cancelled: nothing changed, the throw of 7 stayed shut. Renamed: a new
     // game; then the opponent and the second name changed: two more.
     EXPECT_EQ(eventsOf(s, "boxes"), (Lines{boxes("000000100", "000000100"), boxes("000000100"),

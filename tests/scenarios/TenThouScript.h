@@ -45,13 +45,9 @@ public:
     Script& enter(int third = 0) { return raw("menu 101").draws({0, 0, third}); }
     Script& play() { return click(playWord); }
     // The space key throws; the digits are the faces of the dice in play.
-    Script& roll(const std::string& digits = "") {
-        key("space");
-        return digits.empty() ? *this : faces(digits);
-    }
+    Script& roll(const std::string& digits = "") { return key("space").faces(digits); }
     Script& clickRoll(const std::string& digits = "") {
-        click(paneCentre(rollPane));
-        return digits.empty() ? *this : faces(digits);
+        return click(paneCentre(rollPane)).faces(digits);
     }
     Script& take(int pane) { return click(paneCentre(pane)); }
     Script& undo(int pane) { return rclick(paneCentre(pane)); }
@@ -73,8 +69,7 @@ inline const std::string computerTenThousand = "123456123456123456111234";
 // -- expected transcript lines (stepDelay 10 unless said otherwise)
 
 inline std::string scores(int t1, int k1, int t2, int k2) {
-    return "scores\t10000\t" + std::to_string(t1) + "\t" + std::to_string(k1) + "\t" +
-           std::to_string(t2) + "\t" + std::to_string(k2);
+    return tabbed("scores\t10000", {t1, k1, t2, k2});
 }
 inline std::string dice(const std::string& values) {
     return "dice\t10000\t" + values;
@@ -84,11 +79,8 @@ inline std::string turn(int player) {
 }
 inline std::string panel(std::initializer_list<std::string> lines) {
     std::string joined;
-    bool first = true;
-    for (const std::string& l : lines) {
-        joined += (first ? "" : "|") + l;
-        first = false;
-    }
+    for (const std::string& l : lines)
+        joined += (&l == lines.begin() ? "" : "|") + l;
     return "panel\t10000\t" + joined;
 }
 inline const std::string panelHide = "panel-hide\t10000";
@@ -113,12 +105,10 @@ inline std::string winPrompt(const std::string& winner, int points, const std::s
                   optionsLine});
 }
 inline std::string topScoresBox(const std::string& entries) {
-    return "box\tTop Scores\tTop Scores for 10,000\\n_____________________\\n\\n\\n" + entries +
-           "\tOK\tOK";
+    return topScores("10,000", entries + "\tOK\tOK");
 }
 
 inline const std::string shh = "sound\tplay\tshh.wav\tasync";
-inline const std::string soundStop = "sound\tstop";
 // Dice rising: four frames, one step each, under the rolling sound.
 inline Lines rise(int step = 10) {
     return Lines{shh} + repeat(delay(step), 4) + Lines{soundStop};
@@ -130,12 +120,6 @@ inline Lines sink(int step = 10) {
 // The turn marker blinking twice, after both players' scores are drawn.
 inline Lines blink(int t1, int k1, int t2, int k2, int step = 10) {
     return Lines{scores(t1, k1, t2, k2), scores(t1, k1, t2, k2)} + repeat(delay(2 * step), 4);
-}
-inline Lines fanfare() {
-    Lines notes;
-    for (int n = 1; n <= 8; ++n)
-        notes = notes + Lines{"sound\tplay\tnote" + std::to_string(n) + ".wav\tasync", delay(100)};
-    return notes;
 }
 
 // -- reading the transcript

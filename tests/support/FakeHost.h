@@ -7,13 +7,13 @@
 #include "platform/Host.h"
 #include "platform/System.h"
 
-#include <deque>
 #include <string>
 #include <vector>
 
 namespace tumbledown::test {
 
-// Records every box and answers from a list; installed for one test's lifetime.
+// Records every box and gives its default answer (No to a question); installed
+// for one test's lifetime.
 class FakeHost : public Host {
 public:
     struct Box {
@@ -33,11 +33,6 @@ public:
     MessageAnswer messageBox(const std::string& caption, const std::string& text,
                              MessageButtons buttons) override {
         boxes.push_back({caption, text});
-        if (!answers.empty()) {
-            const MessageAnswer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
     bool runDialog(ModalDialog&) override { return false; }
@@ -46,7 +41,6 @@ public:
     void openDocument(const std::string&) override {}
 
     std::vector<Box> boxes;
-    std::deque<MessageAnswer> answers;
 
 private:
     VirtualClock clock_;
