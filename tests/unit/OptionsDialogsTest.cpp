@@ -132,6 +132,10 @@ TEST_F(OptionsDialogs, EachRadioGroupIsExclusiveOnItsOwnAndTheRecordReadsTheCont
     // A replay's 0 clears a radio button even when it is the one checked.
     setButtonChecked(*radio(dialog, 104), false);
     EXPECT_FALSE(radio(dialog, 104)->isChecked());
+
+    TNumPlayersDialog box(nullptr, ShutTheBoxOptionsRecord{});
+    type(box.control(105), "a b.c!"); // a field of its own, filtered alike
+    EXPECT_EQ(box.record().name, "abc");
 }
 
 TEST_F(OptionsDialogs, FramesLetClicksThroughToTheButtonsTheyEnclose) {
