@@ -155,4 +155,5 @@ TEST(CoinTally, AdoptingAnUnknownNameDropsTheOldest) {
     EXPECT_EQ(r.player2Coins, 77u);                // the callers set the coins
     StoreCoins(r, "NOBODY", 1);                    // unknown: nothing
     EXPECT_EQ(r.coinTally[1].value, 5000);
+    EXPECT_EQ(r.coinTally[10].value, 900);
 }
