@@ -20,11 +20,6 @@ namespace {
 
 using test::Line;
 
-bool endsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() &&
-           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 std::string field(const Line& line, std::size_t i) {
     return i < line.fields.size() ? line.fields[i] : "";
 }
@@ -108,7 +103,7 @@ public:
             const std::string text = field(line, 2);
             const std::string top = text.substr(0, text.find('|'));
             const bool over =
-                endsWith(top, game == "10000" ? " POINTS!" : " WON!") || top == "IT'S A TIE!";
+                top.ends_with(game == "10000" ? " POINTS!" : " WON!") || top == "IT'S A TIE!";
             (game == "10000" ? check_.finished.tenThousand : check_.finished.pokerDice) += over;
         }
     }
@@ -167,7 +162,7 @@ bool expectedError(const std::string& text) {
     long id = 0;
     if (std::sscanf(text.c_str(), "no menu item %ld", &id) == 1)
         return (id >= 104 && id <= 124) || (id >= 140 && id <= 151);
-    if (text.rfind("script answers dialog ", 0) == 0 || endsWith(text, " does not fit the box"))
+    if (text.rfind("script answers dialog ", 0) == 0 || text.ends_with(" does not fit the box"))
         return true;
     // "dialog ID has no control FIELD": only a control the script made up.
     const std::size_t field = text.find(" has no control ");

@@ -123,9 +123,6 @@ TEST(GameOptions, OnlyADifferentOpponentChangesTheRecordAndMovesTheSecondPersons
     PokerDiceOptionsRecord chosen;
     chosen.apprentice = chosen.wizard = chosen.player2 = true;
     EXPECT_EQ(applyPokerDiceOpponent(chosen, r), Level::Wizard);
-    EXPECT_EQ(chosenOpponent(false, false, false, false, Level::Mage), std::nullopt);
-    EXPECT_EQ(chosenOpponent(false, true, false, true, Level::Mage),
-              std::make_optional<Opponent>());
     // Two levels set (only a damaged file has them): the first counts.
     PreferencesRecord two;
     two.tenThouMage = two.tenThouWizard = 1;
@@ -160,14 +157,6 @@ TEST(GameOptions, NamesNeedTextAndAPlayerAndAreStoredInCapitals) {
         SCOPED_TRACE("Poker Dice");
         checkNameChoice<PokerDiceOptionsRecord>(applyPokerDiceName);
     }
-
-    // A name that clashes is stored: the clash check is the caller's next step.
-    PreferencesRecord r = withTally();
-    TenThouOptionsRecord chosen;
-    chosen.changeSecondName = true;
-    chosen.name = "aNn";
-    ASSERT_TRUE(applyTenThouName(chosen, r));
-    EXPECT_EQ(r.player2(), "ANN");
 }
 
 TEST(GameOptions, APokerDiceRenameStoresTheOldNamesCoinsAndAdoptsTheNewOnes) {

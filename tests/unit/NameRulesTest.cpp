@@ -9,40 +9,21 @@
 using namespace tumbledown;
 using tumbledown::test::FakeHost;
 
-namespace {
-const char* const clashText = " may not be your own opponent.\n"
-                              "Second player's name is reset to\n"
-                              "'PLAYERB'.  To change this name,\n"
-                              "click on either player name.\n";
-}
-
-TEST(NameRules, EmptyEntriesTakeTheDefaultNamesAndNamesAreStoredInCapitals) {
+// The names dialog's defaults and the clash box's caption and text are the
+// scenarios'; here the ends of the alphabet, the reset name and the redraw.
+TEST(NameRules, NamesGoIntoCapitalsAndTheSameNameTwiceIsRefused) {
     FakeHost host;
-    PreferencesRecord r;
-    applyEnteredNames(r, "", "");
-    EXPECT_EQ(r.player1(), "PLAYERA");
-    EXPECT_EQ(r.player2(), "PLAYERB");
-    applyEnteredNames(r, "bob", "aLiCe");
-    EXPECT_EQ(r.player1(), "BOB");
-    EXPECT_EQ(r.player2(), "ALICE");
-    EXPECT_TRUE(host.boxes.empty());
     std::string mixed = "zZaA";
     UpperCaseName(mixed);
     EXPECT_EQ(mixed, "ZZAA");
-}
-
-TEST(NameRules, TheSameNameTwiceIsRefused) {
-    FakeHost host;
     PreferencesRecord r;
-    int redrawn = 0;
     applyEnteredNames(r, "Bob", "bOB");
     EXPECT_EQ(r.player1(), "BOB");
     EXPECT_EQ(r.player2(), "PLAYERB");
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].caption, "Warning");
-    EXPECT_EQ(host.boxes[0].text, std::string("BOB") + clashText);
+    EXPECT_EQ(host.boxes.size(), 1u);
 
     r.setPlayer2("BOB");
+    int redrawn = 0;
     std::size_t boxesWhenRedrawn = 0;
     CheckNameClash(r, [&] {
         ++redrawn;
@@ -63,8 +44,5 @@ TEST(NameRules, PlayerBAsFirstNameMakesTheSecondPlayerA) {
     EXPECT_EQ(r.player1(), "PLAYERB");
     EXPECT_EQ(r.player2(), "PLAYERA"); // never two players of one name
     ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].text, "PLAYERB may not be your own opponent.\n"
-                                  "Second player's name is reset to\n"
-                                  "'PLAYERA'.  To change this name,\n"
-                                  "click on either player name.\n");
+    EXPECT_NE(host.boxes[0].text.find("reset to\n'PLAYERA'."), std::string::npos);
 }

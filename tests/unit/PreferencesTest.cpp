@@ -118,10 +118,6 @@ TEST_F(PreferencesTest, FailedSaveKeepsTheOldFileAndSaysWhy) {
     ASSERT_EQ(host_.boxes.size(), 1u);
     EXPECT_EQ(host_.boxes[0].caption, "Warning");
     EXPECT_NE(host_.boxes[0].text.find(path_), std::string::npos);
-
-    host_.boxes.clear();
-    EXPECT_FALSE(SavePreferences(record, (dir_ / "missing" / "tumbledown.prf").string()));
-    EXPECT_EQ(host_.boxes.size(), 1u);
 }
 
 TEST(PreferencesRecordMending, KeepsTheFirstLevelAndClampsDelays) {
@@ -157,14 +153,7 @@ TEST(CoinTally, AdoptingAnUnknownNameDropsTheOldest) {
     EXPECT_EQ(r.coinTally[2].nameString(), "P1");
     EXPECT_EQ(r.coinTally[10].nameString(), "P9"); // P10 is gone
     EXPECT_EQ(r.player2Coins, 77u);                // the callers set the coins
-
-    AdoptCoins(r, "P5", 1);
-    EXPECT_EQ(r.player1(), "P5");
-    EXPECT_EQ(r.player1Coins, 500u);
-
-    r.player1Coins = 4242;
-    StoreCoins(r, "P5", 1);
-    EXPECT_EQ(r.coinTally[6].value, 4242);
-    StoreCoins(r, "NOBODY", 1); // unknown: nothing
+    StoreCoins(r, "NOBODY", 1);                    // unknown: nothing
     EXPECT_EQ(r.coinTally[1].value, 5000);
+    EXPECT_EQ(r.coinTally[10].value, 900);
 }

