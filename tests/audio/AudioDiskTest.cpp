@@ -8,7 +8,6 @@
 #include "platform/RealClock.h"
 #include "platform/SdlAudio.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -95,10 +94,4 @@ TEST(AudioOutput, AnEffectAndTheMusicProduceSound) {
         clock.sleepFor(300);
     });
     EXPECT_LT(rms(silence), 1e-4); // a missing file plays nothing
-}
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv); // the program's clock waits in an event loop
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

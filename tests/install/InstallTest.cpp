@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QMap>
 #include <QProcess>
@@ -287,7 +286,8 @@ fs::path installedEntry(const fs::path& prefix) {
 // The entry passes the desktop's validator without even a hint; its command is the
 // installed program, found on the PATH of the prefix, and each action of the
 // launcher's menu opens its game at once: the first paint is the game's, the
-// main screen is never drawn, and the game's sounds and the music are found.
+// main screen is never drawn, and the music is found (the tour above asks for
+// every other file).
 TEST_F(Installed, DesktopEntryIsValidAndItsActionsStartTheirGames) {
     const QString validator = tool("desktop-file-validate");
     ASSERT_FALSE(validator.isEmpty()) << "scripts/setup installs desktop-file-utils";
@@ -320,7 +320,6 @@ TEST_F(Installed, DesktopEntryIsValidAndItsActionsStartTheirGames) {
         for (const QStringList& line : lines)
             EXPECT_FALSE(line.value(0) == "blit" && line.value(1) == "BITMAP_216")
                 << "the main screen was drawn";
-        EXPECT_TRUE(linesOf(lines, "missing").empty());
         const auto music = linesOf(lines, "music");
         EXPECT_EQ(music.empty() ? QStringList() : music[0],
                   (QStringList{"music", "open", "fugue.mid", "ok"}));
@@ -448,11 +447,3 @@ TEST_F(Installed, CommandLineNeedsNoDisplayAndTheManualPagesDocumentIt) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

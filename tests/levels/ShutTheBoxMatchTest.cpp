@@ -200,48 +200,43 @@ TEST(BestPlay, SmallBoards) {
     EXPECT_EQ(plain().policy.shut[static_cast<int>(Dice::Two)][boxes({1, 5, 6, 8})][2], 0);
 }
 
-// No other policy does better anywhere, the computer's included.
-TEST(BestPlay, NoPolicyBeatsIt) {
+// The best play is a fixed point, with the Gremlin and without: no state has
+// a closing that would do better against the values it leads to. No other
+// policy does better anywhere, the computer's included.
+TEST(BestPlay, NoSingleChangeNorOtherPolicyImprovesIt) {
     const Policy computer = computerPolicy();
     for (int odds : {gremlinOff, 6, 10}) {
         const Optimum best = odds == gremlinOff ? plain() : solveOptimal(odds);
         const TurnValues theirs = expectedScore(computer, odds);
+        const auto worth = [&](Mask m, int dice) {
+            return m == 0 ? 0.0 : best.expectedScore.value[dice][m];
+        };
+        const auto afterThrow = [&](Mask m, int dice) {
+            if (odds == gremlinOff)
+                return worth(m, dice);
+            double flipped = 0;
+            for (int box = 1; box <= 9; ++box)
+                flipped += worth(static_cast<Mask>(m ^ (1u << (box - 1))), dice);
+            return (1 - 1.0 / odds) * worth(m, dice) + flipped / 9 / odds;
+        };
         int worse = 0;
         for (int m = 1; m < maskCount; ++m)
-            for (Dice d : {Dice::One, Dice::Two}) {
-                const double mine = best.expectedScore.at(static_cast<Mask>(m), d);
-                EXPECT_LE(mine, theirs.at(static_cast<Mask>(m), d) + 1e-9);
-                worse += theirs.at(static_cast<Mask>(m), d) > mine + 1e-9;
+            for (int dice : {0, 1}) {
+                const double mine = best.expectedScore.value[dice][m];
+                EXPECT_LE(mine, theirs.value[dice][m] + 1e-9);
+                worse += theirs.value[dice][m] > mine + 1e-9;
+                for (int t = 1; t <= 12; ++t) {
+                    const Mask chosen = best.policy.shut[dice][m][t];
+                    for (Mask other : closings(static_cast<Mask>(m), t)) {
+                        ASSERT_NE(chosen, 0);
+                        EXPECT_LE(afterThrow(static_cast<Mask>(m & ~chosen), dice),
+                                  afterThrow(static_cast<Mask>(m & ~other), dice) + 1e-9);
+                    }
+                }
             }
         EXPECT_GT(worse, 0) << "the computer is not the best play";
         EXPECT_LT(best.expectedScore.fromStart(), theirs.fromStart());
     }
-}
-
-// With the Gremlin the best play is a fixed point: no state has a closing or a
-// choice of dice that would do better against the values it leads to.
-TEST(BestPlayWithTheGremlin, NoSingleChangeImprovesIt) {
-    const int odds = 7;
-    const Optimum best = solveOptimal(odds);
-    const auto worth = [&](Mask m, int dice) {
-        return m == 0 ? 0.0 : best.expectedScore.value[dice][m];
-    };
-    const auto afterThrow = [&](Mask m, int dice) {
-        double flipped = 0;
-        for (int box = 1; box <= 9; ++box)
-            flipped += worth(static_cast<Mask>(m ^ (1u << (box - 1))), dice);
-        return (1 - 1.0 / odds) * worth(m, dice) + flipped / 9 / odds;
-    };
-    for (int m = 1; m < maskCount; ++m)
-        for (int dice : {0, 1})
-            for (int t = 1; t <= 12; ++t) {
-                const Mask chosen = best.policy.shut[dice][m][t];
-                for (Mask other : closings(static_cast<Mask>(m), t)) {
-                    ASSERT_NE(chosen, 0);
-                    EXPECT_LE(afterThrow(static_cast<Mask>(m & ~chosen), dice),
-                              afterThrow(static_cast<Mask>(m & ~other), dice) + 1e-9);
-                }
-            }
 }
 
 // Each odds has its own best play, as solved for it.

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tumbledown developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The levels tests: the chart needs fonts, hence a GUI application, but no display.
+// The main of the tests that need a GUI application but no display: fonts for
+// the chart, pictures for the icons, an event loop for the program's clock.
 
 #include <QGuiApplication>
 

@@ -71,7 +71,6 @@ SmfFile readSmf(const Bytes& bytes) {
         const std::size_t end = bigEndian(4) + pos;
         std::vector<Event>& track = file.tracks.emplace_back();
         std::uint32_t tick = 0;
-        std::uint8_t running = 0;
         while (pos < end) {
             tick += varLen();
             Event& event = track.emplace_back(Event{tick, bytes.at(pos), 0, {}});
@@ -83,10 +82,9 @@ SmfFile readSmf(const Bytes& bytes) {
                 pos += size;
                 continue;
             }
-            if (event.status & 0x80)
-                running = bytes.at(pos++);
-            event.status = running;
-            const bool one = (running & 0xF0) == 0xC0 || (running & 0xF0) == 0xD0;
+            // The writer gives every event its status byte.
+            const std::uint8_t kind = bytes.at(pos++) & 0xF0;
+            const bool one = kind == 0xC0 || kind == 0xD0;
             event.data.assign(bytes.begin() + pos, bytes.begin() + pos + (one ? 1 : 2));
             pos += one ? 1 : 2;
         }
@@ -125,14 +123,6 @@ double secondsAt(const SmfFile& file, std::uint32_t tick) {
         seconds += double(until - it->first) * it->second / 1e6 / file.division;
     }
     return seconds;
-}
-
-// The tick of the last event of any track: the end-of-track that ends the file.
-std::uint32_t endTick(const SmfFile& file) {
-    std::uint32_t end = 0;
-    for (const std::vector<Event>& track : file.tracks)
-        end = std::max(end, track.empty() ? 0 : track.back().tick);
-    return end;
 }
 
 // --- the writer -------------------------------------------------------------
@@ -277,7 +267,10 @@ TEST(FugueFile, ThreeHarpsichordsInTheirRangesLastOverAMinuteAndLoopWithoutAPaus
     EXPECT_TRUE(ranges.empty()) << "a voice has no track";
     EXPECT_EQ(channels.size(), 3u);
 
-    const std::uint32_t end = endTick(smf);
+    // The file ends with the last end-of-track of any track.
+    std::uint32_t end = 0;
+    for (const std::vector<Event>& track : smf.tracks)
+        end = std::max(end, track.back().tick);
     EXPECT_GE(secondsAt(smf, end), 60.0);
     EXPECT_LE(secondsAt(smf, end), 100.0);
     std::sort(notes.begin(), notes.end(), [](const Sounding& a, const Sounding& b) {
