@@ -17,7 +17,6 @@
 #include "tests/support/ImageChecks.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QSet>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -432,11 +431,3 @@ TEST(Icon, EveryThemeSizeIsPaintedForItselfWithinAMargin) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
