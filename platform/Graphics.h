@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QImage>
 
+#include <array>
 #include <functional>
 #include <future>
 #include <memory>
@@ -46,7 +47,21 @@ public:
     // The part from (x, y) of the given size, under the same name.
     Bitmap part(int x, int y, int width, int height) const;
 
+    // Whether it has pixels at a scale; a compiled-in picture tells without
+    // decoding them.
+    bool hasPixels(int scale) const;
+    // Copies the part source (in pixels at the scale) to at in target, cut to
+    // the target, straight from a compiled-in picture whose pixels are not at
+    // hand: a big picture drawn once (a board) is never held decoded beside
+    // the screen. False when it cannot; pixels(scale) draws it then.
+    bool drawStraight(QImage& target, QPoint at, QRect source, int scale) const;
+
 private:
+    friend Bitmap loadBitmap(const std::string& resourceName);
+    struct Stored;
+    // The compiled-in picture at a scale, or null when it is not one read in place.
+    const Stored* stored(int scale) const;
+
     struct Source {
         QSize size;
         Painter paint;
@@ -55,6 +70,11 @@ private:
         // Pixels being made by prepare(), and at which scale.
         std::future<QImage> ahead;
         int aheadScale = 0;
+        // A compiled-in picture's resource name (without ".bmp"), and what was
+        // found of it at each scale (looked up once).
+        QString resource;
+        std::array<std::shared_ptr<const Stored>, 3> stored;
+        std::array<bool, 3> looked{};
     };
     std::shared_ptr<Source> source_;
 };

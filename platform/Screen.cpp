@@ -46,15 +46,17 @@ constexpr std::size_t maxOperations = 4096;
 // origin, at a scale.
 void paintOperation(QImage& target, int scale, QPoint origin, const Screen::Operation& op) {
     using Kind = Screen::Operation::Kind;
-    QPainter painter(&target);
     const QPoint at = (op.area.topLeft() - origin) * scale;
+    const QRect source(op.source * scale, op.area.size() * scale);
+    if (op.kind == Kind::Blit && op.composition == QPainter::CompositionMode_Source &&
+        op.bitmap.drawStraight(target, at, source, scale))
+        return;
+    QPainter painter(&target);
     switch (op.kind) {
-    case Kind::Blit: {
-        const QImage& pixels = op.bitmap.pixels(scale);
+    case Kind::Blit:
         painter.setCompositionMode(op.composition);
-        painter.drawImage(at, pixels, QRect(op.source * scale, op.area.size() * scale));
+        painter.drawImage(at, op.bitmap.pixels(scale), source);
         break;
-    }
     case Kind::Fill:
         painter.fillRect(QRect(at, op.area.size() * scale), op.colour);
         break;
@@ -199,7 +201,7 @@ void Screen::perform(Operation operation) {
     if (image_.isNull() || !operation.area.intersects(whole))
         return;
     const bool opaque = operation.opaque() && (operation.kind != Operation::Kind::Blit ||
-                                               !operation.bitmap.pixels(scale_).isNull());
+                                               operation.bitmap.hasPixels(scale_));
     if (opaque && operation.area.contains(whole))
         blank_ = false;
     settle();
