@@ -170,13 +170,21 @@ void TTumbledownWindow::firstPaint() {
     showMusicOn(preferences().musicOn != 0);
     clientSize = {tumbledown::screen().width(), tumbledown::screen().height()};
     boardOrigin = firstPaintOrigin(clientSize.width, clientSize.height);
+    holdBoardOnly();
     if (game_)
         game_->boardMoved();
     firstPaint_ = false;
 }
 
+// Every screen draws within the board; around it only a fill or a tile of the
+// whole view, which the screen repeats itself rather than hold in its image.
+void TTumbledownWindow::holdBoardOnly() {
+    tumbledown::screen().setBoardArea(QRect(boardOrigin.x, boardOrigin.y, boardWidth, boardHeight));
+}
+
 void TTumbledownWindow::onSize() {
     boardOrigin = centredOrigin(tumbledown::screen().width(), tumbledown::screen().height());
+    holdBoardOnly();
     if (game_)
         game_->boardMoved();
     invalidate();

@@ -81,6 +81,7 @@ private:
     bool gameCommand(int id);
     void paint();
     void firstPaint();
+    void holdBoardOnly();
     void onSize();
     void retireGame();
     void closeDown();

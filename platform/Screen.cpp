@@ -5,8 +5,10 @@
 
 #include "Transcript.h"
 
+#include <QBrush>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QTransform>
 
 #include <sys/mman.h>
 
@@ -127,11 +129,23 @@ void Screen::setView(int viewWidth, int viewHeight, int zoom, qreal devicePixelR
     width_ = width;
     height_ = height;
     scale_ = scale;
+    remake();
+}
+
+void Screen::setBoardArea(const QRect& area) {
+    if (area == boardArea_ && !image_.isNull())
+        return;
+    boardArea_ = area;
+    remake();
+}
+
+void Screen::remake() {
+    const QRect view(0, 0, width_, height_);
+    area_ = boardArea_.isNull() ? view : boardArea_.intersected(view);
     // The old pixels go first: at 3x on a large screen each image is tens of MiB.
     image_ = QImage();
     blank_ = drawn_.empty();
-    image_ = blank_ ? newImage(QSize(width, height) * scale)
-                    : replay(drawn_, QRect(0, 0, width, height), scale);
+    image_ = blank_ ? newImage(area_.size() * scale_) : replay(drawn_, area_, scale_);
 }
 
 QPoint Screen::toImage(QPointF viewPosition) const {
@@ -146,20 +160,25 @@ QPoint Screen::deviceToImage(QPointF devicePosition) const {
 }
 
 void Screen::show(QPainter& painter, const QRect& area, qreal devicePixelRatio) const {
-    if (image_.isNull() || area.isEmpty())
+    if (area.isEmpty() || (width_ == 0 && height_ == 0))
         return;
     const qreal devicePixels = zoom_ * devicePixelRatio;
     const bool exact = std::abs(devicePixels - scale_) < 1e-6;
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
     if (blank_) {
         painter.fillRect(area, Qt::black);
         return;
     }
+    const QRect held(area_.topLeft() * zoom_, area_.size() * zoom_);
+    if (image_.isNull() || !held.contains(area))
+        showBackdrop(painter, QRegion(area).subtracted(image_.isNull() ? QRect() : held), exact);
     const QPoint first = toImage(area.topLeft());
     const QPoint last = toImage(area.bottomRight());
-    const QRect source = QRect(first, last).intersected(QRect(0, 0, width_, height_));
+    const QRect source = QRect(first, last).intersected(area_);
+    if (image_.isNull() || source.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
     const QRect target(source.topLeft() * zoom_, source.size() * zoom_);
-    const QRect pixels(source.topLeft() * scale_, source.size() * scale_);
+    const QRect pixels((source.topLeft() - area_.topLeft()) * scale_, source.size() * scale_);
     if (exact || devicePixels > scale_) {
         painter.drawImage(target, image_, pixels);
         return;
@@ -175,6 +194,21 @@ void Screen::show(QPainter& painter, const QRect& area, qreal devicePixelRatio) 
     shrunk.setDevicePixelRatio(devicePixelRatio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QPointF(target.topLeft()), shrunk);
+}
+
+void Screen::showBackdrop(QPainter& painter, const QRegion& region, bool exact) const {
+    const QImage& tile = backdropTile_.isNull() ? QImage() : backdropTile_.pixels(scale_);
+    if (tile.isNull()) {
+        for (const QRect& r : region)
+            painter.fillRect(r, backdropColour_);
+        return;
+    }
+    // Repeated from the view's corner, a board unit zoom view pixels wide.
+    QBrush brush(tile);
+    brush.setTransform(QTransform::fromScale(qreal(zoom_) / scale_, qreal(zoom_) / scale_));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !exact);
+    for (const QRect& r : region)
+        painter.fillRect(r, brush);
 }
 
 QImage Screen::shown() const {
@@ -197,7 +231,13 @@ void Screen::settle() const {
 }
 
 void Screen::perform(Operation operation) {
-    const QRect whole(0, 0, width_, height_);
+    const QRect whole = area_;
+    // A fill of the whole view is what shows around the board from now on.
+    if (operation.kind == Operation::Kind::Fill &&
+        operation.area.contains(QRect(0, 0, width_, height_))) {
+        backdropTile_ = Bitmap();
+        backdropColour_ = operation.colour;
+    }
     if (image_.isNull() || !operation.area.intersects(whole))
         return;
     const bool opaque = operation.opaque() && (operation.kind != Operation::Kind::Blit ||
@@ -205,7 +245,7 @@ void Screen::perform(Operation operation) {
     if (opaque && operation.area.contains(whole))
         blank_ = false;
     settle();
-    paintOperation(image_, scale_, QPoint(0, 0), operation);
+    paintOperation(image_, scale_, whole.topLeft(), operation);
     if (opaque) {
         const QRect covered = operation.area;
         drawn_.erase(std::remove_if(drawn_.begin(), drawn_.end(),
@@ -218,7 +258,7 @@ void Screen::perform(Operation operation) {
         const QImage now = image_;
         const int scale = scale_;
         Operation whole;
-        whole.area = QRect(0, 0, width_, height_);
+        whole.area = area_;
         whole.bitmap = Bitmap("screen", whole.area.size(), [now, scale](int wanted) {
             return wanted == scale ? now
                                    : now.scaled(now.size() / scale * wanted, Qt::IgnoreAspectRatio,
@@ -261,6 +301,7 @@ void Screen::tileBitmap(const Bitmap& tile) {
     if (tile.isNull() || image_.isNull())
         return;
     transcript().write({"tile", tile.name, std::to_string(width()), std::to_string(height())});
+    backdropTile_ = tile;
     for (int y = 0; y < height(); y += tile.height())
         for (int x = 0; x < width(); x += tile.width()) {
             Operation op;
@@ -332,7 +373,8 @@ Bitmap Screen::capture(int x, int y, int width, int height) const {
             under.push_back(op);
     return Bitmap(
         "capture", area.size(), [under, area](int scale) { return replay(under, area, scale); },
-        scale_, image().copy(QRect(area.topLeft() * scale_, area.size() * scale_)));
+        scale_,
+        image().copy(QRect((area.topLeft() - area_.topLeft()) * scale_, area.size() * scale_)));
 }
 
 void Screen::present() {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 
 #include <functional>
 #include <memory>
@@ -42,13 +43,20 @@ public:
     // covers the view to its last pixel, drawn at the scale the zoom and the
     // device pixel ratio ask for. What was drawn is drawn again at that scale.
     void setView(int viewWidth, int viewHeight, int zoom, qreal devicePixelRatio = 1.0);
+    // Only this part of the view (in board units) is held in the image; around
+    // it the view shows the backdrop: the last tile or fill that covered the
+    // whole view. At 3x on a large screen a whole view of repeated tiles would
+    // be tens of MiB. A null area holds the whole view.
+    void setBoardArea(const QRect& area);
     // In board units.
     int width() const { return width_; }
     int height() const { return height_; }
     int zoom() const { return zoom_; }
     int scale() const { return scale_; }
     qreal devicePixelRatio() const { return ratio_; }
-    // The pixels: width() x scale() by height() x scale().
+    // The part of the view the image holds, in board units.
+    QRect imageArea() const { return area_; }
+    // The pixels of imageArea(), scale() pixels a board unit.
     const QImage& image() const {
         settle();
         return image_;
@@ -104,6 +112,9 @@ private:
     void blit(const Bitmap& bitmap, int x, int y, int width, int height, int sourceX, int sourceY,
               int compositionMode, const char* operation);
     void perform(Operation operation);
+    // The image made again for the current view, board area and scale.
+    void remake();
+    void showBackdrop(QPainter& painter, const QRegion& region, bool exact) const;
     // A blank image becomes black.
     void settle() const;
 
@@ -118,6 +129,12 @@ private:
     int zoom_ = 1;
     qreal ratio_ = 1.0;
     int scale_ = 1;
+    QRect boardArea_;
+    QRect area_;
+    // What shows around the image: a tile repeated from the view's corner, or
+    // a colour when there is none.
+    Bitmap backdropTile_;
+    QColor backdropColour_ = Qt::black;
     // What the image shows, oldest first: operations wholly covered by a later
     // opaque one are dropped.
     Operations drawn_;

@@ -113,6 +113,30 @@ void drawScene(Screen& s) {
 }
 } // namespace
 
+TEST(ScreenBoardArea, HoldsOnlyTheBoardAndRepeatsTheTileOrFillAroundIt) {
+    ensureApplication();
+    Screen whole;
+    Screen board;
+    board.setBoardArea(QRect(6, 5, 20, 12));
+    const auto sameView = [&] { return whole.shown() == board.shown(); };
+    for (Screen* s : {&whole, &board}) {
+        s->setView(40, 30, 1, 2.0);
+        s->tileBitmap(pattern({9, 7}));
+        s->fillEllipse(8, 6, 24, 16, QColor(200, 30, 30));
+        s->andBitmap(pattern({6, 6}), 18, 8);
+    }
+    EXPECT_EQ(board.image().size(), QSize(40, 24));
+    EXPECT_TRUE(sameView());
+    EXPECT_EQ(board.capture(10, 7, 8, 6).pixels(2), whole.capture(10, 7, 8, 6).pixels(2));
+    for (Screen* s : {&whole, &board})
+        s->setView(40, 30, 1, 1.0);
+    EXPECT_TRUE(sameView());
+    // A fill of the whole view replaces the tile around the board.
+    for (Screen* s : {&whole, &board})
+        s->fillRect(0, 0, 40, 30, QColor(0, 0, 90));
+    EXPECT_TRUE(sameView());
+}
+
 TEST(ScreenScale, WhatWasDrawnAndCapturedIsDrawnAgainAtANewScale) {
     ensureApplication();
     Screen reference;
