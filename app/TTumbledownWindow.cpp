@@ -157,13 +157,15 @@ void TTumbledownWindow::paint() {
     // The music starts once the window shows something, and once the audio
     // device is open: neither should keep the first picture waiting.
     if (first) {
-        // Decoding the icon would hold up the first picture.
-        setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
         if (!services().audioReady || services().audioReady())
             music_->startIfOn();
         else
             musicWaitsForAudio_ = true;
     }
+}
+
+void TTumbledownWindow::showIcon() {
+    setWindowIcon(QIcon(":/bitmaps/IDI_ICON1.png"));
 }
 
 void TTumbledownWindow::firstPaint() {

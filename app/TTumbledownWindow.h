@@ -51,6 +51,9 @@ public:
     // Before the first paint, when it is the main screen's: its picture starts
     // decoding while the window is shown.
     void prepareMainScreen();
+    // Decoding the icon would hold up the first picture: it is set once that
+    // picture has reached the window.
+    void showIcon();
 
     void handleEvent(const InputEvent& event) override;
 

@@ -93,20 +93,24 @@ private:
 };
 
 // For the start-up benchmark: prints the wall-clock time (ns since 1970) at
-// which the main screen reached the window, then quits.
+// which the main screen was painted into the window, then quits.
 class FirstPaintReport : public QObject {
 public:
     explicit FirstPaintReport(const bool& drawn) : drawn_(drawn) {}
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject* target, QEvent* event) override {
         if (event->type() == QEvent::Paint && drawn_ && !reported_) {
             reported_ = true;
+            // The time is taken once the picture is painted, not as the paint
+            // begins.
+            target->event(event);
             const auto now = std::chrono::system_clock::now().time_since_epoch();
             std::cout << "first-paint "
                       << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()
                       << std::endl;
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            return true;
         }
         return false;
     }
@@ -282,7 +286,8 @@ int runInteractive(TTumbledownApp& app, const Options& options) {
         drawn = true;
         window.clientArea()->repaint();
     });
-    AfterFirstPaint openAudio(drawn, [&audio, qtApp] {
+    AfterFirstPaint openAudio(drawn, [&window, &audio, qtApp] {
+        window.showIcon();
         audio.startOpening([qtApp] {
             QMetaObject::invokeMethod(
                 qtApp, [] { eventQueue().post({EventType::AudioReady}); }, Qt::QueuedConnection);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -35,6 +36,10 @@ int main(int argc, char** argv) {
     for (const char* title : {"Game", "Music", "Scores", "Help"})
         window.menuBar()->addMenu(title)->addAction("Item");
     window.setCentralWidget(new PaintOnce);
+    // As large as the screen before it shows, as Tumbledown's window is: a
+    // display without a window manager would leave a maximised window small.
+    if (const QScreen* screen = window.screen())
+        window.resize(screen->availableGeometry().size());
     window.showMaximized();
     return app.exec();
 }
