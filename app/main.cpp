@@ -192,7 +192,7 @@ public:
         window.clientArea()->setFixedSize(width, height);
         window.show();
         // A shot is what the player would see: the picture last presented.
-        screen().setPresenter([this] { presented_ = screen().shown(); });
+        screen().setPresenter([this] { presented_ = screen().shown(std::move(presented_)); });
         showFirst(window, options_);
     }
     bool chooseMenu(int id) override { return app_.mainWindow()->menus().trigger(id); }

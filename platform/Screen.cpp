@@ -211,11 +211,16 @@ void Screen::showBackdrop(QPainter& painter, const QRegion& region, bool exact) 
         painter.fillRect(r, brush);
 }
 
-QImage Screen::shown() const {
+QImage Screen::shown(QImage reuse) const {
     if (viewWidth_ == 0 || viewHeight_ == 0)
         return {};
-    QImage view(static_cast<int>(std::ceil(viewWidth_ * ratio_)),
-                static_cast<int>(std::ceil(viewHeight_ * ratio_)), QImage::Format_RGB32);
+    const QSize size(static_cast<int>(std::ceil(viewWidth_ * ratio_)),
+                     static_cast<int>(std::ceil(viewHeight_ * ratio_)));
+    // A fresh image of this size is fresh pages, each a fault on first touch:
+    // taken at every presentation, that would cost more than the drawing.
+    QImage view = reuse.size() == size && reuse.format() == QImage::Format_RGB32
+                      ? std::move(reuse)
+                      : QImage(size, QImage::Format_RGB32);
     view.setDevicePixelRatio(ratio_);
     view.fill(Qt::black);
     QPainter painter(&view);

@@ -71,8 +71,9 @@ public:
     // image has, its pixels are copied; when fewer, they are averaged down; when
     // more (past the finest scale), filtered smoothly.
     void show(QPainter& painter, const QRect& area, qreal devicePixelRatio) const;
-    // The view in device pixels, as shown at the device pixel ratio of setView.
-    QImage shown() const;
+    // The view in device pixels, as shown at the device pixel ratio of setView;
+    // drawn into reuse when it has the view's size (a picture no longer wanted).
+    QImage shown(QImage reuse = {}) const;
 
     // Rectangles and ellipses cover [left, right) x [top, bottom).
     void fillRect(int left, int top, int right, int bottom, QColor colour);
