@@ -9,6 +9,8 @@
 #include "games/board/FittedFont.h"
 #include "platform/Screen.h"
 
+#include <QTimer>
+
 namespace tumbledown {
 
 namespace {
@@ -76,8 +78,9 @@ void MainScreen::paint() {
     const int rows = clientSize.height >= 500 ? boardHeight : 421;
     s.drawBitmapPart(background_, boardOrigin.x + pictureOffsetX, boardOrigin.y,
                      background_.width(), std::min(rows, background_.height()));
-    background_.release();
     drawTip();
+    // Freeing the picture's pixels takes a moment the first paint need not wait for.
+    QTimer::singleShot(0, [picture = background_] { picture.release(); });
 }
 
 void MainScreen::drawTip() {
