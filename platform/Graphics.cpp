@@ -18,6 +18,20 @@
 
 namespace tumbledown {
 
+QImage newPixels(QSize size) {
+    constexpr std::size_t hugePage = 2 << 20;
+    const auto bytes = static_cast<std::size_t>(size.width()) * 4 * size.height();
+    if (bytes < hugePage)
+        return QImage(size, QImage::Format_RGB32);
+    const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+    void* data = std::aligned_alloc(hugePage, rounded);
+    if (!data)
+        return {};
+    ::madvise(data, rounded, MADV_HUGEPAGE);
+    return QImage(static_cast<uchar*>(data), size.width(), size.height(), size.width() * 4,
+                  QImage::Format_RGB32, std::free, data);
+}
+
 Bitmap::Bitmap(std::string bitmapName, QSize size, Painter paint)
     : name(std::move(bitmapName)),
       source_(std::make_shared<Source>(Source{size, std::move(paint), 0, {}, {}, 0, {}, {}, {}})) {}
@@ -216,7 +230,7 @@ struct Bitmap::Stored {
     }
 
     QImage decode() const {
-        QImage image(size, QImage::Format_RGB32);
+        QImage image = newPixels(size);
         if (!image.isNull())
             draw(image, QPoint(0, 0), image.rect());
         return image;

@@ -93,6 +93,11 @@ struct FontDescription {
     bool italic = false;
 };
 
+// An image of undefined pixels. A large one lies on huge pages where the system
+// has them: it is first touched all at once, where small pages would each take
+// a fault, thousands of them for a picture at 2x.
+QImage newPixels(QSize size);
+
 struct Font {
     QFont font;
     FontDescription description;

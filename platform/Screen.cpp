@@ -10,8 +10,6 @@
 #include <QPainter>
 #include <QTransform>
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -81,26 +79,9 @@ void paintOperation(QImage& target, int scale, QPoint origin, const Screen::Oper
     }
 }
 
-// An image of undefined pixels. A large one lies on huge pages where the system
-// has them: it is first touched all at once, where small pages would each take
-// a fault, thousands of them for a screen at 2x.
-QImage newImage(QSize size) {
-    constexpr std::size_t hugePage = 2 << 20;
-    const auto bytes = static_cast<std::size_t>(size.width()) * 4 * size.height();
-    if (bytes < hugePage)
-        return QImage(size, QImage::Format_RGB32);
-    const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
-    void* data = std::aligned_alloc(hugePage, rounded);
-    if (!data)
-        return {};
-    ::madvise(data, rounded, MADV_HUGEPAGE);
-    return QImage(static_cast<uchar*>(data), size.width(), size.height(), size.width() * 4,
-                  QImage::Format_RGB32, std::free, data);
-}
-
 // The board-unit rectangle area as the operations draw it at a scale.
 QImage replay(const Screen::Operations& operations, const QRect& area, int scale) {
-    QImage img = newImage(area.size() * scale);
+    QImage img = newPixels(area.size() * scale);
     img.fill(Qt::black);
     for (const auto& op : operations)
         if (op->area.intersects(area))
@@ -145,7 +126,7 @@ void Screen::remake() {
     // The old pixels go first: at 3x on a large screen each image is tens of MiB.
     image_ = QImage();
     blank_ = drawn_.empty();
-    image_ = blank_ ? newImage(area_.size() * scale_) : replay(drawn_, area_, scale_);
+    image_ = blank_ ? newPixels(area_.size() * scale_) : replay(drawn_, area_, scale_);
 }
 
 QPoint Screen::toImage(QPointF viewPosition) const {
