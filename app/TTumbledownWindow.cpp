@@ -82,7 +82,9 @@ void TTumbledownWindow::openFirst(const GameInfo& game) {
 }
 
 void TTumbledownWindow::prepareMainScreen() {
-    mainScreen_->prepare(Screen::scaleFor(client_->zoom(), client_->devicePixelRatioF()));
+    const int scale = Screen::scaleFor(client_->zoom(), client_->devicePixelRatioF());
+    tumbledown::screen().prepareImage(QSize(boardWidth, boardHeight), scale);
+    mainScreen_->prepare(scale);
 }
 
 void TTumbledownWindow::setScreen(const GameInfo* game) {

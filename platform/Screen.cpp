@@ -126,7 +126,20 @@ void Screen::remake() {
     // The old pixels go first: at 3x on a large screen each image is tens of MiB.
     image_ = QImage();
     blank_ = drawn_.empty();
-    image_ = blank_ ? newPixels(area_.size() * scale_) : replay(drawn_, area_, scale_);
+    const QSize size = area_.size() * scale_;
+    if (blank_ && spare_.valid() && spareSize_ == size)
+        image_ = spare_.get();
+    else
+        image_ = blank_ ? newPixels(size) : replay(drawn_, area_, scale_);
+}
+
+void Screen::prepareImage(QSize area, int scale) {
+    spareSize_ = area * scale;
+    spare_ = std::async(std::launch::async, [size = spareSize_] {
+        QImage img = newPixels(size);
+        img.fill(Qt::black);
+        return img;
+    });
 }
 
 QPoint Screen::toImage(QPointF viewPosition) const {
@@ -364,6 +377,9 @@ Bitmap Screen::capture(int x, int y, int width, int height) const {
 }
 
 void Screen::present() {
+    // A prepared image the first picture did not take is of no more use.
+    if (spare_.valid())
+        spare_ = {};
     presentedKey_ = image_.cacheKey();
     if (presenter_)
         presenter_();

@@ -11,6 +11,7 @@
 #include <QRegion>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,11 @@ public:
     // whole view. At 3x on a large screen a whole view of repeated tiles would
     // be tens of MiB. A null area holds the whole view.
     void setBoardArea(const QRect& area);
+    // Makes, on a worker thread, the pixels of an image of area (board units)
+    // at scale, for the first picture if it has that size and scale: touching
+    // that much fresh memory for the first time is slow, and start-up need not
+    // wait for it. The first present drops it if unused.
+    void prepareImage(QSize area, int scale);
     // In board units.
     int width() const { return width_; }
     int height() const { return height_; }
@@ -123,6 +129,8 @@ private:
     // first drawing (often a fill of the whole of it), not once more before.
     mutable QImage image_;
     mutable bool blank_ = false;
+    std::future<QImage> spare_;
+    QSize spareSize_;
     int width_ = 0;
     int height_ = 0;
     int viewWidth_ = 0;
