@@ -148,6 +148,19 @@ TEST(ScreenScale, WhatWasDrawnAndCapturedIsDrawnAgainAtANewScale) {
     const Bitmap piece = s.capture(8, 8, 16, 12);
     s.setView(80, 60, 2); // the zoom doubles: the same board units, twice the pixels
     EXPECT_EQ(s.image(), reference.image());
+    // An image made ahead serves a blank screen, and never stands in for what
+    // was drawn.
+    Screen ahead;
+    Screen drawn;
+    drawn.setView(40, 30, 1);
+    drawScene(drawn);
+    for (Screen* t : {&ahead, &drawn}) {
+        t->prepareImage(QSize(40, 30), 2);
+        t->setView(80, 60, 2);
+    }
+    drawScene(ahead);
+    EXPECT_EQ(ahead.image(), reference.image());
+    EXPECT_EQ(drawn.image(), reference.image());
     s.fillRect(0, 0, 40, 30, Qt::black);
     s.drawBitmap(piece, 8, 8);
     const QRect area(16, 16, 32, 24);
